@@ -1,0 +1,23 @@
+#include "ui/filtro_tasti.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+bool FiltroTastiImporto::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() != QEvent::KeyPress) {
+        return QObject::eventFilter(oggetto, evento);
+    }
+    auto* tasto = static_cast<QKeyEvent*>(evento);
+    const QString testo = tasto->text();
+    if (testo.isEmpty() || testo.at(0).unicode() < 32 || testo.at(0).unicode() == 127) {
+        return false; // control keys, arrows, backspace, delete
+    }
+    const QChar c = testo.at(0);
+    if (c == QLatin1Char('.')) {
+        QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","));
+        QCoreApplication::sendEvent(oggetto, &virgola);
+        return true;
+    }
+    return !(c.isDigit() || c == QLatin1Char(','));
+}

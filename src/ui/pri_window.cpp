@@ -1,0 +1,427 @@
+#include "ui/pri_window.h"
+
+#include "core/impostazioni.h"
+#include "core/testo.h"
+#include "core/messaggi.h"
+#include "editor/riepilogo.h"
+#include "ui/filtro_tasti.h"
+#include "ui/griglia_numeri.h"
+#include "ui/vista_giocate.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Order in which the nine fixed boxes are read (and filled).
+constexpr std::array<const char*, 9> NomiFisse = {"fissa1LineEdit", "fissa2LineEdit", "fissa3LineEdit",
+                                                   "fissa4LineEdit", "fissa5LineEdit", "fissa6LineEdit",
+                                                   "fissa7LineEdit", "fissa8LineEdit", "fissa9LineEdit"};
+
+// Wheels as the boxes show them: Bari..Venezia, Tutte, Nazionale.
+constexpr std::array<int, NumeroRuote> OrdineRuoteMostrate = {Bari,   Cagliari, Firenze, Genova,  Milano, Napoli,
+                                                              Palermo, Roma,    Torino,  Venezia, Tutte,  Nazionale};
+
+QLabel* Etichetta(const char* nomeOggetto, QWidget* genitore)
+{
+    auto* etichetta = new QLabel(genitore);
+    etichetta->setObjectName(QString::fromLatin1(nomeOggetto));
+    return etichetta;
+}
+
+} // namespace
+
+TPri::TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QWidget* parent)
+    : QMainWindow(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)), m_sommario(std::move(sommario))
+{
+    setObjectName(QStringLiteral("TPri"));
+    setMinimumSize(700, 500);
+
+    auto* strumenti = addToolBar(QStringLiteral("Strumenti"));
+    strumenti->setObjectName(QStringLiteral("strumentiToolBar"));
+    strumenti->setMovable(false);
+    strumenti->setIconSize(QSize(24, 24));
+    m_comandi.crea(this, menuBar(), strumenti);
+
+    // The upper half edits the system; the lower half is kept for the statistics of the archive.
+    auto* contenitore = new QWidget(this);
+    auto* colonna = new QVBoxLayout(contenitore);
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(creaPronostico(), 0, Qt::AlignTop);
+    riga->addWidget(creaParametri(), 0, Qt::AlignTop);
+    riga->addWidget(creaRiepilogo(), 1);
+    colonna->addLayout(riga);
+    colonna->addStretch(1);
+    // Below the natural size of the editor the window scrolls instead of squeezing the grid.
+    auto* scorrimento = new QScrollArea(this);
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidget(contenitore);
+    setCentralWidget(scorrimento);
+
+    collegaComandi();
+}
+
+TPri::~TPri() = default;
+
+QWidget* TPri::creaPronostico()
+{
+    auto* gruppo = new QGroupBox(QStringLiteral(" Pronostico iniziale "), this);
+    auto* layout = new QVBoxLayout(gruppo);
+    m_griglia = new GrigliaNumeri(gruppo);
+    m_griglia->setObjectName(QStringLiteral("vssGrigliaNumeri"));
+    layout->addWidget(m_griglia);
+    connect(m_griglia, &GrigliaNumeri::numeroCambiato, this, &TPri::numeroCambiato);
+
+    auto* fisse = new QGroupBox(QStringLiteral(" Numeri fissi "), gruppo);
+    auto* righeFisse = new QHBoxLayout(fisse);
+    for (int i = 0; i < 9; ++i) {
+        auto* casella = new QLineEdit(fisse);
+        casella->setObjectName(QString::fromLatin1(NomiFisse[i]));
+        casella->setMaxLength(2);
+        casella->setFixedWidth(34);
+        casella->setAlignment(Qt::AlignCenter);
+        casella->setToolTip(QStringLiteral("Le fisse sono quei numeri che saranno presenti in tutte le giocate"));
+        casella->installEventFilter(this);
+        righeFisse->addWidget(casella);
+        connect(casella, &QLineEdit::textChanged, this, [this, i] { fissaCambiata(i); });
+        m_fisse[i] = casella;
+    }
+    layout->addWidget(fisse);
+    return gruppo;
+}
+
+QWidget* TPri::creaParametri()
+{
+    auto* pannello = new QWidget(this);
+    auto* layout = new QVBoxLayout(pannello);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* rigaK = new QHBoxLayout;
+    rigaK->addWidget(new QLabel(QStringLiteral("Numeri per giocata:"), pannello));
+    m_numeriPerGiocata = new QComboBox(pannello);
+    m_numeriPerGiocata->setObjectName(QStringLiteral("numpergioComboBox"));
+    for (int k = 1; k <= NumeriMassimiPerGiocata; ++k) {
+        m_numeriPerGiocata->addItem(QString::number(k));
+    }
+    rigaK->addWidget(m_numeriPerGiocata);
+    rigaK->addStretch(1);
+    layout->addLayout(rigaK);
+    connect(m_numeriPerGiocata, &QComboBox::currentIndexChanged, this, &TPri::numeriPerGiocataCambiati);
+
+    auto* ruote = new QGroupBox(QStringLiteral(" Ruote "), pannello);
+    auto* grigliaRuote = new QGridLayout(ruote);
+    for (int posizione = 0; posizione < NumeroRuote; ++posizione) {
+        int ruota = OrdineRuoteMostrate[posizione];
+        auto* casella = new QCheckBox(QString::fromUtf8(NomiRuote[ruota].data(), NomiRuote[ruota].size()), ruote);
+        casella->setObjectName(QStringLiteral("ruota%1CheckBox").arg(ruota));
+        grigliaRuote->addWidget(casella, posizione % 6, posizione / 6);
+        connect(casella, &QCheckBox::clicked, this, &TPri::ruotaCliccata);
+        m_ruote[ruota] = casella;
+    }
+    layout->addWidget(ruote);
+
+    auto* importi = new QGroupBox(QStringLiteral(" Importo di giocata "), pannello);
+    auto* grigliaImporti = new QGridLayout(importi);
+    struct Casella
+    {
+        int slot;
+        const char* etichetta;
+        const char* nome;
+    };
+    const Casella caselle[] = {
+        {Estratto, "Estratto:", "estrattoLineEdit"}, {Ambo, "Ambo:", "amboLineEdit"},
+        {Terno, "Terno:", "ternoLineEdit"},          {Quaterna, "Quaterna:", "quaternaLineEdit"},
+        {Cinquina, "Cinquina:", "cinquinaLineEdit"}, {Ambetto, "Ambetto:", "ambettoLineEdit"},
+    };
+    int riga = 0;
+    for (const Casella& c : caselle) {
+        auto* casella = new QLineEdit(importi);
+        casella->setObjectName(QString::fromLatin1(c.nome));
+        casella->setMaxLength(7);
+        casella->setFixedWidth(70);
+        casella->installEventFilter(new FiltroTastiImporto(casella));
+        grigliaImporti->addWidget(new QLabel(QString::fromUtf8(c.etichetta), importi), riga, 0);
+        grigliaImporti->addWidget(casella, riga, 1);
+        connect(casella, &QLineEdit::textChanged, this, &TPri::importoCambiato);
+        m_importi[c.slot] = casella;
+        ++riga;
+    }
+    auto* determinato = new QGroupBox(QStringLiteral(" Estratto determinato "), importi);
+    auto* rigaDet = new QGridLayout(determinato);
+    rigaDet->addWidget(new QLabel(QStringLiteral("Importo:"), determinato), 0, 0);
+    auto* casellaDet = new QLineEdit(determinato);
+    casellaDet->setObjectName(QStringLiteral("determinatoLineEdit"));
+    casellaDet->setMaxLength(7);
+    casellaDet->setFixedWidth(70);
+    casellaDet->installEventFilter(new FiltroTastiImporto(casellaDet));
+    connect(casellaDet, &QLineEdit::textChanged, this, &TPri::importoCambiato);
+    rigaDet->addWidget(casellaDet, 0, 1, 1, 4);
+    m_importi[EstrattoDeterminato] = casellaDet;
+    const char* posizioni[] = {"1ª", "2ª", "3ª", "4ª", "5ª"};
+    for (int p = 0; p < NumeroPosizioni; ++p) {
+        auto* casella = new QCheckBox(QString::fromUtf8(posizioni[p]), determinato);
+        casella->setObjectName(QStringLiteral("posizione%1CheckBox").arg(p + 1));
+        rigaDet->addWidget(casella, 1, p);
+        connect(casella, &QCheckBox::toggled, this, &TPri::posizioneCambiata);
+        m_posizioni[p] = casella;
+    }
+    grigliaImporti->addWidget(determinato, riga, 0, 1, 2);
+    layout->addWidget(importi);
+    layout->addStretch(1);
+    return pannello;
+}
+
+QWidget* TPri::creaRiepilogo()
+{
+    auto* pannello = new QWidget(this);
+    auto* layout = new QVBoxLayout(pannello);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* riepilogo = new QGroupBox(QStringLiteral(" Riepilogo sistema "), pannello);
+    auto* righe = new QVBoxLayout(riepilogo);
+    m_etichettaPronostico = Etichetta("pronosticoLabel", riepilogo);
+    m_etichettaNumeri = Etichetta("numeriPerGiocataLabel", riepilogo);
+    m_etichettaSviluppo = Etichetta("sviluppoLabel", riepilogo);
+    m_etichettaRuote = Etichetta("ruoteLabel", riepilogo);
+    m_etichettaPercentuale = Etichetta("percentualeLabel", riepilogo);
+    m_etichettaImporto = Etichetta("importoLabel", riepilogo);
+    m_etichettaGiocate = Etichetta("giocateFinaliLabel", riepilogo);
+    m_etichettaCosto = Etichetta("costoLabel", riepilogo);
+    m_etichettaStato = Etichetta("statoLabel", riepilogo);
+    for (QLabel* e : {m_etichettaPronostico, m_etichettaNumeri, m_etichettaSviluppo, m_etichettaRuote,
+                      m_etichettaPercentuale, m_etichettaImporto, m_etichettaGiocate, m_etichettaCosto,
+                      m_etichettaStato}) {
+        righe->addWidget(e);
+    }
+    layout->addWidget(riepilogo);
+
+    auto* giocate = new QGroupBox(QStringLiteral(" Giocate finali "), pannello);
+    auto* righeGiocate = new QVBoxLayout(giocate);
+    m_vistaGiocate = new VistaGiocate(giocate);
+    m_vistaGiocate->setObjectName(QStringLiteral("sggioVistaGiocate"));
+    m_vistaGiocate->setElenco(&m_stato.giocate);
+    righeGiocate->addWidget(m_vistaGiocate);
+    layout->addWidget(giocate, 1);
+    return pannello;
+}
+
+void TPri::collegaComandi()
+{
+    connect(m_comandi.nuovo, &QAction::triggered, this, &TPri::comandoNuovo);
+    connect(m_comandi.apri, &QAction::triggered, this, &TPri::comandoApri);
+    for (int i = 0; i < static_cast<int>(m_comandi.recenti.size()); ++i) {
+        connect(m_comandi.recenti[i], &QAction::triggered, this, [this, i] { comandoRiapri(i); });
+    }
+    connect(m_comandi.salva, &QAction::triggered, this, &TPri::comandoSalva);
+    connect(m_comandi.salvaConNome, &QAction::triggered, this, &TPri::comandoSalvaConNome);
+    connect(m_comandi.esci, &QAction::triggered, this, &QWidget::close);
+    connect(m_comandi.modificaImporti, &QAction::triggered, this, &TPri::comandoModificaImporti);
+    connect(m_comandi.impostaStampante, &QAction::triggered, this, &TPri::comandoImpostaStampante);
+    connect(m_comandi.apriCartellaRiduttori, &QAction::triggered, this, &TPri::comandoApriCartellaRiduttori);
+    connect(m_comandi.sommario, &QAction::triggered, this, [this] { m_sommario(QString()); });
+    connect(m_comandi.informazioni, &QAction::triggered, this, &TPri::comandoInformazioni);
+}
+
+// --- widgets <-> system ---
+
+void TPri::riempiDaSistema()
+{
+    const Sistema& s = m_stato.sistema;
+    m_riempimento = true;
+    m_griglia->setSegni(s.pronostico);
+    for (int i = 0; i < 9; ++i) {
+        m_fisse[i]->setText(i < s.numeroFisse ? QString::number(s.fisse[i]) : QString());
+    }
+    for (int ruota = 1; ruota <= NumeroRuote; ++ruota) {
+        m_ruote[ruota]->setChecked(s.ruote[ruota - 1] != 0);
+    }
+    for (int slot = Estratto; slot <= Ambetto; ++slot) {
+        m_importi[slot]->setText(QString::fromStdString(TestoImportoModificabile(s.importi[slot - 1])));
+    }
+    for (int p = 0; p < NumeroPosizioni; ++p) {
+        m_posizioni[p]->setChecked(s.posizioni[p] != 0);
+    }
+    m_numeriPerGiocata->setCurrentIndex(s.numeriPerGiocata - 1);
+    m_riempimento = false;
+    applicaNumeriPerGiocata(s.numeriPerGiocata);
+    m_vistaGiocate->aggiorna();
+}
+
+void TPri::applicaNumeriPerGiocata(int k)
+{
+    const auto abilitate = CaselleAbilitate(k);
+    for (int slot = Estratto; slot <= Ambetto; ++slot) {
+        m_importi[slot]->setEnabled(abilitate[slot]);
+    }
+}
+
+CaselleFisse TPri::caselleFisse() const
+{
+    CaselleFisse caselle;
+    for (int i = 0; i < 9; ++i) {
+        caselle[i] = m_fisse[i]->text().toStdString();
+    }
+    return caselle;
+}
+
+SegniRuote TPri::ruoteDaCaselle() const
+{
+    SegniRuote segni{};
+    for (int ruota = 1; ruota <= NumeroRuote; ++ruota) {
+        segni[ruota - 1] = m_ruote[ruota]->isChecked() ? 1 : 0;
+    }
+    return segni;
+}
+
+CaselleImporti TPri::caselleImporti() const
+{
+    CaselleImporti caselle;
+    for (int slot = Estratto; slot <= Ambetto; ++slot) {
+        caselle.testi[slot] = m_importi[slot]->text().toStdString();
+        caselle.abilitate[slot] = m_importi[slot]->isEnabled();
+    }
+    return caselle;
+}
+
+void TPri::segnaModificato()
+{
+    m_stato.sistema.modificato = true;
+}
+
+void TPri::AggiornaRiepilogo()
+{
+    Sistema& s = m_stato.sistema;
+    EsitoImporti importi = ValidaImporti(caselleImporti(), s.posizioni, m_stato.generali);
+    s.importi = importi.importi;
+    Riepilogo r = ::AggiornaRiepilogo(s, m_stato.giocate.conteggio(), importi, m_stato.generali.decimali);
+    m_etichettaPronostico->setText(QString::fromStdString(r.pronostico));
+    m_etichettaNumeri->setText(QString::fromStdString(r.numeriPerGiocata));
+    m_etichettaSviluppo->setText(QString::fromStdString(r.sviluppo));
+    m_etichettaRuote->setText(QString::fromStdString(r.ruote));
+    m_etichettaPercentuale->setText(QString::fromStdString(r.percentuale));
+    m_etichettaImporto->setText(QString::fromStdString(r.importo));
+    m_etichettaImporto->setStyleSheet(r.importoRosso ? QStringLiteral("color: red;") : QString());
+    m_etichettaGiocate->setText(QString::fromStdString(r.giocateFinali));
+    m_etichettaCosto->setText(QString::fromStdString(r.costo));
+    m_etichettaStato->setText(QString::fromStdString(r.stato));
+    m_comandi.salva->setText(QStringLiteral("Salva ") +
+                             QString::fromStdString(testo::NomeSenzaCartella(s.nomeFile)));
+}
+
+// --- handlers ---
+
+void TPri::numeroCambiato(int numero, bool selezionato)
+{
+    segnaModificato();
+    m_stato.sistema.pronostico[numero - 1] = selezionato ? 1 : 0;
+    AggiornaRiepilogo();
+}
+
+void TPri::fissaCambiata(int indice)
+{
+    if (m_riempimento) {
+        return;
+    }
+    (void)LeggiFisse(caselleFisse(), m_stato.sistema);
+    QLineEdit* casella = m_fisse[indice];
+    const std::string testo = casella->text().toStdString();
+    if (!testo.empty() && !FissaValida(testo)) {
+        m_stato.messaggi.mostra(Avviso(messaggi::ValoreNonValido));
+        casella->clear();
+    }
+}
+
+void TPri::numeriPerGiocataCambiati(int indice)
+{
+    if (m_riempimento || indice < 0) {
+        return;
+    }
+    const int k = indice + 1;
+    m_stato.sistema.numeriPerGiocata = k;
+    (void)IDE_Intero(m_stato.impostazioni, "NumxGio", k - 1, true);
+    applicaNumeriPerGiocata(k);
+    segnaModificato();
+    AggiornaRiepilogo();
+}
+
+void TPri::ruotaCliccata()
+{
+    if (m_riempimento) {
+        return;
+    }
+    bool almenoUna = false;
+    for (int ruota = 1; ruota <= NumeroRuote; ++ruota) {
+        almenoUna = almenoUna || m_ruote[ruota]->isChecked();
+    }
+    if (!almenoUna) {
+        m_ruote[Tutte]->setChecked(true);
+    }
+    m_stato.sistema.ruote = ruoteDaCaselle();
+    segnaModificato();
+    AggiornaRiepilogo();
+}
+
+void TPri::importoCambiato()
+{
+    if (m_riempimento) {
+        return;
+    }
+    segnaModificato();
+    AggiornaRiepilogo();
+}
+
+void TPri::posizioneCambiata()
+{
+    if (m_riempimento) {
+        return;
+    }
+    for (int p = 0; p < NumeroPosizioni; ++p) {
+        m_stato.sistema.posizioni[p] = m_posizioni[p]->isChecked() ? 1 : 0;
+    }
+    segnaModificato();
+    AggiornaRiepilogo();
+}
+
+bool TPri::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    auto* casella = qobject_cast<QLineEdit*>(oggetto);
+    const auto trovata = std::find(m_fisse.begin(), m_fisse.end(), casella);
+    if (casella == nullptr || trovata == m_fisse.end()) {
+        return QMainWindow::eventFilter(oggetto, evento);
+    }
+    if (evento->type() == QEvent::KeyPress) {
+        // Any key marks the system modified; printable keys other than digits are discarded.
+        segnaModificato();
+        const QString testo = static_cast<QKeyEvent*>(evento)->text();
+        if (!testo.isEmpty() && testo.at(0).unicode() > 13 && !testo.at(0).isDigit()) {
+            return true;
+        }
+    } else if (evento->type() == QEvent::FocusOut && !m_controlloFisse && !m_riempimento) {
+        if (LeggiFisse(caselleFisse(), m_stato.sistema) != 0) {
+            // The box keeps the focus until the fixed numbers are valid again.
+            m_controlloFisse = true;
+            m_stato.messaggi.mostra(Avviso(messaggi::ValoreNonValido));
+            casella->clear();
+            casella->setFocus();
+            m_controlloFisse = false;
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}

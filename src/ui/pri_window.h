@@ -1,0 +1,116 @@
+#pragma once
+
+#include "core/importi.h"
+#include "editor/fisse.h"
+#include "editor/stato_applicazione.h"
+#include "ui/comandi_principali.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class GrigliaNumeri;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class VistaGiocate;
+
+// The main window: the editor of the one system. It keeps the widgets and the system in step,
+// shows the summary and dispatches the commands; every algorithm lives in the engines.
+class TPri : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    using ApriGuida = std::function<void(const QString& topic)>;
+
+    TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QWidget* parent = nullptr);
+    ~TPri() override;
+
+    // "Nuovo" without the question: the state of a freshly started program.
+    void iniziaNuovoSistema();
+    // Opens a file as "Apri" does after its dialog.
+    void apriSistema(const QString& percorso);
+
+    // The summary and the play view after any change of the system.
+    void AggiornaRiepilogo();
+
+    // The file dialogs, replaceable so that window tests never block on a native dialog. Each
+    // returns the chosen path, or an empty text when the user cancelled.
+    using ScegliFile = std::function<QString(QWidget* genitore, const QString& proposto)>;
+    void setScegliFileApri(ScegliFile scegli) { m_scegliFileApri = std::move(scegli); }
+    void setScegliFileSalva(ScegliFile scegli) { m_scegliFileSalva = std::move(scegli); }
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    QWidget* creaPronostico();
+    QWidget* creaParametri();
+    QWidget* creaRiepilogo();
+    void collegaComandi();
+
+    // Widgets <-> system.
+    void riempiDaSistema();
+    void applicaNumeriPerGiocata(int k);
+    CaselleFisse caselleFisse() const;
+    SegniRuote ruoteDaCaselle() const;
+    CaselleImporti caselleImporti() const;
+    void segnaModificato();
+
+    // Handlers.
+    void numeroCambiato(int numero, bool selezionato);
+    void fissaCambiata(int indice);
+    void numeriPerGiocataCambiati(int indice);
+    void ruotaCliccata();
+    void importoCambiato();
+    void posizioneCambiata();
+
+    // File commands.
+    bool chiediSeSalvare();
+    void comandoNuovo();
+    void comandoApri();
+    void comandoRiapri(int indice);
+    void comandoSalva();
+    void comandoSalvaConNome();
+    void aggiornaRecenti(const std::string& aggiunto = {});
+    void aggiornaTitolo();
+    void comandoModificaImporti();
+    void comandoImpostaStampante();
+    void comandoApriCartellaRiduttori();
+    void comandoInformazioni();
+
+    StatoApplicazione& m_stato;
+    ApriGuida m_apriGuida;
+    ApriGuida m_sommario;
+    ComandiPrincipali m_comandi;
+    bool m_riempimento = false; // set while the program fills the widgets: no change handlers
+    bool m_controlloFisse = false;
+
+    GrigliaNumeri* m_griglia = nullptr;
+    std::array<QLineEdit*, 9> m_fisse{};
+    QComboBox* m_numeriPerGiocata = nullptr;
+    std::array<QCheckBox*, NumeroRuote + 1> m_ruote{}; // by Ruota index 1..12
+    std::array<QLineEdit*, 8> m_importi{};             // by ClassePremio slot 1..7
+    std::array<QCheckBox*, NumeroPosizioni> m_posizioni{};
+    VistaGiocate* m_vistaGiocate = nullptr;
+
+    QLabel* m_etichettaPronostico = nullptr;
+    QLabel* m_etichettaNumeri = nullptr;
+    QLabel* m_etichettaSviluppo = nullptr;
+    QLabel* m_etichettaRuote = nullptr;
+    QLabel* m_etichettaPercentuale = nullptr;
+    QLabel* m_etichettaImporto = nullptr;
+    QLabel* m_etichettaGiocate = nullptr;
+    QLabel* m_etichettaCosto = nullptr;
+    QLabel* m_etichettaStato = nullptr;
+
+    std::unique_ptr<QPrinter> m_stampante;
+    ScegliFile m_scegliFileApri;
+    ScegliFile m_scegliFileSalva;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QSplashScreen>
+
+// The borderless window shown while the program loads its archives.
+class SchermataAvvio final : public QSplashScreen
+{
+public:
+    SchermataAvvio();
+};

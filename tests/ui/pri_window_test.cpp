@@ -1,0 +1,255 @@
+#include "editor/stato_applicazione.h"
+#include "support/archivio_memoria.h"
+#include "support/cartella_temporanea.h"
+#include "ui/griglia_numeri.h"
+#include "ui/pri_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Centre of the cell of a number on the number grid (cells 43 x 30).
+QPoint Cella(int numero)
+{
+    return {((numero - 1) % 10) * 43 + 21, ((numero - 1) / 10) * 30 + 15};
+}
+
+} // namespace
+
+class PriWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::CartellaTemporanea> m_cartella;
+    std::unique_ptr<test::ArchivioMemoria> m_store;
+    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
+    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<TPri> m_finestra;
+
+    template <typename T>
+    T* w(const char* nome) const
+    {
+        T* trovato = m_finestra->findChild<T*>(QString::fromLatin1(nome));
+        if (trovato == nullptr) {
+            qFatal("widget %s not found", nome);
+        }
+        return trovato;
+    }
+    QString etichetta(const char* nome) const { return w<QLabel>(nome)->text(); }
+
+    QAction* azione(const QString& testo) const
+    {
+        for (QAction* a : m_finestra->findChildren<QAction*>()) {
+            if (a->text() == testo) {
+                return a;
+            }
+        }
+        qFatal("action not found");
+    }
+
+    void pronostico(std::initializer_list<int> numeri)
+    {
+        auto* griglia = w<GrigliaNumeri>("vssGrigliaNumeri");
+        for (int n : numeri) {
+            QTest::mouseClick(griglia, Qt::LeftButton, Qt::NoModifier, Cella(n));
+        }
+    }
+
+private slots:
+    void init()
+    {
+        m_cartella = std::make_unique<test::CartellaTemporanea>();
+        m_store = std::make_unique<test::ArchivioMemoria>();
+        m_messaggi = std::make_unique<test::MessaggiRegistrati>();
+        Cartelle cartelle{m_cartella->cartella(), m_cartella->cartella(), m_cartella->cartella(),
+                          m_cartella->cartella()};
+        m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, cartelle);
+        m_finestra = std::make_unique<TPri>(*m_stato, [](const QString&) {}, [](const QString&) {});
+        m_finestra->iniziaNuovoSistema();
+        m_finestra->show();
+    }
+
+    void cleanup()
+    {
+        m_stato->sistema.modificato = false;
+        m_finestra.reset();
+        m_stato.reset();
+    }
+
+    void statoIniziale()
+    {
+        QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [Sistema1.qvs]"));
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 0 numeri"));
+        QCOMPARE(etichetta("numeriPerGiocataLabel"), QStringLiteral("Numeri per giocata: 5"));
+        QCOMPARE(etichetta("sviluppoLabel"), QStringLiteral("Sviluppo integrale: 0 giocate"));
+        QCOMPARE(etichetta("ruoteLabel"), QStringLiteral("Nº Ruote: 1"));
+        QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione:"));
+        QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
+        QVERIFY(w<QCheckBox>("ruota12CheckBox")->isChecked());
+        QVERIFY(!azione(QStringLiteral("Sviluppo integrale del pronostico"))->isEnabled());
+        QVERIFY(azione(QStringLiteral("Salva Sistema1.qvs"))->isEnabled());
+    }
+
+    void trattoSullaGriglia()
+    {
+        auto* griglia = w<GrigliaNumeri>("vssGrigliaNumeri");
+        QTest::mousePress(griglia, Qt::LeftButton, Qt::NoModifier, Cella(1));
+        QTest::mouseMove(griglia, Cella(2));
+        QTest::mouseMove(griglia, Cella(3));
+        QTest::mouseMove(griglia, Cella(13));
+        QTest::mouseRelease(griglia, Qt::LeftButton, Qt::NoModifier, Cella(13));
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 4 numeri"));
+        QCOMPARE(m_stato->sistema.pronostico[12], std::uint8_t{1});
+        QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non salvato"));
+
+        QTest::mousePress(griglia, Qt::RightButton, Qt::NoModifier, Cella(2));
+        QTest::mouseMove(griglia, Cella(3));
+        QTest::mouseRelease(griglia, Qt::RightButton, Qt::NoModifier, Cella(3));
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 2 numeri"));
+    }
+
+    void sviluppoEPercentuale()
+    {
+        pronostico({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        w<QComboBox>("numpergioComboBox")->setCurrentIndex(2);
+        QCOMPARE(etichetta("sviluppoLabel"), QStringLiteral("Sviluppo integrale: 120 giocate"));
+        QCOMPARE(m_store->leggiIntero("IDE_NumxGio"), std::optional<std::int32_t>(2));
+
+        QVERIFY(m_stato->giocate.AssicuraCapacita(60));
+        m_stato->giocate.setConteggio(60);
+        m_finestra->AggiornaRiepilogo();
+        QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione: 50.000 %"));
+        QCOMPARE(etichetta("giocateFinaliLabel"), QStringLiteral("Numero giocate finali: 60"));
+    }
+
+    void ruoteEImporti()
+    {
+        pronostico({1, 2, 3, 4});
+        w<QComboBox>("numpergioComboBox")->setCurrentIndex(2);
+        // Bari, Roma and Nazionale instead of Tutte.
+        w<QCheckBox>("ruota1CheckBox")->click();
+        w<QCheckBox>("ruota8CheckBox")->click();
+        w<QCheckBox>("ruota11CheckBox")->click();
+        w<QCheckBox>("ruota12CheckBox")->click();
+        QCOMPARE(etichetta("ruoteLabel"), QStringLiteral("Nº Ruote: 3"));
+
+        w<QLineEdit>("amboLineEdit")->clear();
+        QTest::keyClicks(w<QLineEdit>("amboLineEdit"), QStringLiteral("1"));
+        w<QLineEdit>("ternoLineEdit")->clear();
+        QTest::keyClicks(w<QLineEdit>("ternoLineEdit"), QStringLiteral("0.5x"));
+        QCOMPARE(w<QLineEdit>("ternoLineEdit")->text(), QStringLiteral("0,5"));
+        QVERIFY(m_stato->giocate.AssicuraCapacita(100));
+        m_stato->giocate.setConteggio(100);
+        m_finestra->AggiornaRiepilogo();
+        QCOMPARE(etichetta("importoLabel"), QStringLiteral("Importo di giocata: 1,50 €"));
+        QCOMPARE(etichetta("costoLabel"), QStringLiteral("Costo complessivo: 450,00 €"));
+        QVERIFY(w<QLabel>("importoLabel")->styleSheet().isEmpty());
+
+        // k from 3 to 2: Terno no longer counts.
+        w<QComboBox>("numpergioComboBox")->setCurrentIndex(1);
+        QVERIFY(!w<QLineEdit>("ternoLineEdit")->isEnabled());
+        QVERIFY(!w<QLineEdit>("quaternaLineEdit")->isEnabled());
+        QVERIFY(w<QLineEdit>("ambettoLineEdit")->isEnabled());
+        QCOMPARE(etichetta("importoLabel"), QStringLiteral("Importo di giocata: 1,00 €"));
+
+        // An amount that is not a multiple of 0,05 colours the stake red.
+        w<QLineEdit>("amboLineEdit")->setText(QStringLiteral("0,07"));
+        QVERIFY(w<QLabel>("importoLabel")->styleSheet().contains(QStringLiteral("red")));
+    }
+
+    void ultimaRuotaRiattivaTutte()
+    {
+        auto* tutte = w<QCheckBox>("ruota12CheckBox");
+        tutte->click();
+        QVERIFY(tutte->isChecked());
+        QCOMPARE(m_stato->sistema.ruote[Tutte - 1], std::uint8_t{1});
+    }
+
+    void fisseNonValide()
+    {
+        auto* prima = w<QLineEdit>("fissa1LineEdit");
+        QTest::keyClicks(prima, QStringLiteral("9a1"));
+        QCOMPARE(m_messaggi->ultimo(), std::string("Il valore inserito non è valido!"));
+        QCOMPARE(prima->text(), QString());
+
+        prima->setText(QStringLiteral("5"));
+        w<QLineEdit>("fissa3LineEdit")->setText(QStringLiteral("5"));
+        m_messaggi->mostrati.clear();
+        QFocusEvent uscita(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(w<QLineEdit>("fissa3LineEdit"), &uscita);
+        QCOMPARE(w<QLineEdit>("fissa3LineEdit")->text(), QString());
+        QCOMPARE(prima->text(), QStringLiteral("5"));
+        QVERIFY(!m_messaggi->mostrati.empty());
+        QCOMPARE(m_messaggi->ultimo(), std::string("Il valore inserito non è valido!"));
+    }
+
+    void salvaERiapri()
+    {
+        pronostico({5, 17, 33, 48, 71, 90});
+        w<QComboBox>("numpergioComboBox")->setCurrentIndex(3);
+        w<QLineEdit>("fissa1LineEdit")->setText(QStringLiteral("17"));
+        w<QLineEdit>("estrattoLineEdit")->setText(QStringLiteral("1000"));
+        w<QLineEdit>("amboLineEdit")->setText(QStringLiteral("0,125"));
+        w<QCheckBox>("posizione3CheckBox")->click();
+        const QString percorso = QString::fromStdString(m_cartella->file("prova.qvs"));
+        m_finestra->setScegliFileSalva([&percorso](QWidget*, const QString&) { return percorso; });
+        azione(QStringLiteral("Salva con nome"))->trigger();
+        QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [prova.qvs]"));
+        QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
+        const QString importo = etichetta("importoLabel");
+
+        azione(QStringLiteral("Nuovo"))->trigger();
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 0 numeri"));
+        m_finestra->setScegliFileApri([&percorso](QWidget*, const QString&) { return percorso; });
+        azione(QStringLiteral("Apri"))->trigger();
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 6 numeri"));
+        QCOMPARE(etichetta("numeriPerGiocataLabel"), QStringLiteral("Numeri per giocata: 4"));
+        QCOMPARE(w<QLineEdit>("fissa1LineEdit")->text(), QStringLiteral("17"));
+        QCOMPARE(w<QLineEdit>("estrattoLineEdit")->text(), QStringLiteral("1000"));
+        QCOMPARE(w<QLineEdit>("amboLineEdit")->text(), QStringLiteral("0,125"));
+        QVERIFY(w<QCheckBox>("posizione3CheckBox")->isChecked());
+        QCOMPARE(etichetta("importoLabel"), importo);
+        QCOMPARE(m_stato->sistema.importi[0], 1000.0);
+        QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
+    }
+
+    void domandaPrimaDiNuovo()
+    {
+        pronostico({1, 2, 3});
+        m_messaggi->risposte.push_back(Risposta::Annulla);
+        azione(QStringLiteral("Nuovo"))->trigger();
+        QCOMPARE(m_messaggi->ultimo(),
+                 std::string("Il sistema attuale non è stato salvato!\rSalvare il sistema sul disco ?"));
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 3 numeri"));
+
+        m_messaggi->risposte.push_back(Risposta::No);
+        azione(QStringLiteral("Nuovo"))->trigger();
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 0 numeri"));
+    }
+
+    void fileNonValidoAllApertura()
+    {
+        const std::string percorso = m_cartella->file("rotto.qvs");
+        test::ScriviFile(percorso, {5, 0, 0});
+        m_finestra->apriSistema(QString::fromStdString(percorso));
+        QCOMPARE(m_messaggi->mostrati.size(), std::size_t{2});
+        QCOMPARE(m_messaggi->mostrati[0].testo,
+                 std::string("Questa versione non è compatibile con la versione usata per creare il sistema da aprire."));
+        QCOMPARE(m_messaggi->mostrati[1].testo, std::string("Si è verificato un errore durante l'apertura del sistema."));
+        QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
+    }
+};
+
+QTEST_MAIN(PriWindowTest)
+#include "pri_window_test.moc"
