@@ -1,11 +1,39 @@
 #include "cli/comandi.h"
 
+#include "cli/comandi_cli.h"
+#include "cli/messaggi_cli.h"
+#include "core/testo.h"
+
 #include <ostream>
+
+namespace cli {
+
+int ErroreUso(std::ostream& err, const std::string& motivo)
+{
+    if (!motivo.empty()) {
+        err << "quarvin-cli: " << motivo << '\n';
+    }
+    err << testo::RigheUnix(messaggi_cli::Uso) << '\n';
+    return UscitaUso;
+}
+
+} // namespace cli
 
 int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
 {
-    (void)argomenti;
-    (void)out;
-    err << "uso: quarvin-cli [--dati DIR] [--personale DIR] COMANDO [ARGOMENTI]\n";
-    return 2;
+    cli::RigaComando riga;
+    std::string errore;
+    if (!cli::LeggiRigaComando(argomenti, riga, errore)) {
+        return cli::ErroreUso(err, errore);
+    }
+    if (riga.comando == "crea") {
+        return cli::ComandoCrea(riga, out, err);
+    }
+    if (riga.comando == "info") {
+        return cli::ComandoInfo(riga, out, err);
+    }
+    if (riga.comando == "giocate") {
+        return cli::ComandoGiocate(riga, out, err);
+    }
+    return cli::ErroreUso(err, messaggi_cli::ComandoSconosciuto + riga.comando);
 }

@@ -30,12 +30,20 @@ std::optional<std::vector<std::uint8_t>> LeggiFileIntero(const std::string& perc
 
 bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t> dati)
 {
+    return ScriviFileAtomico(percorso, {dati});
+}
+
+bool ScriviFileAtomico(const std::string& percorso, std::initializer_list<std::span<const std::uint8_t>> parti)
+{
     const std::string temporaneo = percorso + ".tmp" + std::to_string(::getpid());
     std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
     if (f == nullptr) {
         return false;
     }
-    bool ok = dati.empty() || std::fwrite(dati.data(), 1, dati.size(), f) == dati.size();
+    bool ok = true;
+    for (const auto& dati : parti) {
+        ok = ok && (dati.empty() || std::fwrite(dati.data(), 1, dati.size(), f) == dati.size());
+    }
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(::fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,5 +18,9 @@ std::optional<std::vector<std::uint8_t>> LeggiFileIntero(const std::string& perc
 // failure never destroys the previous good copy. False when any step failed (the temporary file
 // is removed then).
 [[nodiscard]] bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t> dati);
+// The same with the content in consecutive parts, so a large block (the plays) is written from
+// where it lives instead of being copied first.
+[[nodiscard]] bool ScriviFileAtomico(const std::string& percorso,
+                                     std::initializer_list<std::span<const std::uint8_t>> parti);
 
 bool EsisteFile(const std::string& percorso);

@@ -19,5 +19,5 @@ bool FiltroTastiImporto::eventFilter(QObject* oggetto, QEvent* evento)
         QCoreApplication::sendEvent(oggetto, &virgola);
         return true;
     }
-    return !(c.isDigit() || c == QLatin1Char(','));
+    return !((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(','));
 }

@@ -3,6 +3,7 @@
 
 #include "editor/file_recenti.h"
 #include "editor/file_sistema.h"
+#include "editor/messaggi_sistema.h"
 #include "editor/nuovo_sistema.h"
 #include "ui/vista_giocate.h"
 
@@ -46,7 +47,7 @@ QString DialogoSalva(QWidget* genitore, const QString& proposto)
 
 Messaggio DomandaSalvataggio()
 {
-    return {"Il sistema attuale non è stato salvato!\rSalvare il sistema sul disco ?", "Attenzione", Icona::Domanda,
+    return {messaggi_sistema::SistemaNonSalvato, messaggi_sistema::TitoloAttenzione, Icona::Domanda,
             Pulsanti::SiNoAnnulla, Risposta::Si};
 }
 

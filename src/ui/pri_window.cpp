@@ -410,7 +410,8 @@ bool TPri::eventFilter(QObject* oggetto, QEvent* evento)
         // Any key marks the system modified; printable keys other than digits are discarded.
         segnaModificato();
         const QString testo = static_cast<QKeyEvent*>(evento)->text();
-        if (!testo.isEmpty() && testo.at(0).unicode() > 13 && !testo.at(0).isDigit()) {
+        const char16_t c = testo.isEmpty() ? 0 : testo.at(0).unicode();
+        if (c > 13 && (c < u'0' || c > u'9')) {
             return true;
         }
     } else if (evento->type() == QEvent::FocusOut && !m_controlloFisse && !m_riempimento) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "cli/opzioni.h"
+#include "core/messaggi_servizio.h"
+#include "editor/stato_applicazione.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+class ArchivioImpostazioni;
+
+namespace cli {
+
+// Prints every message on the error stream, "\r" turned into new lines, and answers with the
+// message's default button (a script cannot be asked).
+class ServizioMessaggiTesto final : public ServizioMessaggi
+{
+public:
+    explicit ServizioMessaggiTesto(std::ostream& err) : m_err(err) {}
+    Risposta mostra(const Messaggio& messaggio) override;
+
+private:
+    std::ostream& m_err;
+};
+
+// What a command works on: the folders (--dati / --personale, else QUARVIN_DATI / QUARVIN_PERSONALE,
+// else the platform's), the settings store (QUARVIN_IMPOSTAZIONI or the user's), the general settings
+// and a fresh application state.
+class AmbienteCli
+{
+public:
+    AmbienteCli(const RigaComando& riga, std::ostream& err);
+    ~AmbienteCli();
+    AmbienteCli(const AmbienteCli&) = delete;
+    AmbienteCli& operator=(const AmbienteCli&) = delete;
+
+    StatoApplicazione& stato() { return *m_stato; }
+    void mostra(const std::vector<Messaggio>& messaggi);
+
+    // "Apri" without the dialog: a new system, then the file read into it. False (the messages
+    // printed) when the file cannot be opened.
+    [[nodiscard]] bool apriSistema(const std::string& percorso);
+
+private:
+    std::unique_ptr<ArchivioImpostazioni> m_store;
+    ServizioMessaggiTesto m_messaggi;
+    std::unique_ptr<StatoApplicazione> m_stato;
+};
+
+} // namespace cli

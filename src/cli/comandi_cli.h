@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/opzioni.h"
+
+#include <iosfwd>
+
+namespace cli {
+
+// Each command parses its own arguments (usage errors before anything is touched), then works on a
+// fresh AmbienteCli; it returns the exit status.
+int ComandoCrea(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoInfo(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoGiocate(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
+// Prints a usage error and the usage text; returns UscitaUso.
+int ErroreUso(std::ostream& err, const std::string& motivo);
+
+} // namespace cli

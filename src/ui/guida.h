@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QTextBrowser>
+#include <QWidget>
+
+class QUrl;
+
+// Shows the help pages: the HTML topic pages of one folder, in a window of their own. Links
+// between pages are followed inside the window; web addresses open in the user's browser; nothing
+// outside the pages' folder is loaded.
+class Guida : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* PaginaIndice = "index.htm";
+
+    // cartella: the folder of the topic pages (see CartellaGuida).
+    explicit Guida(const QString& cartella, QWidget* genitore = nullptr);
+
+    // Opens a topic page ("imp_importi.htm") and brings the window forward; the index when the
+    // page does not exist.
+    void apri(const QString& topic);
+    // Opens the index page ("Sommario").
+    void sommario();
+
+    const QString& cartella() const { return m_cartella; }
+    QTextBrowser* browser() const { return m_browser; }
+
+private:
+    void apriFile(const QString& percorso);
+    void seguiCollegamento(const QUrl& url);
+    [[nodiscard]] bool nellaCartella(const QString& percorso) const;
+
+    QString m_cartella;
+    QTextBrowser* m_browser;
+};
+
+// The folder of the help pages: the first of cartellaProgramma + "help/html" (an installed
+// program beside its pages), cartellaProgramma + "../share/quarvin/help/html" (a system install),
+// and the source tree's data/help/html (a program run from its build folder) that holds the index
+// page; an empty text when none does.
+QString CartellaGuida(const QString& cartellaProgramma);

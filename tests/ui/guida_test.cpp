@@ -1,0 +1,113 @@
+#include "ui/guida.h"
+
+#include "support/cartella_temporanea.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+void creaPagina(const QString& percorso, const QString& titolo)
+{
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QFile file(percorso);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QString html = QStringLiteral("<html><head><title>%1</title></head><body>%1</body></html>");
+    file.write(html.arg(titolo).toUtf8());
+}
+
+QString cartellaSorgenti()
+{
+    return QDir(qEnvironmentVariable("QUARVIN_SORGENTI")).filePath(QStringLiteral("data/help/html"));
+}
+
+} // namespace
+
+class GuidaTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void apreLaPaginaOIlSommario_data();
+    void apreLaPaginaOIlSommario();
+    void collegamentiInterniSoloNellaCartella();
+    void cartellaCercataNellOrdine();
+};
+
+void GuidaTest::apreLaPaginaOIlSommario_data()
+{
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("titolo");
+    QTest::newRow("pagina esistente") << "sistema.htm" << "La finestra principale";
+    QTest::newRow("pagina mancante") << "mdr_inesistente.htm" << "Sommario";
+    QTest::newRow("nome con cartella") << "../html/sistema.htm" << "Sommario";
+    QTest::newRow("vuoto") << "" << "Sommario";
+}
+
+void GuidaTest::apreLaPaginaOIlSommario()
+{
+    QFETCH(QString, topic);
+    QFETCH(QString, titolo);
+    QVERIFY(!qEnvironmentVariableIsEmpty("QUARVIN_SORGENTI"));
+    Guida guida(cartellaSorgenti());
+    guida.apri(topic);
+    QVERIFY(guida.isVisible());
+    QCOMPARE(guida.windowTitle(), QStringLiteral("Guida in linea - QUARVINA LOTTO"));
+    QCOMPARE(guida.browser()->documentTitle(), titolo);
+}
+
+void GuidaTest::collegamentiInterniSoloNellaCartella()
+{
+    test::CartellaTemporanea temp;
+    const QString radice = QString::fromStdString(temp.cartella());
+    const QString cartella = radice + QStringLiteral("help/html");
+    creaPagina(cartella + QStringLiteral("/index.htm"), QStringLiteral("Indice"));
+    creaPagina(cartella + QStringLiteral("/argomento.htm"), QStringLiteral("Argomento"));
+    creaPagina(radice + QStringLiteral("fuori.htm"), QStringLiteral("Fuori"));
+
+    Guida guida(cartella);
+    guida.sommario();
+    QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Indice"));
+
+    emit guida.browser()->anchorClicked(QUrl(QStringLiteral("argomento.htm")));
+    QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Argomento"));
+
+    // Neither a relative climb nor an absolute path leaves the help folder.
+    emit guida.browser()->anchorClicked(QUrl(QStringLiteral("../../fuori.htm")));
+    QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Argomento"));
+    emit guida.browser()->anchorClicked(QUrl::fromLocalFile(radice + QStringLiteral("fuori.htm")));
+    QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Argomento"));
+    QVERIFY(!guida.browser()->loadResource(QTextDocument::HtmlResource,
+                                           QUrl::fromLocalFile(radice + QStringLiteral("fuori.htm")))
+                 .isValid());
+
+    guida.browser()->backward();
+    QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Indice"));
+}
+
+void GuidaTest::cartellaCercataNellOrdine()
+{
+    test::CartellaTemporanea temp;
+    const QString base = QString::fromStdString(temp.cartella());
+    const QString programma = base + QStringLiteral("bin/");
+    QDir().mkpath(programma);
+
+    // Nothing beside the program: the source tree's pages.
+    QCOMPARE(CartellaGuida(programma), QDir(cartellaSorgenti()).canonicalPath());
+
+    // A folder without the index page does not count.
+    QDir().mkpath(base + QStringLiteral("share/quarvin/help/html"));
+    QCOMPARE(CartellaGuida(programma), QDir(cartellaSorgenti()).canonicalPath());
+
+    creaPagina(base + QStringLiteral("share/quarvin/help/html/index.htm"), QStringLiteral("Indice"));
+    QCOMPARE(CartellaGuida(programma), base + QStringLiteral("share/quarvin/help/html"));
+
+    creaPagina(programma + QStringLiteral("help/html/index.htm"), QStringLiteral("Indice"));
+    QCOMPARE(CartellaGuida(programma), programma + QStringLiteral("help/html"));
+}
+
+QTEST_MAIN(GuidaTest)
+#include "guida_test.moc"
