@@ -55,7 +55,6 @@ int main(int argc, char** argv)
     QApplication applicazione(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Calvestra"));
     QCoreApplication::setApplicationName(QStringLiteral("Quarvin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("QUARVINA LOTTO"));
     try {
         return Avvia(applicazione);
     } catch (const std::exception& e) {
