@@ -1,50 +1,82 @@
+#include "core/file_archivio.h"
+#include "core/generatore_casuale.h"
+#include "core/archivio_predefinito.h"
 #include "core/impostazioni.h"
 #include "core/indice_combinazione.h"
 #include "editor/stato_applicazione.h"
 #include "platform/cartelle_standard.h"
+#include "platform/dati_programma.h"
 #include "platform/impostazioni_qsettings.h"
+#include "platform/orologio_sistema.h"
+#include "platform/segnale_esecuzione.h"
 #include "ui/guida.h"
 #include "ui/pri_window.h"
 #include "ui/schermata_avvio.h"
 #include "ui/servizio_messaggi_qt.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QTimer>
 
 #include <exception>
 #include <iostream>
 
 namespace {
 
+// The start-up order: splash, generator, folders, settings, archive and statistics, undo buffer,
+// rank tables, main window with a new system, event loop; the command-line system and the update
+// notification wait for the window to be up.
 int Avvia(QApplication& applicazione)
 {
     SchermataAvvio avvio;
     avvio.show();
     QApplication::processEvents();
 
-    Cartelle cartelle = RisolviCartelle(QCoreApplication::applicationDirPath());
+    OrologioSistema orologio;
     ImpostazioniQSettings store;
     ServizioMessaggiQt messaggi;
-    StatoApplicazione stato(store, messaggi, cartelle);
+    const QString cartellaProgramma = QCoreApplication::applicationDirPath();
+    StatoApplicazione stato(store, messaggi, RisolviCartelle(cartellaProgramma));
+    stato.generatore.seminaDaOrologio(ContatoreAltaRisoluzione());
     stato.generali = CaricaImpostazioniGenerali(store);
+
+    // A fresh installation gets its archive from the shipped draws, once.
+    std::vector<std::string> avvisi;
+    const std::string dati = stato.cartelle.dati;
+    const QString datiProgramma = CartellaDatiProgramma(cartellaProgramma);
+    const auto byteCasuale = [&stato] { return stato.generatore.byteCasuale(); };
+    if (!datiProgramma.isEmpty()) {
+        const auto predefinito = PreparaArchivioPredefinito(
+            dati, (datiProgramma + QStringLiteral("/storico.txt")).toStdString(), byteCasuale);
+        if (!predefinito.testo.empty()) {
+            avvisi.push_back(predefinito.testo);
+        }
+    }
+    const auto caricamento = CaricaArchivio(dati + "Quarvin.db", stato.archivio);
+    avvisi.insert(avvisi.end(), caricamento.avvisi.begin(), caricamento.avvisi.end());
+    stato.ricalcolaStatistiche();
+
     (void)stato.giocate.AllocaAnnulla(); // without the buffer the program simply runs without undo
     (void)Tabelle();
 
-    Guida guida(CartellaGuida(QString::fromStdString(cartelle.programma)));
+    SegnaleEsecuzione segnale;
+    Guida guida(CartellaGuida(cartellaProgramma + QLatin1Char('/')));
     TPri finestra(
         stato, [&guida](const QString& topic) { guida.apri(topic); }, [&guida](const QString&) { guida.sommario(); });
     messaggi.setGenitore(&finestra);
+    stato.generatore.seminaDaOrologio(ContatoreAltaRisoluzione());
     finestra.iniziaNuovoSistema();
+    finestra.aggiornaArchivio();
     // The size the window returns to when it is no longer maximised.
     finestra.setGeometry(5, 5, 1180, 780);
     finestra.showMaximized();
 
-    // A system named on the command line opens once the window is up, when notifications are on.
-    const QStringList argomenti = QCoreApplication::arguments();
-    if (stato.generali.notificaAggio == 1 && argomenti.size() == 2 && QFileInfo(argomenti.at(1)).isFile()) {
-        finestra.apriSistema(argomenti.at(1));
-    }
-    avvio.finish(&finestra);
+    QTimer::singleShot(0, &finestra, [&] {
+        avvio.finish(&finestra);
+        for (const std::string& avviso : avvisi) {
+            messaggi.mostra(Avviso(avviso));
+        }
+        finestra.primaAttivazione(QCoreApplication::arguments(), orologio);
+    });
     return applicazione.exec();
 }
 

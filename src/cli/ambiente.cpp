@@ -1,10 +1,15 @@
 #include "cli/ambiente.h"
 
+#include "core/archivio_predefinito.h"
+#include "core/file_archivio.h"
+#include "core/generatore_casuale.h"
 #include "core/impostazioni.h"
+#include "core/messaggi_archivio.h"
 #include "core/testo.h"
 #include "editor/file_sistema.h"
 #include "editor/nuovo_sistema.h"
 #include "platform/cartelle_standard.h"
+#include "platform/dati_programma.h"
 #include "platform/impostazioni_qsettings.h"
 
 #include <QCoreApplication>
@@ -62,6 +67,53 @@ bool AmbienteCli::apriSistema(const std::string& percorso)
     const EsitoFileSistema esito = LeggiSistema(m_stato->sistema, m_stato->giocate);
     mostra(esito.messaggi());
     return esito.ok();
+}
+
+} // namespace cli
+
+namespace cli {
+
+namespace {
+
+// The header bytes carry no meaning: a generator of their own keeps the state's one (--seme) untouched.
+SorgenteByte ByteCasuali()
+{
+    auto generatore = std::make_shared<GeneratoreCasuale>();
+    generatore->seminaDaOrologio(ContatoreAltaRisoluzione());
+    return [generatore] { return generatore->byteCasuale(); };
+}
+
+} // namespace
+
+std::string AmbienteCli::percorsoArchivio() const
+{
+    return m_stato->cartelle.dati + file_archivio::NomeFile;
+}
+
+bool AmbienteCli::caricaArchivio()
+{
+    const QString cartellaDati = CartellaDatiProgramma(CartellaProgramma());
+    const std::string testoPredefinito =
+        cartellaDati.isEmpty() ? std::string() : QDir(cartellaDati).filePath(QStringLiteral("storico.txt")).toStdString();
+    const EsitoArchivioPredefinito predefinito =
+        PreparaArchivioPredefinito(m_stato->cartelle.dati, testoPredefinito, ByteCasuali());
+    if (!predefinito.testo.empty()) {
+        m_messaggi.mostra(Errore(predefinito.testo));
+    }
+    const EsitoCaricaArchivio esito = CaricaArchivio(percorsoArchivio(), m_stato->archivio);
+    for (const std::string& avviso : esito.avvisi) {
+        m_messaggi.mostra(Avviso(avviso));
+    }
+    return !esito.esiste || esito.letto;
+}
+
+bool AmbienteCli::salvaArchivio()
+{
+    if (!SalvaArchivio(percorsoArchivio(), m_stato->archivio, ByteCasuali())) {
+        m_messaggi.mostra(Errore(messaggi_archivio::ErroreSalvataggioArchivio));
+        return false;
+    }
+    return true;
 }
 
 } // namespace cli

@@ -43,6 +43,16 @@ public:
     // printed) when the file cannot be opened.
     [[nodiscard]] bool apriSistema(const std::string& percorso);
 
+    // The archive of the data folder into stato().archivio: on the first run Quarvin.db is made from
+    // the shipped storico.txt, then it is loaded. Notes about skipped records are printed. False (the
+    // message printed) only when Quarvin.db exists but cannot be read, so a later save cannot replace
+    // it; a missing archive gives an empty one. The statistics are not recomputed here
+    // (stato().ricalcolaStatistiche()).
+    [[nodiscard]] bool caricaArchivio();
+    // Writes stato().archivio to Quarvin.db of the data folder; false (the message printed) on failure.
+    [[nodiscard]] bool salvaArchivio();
+    std::string percorsoArchivio() const;
+
 private:
     std::unique_ptr<ArchivioImpostazioni> m_store;
     ServizioMessaggiTesto m_messaggi;

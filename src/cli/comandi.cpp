@@ -35,5 +35,11 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "giocate") {
         return cli::ComandoGiocate(riga, out, err);
     }
+    if (riga.comando == "statistiche") {
+        return cli::ComandoStatistiche(riga, out, err);
+    }
+    if (riga.comando == "archivio") {
+        return cli::ComandoArchivio(riga, out, err);
+    }
     return cli::ErroreUso(err, messaggi_cli::ComandoSconosciuto + riga.comando);
 }

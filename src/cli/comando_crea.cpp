@@ -71,30 +71,6 @@ bool LeggiFisseCrea(const std::string& testoFisse, int numeriPerGiocata, Caselle
     return true;
 }
 
-bool LeggiRuote(const std::string& testoRuote, SegniRuote& ruote, std::string& errore)
-{
-    ruote.fill(0);
-    const auto parole = Parole(testoRuote);
-    if (parole.empty()) {
-        errore = messaggi_cli::RuoteMancanti;
-        return false;
-    }
-    for (std::string_view parola : parole) {
-        bool trovata = false;
-        for (int r = Bari; r <= Tutte; ++r) {
-            if (testo::UgualiSenzaMaiuscole(parola, NomiRuote[static_cast<std::size_t>(r)])) {
-                ruote[static_cast<std::size_t>(r - 1)] = 1;
-                trovata = true;
-            }
-        }
-        if (!trovata) {
-            errore = messaggi_cli::RuotaNonValida + std::string(parola);
-            return false;
-        }
-    }
-    return true;
-}
-
 bool LeggiImporti(const std::string& testoImporti, std::array<std::optional<double>, NumeroImporti>& importi,
                   std::string& errore)
 {

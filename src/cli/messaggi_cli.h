@@ -11,7 +11,11 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "cinquina=... ambetto=... determinato=...\"]\r"
                                    "       [--posizioni \"1 3\"]\r"
                                    "  info FILE.qvs\r"
-                                   "  giocate FILE.qvs";
+                                   "  giocate FILE.qvs\r"
+                                   "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
+                                   "  archivio info\r"
+                                   "  archivio importa FILE.txt\r"
+                                   "  archivio esporta FILE.txt";
 
 inline constexpr const char* ComandoMancante = "manca il comando";
 inline constexpr const char* ComandoSconosciuto = "comando sconosciuto: ";
@@ -21,6 +25,13 @@ inline constexpr const char* OpzioneObbligatoria = "manca l'opzione ";
 inline constexpr const char* OpzioneRipetuta = "opzione ripetuta: ";
 inline constexpr const char* ArgomentoInatteso = "argomento inatteso: ";
 inline constexpr const char* FileMancante = "manca il file del sistema";
+inline constexpr const char* SottocomandoArchivioMancante = "manca il comando di archivio (info, importa, esporta)";
+inline constexpr const char* SottocomandoArchivioSconosciuto = "comando di archivio sconosciuto: ";
+inline constexpr const char* FileTestoMancante = "manca il file di testo delle estrazioni";
+
+inline constexpr const char* InfoEstrazioni = "Estrazioni: ";
+inline constexpr const char* InfoPrimaEstrazione = "Prima estrazione: ";
+inline constexpr const char* InfoUltimaEstrazione = "Ultima estrazione: ";
 
 inline constexpr const char* PronosticoNonValido =
     "Il pronostico non è valido: indicare numeri diversi da 1 a 90 separati da spazi.";

@@ -1,6 +1,7 @@
 #include "cli/opzioni.h"
 
 #include "cli/messaggi_cli.h"
+#include "core/testo.h"
 
 #include <algorithm>
 
@@ -88,6 +89,30 @@ bool LeggiArgomentoFile(const std::vector<std::string>& argomenti, std::string& 
         return false;
     }
     percorso = lettura.parole()[0];
+    return true;
+}
+
+bool LeggiRuote(const std::string& testoRuote, SegniRuote& ruote, std::string& errore)
+{
+    ruote.fill(0);
+    const auto parole = testo::Dividi(testoRuote, ' ');
+    if (parole.empty()) {
+        errore = messaggi_cli::RuoteMancanti;
+        return false;
+    }
+    for (std::string_view parola : parole) {
+        bool trovata = false;
+        for (int r = Bari; r <= Tutte; ++r) {
+            if (testo::UgualiSenzaMaiuscole(parola, NomiRuote[static_cast<std::size_t>(r)])) {
+                ruote[static_cast<std::size_t>(r - 1)] = 1;
+                trovata = true;
+            }
+        }
+        if (!trovata) {
+            errore = messaggi_cli::RuotaNonValida + std::string(parola);
+            return false;
+        }
+    }
     return true;
 }
 

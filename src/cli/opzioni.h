@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ruote.h"
+
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -47,5 +49,9 @@ private:
 // The single argument of a command that reads one system file ("info FILE.qvs").
 [[nodiscard]] bool LeggiArgomentoFile(const std::vector<std::string>& argomenti, std::string& percorso,
                                       std::string& errore);
+
+// The wheel names of a --ruote option, separated by spaces, any case ("Bari Roma", "Tutte",
+// "Tutte Nazionale"); false (with the message) on an unknown name or no name.
+[[nodiscard]] bool LeggiRuote(const std::string& testoRuote, SegniRuote& ruote, std::string& errore);
 
 } // namespace cli

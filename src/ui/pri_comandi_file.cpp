@@ -56,6 +56,7 @@ Messaggio DomandaSalvataggio()
 void TPri::iniziaNuovoSistema()
 {
     NuovoSistema(m_stato);
+    m_stato.ricalcolaStatistiche();
     riempiDaSistema();
     m_stato.sistema.modificato = false;
     aggiornaTitolo();
@@ -113,6 +114,8 @@ void TPri::apriSistema(const QString& percorso)
         m_stato.messaggi.mostra(m);
     }
     riempiDaSistema();
+    // The statistics follow the wheels read from the file, so that they match what the window shows.
+    m_stato.ricalcolaStatistiche();
     m_stato.sistema.modificato = false;
     aggiornaRecenti();
     AggiornaRiepilogo();

@@ -76,6 +76,10 @@ TPri::TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QW
     scorrimento->setWidget(contenitore);
     setCentralWidget(scorrimento);
 
+    m_etichettaArchivio = new QLabel(this);
+    m_etichettaArchivio->setObjectName(QStringLiteral("archivioLabel"));
+    statusBar()->addPermanentWidget(m_etichettaArchivio);
+
     collegaComandi();
 }
 
@@ -376,6 +380,7 @@ void TPri::ruotaCliccata()
     m_stato.sistema.ruote = ruoteDaCaselle();
     segnaModificato();
     AggiornaRiepilogo();
+    m_stato.ricalcolaStatistiche();
 }
 
 void TPri::importoCambiato()

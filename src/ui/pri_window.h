@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/importi.h"
+#include "core/orologio.h"
 #include "editor/fisse.h"
 #include "editor/stato_applicazione.h"
 #include "ui/comandi_principali.h"
@@ -38,6 +39,14 @@ public:
 
     // The summary and the play view after any change of the system.
     void AggiornaRiepilogo();
+
+    // The first activation: a system named on the command line is opened and the update
+    // notification is scheduled, both only when notifications are on.
+    void primaAttivazione(const QStringList& argomenti, const Orologio& orologio);
+    // Shows the update notification when the archive is behind (the timer's job, callable by tests).
+    void controllaAggiornamento(const Orologio& orologio);
+    // The archive line of the status bar, after the archive changed.
+    void aggiornaArchivio();
 
     // The file dialogs, replaceable so that window tests never block on a native dialog. Each
     // returns the chosen path, or an empty text when the user cancelled.
@@ -109,6 +118,7 @@ private:
     QLabel* m_etichettaGiocate = nullptr;
     QLabel* m_etichettaCosto = nullptr;
     QLabel* m_etichettaStato = nullptr;
+    QLabel* m_etichettaArchivio = nullptr;
 
     std::unique_ptr<QPrinter> m_stampante;
     ScegliFile m_scegliFileApri;

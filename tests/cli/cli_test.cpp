@@ -1,11 +1,13 @@
 #include "cli/comandi.h"
 
+#include "core/file_archivio.h"
 #include "editor/file_sistema.h"
 #include "support/cartella_temporanea.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -189,4 +191,111 @@ TEST_F(Cli, InputRifiutatiEErroriDUso)
         return r;
     }();
     EXPECT_EQ(senzaComando.uscita, 2);
+}
+
+TEST_F(Cli, ArchivioInfoPreparaQuarvinDbDalTestoDistribuito)
+{
+    const std::string atteso = "Estrazioni: 7323\nPrima estrazione: 07/01/1939\nUltima estrazione: 30/05/2026\n";
+    Risultato r = esegui({"archivio", "info"});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    EXPECT_EQ(r.out, atteso);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(std::filesystem::file_size(file("dati/Quarvin.db")), 77u + 7323u * 60u);
+
+    // From now on the archive is the user's file: it is read, not rebuilt.
+    ArchivioStorico piccolo;
+    for (int giorno : {3, 10}) {
+        Tipo_Estrazione e;
+        e.giorno = static_cast<std::uint8_t>(giorno);
+        e.mese = 1;
+        e.setAnno(2004);
+        piccolo.InserisciEstrazione(e);
+    }
+    ASSERT_TRUE(SalvaArchivio(file("dati/Quarvin.db"), piccolo, [] { return std::uint8_t{0}; }));
+    r = esegui({"archivio", "info"});
+    EXPECT_EQ(r.out, "Estrazioni: 2\nPrima estrazione: 03/01/2004\nUltima estrazione: 10/01/2004\n");
+}
+
+TEST_F(Cli, ArchivioImportaEdEsporta)
+{
+    const std::string nuove = file("nuove.txt");
+    const std::string righe = "2026/06/02\tBA\t1\t2\t3\t4\t5\n2026/06/02\tRN\t90\t89\t88\t87\t86\n";
+    test::ScriviFile(nuove, std::vector<unsigned char>(righe.begin(), righe.end()));
+    const std::string conErrori = righe + "2026/06/02\tXX\t1\t2\t3\t4\t5\n2026/05/30\tVE\t1\t2\t3\t4\t5\r\n";
+    test::ScriviFile(file("errori.txt"), std::vector<unsigned char>(conErrori.begin(), conErrori.end()));
+
+    Risultato r = esegui({"archivio", "importa", file("errori.txt")});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Estrazioni aggiunte: 1\nEstrazioni aggiornate: 1\nRighe non valide ignorate: 1 (righe 3)\n");
+    EXPECT_EQ(esegui({"archivio", "info"}).out,
+              "Estrazioni: 7324\nPrima estrazione: 07/01/1939\nUltima estrazione: 02/06/2026\n");
+
+    r = esegui({"archivio", "esporta", file("esportato.txt")});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    const char* sorgenti = std::getenv("QUARVIN_SORGENTI");
+    ASSERT_NE(sorgenti, nullptr);
+    std::vector<unsigned char> atteso = test::LeggiFile(std::string(sorgenti) + "/data/storico.txt");
+    const std::string ultimaVenezia = "2026/05/30\tVE\t84\t23\t40\t15\t24\n";
+    ASSERT_GT(atteso.size(), ultimaVenezia.size());
+    atteso.resize(atteso.size() - ultimaVenezia.size());
+    const std::string coda = "2026/05/30\tVE\t1\t2\t3\t4\t5\n" + righe;
+    atteso.insert(atteso.end(), coda.begin(), coda.end());
+    EXPECT_TRUE(test::LeggiFile(file("esportato.txt")) == atteso);
+
+    r = esegui({"archivio", "importa", nuove});
+    EXPECT_EQ(r.uscita, 0);
+    EXPECT_EQ(r.err, "Estrazioni aggiunte: 0\nEstrazioni aggiornate: 0\n");
+}
+
+TEST_F(Cli, ArchivioInputRifiutati)
+{
+    struct Riga
+    {
+        const char* nome;
+        std::vector<std::string> argomenti;
+        int uscita;
+        std::string err; // expected start of standard error
+    };
+    const std::vector<Riga> righe = {
+        {"senza comando", {"archivio"}, 2, "quarvin-cli: manca il comando di archivio (info, importa, esporta)"},
+        {"comando sconosciuto", {"archivio", "svuota"}, 2, "quarvin-cli: comando di archivio sconosciuto: svuota"},
+        {"importa senza file", {"archivio", "importa"}, 2, "quarvin-cli: manca il file di testo delle estrazioni"},
+        {"info con file", {"archivio", "info", "x.txt"}, 2, "quarvin-cli: argomento inatteso: x.txt"},
+        {"esporta con due file", {"archivio", "esporta", "a", "b"}, 2, "quarvin-cli: argomento inatteso: b"},
+        {"file mancante", {"archivio", "importa", file("manca.txt")}, 1,
+         "Impossibile aprire il file " + file("manca.txt") + "\n"},
+        {"cartella mancante", {"archivio", "esporta", file("manca/x.txt")}, 1,
+         "Impossibile scrivere il file " + file("manca/x.txt") + "\n"},
+    };
+    for (const Riga& riga : righe) {
+        SCOPED_TRACE(riga.nome);
+        Risultato r = esegui(riga.argomenti);
+        EXPECT_EQ(r.uscita, riga.uscita);
+        EXPECT_EQ(r.err.substr(0, riga.err.size()), riga.err) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(Cli, ArchivioIlleggibileNonVieneSovrascritto)
+{
+    std::filesystem::create_directories(file("dati"));
+    test::ScriviFile(file("dati/Quarvin.db"), {1});
+    std::filesystem::resize_file(file("dati/Quarvin.db"), file_archivio::DimensioneMassima + 1);
+    const std::string riga = "2026/06/02\tBA\t1\t2\t3\t4\t5\n";
+    test::ScriviFile(file("nuove.txt"), std::vector<unsigned char>(riga.begin(), riga.end()));
+
+    Risultato r = esegui({"archivio", "importa", file("nuove.txt")});
+    EXPECT_EQ(r.uscita, 1);
+    EXPECT_EQ(r.err, "Impossibile leggere il file dell'archivio storico Quarvin.db.\n");
+    EXPECT_EQ(std::filesystem::file_size(file("dati/Quarvin.db")), file_archivio::DimensioneMassima + 1);
+
+    // A damaged record is reported, the other draws are used.
+    std::filesystem::resize_file(file("dati/Quarvin.db"), 0);
+    std::filesystem::resize_file(file("dati/Quarvin.db"), 77 + 60);
+    r = esegui({"archivio", "info"});
+    EXPECT_EQ(r.uscita, 0);
+    EXPECT_EQ(r.out, "Estrazioni: 0\n");
+    EXPECT_EQ(r.err, "Il file dell'archivio storico Quarvin.db è danneggiato: l'estrazione numero 1 non è valida "
+                     "ed è stata ignorata.\n");
 }

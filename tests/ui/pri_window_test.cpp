@@ -2,6 +2,7 @@
 #include "support/archivio_memoria.h"
 #include "support/cartella_temporanea.h"
 #include "ui/griglia_numeri.h"
+#include "ui/notifica_dialog.h"
 #include "ui/pri_window.h"
 
 #include <QAction>
@@ -23,6 +24,17 @@ QPoint Cella(int numero)
 {
     return {((numero - 1) % 10) * 43 + 21, ((numero - 1) / 10) * 30 + 15};
 }
+
+class OrologioFisso final : public Orologio
+{
+public:
+    explicit OrologioFisso(DataOra adesso) : m_adesso(adesso) {}
+    DataOra adesso() const override { return m_adesso; }
+    std::uint64_t millisecondi() const override { return 0; }
+
+private:
+    DataOra m_adesso;
+};
 
 } // namespace
 
@@ -248,6 +260,46 @@ private slots:
                  std::string("Questa versione non è compatibile con la versione usata per creare il sistema da aprire."));
         QCOMPARE(m_messaggi->mostrati[1].testo, std::string("Si è verificato un errore durante l'apertura del sistema."));
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
+    }
+
+    void notificaConArchivioIndietro()
+    {
+        Tipo_Estrazione sabato;
+        sabato.giorno = 5;
+        sabato.mese = 12;
+        sabato.setAnno(2026);
+        sabato.setNumero(Bari, 1, 7);
+        QCOMPARE(m_stato->archivio.InserisciEstrazione(sabato), 1);
+        OrologioFisso martediSera({2026, 12, 8, 21, 0});
+        m_finestra->controllaAggiornamento(martediSera);
+        auto* notifica = m_finestra->findChild<TNotificaAggiornamento*>();
+        QVERIFY(notifica != nullptr);
+        QCOMPARE(notifica->windowTitle(), QStringLiteral("Notifica Aggiornamento"));
+        QCOMPARE(notifica->findChild<QLabel*>(QStringLiteral("testoLabel"))->text(),
+                 QStringLiteral("L'ultimo aggiornamento dell'archivio storico risale a Sabato 5/12/2026."));
+        notifica->findChild<QCheckBox*>(QStringLiteral("nonMostrareCheckBox"))->setChecked(true);
+        notifica->reject();
+        QCOMPARE(m_stato->generali.notificaAggio, 0);
+        QCOMPARE(m_store->leggiIntero("notificaaggio"), std::optional<std::int32_t>(0));
+
+        // Notifications off: a system named on the command line is ignored.
+        const std::string percorso = m_cartella->file("argomento.qvs");
+        test::ScriviFile(percorso, {4});
+        m_finestra->primaAttivazione({QStringLiteral("quarvin"), QString::fromStdString(percorso)}, martediSera);
+        QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [Sistema1.qvs]"));
+    }
+
+    void argomentoApreIlSistema()
+    {
+        pronostico({4, 8, 15, 16, 23, 42});
+        const QString percorso = QString::fromStdString(m_cartella->file("dariga.qvs"));
+        m_finestra->setScegliFileSalva([&percorso](QWidget*, const QString&) { return percorso; });
+        azione(QStringLiteral("Salva con nome"))->trigger();
+        azione(QStringLiteral("Nuovo"))->trigger();
+        OrologioFisso orologio({2026, 12, 8, 21, 0});
+        m_finestra->primaAttivazione({QStringLiteral("quarvin"), percorso}, orologio);
+        QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [dariga.qvs]"));
+        QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 6 numeri"));
     }
 };
 

@@ -1,0 +1,66 @@
+// The main window's part of the start-up: the command-line system, the update notification and the
+// archive line of the status bar.
+#include "ui/pri_window.h"
+
+#include "core/notifica_aggiornamento.h"
+#include "core/impostazioni.h"
+#include "ui/notifica_dialog.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+QString Data(const Tipo_Estrazione& e)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(e.giorno, 2, 10, QLatin1Char('0'))
+        .arg(e.mese, 2, 10, QLatin1Char('0'))
+        .arg(e.anno());
+}
+
+} // namespace
+
+void TPri::primaAttivazione(const QStringList& argomenti, const Orologio& orologio)
+{
+    if (m_stato.generali.notificaAggio != 1) {
+        return;
+    }
+    if (argomenti.size() == 2 && QFileInfo(argomenti.at(1)).isFile()) {
+        apriSistema(argomenti.at(1));
+    }
+    QTimer::singleShot(500, this, [this, &orologio] { controllaAggiornamento(orologio); });
+}
+
+void TPri::controllaAggiornamento(const Orologio& orologio)
+{
+    const auto testo =
+        NotificaAggiornamento(m_stato.archivio, orologio.adesso(), m_stato.generali.giorniNotifica);
+    if (!testo) {
+        return;
+    }
+    // The Internet update is not part of this version yet: the window says so.
+    auto* finestra = new TNotificaAggiornamento(QString::fromStdString(*testo), false, this);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    connect(finestra, &QDialog::finished, this, [this, finestra] {
+        if (finestra->nonMostrarePiu()) {
+            m_stato.generali.notificaAggio = 0;
+            SalvaImpostazioniGenerali(m_stato.impostazioni, m_stato.generali);
+        }
+    });
+    finestra->open();
+}
+
+void TPri::aggiornaArchivio()
+{
+    const ArchivioStorico& archivio = m_stato.archivio;
+    if (archivio.vuoto()) {
+        m_etichettaArchivio->setText(QStringLiteral("Archivio storico vuoto"));
+        return;
+    }
+    m_etichettaArchivio->setText(QStringLiteral("Archivio storico: %1 estrazioni, dal %2 al %3")
+                                     .arg(archivio.conteggio())
+                                     .arg(Data(archivio.estrazione(1)), Data(archivio.estrazione(archivio.conteggio()))));
+}
