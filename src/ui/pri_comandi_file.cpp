@@ -56,7 +56,7 @@ Messaggio DomandaSalvataggio()
 void TPri::iniziaNuovoSistema()
 {
     NuovoSistema(m_stato);
-    m_stato.ricalcolaStatistiche();
+    ricalcolaStatistiche();
     riempiDaSistema();
     m_stato.sistema.modificato = false;
     aggiornaTitolo();
@@ -115,7 +115,7 @@ void TPri::apriSistema(const QString& percorso)
     }
     riempiDaSistema();
     // The statistics follow the wheels read from the file, so that they match what the window shows.
-    m_stato.ricalcolaStatistiche();
+    ricalcolaStatistiche();
     m_stato.sistema.modificato = false;
     aggiornaRecenti();
     AggiornaRiepilogo();

@@ -6,6 +6,7 @@
 #include "editor/riepilogo.h"
 #include "ui/filtro_tasti.h"
 #include "ui/griglia_numeri.h"
+#include "ui/pannello_numero.h"
 #include "ui/vista_giocate.h"
 
 #include <algorithm>
@@ -68,6 +69,8 @@ TPri::TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QW
     riga->addWidget(creaParametri(), 0, Qt::AlignTop);
     riga->addWidget(creaRiepilogo(), 1);
     colonna->addLayout(riga);
+    m_pannelloNumero = new PannelloNumero(this);
+    m_pannelloNumero->hide();
     colonna->addStretch(1);
     // Below the natural size of the editor the window scrolls instead of squeezing the grid.
     auto* scorrimento = new QScrollArea(this);
@@ -93,6 +96,8 @@ QWidget* TPri::creaPronostico()
     m_griglia->setObjectName(QStringLiteral("vssGrigliaNumeri"));
     layout->addWidget(m_griglia);
     connect(m_griglia, &GrigliaNumeri::numeroCambiato, this, &TPri::numeroCambiato);
+    connect(m_griglia, &GrigliaNumeri::numeroIndicato, this, &TPri::numeroIndicato);
+    connect(m_griglia, &GrigliaNumeri::puntatoreUscito, this, [this] { m_pannelloNumero->hide(); });
 
     auto* fisse = new QGroupBox(QStringLiteral(" Numeri fissi "), gruppo);
     auto* righeFisse = new QHBoxLayout(fisse);
@@ -338,6 +343,26 @@ void TPri::numeroCambiato(int numero, bool selezionato)
     AggiornaRiepilogo();
 }
 
+void TPri::numeroIndicato(int numero)
+{
+    m_pannelloNumero->mostraNumero(numero, m_stato.statistiche, m_stato.generali.ifNumEstra);
+    if (!m_pannelloNumero->isVisible()) {
+        // Below the grid's group, where it covers nothing the pointer needs.
+        const QWidget* gruppo = m_griglia->parentWidget();
+        m_pannelloNumero->move(gruppo->mapToGlobal(QPoint(0, gruppo->height() + 4)));
+        m_pannelloNumero->show();
+    }
+}
+
+void TPri::ricalcolaStatistiche()
+{
+    m_stato.ricalcolaStatistiche();
+    if (m_pannelloNumero->numero() != 0) {
+        m_pannelloNumero->mostraNumero(m_pannelloNumero->numero(), m_stato.statistiche, m_stato.generali.ifNumEstra,
+                                       true);
+    }
+}
+
 void TPri::fissaCambiata(int indice)
 {
     if (m_riempimento) {
@@ -380,7 +405,7 @@ void TPri::ruotaCliccata()
     m_stato.sistema.ruote = ruoteDaCaselle();
     segnaModificato();
     AggiornaRiepilogo();
-    m_stato.ricalcolaStatistiche();
+    ricalcolaStatistiche();
 }
 
 void TPri::importoCambiato()

@@ -13,6 +13,7 @@
 #include <memory>
 
 class GrigliaNumeri;
+class PannelloNumero;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -74,6 +75,8 @@ private:
 
     // Handlers.
     void numeroCambiato(int numero, bool selezionato);
+    void numeroIndicato(int numero);
+    void ricalcolaStatistiche();
     void fissaCambiata(int indice);
     void numeriPerGiocataCambiati(int indice);
     void ruotaCliccata();
@@ -102,6 +105,7 @@ private:
     bool m_controlloFisse = false;
 
     GrigliaNumeri* m_griglia = nullptr;
+    PannelloNumero* m_pannelloNumero = nullptr;
     std::array<QLineEdit*, 9> m_fisse{};
     QComboBox* m_numeriPerGiocata = nullptr;
     std::array<QCheckBox*, NumeroRuote + 1> m_ruote{}; // by Ruota index 1..12
