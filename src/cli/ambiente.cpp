@@ -94,7 +94,8 @@ bool AmbienteCli::caricaArchivio()
 {
     const QString cartellaDati = CartellaDatiProgramma(CartellaProgramma());
     const std::string testoPredefinito =
-        cartellaDati.isEmpty() ? std::string() : QDir(cartellaDati).filePath(QStringLiteral("storico.txt")).toStdString();
+        cartellaDati.isEmpty() ? std::string()
+                               : QDir(cartellaDati).filePath(QStringLiteral("storico.txt")).toStdString();
     const EsitoArchivioPredefinito predefinito =
         PreparaArchivioPredefinito(m_stato->cartelle.dati, testoPredefinito, ByteCasuali());
     if (!predefinito.testo.empty()) {

@@ -11,6 +11,7 @@ namespace cli {
 int ComandoCrea(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoInfo(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoGiocate(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoSviluppa(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoStatistiche(const RigaComando& riga, std::ostream& out, std::ostream& err);
 // archivio info | importa FILE.txt | esporta FILE.txt
 int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& err);

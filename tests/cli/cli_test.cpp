@@ -195,7 +195,8 @@ TEST_F(Cli, InputRifiutatiEErroriDUso)
 
 TEST_F(Cli, ArchivioInfoPreparaQuarvinDbDalTestoDistribuito)
 {
-    const std::string atteso = "Estrazioni: 7323\nPrima estrazione: 07/01/1939\nUltima estrazione: 30/05/2026\n";
+    const std::string atteso =
+        "Estrazioni: 7323\nPrima estrazione: 07/01/1939\nUltima estrazione: 30/05/2026\n";
     Risultato r = esegui({"archivio", "info"});
     ASSERT_EQ(r.uscita, 0) << r.err;
     EXPECT_EQ(r.out, atteso);
@@ -227,7 +228,8 @@ TEST_F(Cli, ArchivioImportaEdEsporta)
     Risultato r = esegui({"archivio", "importa", file("errori.txt")});
     ASSERT_EQ(r.uscita, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Estrazioni aggiunte: 1\nEstrazioni aggiornate: 1\nRighe non valide ignorate: 1 (righe 3)\n");
+    EXPECT_EQ(r.err,
+              "Estrazioni aggiunte: 1\nEstrazioni aggiornate: 1\nRighe non valide ignorate: 1 (righe 3)\n");
     EXPECT_EQ(esegui({"archivio", "info"}).out,
               "Estrazioni: 7324\nPrima estrazione: 07/01/1939\nUltima estrazione: 02/06/2026\n");
 
@@ -258,14 +260,27 @@ TEST_F(Cli, ArchivioInputRifiutati)
         std::string err; // expected start of standard error
     };
     const std::vector<Riga> righe = {
-        {"senza comando", {"archivio"}, 2, "quarvin-cli: manca il comando di archivio (info, importa, esporta)"},
-        {"comando sconosciuto", {"archivio", "svuota"}, 2, "quarvin-cli: comando di archivio sconosciuto: svuota"},
-        {"importa senza file", {"archivio", "importa"}, 2, "quarvin-cli: manca il file di testo delle estrazioni"},
+        {"senza comando",
+         {"archivio"},
+         2,
+         "quarvin-cli: manca il comando di archivio (info, importa, esporta)"},
+        {"comando sconosciuto",
+         {"archivio", "svuota"},
+         2,
+         "quarvin-cli: comando di archivio sconosciuto: svuota"},
+        {"importa senza file",
+         {"archivio", "importa"},
+         2,
+         "quarvin-cli: manca il file di testo delle estrazioni"},
         {"info con file", {"archivio", "info", "x.txt"}, 2, "quarvin-cli: argomento inatteso: x.txt"},
         {"esporta con due file", {"archivio", "esporta", "a", "b"}, 2, "quarvin-cli: argomento inatteso: b"},
-        {"file mancante", {"archivio", "importa", file("manca.txt")}, 1,
+        {"file mancante",
+         {"archivio", "importa", file("manca.txt")},
+         1,
          "Impossibile aprire il file " + file("manca.txt") + "\n"},
-        {"cartella mancante", {"archivio", "esporta", file("manca/x.txt")}, 1,
+        {"cartella mancante",
+         {"archivio", "esporta", file("manca/x.txt")},
+         1,
          "Impossibile scrivere il file " + file("manca/x.txt") + "\n"},
     };
     for (const Riga& riga : righe) {
@@ -296,6 +311,94 @@ TEST_F(Cli, ArchivioIlleggibileNonVieneSovrascritto)
     r = esegui({"archivio", "info"});
     EXPECT_EQ(r.uscita, 0);
     EXPECT_EQ(r.out, "Estrazioni: 0\n");
-    EXPECT_EQ(r.err, "Il file dell'archivio storico Quarvin.db è danneggiato: l'estrazione numero 1 non è valida "
-                     "ed è stata ignorata.\n");
+    EXPECT_EQ(r.err,
+              "Il file dell'archivio storico Quarvin.db è danneggiato: l'estrazione numero 1 non è valida "
+              "ed è stata ignorata.\n");
+}
+
+TEST_F(Cli, SviluppaAggiungeLoSviluppoIntegrale)
+{
+    const std::string sistema = file("sei.qvs");
+    ASSERT_EQ(esegui({"crea", "-o", sistema, "--pronostico", "6 5 4 3 2 1", "--k", "3", "--fisse", "1"}).uscita, 0);
+    std::string tutte;
+    std::string conUno;
+    for (int a = 1; a <= 6; ++a) {
+        for (int b = a + 1; b <= 6; ++b) {
+            for (int c = b + 1; c <= 6; ++c) {
+                const std::string riga =
+                    std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + "\n";
+                tutte += riga;
+                conUno += a == 1 ? riga : "";
+            }
+        }
+    }
+
+    // The fixed numbers count only when asked for.
+    const std::string uscita = file("sviluppato.qvs");
+    Risultato r = esegui({"sviluppa", sistema, "-o", uscita});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(esegui({"giocate", uscita}).out, tutte);
+    EXPECT_EQ(esegui({"giocate", sistema}).out, "");
+
+    r = esegui({"sviluppa", "--considera-fisse", sistema, "--sovrascrivi"});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    EXPECT_EQ(esegui({"giocate", sistema}).out, conUno);
+
+    // Developing again adds nothing: the message, status 1 and the file as it was.
+    const auto prima = test::LeggiFile(uscita);
+    r = esegui({"sviluppa", uscita, "--sovrascrivi"});
+    EXPECT_EQ(r.uscita, 1);
+    EXPECT_EQ(r.err, "Non è stata aggiunta nemmeno una giocata!\nVerificare la presenza delle fisse nel pronostico.\n");
+    EXPECT_TRUE(test::LeggiFile(uscita) == prima);
+
+    // The plays already there are kept and only the missing ones are appended.
+    r = esegui({"sviluppa", sistema, "-o", uscita});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    std::string senzaUno;
+    for (std::size_t i = 0; i < tutte.size(); i = tutte.find('\n', i) + 1) {
+        const std::string riga = tutte.substr(i, tutte.find('\n', i) + 1 - i);
+        senzaUno += riga[0] == '1' ? "" : riga;
+    }
+    EXPECT_EQ(esegui({"giocate", uscita}).out, conUno + senzaUno);
+}
+
+TEST_F(Cli, SviluppaRifiuti)
+{
+    const std::string pochi = file("pochi.qvs");
+    ASSERT_EQ(esegui({"crea", "-o", pochi, "--pronostico", "1 2", "--k", "3"}).uscita, 0);
+    const std::string fissa7 = file("fissa7.qvs");
+    ASSERT_EQ(esegui({"crea", "-o", fissa7, "--pronostico", "1 2 3 4", "--k", "3", "--fisse", "7"}).uscita, 0);
+    const std::string o = file("out.qvs");
+    struct Riga
+    {
+        const char* nome;
+        std::vector<std::string> argomenti;
+        int uscita;
+        std::string err; // expected start of standard error
+    };
+    const std::vector<Riga> righe = {
+        {"pronostico insufficiente", {"sviluppa", pochi, "-o", o}, 1,
+         "Il pronostico iniziale non contiene abbastanza numeri!\n"},
+        {"fissa non pronosticata", {"sviluppa", fissa7, "--considera-fisse", "-o", o}, 1,
+         "Non è stata aggiunta nemmeno una giocata!\n"},
+        {"file mancante", {"sviluppa", file("nessuno.qvs"), "-o", o}, 1,
+         "Si è verificato un errore durante l'apertura del sistema.\n"},
+        {"senza uscita", {"sviluppa", fissa7}, 2, "quarvin-cli: indicare -o FILE.qvs oppure --sovrascrivi\nuso:"},
+        {"due uscite", {"sviluppa", fissa7, "-o", o, "--sovrascrivi"}, 2,
+         "quarvin-cli: -o e --sovrascrivi non si possono usare insieme"},
+        {"opzione ripetuta", {"sviluppa", fissa7, "--considera-fisse", "--considera-fisse", "-o", o}, 2,
+         "quarvin-cli: opzione ripetuta: --considera-fisse"},
+        {"senza file", {"sviluppa", "--sovrascrivi"}, 2, "quarvin-cli: manca il file del sistema"},
+        {"due file", {"sviluppa", fissa7, pochi, "--sovrascrivi"}, 2, "quarvin-cli: argomento inatteso: " + pochi},
+    };
+    for (const Riga& riga : righe) {
+        SCOPED_TRACE(riga.nome);
+        Risultato r = esegui(riga.argomenti);
+        EXPECT_EQ(r.uscita, riga.uscita);
+        EXPECT_EQ(r.err.substr(0, riga.err.size()), riga.err) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(o));
 }
