@@ -12,6 +12,7 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "       [--posizioni \"1 3\"]\r"
                                    "  info FILE.qvs\r"
                                    "  giocate FILE.qvs\r"
+                                   "  sviluppa FILE.qvs [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
                                    "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
                                    "  archivio info\r"
                                    "  archivio importa FILE.txt\r"

@@ -192,56 +192,73 @@ EsitoFileSistema ScriviSistema(Sistema& sistema, const ElencoGiocate& giocate)
     return {};
 }
 
+namespace {
+
+// Reads and checks every field of the image into `letto` and finds its plays, all checked for the
+// canonical form; nothing outside `letto` is touched.
+CodiceFileSistema LeggiCampi(std::span<const std::uint8_t> dati, Sistema& letto,
+                             std::span<const std::uint8_t>& giocate)
+{
+    ByteReader r(dati);
+    const std::uint8_t versione = r.u8();
+    if (!r.ok()) {
+        return CodiceFileSistema::ErroreApertura;
+    }
+    if (versione != file_sistema::Versione && versione != file_sistema::VersionePrecedente) {
+        return CodiceFileSistema::VersioneNonCompatibile;
+    }
+    for (double& importo : letto.importi) {
+        importo = r.f64();
+    }
+    r.blocco(letto.ruote);
+    letto.numeroFisse = r.i32();
+    r.blocco(letto.fisse);
+    r.blocco(letto.pronostico);
+    letto.numeriPerGiocata = r.i32();
+    LeggiRecord(r, letto.riduzioni);
+    if (versione == file_sistema::Versione) {
+        r.blocco(letto.posizioni);
+    } else {
+        letto.posizioni.fill(0);
+    }
+    const std::int32_t conteggio = r.i32();
+    if (!r.ok() || !CampiValidi(letto) || !ConteggiRecordValidi(letto.riduzioni) || conteggio < 0 ||
+        r.rimanenti() / file_sistema::DimensioneGiocata != static_cast<std::size_t>(conteggio) ||
+        r.rimanenti() % file_sistema::DimensioneGiocata != 0) {
+        return CodiceFileSistema::ErroreApertura;
+    }
+
+    giocate = dati.subspan(r.posizione());
+    for (std::int32_t i = 0; i < conteggio; ++i) {
+        const std::size_t inizio = file_sistema::DimensioneGiocata * static_cast<std::size_t>(i);
+        if (!GiocataCanonica(giocate.data() + inizio)) {
+            return CodiceFileSistema::ErroreApertura;
+        }
+    }
+    return CodiceFileSistema::Ok;
+}
+
+} // namespace
+
 EsitoFileSistema LeggiImmagineSistema(std::span<const std::uint8_t> dati, Sistema& sistema,
                                       ElencoGiocate& giocate)
 {
     sistema.modificato = false;
     giocate.svuota();
 
-    ByteReader r(dati);
-    const std::uint8_t versione = r.u8();
-    if (!r.ok()) {
-        return Esito(CodiceFileSistema::ErroreApertura);
-    }
-    if (versione != file_sistema::Versione && versione != file_sistema::VersionePrecedente) {
-        return Esito(CodiceFileSistema::VersioneNonCompatibile);
-    }
-
     // Read into a copy, so that a refused file leaves the system as it was.
     auto letto = std::make_unique<Sistema>(sistema);
-    for (double& importo : letto->importi) {
-        importo = r.f64();
+    std::span<const std::uint8_t> giocateFile;
+    const CodiceFileSistema codice = LeggiCampi(dati, *letto, giocateFile);
+    if (codice != CodiceFileSistema::Ok) {
+        return Esito(codice);
     }
-    r.blocco(letto->ruote);
-    letto->numeroFisse = r.i32();
-    r.blocco(letto->fisse);
-    r.blocco(letto->pronostico);
-    letto->numeriPerGiocata = r.i32();
-    LeggiRecord(r, letto->riduzioni);
-    if (versione == file_sistema::Versione) {
-        r.blocco(letto->posizioni);
-    } else {
-        letto->posizioni.fill(0);
-    }
-    const std::int32_t conteggio = r.i32();
-    if (!r.ok() || !CampiValidi(*letto) || !ConteggiRecordValidi(letto->riduzioni) || conteggio < 0 ||
-        r.rimanenti() / file_sistema::DimensioneGiocata != static_cast<std::size_t>(conteggio) ||
-        r.rimanenti() % file_sistema::DimensioneGiocata != 0) {
-        return Esito(CodiceFileSistema::ErroreApertura);
-    }
-
-    const std::uint8_t* giocateFile = dati.data() + r.posizione();
-    for (std::int32_t i = 0; i < conteggio; ++i) {
-        if (!GiocataCanonica(giocateFile + file_sistema::DimensioneGiocata * static_cast<std::size_t>(i))) {
-            return Esito(CodiceFileSistema::ErroreApertura);
-        }
-    }
+    const auto conteggio = static_cast<std::int32_t>(giocateFile.size() / file_sistema::DimensioneGiocata);
     if (!giocate.AssicuraCapacita(conteggio)) {
         return Esito(CodiceFileSistema::ErroreApertura);
     }
     if (conteggio > 0) {
-        std::memcpy(giocate.dati(), giocateFile,
-                    file_sistema::DimensioneGiocata * static_cast<std::size_t>(conteggio));
+        std::memcpy(giocate.dati(), giocateFile.data(), giocateFile.size());
     }
     giocate.setConteggio(conteggio);
 
@@ -252,6 +269,19 @@ EsitoFileSistema LeggiImmagineSistema(std::span<const std::uint8_t> dati, Sistem
     letto->modificato = false;
     sistema = std::move(*letto);
     return {};
+}
+
+EsitoFileSistema GiocateImmagineSistema(std::span<const std::uint8_t> dati,
+                                        std::span<const std::uint8_t>& giocate)
+{
+    giocate = {};
+    auto letto = std::make_unique<Sistema>();
+    std::span<const std::uint8_t> trovate;
+    const CodiceFileSistema codice = LeggiCampi(dati, *letto, trovate);
+    if (codice == CodiceFileSistema::Ok) {
+        giocate = trovate;
+    }
+    return Esito(codice);
 }
 
 EsitoFileSistema LeggiSistema(Sistema& sistema, ElencoGiocate& giocate)

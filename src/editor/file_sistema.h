@@ -79,5 +79,11 @@ std::vector<std::uint8_t> ImmagineSistema(const Sistema& sistema, const ElencoGi
 [[nodiscard]] EsitoFileSistema LeggiImmagineSistema(std::span<const std::uint8_t> dati, Sistema& sistema,
                                                     ElencoGiocate& giocate);
 
+// The same checks as LeggiImmagineSistema without applying anything: on success `giocate` views the
+// plays of the image (10 bytes each, canonical form checked, in file order); on failure it is empty.
+// Used to take the plays of another system file.
+[[nodiscard]] EsitoFileSistema GiocateImmagineSistema(std::span<const std::uint8_t> dati,
+                                                      std::span<const std::uint8_t>& giocate);
+
 // Reads the file named by sistema.nomeFile (refused unread when larger than DimensioneMassima).
 [[nodiscard]] EsitoFileSistema LeggiSistema(Sistema& sistema, ElencoGiocate& giocate);

@@ -15,9 +15,8 @@
 
 namespace messaggi_sviluppo {
 
-inline constexpr const char* NessunaGiocataAggiunta =
-    "Non è stata aggiunta nemmeno una giocata!\r"
-    "Verificare la presenza delle fisse nel pronostico.";
+inline constexpr const char* NessunaGiocataAggiunta = "Non è stata aggiunta nemmeno una giocata!\r"
+                                                      "Verificare la presenza delle fisse nel pronostico.";
 
 } // namespace messaggi_sviluppo
 
@@ -27,7 +26,7 @@ std::vector<std::uint8_t> PronosticoOrdinato(const SegniNumeri& pronostico);
 // The k-number combinations of an ordered list of numbers, in lexicographic order of their positions
 // (1 2 3, 1 2 4, ..., for 1..6 and k = 3 ending with 4 5 6). Two ways through them: the iterator
 // (giocata() / avanza(), the current combination kept as a zero-filled play whose first k slots are
-// rewritten on each step) and perOgni(), a loop that keeps its whole state in registers and is the
+// rewritten on each step) and perOgni(), a loop that keeps its state in local variables and is the
 // one to use over millions of combinations. Nothing is allocated after construction.
 class CombinazioniPronostico
 {
@@ -37,8 +36,7 @@ public:
     CombinazioniPronostico(std::vector<std::uint8_t> numeri, int k);
     CombinazioniPronostico(const SegniNumeri& pronostico, int k)
         : CombinazioniPronostico(PronosticoOrdinato(pronostico), k)
-    {
-    }
+    {}
 
     int n() const { return static_cast<int>(m_numeri.size()); }
     int k() const { return m_k; }
@@ -69,8 +67,7 @@ public:
 
     // Calls visita(const Tipo_Giocata&) for every combination from the first, in order, whatever the
     // iterator's state; stops as soon as visita returns false. Returns false when stopped that way.
-    template <typename Visita>
-    bool perOgni(Visita&& visita) const;
+    template <typename Visita> bool perOgni(Visita&& visita) const;
 
 private:
     using Posizioni = std::array<std::size_t, NumeriMassimiPerGiocata>;
@@ -120,8 +117,7 @@ private:
     bool m_finita = true;
 };
 
-template <typename Visita>
-bool CombinazioniPronostico::perOgni(Visita&& visita) const
+template <typename Visita> bool CombinazioniPronostico::perOgni(Visita&& visita) const
 {
     if (!m_esiste) {
         return true;
@@ -198,8 +194,7 @@ inline bool ContieneFisse(const Tipo_Giocata& giocata, int k, const MappaFisse& 
     return trovate >= mappa.m_numeroFisse;
 }
 
-enum class CodiceSviluppo
-{
+enum class CodiceSviluppo {
     Completato,          // plays appended and committed
     NessunaGiocata,      // no candidate passed: nothing changed but the undo copy
     Interrotto,          // the stop was confirmed: nothing added

@@ -38,11 +38,11 @@ QAction* Comando(QMenu* menu, const char* testo, const QKeySequence& scorciatoia
 
 void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* strumenti)
 {
-    std::map<QString, QAction*> perTesto;
-    auto registra = [&perTesto](QMenu* menu) {
+    auto registra = [this](QMenu* menu) {
         for (QAction* a : menu->actions()) {
             if (!a->isSeparator() && a->menu() == nullptr) {
-                perTesto.emplace(a->text(), a);
+                m_perPercorso.emplace(a->text(), a);
+                m_perPercorso.emplace(menu->title().trimmed() + QLatin1Char('/') + a->text(), a);
             }
         }
     };
@@ -108,6 +108,8 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
                              "Importa giocate da file di testo", "Esporta giocate su file di testo"});
     registra(giocate);
 
+    registra(pronostico);
+
     QMenu* statistiche = barra->addMenu(QStringLiteral(" Statistiche "));
     NonDisponibili(statistiche, {"Grafico dei ritardi", "Grafico delle frequenze", "Grafico delle probabilità",
                                  "I numeri più ritardatari", "I numeri meno frequenti",
@@ -117,6 +119,7 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
                                  "I numeri meno frequenti nelle 5 posizioni", "I ritardi dei 4005 ambi",
                                  "Le frequenze dei 4005 ambi", "La smorfia", "Analisi combinazioni",
                                  "Cerchio ciclometrico"});
+    registra(statistiche);
 
     QMenu* stampa = barra->addMenu(QStringLiteral(" Stampa "));
     NonDisponibili(stampa, {"Stampa giocate su schedine", "Stampa giocate su schedine LottoPiù",
@@ -134,7 +137,9 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
     NonDisponibili(stampa, {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzontale su schedine",
                             "Calibra la stampa verticale su schedine LottoPiù",
                             "Calibra la stampa orizzontale su schedine LottoPiù"});
-    registra(stampa);
+    for (QMenu* m : {stampa, vecchie, mdn, sng, sci}) {
+        registra(m);
+    }
 
     QMenu* archivio = barra->addMenu(QStringLiteral(" Archivio storico "));
     NonDisponibili(archivio, {"Aggiorna da Internet", "Visualizza/Modifica"});
@@ -144,6 +149,7 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
     NonDisponibili(impostazioni, {"Calcolo delle probabilità", "Calcolo delle frequenze", "Connessione ad Internet"});
     modificaImporti = Comando(impostazioni, "Modifica importi di giocata");
     NonDisponibili(impostazioni, {"Calcola vincite", "Notifiche aggiornamenti"});
+    registra(impostazioni);
 
     QMenu* guida = barra->addMenu(QStringLiteral(" Guida in linea "));
     sommario = Comando(guida, "Sommario", QKeySequence(Qt::Key_F1));
@@ -184,13 +190,18 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
             strumenti->addSeparator();
             continue;
         }
-        auto trovata = perTesto.find(QString::fromUtf8(p.comando));
-        if (trovata == perTesto.end()) {
+        QAction* comando = azione(QString::fromUtf8(p.comando));
+        if (comando == nullptr) {
             continue;
         }
-        QAction* azione = trovata->second;
-        azione->setIcon(Icone::Crea(p.icona, proprietario->palette()));
-        azione->setToolTip(QString::fromUtf8(p.suggerimento != nullptr ? p.suggerimento : p.comando));
-        strumenti->addAction(azione);
+        comando->setIcon(Icone::Crea(p.icona, proprietario->palette()));
+        comando->setToolTip(QString::fromUtf8(p.suggerimento != nullptr ? p.suggerimento : p.comando));
+        strumenti->addAction(comando);
     }
+}
+
+QAction* ComandiPrincipali::azione(const QString& percorso) const
+{
+    auto trovata = m_perPercorso.find(percorso);
+    return trovata == m_perPercorso.end() ? nullptr : trovata->second;
 }

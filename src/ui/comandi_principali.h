@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QAction>
+#include <QObject>
 #include <QString>
+
+#include <map>
 
 #include <vector>
 
-class QAction;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -30,4 +33,23 @@ struct ComandiPrincipali
 
     // Builds the menus on the bar and the toolbar; the actions are owned by `proprietario`.
     void crea(QWidget* proprietario, QMenuBar* barra, QToolBar* strumenti);
+
+    // The command with this caption, or with "Menu/caption" where a caption repeats in several
+    // menus (the menu title without its surrounding spaces: "Mod. MDN/Calibra la stampa verticale
+    // su schedine"); nullptr when none. Toolbar buttons share the action of their menu item.
+    QAction* azione(const QString& percorso) const;
+    // Enables the command and connects it; the window calls this for every command it implements.
+    template <typename Funzione>
+    QAction* collega(const QString& percorso, const QObject* contesto, Funzione funzione)
+    {
+        QAction* a = azione(percorso);
+        if (a != nullptr) {
+            a->setEnabled(true);
+            QObject::connect(a, &QAction::triggered, contesto, funzione);
+        }
+        return a;
+    }
+
+private:
+    std::map<QString, QAction*> m_perPercorso;
 };

@@ -2,12 +2,23 @@
 #include "ui/pri_window.h"
 
 #include "ui/modimpo_dialog.h"
+#include "ui/sviluppo_integrale_dialog.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QUrl>
+
+void TPri::comandoSviluppoIntegrale()
+{
+    if (!ValidaSistema(m_stato.sistema, caselleFisse(), ruoteDaCaselle(), m_stato.messaggi)) {
+        return;
+    }
+    TSviluppoIntegrale dialogo(m_stato, m_apriGuida, this);
+    dialogo.exec();
+    AggiornaRiepilogo();
+}
 
 void TPri::comandoModificaImporti()
 {

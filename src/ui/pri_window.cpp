@@ -242,10 +242,13 @@ void TPri::collegaComandi()
     connect(m_comandi.salvaConNome, &QAction::triggered, this, &TPri::comandoSalvaConNome);
     connect(m_comandi.esci, &QAction::triggered, this, &QWidget::close);
     connect(m_comandi.modificaImporti, &QAction::triggered, this, &TPri::comandoModificaImporti);
+    m_comandi.collega(QStringLiteral("Sviluppo integrale del pronostico"), this, [this] { comandoSviluppoIntegrale(); });
     connect(m_comandi.impostaStampante, &QAction::triggered, this, &TPri::comandoImpostaStampante);
     connect(m_comandi.apriCartellaRiduttori, &QAction::triggered, this, &TPri::comandoApriCartellaRiduttori);
     connect(m_comandi.sommario, &QAction::triggered, this, [this] { m_sommario(QString()); });
     connect(m_comandi.informazioni, &QAction::triggered, this, &TPri::comandoInformazioni);
+    collegaComandiProbabilita();
+    collegaComandiGiocate();
 }
 
 // --- widgets <-> system ---
@@ -330,6 +333,7 @@ void TPri::AggiornaRiepilogo()
     m_etichettaGiocate->setText(QString::fromStdString(r.giocateFinali));
     m_etichettaCosto->setText(QString::fromStdString(r.costo));
     m_etichettaStato->setText(QString::fromStdString(r.stato));
+    m_vistaGiocate->aggiorna();
     m_comandi.salva->setText(QStringLiteral("Salva ") +
                              QString::fromStdString(testo::NomeSenzaCartella(s.nomeFile)));
 }

@@ -38,7 +38,7 @@ public:
     // Opens a file as "Apri" does after its dialog.
     void apriSistema(const QString& percorso);
 
-    // The summary and the play view after any change of the system.
+    // The summary and the play view after any change of the system (and of its plays).
     void AggiornaRiepilogo();
 
     // The first activation: a system named on the command line is opened and the update
@@ -92,10 +92,40 @@ private:
     void comandoSalvaConNome();
     void aggiornaRecenti(const std::string& aggiunto = {});
     void aggiornaTitolo();
+    void comandoSviluppoIntegrale();
     void comandoModificaImporti();
     void comandoImpostaStampante();
     void comandoApriCartellaRiduttori();
     void comandoInformazioni();
+
+    // Probability model settings (pri_probabilita.cpp).
+    void collegaComandiProbabilita();
+    void comandoImpostazioniProbabilita();
+    void comandoImpostazioniFrequenze();
+
+    // Play editing, undo, import and export, prediction helpers (pri_giocate.cpp).
+public:
+    // The file dialogs of the imports and the export, replaceable like those of the system files.
+    enum class FileGiocate { Sistema, Lpc, Testo, EsportaTesto };
+    using ScegliFileGiocate = std::function<QString(QWidget* genitore, FileGiocate tipo)>;
+    void setScegliFileGiocate(ScegliFileGiocate scegli) { m_scegliFileGiocate = std::move(scegli); }
+
+private:
+    void collegaComandiGiocate();
+    int giocataSelezionata() const;
+    QString scegliFileGiocate(FileGiocate tipo);
+    void comandoAnnullaUltimaOperazione();
+    void comandoModificaGiocate();
+    void comandoInserimentoGiocate();
+    void comandoEliminaGiocate();
+    void comandoEliminaTutteLeGiocate();
+    void comandoImportaGiocate(FileGiocate tipo);
+    void comandoEsportaGiocate();
+    void comandoNumeriProbabili(bool aggiungi);
+    void comandoNumeriCasuali(bool aggiungi);
+    void comandoPronosticoDaGiocate();
+    void comandoEliminaTuttiINumeri();
+    ScegliFileGiocate m_scegliFileGiocate;
 
     StatoApplicazione& m_stato;
     ApriGuida m_apriGuida;

@@ -68,7 +68,8 @@ void TSviluppoIntegrale::avvia()
     const bool consideraFisse =
         m_ui->consideraFisseCheckBox->isEnabled() && m_ui->consideraFisseCheckBox->isChecked();
     mostraInEsecuzione(true);
-    const EsitoSviluppo esito = SviluppoIntegrale(m_stato.sistema, consideraFisse, m_stato.giocate, m_controllo);
+    const EsitoSviluppo esito =
+        SviluppoIntegrale(m_stato.sistema, consideraFisse, m_stato.giocate, m_controllo);
     if (const auto messaggio = esito.messaggio()) {
         m_stato.messaggi.mostra(*messaggio);
     }

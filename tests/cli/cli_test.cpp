@@ -319,7 +319,8 @@ TEST_F(Cli, ArchivioIlleggibileNonVieneSovrascritto)
 TEST_F(Cli, SviluppaAggiungeLoSviluppoIntegrale)
 {
     const std::string sistema = file("sei.qvs");
-    ASSERT_EQ(esegui({"crea", "-o", sistema, "--pronostico", "6 5 4 3 2 1", "--k", "3", "--fisse", "1"}).uscita, 0);
+    ASSERT_EQ(
+        esegui({"crea", "-o", sistema, "--pronostico", "6 5 4 3 2 1", "--k", "3", "--fisse", "1"}).uscita, 0);
     std::string tutte;
     std::string conUno;
     for (int a = 1; a <= 6; ++a) {
@@ -350,7 +351,9 @@ TEST_F(Cli, SviluppaAggiungeLoSviluppoIntegrale)
     const auto prima = test::LeggiFile(uscita);
     r = esegui({"sviluppa", uscita, "--sovrascrivi"});
     EXPECT_EQ(r.uscita, 1);
-    EXPECT_EQ(r.err, "Non è stata aggiunta nemmeno una giocata!\nVerificare la presenza delle fisse nel pronostico.\n");
+    EXPECT_EQ(
+        r.err,
+        "Non è stata aggiunta nemmeno una giocata!\nVerificare la presenza delle fisse nel pronostico.\n");
     EXPECT_TRUE(test::LeggiFile(uscita) == prima);
 
     // The plays already there are kept and only the missing ones are appended.
@@ -369,7 +372,8 @@ TEST_F(Cli, SviluppaRifiuti)
     const std::string pochi = file("pochi.qvs");
     ASSERT_EQ(esegui({"crea", "-o", pochi, "--pronostico", "1 2", "--k", "3"}).uscita, 0);
     const std::string fissa7 = file("fissa7.qvs");
-    ASSERT_EQ(esegui({"crea", "-o", fissa7, "--pronostico", "1 2 3 4", "--k", "3", "--fisse", "7"}).uscita, 0);
+    ASSERT_EQ(esegui({"crea", "-o", fissa7, "--pronostico", "1 2 3 4", "--k", "3", "--fisse", "7"}).uscita,
+              0);
     const std::string o = file("out.qvs");
     struct Riga
     {
@@ -379,19 +383,35 @@ TEST_F(Cli, SviluppaRifiuti)
         std::string err; // expected start of standard error
     };
     const std::vector<Riga> righe = {
-        {"pronostico insufficiente", {"sviluppa", pochi, "-o", o}, 1,
+        {"pronostico insufficiente",
+         {"sviluppa", pochi, "-o", o},
+         1,
          "Il pronostico iniziale non contiene abbastanza numeri!\n"},
-        {"fissa non pronosticata", {"sviluppa", fissa7, "--considera-fisse", "-o", o}, 1,
+        {"fissa non pronosticata",
+         {"sviluppa", fissa7, "--considera-fisse", "-o", o},
+         1,
          "Non è stata aggiunta nemmeno una giocata!\n"},
-        {"file mancante", {"sviluppa", file("nessuno.qvs"), "-o", o}, 1,
+        {"file mancante",
+         {"sviluppa", file("nessuno.qvs"), "-o", o},
+         1,
          "Si è verificato un errore durante l'apertura del sistema.\n"},
-        {"senza uscita", {"sviluppa", fissa7}, 2, "quarvin-cli: indicare -o FILE.qvs oppure --sovrascrivi\nuso:"},
-        {"due uscite", {"sviluppa", fissa7, "-o", o, "--sovrascrivi"}, 2,
+        {"senza uscita",
+         {"sviluppa", fissa7},
+         2,
+         "quarvin-cli: indicare -o FILE.qvs oppure --sovrascrivi\nuso:"},
+        {"due uscite",
+         {"sviluppa", fissa7, "-o", o, "--sovrascrivi"},
+         2,
          "quarvin-cli: -o e --sovrascrivi non si possono usare insieme"},
-        {"opzione ripetuta", {"sviluppa", fissa7, "--considera-fisse", "--considera-fisse", "-o", o}, 2,
+        {"opzione ripetuta",
+         {"sviluppa", fissa7, "--considera-fisse", "--considera-fisse", "-o", o},
+         2,
          "quarvin-cli: opzione ripetuta: --considera-fisse"},
         {"senza file", {"sviluppa", "--sovrascrivi"}, 2, "quarvin-cli: manca il file del sistema"},
-        {"due file", {"sviluppa", fissa7, pochi, "--sovrascrivi"}, 2, "quarvin-cli: argomento inatteso: " + pochi},
+        {"due file",
+         {"sviluppa", fissa7, pochi, "--sovrascrivi"},
+         2,
+         "quarvin-cli: argomento inatteso: " + pochi},
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);

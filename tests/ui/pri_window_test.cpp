@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -109,7 +111,7 @@ private slots:
         QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione:"));
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
         QVERIFY(w<QCheckBox>("ruota12CheckBox")->isChecked());
-        QVERIFY(!azione(QStringLiteral("Sviluppo integrale del pronostico"))->isEnabled());
+        QVERIFY(!azione(QStringLiteral("Riduzione condizionata"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Salva Sistema1.qvs"))->isEnabled());
     }
 
@@ -300,6 +302,34 @@ private slots:
         m_finestra->primaAttivazione({QStringLiteral("quarvin"), percorso}, orologio);
         QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [dariga.qvs]"));
         QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 6 numeri"));
+    }
+
+    void sviluppoIntegraleDalMenu()
+    {
+        pronostico({1, 2, 3, 4, 5, 6});
+        w<QComboBox>("numpergioComboBox")->setCurrentIndex(2);
+        // The dialog is modal: press "Avvia" once it is up.
+        QTimer::singleShot(0, this, [] {
+            for (QWidget* finestra : QApplication::topLevelWidgets()) {
+                auto* avvia = finestra->findChild<QPushButton*>(QStringLiteral("avviaPushButton"));
+                if (finestra->isVisible() && avvia != nullptr) {
+                    avvia->click();
+                    return;
+                }
+            }
+            qFatal("development dialog not shown");
+        });
+        azione(QStringLiteral("Sviluppo integrale del pronostico"))->trigger();
+        QCOMPARE(m_stato->giocate.conteggio(), 20);
+        QCOMPARE(etichetta("giocateFinaliLabel"), QStringLiteral("Numero giocate finali: 20"));
+        QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione: 0.000 %"));
+
+        // Not enough numbers: the check stops the command before any dialog.
+        m_messaggi->risposte.push_back(Risposta::No);
+        azione(QStringLiteral("Nuovo"))->trigger();
+        pronostico({1, 2});
+        azione(QStringLiteral("Sviluppo integrale del pronostico"))->trigger();
+        QCOMPARE(m_messaggi->ultimo(), std::string("Il pronostico iniziale non contiene abbastanza numeri!"));
     }
 };
 

@@ -52,8 +52,7 @@ private slots:
 private:
     void apri();
     void pronostico(int n, int k, std::initializer_list<int> fisse = {});
-    template <typename T>
-    T* trova(const char* nome) const
+    template <typename T> T* trova(const char* nome) const
     {
         T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
         if (w == nullptr) {
@@ -172,7 +171,8 @@ void SviluppoIntegraleDialogTest::esitoDellaCorsa()
     }
     if (giocatePrima > 0) {
         EsecuzioneContinua continua;
-        QCOMPARE(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte, giocatePrima);
+        QCOMPARE(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte,
+                 giocatePrima);
         m_stato->sistema.modificato = false;
     }
     apri();

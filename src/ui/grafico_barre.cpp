@@ -1,0 +1,474 @@
+#include "ui/grafico_barre.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+const QColor ColoriPredefiniti[GraficoBarre::SerieMassime] = {
+    QColor(40, 90, 190), QColor(30, 150, 60), QColor(255, 255, 255), QColor(200, 40, 40), QColor(230, 150, 20),
+};
+const QColor SfondoGrafico(236, 240, 247);
+const QColor ColoreGriglia(205, 210, 222);
+const QColor ColoreTesto(20, 20, 20);
+
+// 1, 2 or 5 times a power of ten, at least x.
+double PassoTonda(double x)
+{
+    if (x <= 0) {
+        return 1;
+    }
+    const double potenza = std::pow(10.0, std::floor(std::log10(x)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * potenza >= x) {
+            return m * potenza;
+        }
+    }
+    return 10 * potenza;
+}
+
+} // namespace
+
+GraficoBarre::GraficoBarre(QWidget* parent) : QWidget(parent)
+{
+    m_coloriSerie.assign(std::begin(ColoriPredefiniti), std::end(ColoriPredefiniti));
+    setMouseTracking(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraficoBarre::setDati(std::vector<double> valori, int serie)
+{
+    m_serie = std::clamp(serie, 1, SerieMassime);
+    m_valori = std::move(valori);
+    m_valori.resize(m_valori.size() - m_valori.size() % static_cast<std::size_t>(m_serie));
+    if (m_etichette.size() != elementi()) {
+        m_etichette.clear();
+    }
+    if (m_serieChiave >= m_serie) {
+        m_serieChiave = 0;
+    }
+    riordina();
+}
+
+double GraficoBarre::valore(int elemento, int serie) const
+{
+    const std::size_t i = static_cast<std::size_t>(elemento) * static_cast<std::size_t>(m_serie) +
+                          static_cast<std::size_t>(serie);
+    return elemento >= 0 && serie >= 0 && serie < m_serie && i < m_valori.size() ? m_valori[i] : 0.0;
+}
+
+void GraficoBarre::setEtichette(QStringList etichette)
+{
+    m_etichette = etichette.size() == elementi() ? std::move(etichette) : QStringList();
+    update();
+}
+
+QString GraficoBarre::etichetta(int elemento) const
+{
+    return elemento < m_etichette.size() ? m_etichette.at(elemento) : QString::number(elemento + 1);
+}
+
+void GraficoBarre::setTitolo(const QString& titolo)
+{
+    m_titolo = titolo;
+    update();
+}
+
+void GraficoBarre::setTitoloAsseX(const QString& testo)
+{
+    m_titoloX = testo;
+    update();
+}
+
+void GraficoBarre::setTitoloAsseY(const QString& testo)
+{
+    m_titoloY = testo;
+    update();
+}
+
+void GraficoBarre::setColoreSerie(int serie, const QColor& colore)
+{
+    if (serie >= 0 && serie < SerieMassime) {
+        m_coloriSerie[static_cast<std::size_t>(serie)] = colore;
+        update();
+    }
+}
+
+void GraficoBarre::setColoriBarre(std::vector<QColor> colori)
+{
+    m_coloriBarre = std::move(colori);
+    update();
+}
+
+void GraficoBarre::setNomiSerie(QStringList nomi)
+{
+    m_nomiSerie = std::move(nomi);
+    update();
+}
+
+void GraficoBarre::setMostraValori(bool mostra)
+{
+    m_mostraValori = mostra;
+    update();
+}
+
+void GraficoBarre::setDecimali(int decimali)
+{
+    m_decimali = std::clamp(decimali, 0, 6);
+    update();
+}
+
+void GraficoBarre::setLineaRiferimento(std::optional<double> valore, const QString& etichetta)
+{
+    m_riferimento = valore;
+    m_etichettaRiferimento = etichetta;
+    update();
+}
+
+void GraficoBarre::setOrdinamento(Ordinamento ordinamento)
+{
+    m_ordinamento = ordinamento;
+    riordina();
+}
+
+void GraficoBarre::setSerieChiave(int serie)
+{
+    m_serieChiave = std::clamp(serie, -1, m_serie - 1);
+    riordina();
+}
+
+void GraficoBarre::setOrdinatore(Ordinatore ordinatore)
+{
+    m_ordinatore = std::move(ordinatore);
+    riordina();
+}
+
+void GraficoBarre::riordina()
+{
+    const int n = elementi();
+    m_ordine.resize(static_cast<std::size_t>(n));
+    std::iota(m_ordine.begin(), m_ordine.end(), 0);
+    if (m_ordinamento != Ordinamento::Naturale && n > 0) {
+        std::vector<double> chiavi(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            chiavi[static_cast<std::size_t>(i)] = m_serieChiave < 0 ? i : valore(i, m_serieChiave);
+        }
+        const bool decrescente = m_ordinamento == Ordinamento::Decrescente;
+        if (m_ordinatore) {
+            std::vector<int> ordine = m_ordinatore(chiavi, decrescente);
+            if (ordine.size() == m_ordine.size()) {
+                m_ordine = std::move(ordine);
+            }
+        } else {
+            std::stable_sort(m_ordine.begin(), m_ordine.end(), [&](int a, int b) {
+                const double ka = chiavi[static_cast<std::size_t>(a)];
+                const double kb = chiavi[static_cast<std::size_t>(b)];
+                return decrescente ? ka > kb : ka < kb;
+            });
+        }
+    }
+    update();
+}
+
+QColor GraficoBarre::colore(int elemento, int serie) const
+{
+    if (serie == 0 && elemento >= 0 && static_cast<std::size_t>(elemento) < m_coloriBarre.size() &&
+        m_coloriBarre[static_cast<std::size_t>(elemento)].isValid()) {
+        return m_coloriBarre[static_cast<std::size_t>(elemento)];
+    }
+    return m_coloriSerie[static_cast<std::size_t>(serie)];
+}
+
+QString GraficoBarre::testoValore(double v) const
+{
+    return QString::number(v, 'f', m_decimali);
+}
+
+GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMetrics& metrica) const
+{
+    Geometria g;
+    const int h = metrica.height();
+    const int n = std::max(1, elementi());
+
+    double minimo = 0;
+    double massimo = 0;
+    for (double v : m_valori) {
+        minimo = std::min(minimo, v);
+        massimo = std::max(massimo, v);
+    }
+    if (m_riferimento) {
+        minimo = std::min(minimo, *m_riferimento);
+        massimo = std::max(massimo, *m_riferimento);
+    }
+    const double passoAsse = PassoTonda((massimo - minimo) / 5.0);
+    g.minimo = std::floor(minimo / passoAsse) * passoAsse;
+    g.massimo = std::max(g.minimo + passoAsse, std::ceil(massimo / passoAsse) * passoAsse);
+
+    int alto = area.top() + h / 2;
+    if (!m_titolo.isEmpty()) {
+        alto += h * 3 / 2 + 2;
+    }
+    if (m_serie > 1 && !m_nomiSerie.isEmpty()) {
+        alto += h + 4;
+    }
+    const int larghezzaAsse = std::max(metrica.horizontalAdvance(testoValore(g.massimo)),
+                                       metrica.horizontalAdvance(testoValore(g.minimo))) +
+                              8 + (m_titoloY.isEmpty() ? 0 : h + 4);
+    const int sinistra = area.left() + larghezzaAsse;
+    const int destra = area.right() - 10;
+    g.passo = static_cast<double>(std::max(1, destra - sinistra)) / n;
+
+    // Category labels lie flat when they fit, stand upright when a group is at least a line high.
+    int larghezzaEtichette = 0;
+    for (int i = 0; i < elementi(); i += std::max(1, elementi() / 200)) {
+        larghezzaEtichette = std::max(larghezzaEtichette, metrica.horizontalAdvance(etichetta(i)));
+    }
+    const bool piatte = g.passo >= larghezzaEtichette + 3;
+    int basso = area.bottom() - (piatte ? h + 4 : larghezzaEtichette + 8);
+    if (!m_titoloX.isEmpty()) {
+        basso -= h + 2;
+    }
+    // Room above the tallest bar for its value.
+    if (m_mostraValori) {
+        const double barra = g.passo / m_serie;
+        const int testo = metrica.horizontalAdvance(testoValore(massimo));
+        alto += barra >= testo + 2 ? h : (barra >= h - 2 ? testo + 4 : 0);
+    }
+    g.grafico = QRect(QPoint(sinistra, alto), QPoint(destra, std::max(alto + 10, basso)));
+    return g;
+}
+
+void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
+{
+    painter.save();
+    painter.setFont(font());
+    const QFontMetrics metrica = painter.fontMetrics();
+    const int h = metrica.height();
+    const Geometria g = geometria(area, metrica);
+    const QRect& r = g.grafico;
+    const int n = elementi();
+    const double scala = r.height() / (g.massimo - g.minimo);
+    auto y = [&](double v) { return r.bottom() - (v - g.minimo) * scala; };
+    const double zero = y(0);
+    const qreal spessore = std::max(1, h / 14);
+
+    painter.fillRect(area, Qt::white);
+    painter.fillRect(r, SfondoGrafico);
+
+    painter.setPen(ColoreTesto);
+    int testa = area.top() + h / 2;
+    if (!m_titolo.isEmpty()) {
+        QFont grassetto = font();
+        grassetto.setBold(true);
+        grassetto.setPointSizeF(grassetto.pointSizeF() * 1.2);
+        painter.setFont(grassetto);
+        painter.drawText(QRect(area.left(), testa, area.width(), h * 3 / 2), Qt::AlignCenter, m_titolo);
+        painter.setFont(font());
+        testa += h * 3 / 2 + 2;
+    }
+    if (m_serie > 1 && !m_nomiSerie.isEmpty()) {
+        int x = r.left();
+        for (int s = 0; s < m_serie && s < m_nomiSerie.size(); ++s) {
+            const QRect campione(x, testa + h / 4, h / 2 + 2, h / 2 + 2);
+            painter.fillRect(campione, m_coloriSerie[static_cast<std::size_t>(s)]);
+            painter.setPen(Qt::darkGray);
+            painter.drawRect(campione);
+            painter.setPen(ColoreTesto);
+            x += campione.width() + 4;
+            painter.drawText(QPoint(x, testa + metrica.ascent()), m_nomiSerie.at(s));
+            x += metrica.horizontalAdvance(m_nomiSerie.at(s)) + h;
+        }
+    }
+
+    // Value axis with a grid line per step.
+    const double passoAsse = PassoTonda((g.massimo - g.minimo) / std::max(2, std::min(8, r.height() / (2 * h))));
+    for (double v = g.minimo; v <= g.massimo + passoAsse / 1000; v += passoAsse) {
+        const int yy = static_cast<int>(std::lround(y(v)));
+        painter.setPen(QPen(ColoreGriglia, spessore));
+        painter.drawLine(r.left(), yy, r.right(), yy);
+        painter.setPen(ColoreTesto);
+        const QString t = testoValore(v);
+        painter.drawText(QRect(area.left(), yy - h / 2, r.left() - area.left() - 4, h), Qt::AlignRight | Qt::AlignVCenter,
+                         t);
+    }
+
+    const double larghezzaBarra = g.passo / m_serie;
+    if (larghezzaBarra >= 1.0) {
+        const double spazio = g.passo >= 4 ? g.passo * 0.18 : 0.0;
+        const double barra = (g.passo - spazio) / m_serie;
+        const bool bordo = barra >= 4;
+        for (int k = 0; k < n; ++k) {
+            const int e = m_ordine[static_cast<std::size_t>(k)];
+            for (int s = 0; s < m_serie; ++s) {
+                const double v = valore(e, s);
+                const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
+                QRectF rettangolo(QPointF(x0, std::min(zero, y(v))), QPointF(x0 + barra, std::max(zero, y(v))));
+                painter.fillRect(rettangolo, colore(e, s));
+                if (bordo) {
+                    painter.setPen(QPen(colore(e, s).darker(170), spessore));
+                    painter.drawRect(rettangolo);
+                }
+            }
+        }
+    } else {
+        // Several items on one pixel column: the column shows, per series, their largest value
+        // (tallest first, so that every series stays visible).
+        const int colonne = r.width();
+        std::vector<std::pair<double, int>> massimi(static_cast<std::size_t>(m_serie));
+        int k = 0;
+        for (int c = 0; c < colonne && k < n; ++c) {
+            const int fine = std::min(n, static_cast<int>(std::ceil((c + 1) / g.passo)));
+            for (int s = 0; s < m_serie; ++s) {
+                massimi[static_cast<std::size_t>(s)] = {valore(m_ordine[static_cast<std::size_t>(k)], s), s};
+            }
+            for (; k < fine; ++k) {
+                for (int s = 0; s < m_serie; ++s) {
+                    auto& m = massimi[static_cast<std::size_t>(s)].first;
+                    m = std::max(m, valore(m_ordine[static_cast<std::size_t>(k)], s));
+                }
+            }
+            std::sort(massimi.begin(), massimi.end(), std::greater<>());
+            for (const auto& [v, s] : massimi) {
+                painter.setPen(QPen(m_coloriSerie[static_cast<std::size_t>(s)], 1));
+                painter.drawLine(QPointF(r.left() + c + 0.5, zero), QPointF(r.left() + c + 0.5, y(v)));
+            }
+        }
+    }
+
+    if (m_riferimento) {
+        const double yy = y(*m_riferimento);
+        painter.setPen(QPen(QColor(170, 0, 0), spessore * 2, Qt::DashLine));
+        painter.drawLine(QPointF(r.left(), yy), QPointF(r.right(), yy));
+        if (!m_etichettaRiferimento.isEmpty()) {
+            painter.setPen(QColor(170, 0, 0));
+            painter.drawText(QRectF(r.left(), yy - h - 1, r.width() - 4, h), Qt::AlignRight | Qt::AlignBottom,
+                             m_etichettaRiferimento);
+        }
+    }
+
+    // Values above the bars: flat when they fit the bar, upright when the bar is a line high.
+    painter.setPen(ColoreTesto);
+    if (m_mostraValori && larghezzaBarra >= h - 2) {
+        const double spazio = g.passo >= 4 ? g.passo * 0.18 : 0.0;
+        const double barra = (g.passo - spazio) / m_serie;
+        for (int k = 0; k < n; ++k) {
+            const int e = m_ordine[static_cast<std::size_t>(k)];
+            for (int s = 0; s < m_serie; ++s) {
+                const double v = valore(e, s);
+                const QString t = testoValore(v);
+                const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
+                const double cima = std::min(zero, y(v));
+                const int larghezza = metrica.horizontalAdvance(t);
+                if (barra >= larghezza + 2) {
+                    painter.drawText(QRectF(x0 - 2, cima - h, barra + 4, h), Qt::AlignHCenter | Qt::AlignBottom, t);
+                } else {
+                    painter.save();
+                    painter.translate(x0 + barra / 2 + metrica.ascent() / 2.0 - metrica.descent() / 2.0, cima - 3);
+                    painter.rotate(-90);
+                    painter.drawText(QPointF(0, 0), t);
+                    painter.restore();
+                }
+            }
+        }
+    }
+
+    // Category labels, thinned so that they never overlap.
+    int larghezzaEtichette = 0;
+    for (int i = 0; i < n; i += std::max(1, n / 200)) {
+        larghezzaEtichette = std::max(larghezzaEtichette, metrica.horizontalAdvance(etichetta(i)));
+    }
+    const bool piatte = g.passo >= larghezzaEtichette + 3;
+    const double ingombro = piatte ? larghezzaEtichette + 3 : h;
+    const int salto = std::max(1, static_cast<int>(std::ceil(ingombro / g.passo)));
+    for (int k = 0; k < n; k += salto) {
+        const QString t = etichetta(m_ordine[static_cast<std::size_t>(k)]);
+        const double centro = r.left() + (k + 0.5) * g.passo;
+        if (piatte) {
+            painter.drawText(QRectF(centro - g.passo / 2 - 1, r.bottom() + 3, g.passo + 2, h), Qt::AlignHCenter | Qt::AlignTop,
+                             t);
+        } else {
+            painter.save();
+            painter.translate(centro + metrica.ascent() / 2.0 - metrica.descent() / 2.0, r.bottom() + 4);
+            painter.rotate(-90);
+            painter.drawText(QRectF(-larghezzaEtichette, -metrica.ascent(), larghezzaEtichette, h),
+                             Qt::AlignRight | Qt::AlignTop, t);
+            painter.restore();
+        }
+    }
+
+    if (!m_titoloX.isEmpty()) {
+        painter.drawText(QRect(r.left(), area.bottom() - h - 1, r.width(), h), Qt::AlignCenter, m_titoloX);
+    }
+    if (!m_titoloY.isEmpty()) {
+        painter.save();
+        painter.translate(area.left() + 2, r.center().y());
+        painter.rotate(-90);
+        painter.drawText(QRect(-r.height() / 2, 0, r.height(), h), Qt::AlignCenter, m_titoloY);
+        painter.restore();
+    }
+
+    painter.setPen(QPen(Qt::darkGray, spessore));
+    painter.drawLine(QPointF(r.left(), zero), QPointF(r.right(), zero));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(r);
+    painter.restore();
+}
+
+int GraficoBarre::elementoNelPunto(const QPoint& punto) const
+{
+    const Geometria g = geometria(rect(), fontMetrics());
+    if (punto.x() < g.grafico.left() || punto.x() > g.grafico.right() || punto.y() < g.grafico.top() ||
+        elementi() == 0) {
+        return -1;
+    }
+    const int k = static_cast<int>((punto.x() - g.grafico.left()) / g.passo);
+    return k >= 0 && k < elementi() ? m_ordine[static_cast<std::size_t>(k)] : -1;
+}
+
+QSize GraficoBarre::sizeHint() const
+{
+    return {720, 300};
+}
+
+QSize GraficoBarre::minimumSizeHint() const
+{
+    return {200, 120};
+}
+
+void GraficoBarre::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    disegna(painter, rect());
+}
+
+void GraficoBarre::mousePressEvent(QMouseEvent* evento)
+{
+    if (evento->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(evento);
+        return;
+    }
+    const int elemento = elementoNelPunto(evento->position().toPoint());
+    const Ordinamento prima = m_ordinamento;
+    switch (m_clic) {
+    case Clic::Nessuno:
+        break;
+    case Clic::Ciclo:
+        m_ordinamento = m_ordinamento == Ordinamento::Naturale    ? Ordinamento::Decrescente
+                        : m_ordinamento == Ordinamento::Decrescente ? Ordinamento::Crescente
+                                                                    : Ordinamento::Naturale;
+        break;
+    case Clic::InvertiDirezione:
+        m_ordinamento = m_ordinamento == Ordinamento::Decrescente ? Ordinamento::Crescente : Ordinamento::Decrescente;
+        break;
+    }
+    if (m_ordinamento != prima) {
+        riordina();
+        emit ordinamentoCambiato(m_ordinamento);
+    }
+    emit cliccato(elemento);
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+// The program's own bar chart, drawn with QPainter: one group of 1..5 bars per item (single or
+// multi-series), a title, the category label under each group, axis captions, value labels, a
+// horizontal reference line, and an order (natural, descending or ascending by one series) that a
+// click can change. No widget per bar: up to 10,001 items stay quick, and when a bar would be
+// narrower than a pixel the items falling on one pixel column are drawn as one column holding
+// their largest value. disegna() paints on any device, so the printed page is what the screen shows.
+class GraficoBarre : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int SerieMassime = 5;
+
+    enum class Ordinamento { Naturale, Decrescente, Crescente };
+    Q_ENUM(Ordinamento)
+    // What a left click does to the order: nothing; natural -> descending -> ascending -> natural;
+    // descending <-> ascending (a natural order becomes descending).
+    enum class Clic { Nessuno, Ciclo, InvertiDirezione };
+    // Orders the item indexes 0..chiavi.size()-1 by the keys, largest first when decrescente; the
+    // default keeps ties in their natural order. A view whose lists have a tie rule of their own
+    // passes it here.
+    using Ordinatore = std::function<std::vector<int>(const std::vector<double>& chiavi, bool decrescente)>;
+
+    explicit GraficoBarre(QWidget* parent = nullptr);
+
+    // The data: `serie` values (1..5) per item, item after item (valori[i * serie + s]). The order
+    // returns to the natural one only through setOrdinamento; the labels go back to 1..n when
+    // their count no longer matches.
+    void setDati(std::vector<double> valori, int serie = 1);
+    int elementi() const { return m_serie > 0 ? static_cast<int>(m_valori.size()) / m_serie : 0; }
+    int serie() const { return m_serie; }
+    double valore(int elemento, int serie = 0) const;
+
+    // Category labels by item (natural order); empty for 1..n.
+    void setEtichette(QStringList etichette);
+    QString etichetta(int elemento) const;
+
+    void setTitolo(const QString& titolo);
+    QString titolo() const { return m_titolo; }
+    void setTitoloAsseX(const QString& testo);
+    void setTitoloAsseY(const QString& testo);
+
+    // Colour of series s, and optionally of single bars (by item, natural order; used for series 0
+    // of those items, an invalid colour keeps the series colour).
+    void setColoreSerie(int serie, const QColor& colore);
+    void setColoriBarre(std::vector<QColor> colori);
+    // Names shown in the legend (drawn only for two series or more).
+    void setNomiSerie(QStringList nomi);
+
+    void setMostraValori(bool mostra);
+    void setDecimali(int decimali);
+    void setLineaRiferimento(std::optional<double> valore, const QString& etichetta = {});
+
+    void setOrdinamento(Ordinamento ordinamento);
+    Ordinamento ordinamento() const { return m_ordinamento; }
+    // The series whose values order the items; -1 orders by the item index itself.
+    void setSerieChiave(int serie);
+    int serieChiave() const { return m_serieChiave; }
+    void setClic(Clic clic) { m_clic = clic; }
+    void setOrdinatore(Ordinatore ordinatore);
+
+    // Items in the order drawn (natural indexes).
+    const std::vector<int>& ordineMostrato() const { return m_ordine; }
+    // The item (natural index) whose group lies under a point of the widget, -1 for none.
+    int elementoNelPunto(const QPoint& punto) const;
+
+    // Paints the whole chart into the rectangle; used by paintEvent and by printing.
+    void disegna(QPainter& painter, const QRect& area) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // A left click; elemento is the item under the pointer (natural index) or -1.
+    void cliccato(int elemento);
+    void ordinamentoCambiato(GraficoBarre::Ordinamento ordinamento);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+
+private:
+    struct Geometria
+    {
+        QRect grafico;      // plot area
+        double passo = 0;   // width of one item's group
+        double minimo = 0;  // value at the bottom of the plot
+        double massimo = 1; // value at the top
+    };
+    Geometria geometria(const QRect& area, const QFontMetrics& metrica) const;
+    void riordina();
+    QColor colore(int elemento, int serie) const;
+    QString testoValore(double v) const;
+
+    std::vector<double> m_valori;
+    int m_serie = 1;
+    QStringList m_etichette;
+    QString m_titolo;
+    QString m_titoloX;
+    QString m_titoloY;
+    std::vector<QColor> m_coloriSerie;
+    std::vector<QColor> m_coloriBarre;
+    QStringList m_nomiSerie;
+    bool m_mostraValori = true;
+    int m_decimali = 0;
+    std::optional<double> m_riferimento;
+    QString m_etichettaRiferimento;
+    Ordinamento m_ordinamento = Ordinamento::Naturale;
+    int m_serieChiave = 0;
+    Clic m_clic = Clic::Ciclo;
+    Ordinatore m_ordinatore;
+    std::vector<int> m_ordine;
+};
