@@ -115,7 +115,7 @@ bool LeggiPosizioni(const std::string& testoPosizioni, std::array<std::uint8_t, 
 // The values of the options; false with the message of the first bad one.
 bool LeggiCampi(const ArgomentiComando& a, CampiCrea& campi, std::string& errore)
 {
-    if (LeggiElencoNumeri(*a.valore("--pronostico"), campi.pronostico) == 0) {
+    if (LeggiInsiemeNumeri(*a.valore("--pronostico"), campi.pronostico) == 0) {
         errore = messaggi_cli::PronosticoNonValido;
         return false;
     }

@@ -45,8 +45,13 @@ bool LeggiGiocataDaTesto(std::string_view testo, Tipo_Giocata& giocata)
 
 int LeggiElencoNumeri(std::string_view testo, SegniNumeri& segni)
 {
+    return LeggiInsiemeNumeri(testo::Primi(testo::Trim(testo), 255), segni);
+}
+
+int LeggiInsiemeNumeri(std::string_view testo, SegniNumeri& segni)
+{
     segni.fill(0);
-    std::string pulito = testo::UnisciSpazi(testo::Primi(testo::Trim(testo), 255));
+    std::string pulito = testo::UnisciSpazi(testo::Trim(testo));
     std::array<bool, NumeroMassimo + 1> visti{};
     int letti = 0;
     for (std::string_view token : testo::Dividi(pulito, ' ')) {

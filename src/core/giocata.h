@@ -24,7 +24,11 @@ int OrdinaGiocata(Tipo_Giocata& giocata);
 
 // Reads a list of distinct numbers 1..90 separated by spaces into flags; returns how many were
 // read, 0 when the text is empty or invalid (a non-number, a value out of range, a repetition).
+// Only the first 255 characters of the trimmed text count, as in the boxes where users type lists.
 [[nodiscard]] int LeggiElencoNumeri(std::string_view testo, SegniNumeri& segni);
+// The same rules on the whole text, for lists that do not come from a box (all 90 numbers written
+// out take more than 255 characters).
+[[nodiscard]] int LeggiInsiemeNumeri(std::string_view testo, SegniNumeri& segni);
 
 // The play made of the flagged numbers, ascending, at most the first ten.
 Tipo_Giocata GiocataDaSegni(const SegniNumeri& segni);

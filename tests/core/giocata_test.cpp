@@ -51,6 +51,13 @@ TEST(Giocata, ElencoNumeri)
     EXPECT_EQ(LeggiElencoNumeri("91", segni), 0);
     EXPECT_EQ(LeggiElencoNumeri("", segni), 0);
     EXPECT_EQ(LeggiElencoNumeri("1\t2", segni), 0) << "only spaces separate the numbers of a list";
+
+    std::string tutti;
+    for (int n = 1; n <= 90; ++n) {
+        tutti += std::to_string(n) + " ";
+    }
+    EXPECT_EQ(LeggiElencoNumeri(tutti, segni), 88) << "a typed list counts its first 255 characters";
+    EXPECT_EQ(LeggiInsiemeNumeri(tutti, segni), 90);
 }
 
 TEST(Giocata, OrdinaEDaSegni)
