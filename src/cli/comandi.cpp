@@ -44,5 +44,14 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "archivio") {
         return cli::ComandoArchivio(riga, out, err);
     }
+    if (riga.comando == "importa") {
+        return cli::ComandoImporta(riga, out, err);
+    }
+    if (riga.comando == "esporta") {
+        return cli::ComandoEsporta(riga, out, err);
+    }
+    if (riga.comando == "pronostico") {
+        return cli::ComandoPronostico(riga, out, err);
+    }
     return cli::ErroreUso(err, messaggi_cli::ComandoSconosciuto + riga.comando);
 }

@@ -16,6 +16,11 @@ int ComandoStatistiche(const RigaComando& riga, std::ostream& out, std::ostream&
 // archivio info | importa FILE.txt | esporta FILE.txt
 int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// importa / esporta / pronostico: imports and export of plays, the prediction helpers.
+int ComandoImporta(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoEsporta(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoPronostico(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // Prints a usage error and the usage text; returns UscitaUso.
 int ErroreUso(std::ostream& err, const std::string& motivo);
 

@@ -16,7 +16,13 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
                                    "  archivio info\r"
                                    "  archivio importa FILE.txt\r"
-                                   "  archivio esporta FILE.txt";
+                                   "  archivio esporta FILE.txt\r"
+                                   "  importa FILE.qvs (--testo FILE.txt | --sistema ALTRO.qvs | --lpc FILE.lpc) "
+                                   "(-o OUT.qvs | --sovrascrivi)\r"
+                                   "  esporta FILE.qvs FILE.txt\r"
+                                   "  pronostico FILE.qvs (--aggiungi-probabili Q | --elimina-meno-probabili Q |\r"
+                                   "       --aggiungi-casuali Q [--seme S] | --elimina-casuali Q [--seme S] |\r"
+                                   "       --da-giocate | --svuota) (-o OUT.qvs | --sovrascrivi)";
 
 inline constexpr const char* ComandoMancante = "manca il comando";
 inline constexpr const char* ComandoSconosciuto = "comando sconosciuto: ";

@@ -63,14 +63,10 @@ ImpostazioniProbabilita LeggiImpostazioniProbabilita(const ImpostazioniGenerali&
     scelte.ritardiDirProp = generali.ipRitDirProp;
     scelte.usaFrequenze = generali.ipUsaFre;
     scelte.frequenzeInvProp = generali.ipFreqInvProp;
+    // A stored maximum that is not a number leaves the default position.
     const double posizione = Cento - generali.ipPrMax;
-    // Written so that NaN lands on the default.
-    if (posizione >= 0 && posizione <= Cento) {
-        scelte.posizione = static_cast<int>(std::lround(posizione));
-    } else if (posizione > Cento) {
-        scelte.posizione = ImpostazioniProbabilita::PosizioneMassima;
-    } else if (posizione < 0) {
-        scelte.posizione = 0;
+    if (!std::isnan(posizione)) {
+        scelte.posizione = static_cast<int>(std::lround(std::clamp(posizione, 0.0, Cento)));
     }
     return scelte;
 }

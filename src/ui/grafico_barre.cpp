@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -438,6 +439,32 @@ QSize GraficoBarre::sizeHint() const
 QSize GraficoBarre::minimumSizeHint() const
 {
     return {200, 120};
+}
+
+bool GraficoBarre::event(QEvent* evento)
+{
+    if (evento->type() != QEvent::ToolTip) {
+        return QWidget::event(evento);
+    }
+    const auto* aiuto = static_cast<QHelpEvent*>(evento);
+    const int e = elementoNelPunto(aiuto->pos());
+    if (e < 0) {
+        QToolTip::hideText();
+        evento->ignore();
+        return true;
+    }
+    QString testo = etichetta(e) + QStringLiteral(": ");
+    for (int s = 0; s < m_serie; ++s) {
+        if (s > 0) {
+            testo += QStringLiteral("   ");
+        }
+        if (s < m_nomiSerie.size()) {
+            testo += m_nomiSerie.at(s) + QLatin1Char(' ');
+        }
+        testo += testoValore(valore(e, s));
+    }
+    QToolTip::showText(aiuto->globalPos(), testo, this);
+    return true;
 }
 
 void GraficoBarre::paintEvent(QPaintEvent*)

@@ -89,6 +89,8 @@ signals:
     void ordinamentoCambiato(GraficoBarre::Ordinamento ordinamento);
 
 protected:
+    // The tooltip names the item under the pointer and its values.
+    bool event(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
 

@@ -48,7 +48,8 @@ TEST(ProbabilitaPersonalizzate, ImpostaERipristinaPredefinite)
 
     ASSERT_TRUE(ImpostaProbabilitaPredefinite(cartella.cartella(), record, messaggi));
     ASSERT_EQ(messaggi.mostrati.size(), 1u);
-    EXPECT_EQ(messaggi.ultimo(), "Le probabilità personalizzate attuali sono state impostate come predefinite.");
+    EXPECT_EQ(messaggi.ultimo(),
+              "Le probabilità personalizzate attuali sono state impostate come predefinite.");
     EXPECT_EQ(messaggi.mostrati.back().titolo, "OK");
     EXPECT_EQ(messaggi.mostrati.back().icona, Icona::Informazione);
     EXPECT_EQ(test::LeggiFile(cartella.file("Probabilita.def")).size(), 720u);
@@ -78,8 +79,8 @@ TEST(ProbabilitaPersonalizzate, ScritturaFallitaMostraIlMessaggioDelDisco)
     EXPECT_FALSE(ImpostaProbabilitaPredefinite(cartella.cartella() + "non_esiste/", record, messaggi));
     ASSERT_EQ(messaggi.mostrati.size(), 1u);
     EXPECT_EQ(messaggi.ultimo(), "Si è verificato un errore durante la scrittura sul disco.\r\n"
-                                 "Probabilmente l'unità dalla quale è stato eseguito QUARVINA LOTTO è di sola "
-                                 "lettura.");
+                                 "Probabilmente l'unità dalla quale è stato eseguito QUARVINA LOTTO è di "
+                                 "sola lettura.");
     EXPECT_EQ(messaggi.mostrati.back().titolo, "Errore");
     EXPECT_EQ(messaggi.mostrati.back().icona, Icona::Errore);
 }

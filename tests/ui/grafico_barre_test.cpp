@@ -71,9 +71,9 @@ private slots:
             primo = grafico.elementoNelPunto(QPoint(x, 150));
         }
         QCOMPARE(primo, 3);
-        QCOMPARE(grafico.elementoNelPunto(QPoint(897, 150)), 0);
+        QCOMPARE(grafico.elementoNelPunto(QPoint(885, 150)), 0);
         QCOMPARE(grafico.elementoNelPunto(QPoint(2, 150)), -1);
-        QTest::mouseClick(&grafico, Qt::LeftButton, {}, QPoint(897, 150));
+        QTest::mouseClick(&grafico, Qt::LeftButton, {}, QPoint(885, 150));
         QCOMPARE(clic.count(), 1);
         QCOMPARE(clic.at(0).at(0).toInt(), 0);
     }
