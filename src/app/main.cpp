@@ -3,6 +3,7 @@
 #include "core/archivio_predefinito.h"
 #include "core/impostazioni.h"
 #include "core/indice_combinazione.h"
+#include "editor/smorfia.h"
 #include "editor/stato_applicazione.h"
 #include "platform/cartelle_standard.h"
 #include "platform/dati_programma.h"
@@ -49,6 +50,12 @@ int Avvia(QApplication& applicazione)
             dati, (datiProgramma + QStringLiteral("/storico.txt")).toStdString(), byteCasuale);
         if (!predefinito.testo.empty()) {
             avvisi.push_back(predefinito.testo);
+        }
+        // The smorfia dictionary, likewise made once from the shipped text.
+        const std::string problemaSmorfia =
+            smorfia::PreparaSmorfiaPredefinita(dati, (datiProgramma + QStringLiteral("/smorfia.txt")).toStdString());
+        if (!problemaSmorfia.empty()) {
+            avvisi.push_back(problemaSmorfia);
         }
     }
     const auto caricamento = CaricaArchivio(dati + "Quarvin.db", stato.archivio);

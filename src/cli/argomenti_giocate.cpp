@@ -28,7 +28,8 @@ std::optional<std::string> ArgomentiSistema::valore(std::string_view opzione) co
     return it == valori.end() ? std::nullopt : std::optional<std::string>(it->second);
 }
 
-bool LeggiArgomentiSistema(const std::vector<std::string>& argomenti, std::initializer_list<std::string_view> opzioni,
+bool LeggiArgomentiSistema(const std::vector<std::string>& argomenti,
+                           std::initializer_list<std::string_view> opzioni,
                            std::initializer_list<std::string_view> interruttori, ArgomentiSistema& a,
                            std::string& errore)
 {

@@ -32,8 +32,8 @@ struct ArgomentiSistema
 // repeated option, a missing value, no file or more than one.
 [[nodiscard]] bool LeggiArgomentiSistema(const std::vector<std::string>& argomenti,
                                          std::initializer_list<std::string_view> opzioni,
-                                         std::initializer_list<std::string_view> interruttori, ArgomentiSistema& a,
-                                         std::string& errore);
+                                         std::initializer_list<std::string_view> interruttori,
+                                         ArgomentiSistema& a, std::string& errore);
 
 // Writes the state's system to the destination, printing a failure; returns the exit status.
 int ScriviSistemaUscita(AmbienteCli& ambiente, const ArgomentiSistema& a);

@@ -41,6 +41,15 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "statistiche") {
         return cli::ComandoStatistiche(riga, out, err);
     }
+    if (riga.comando == "statistica") {
+        return cli::ComandoStatistica(riga, out, err);
+    }
+    if (riga.comando == "smorfia") {
+        return cli::ComandoSmorfia(riga, out, err);
+    }
+    if (riga.comando == "analisi-combinazioni") {
+        return cli::ComandoAnalisiCombinazioni(riga, out, err);
+    }
     if (riga.comando == "archivio") {
         return cli::ComandoArchivio(riga, out, err);
     }

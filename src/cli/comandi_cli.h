@@ -21,6 +21,11 @@ int ComandoImporta(const RigaComando& riga, std::ostream& out, std::ostream& err
 int ComandoEsporta(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoPronostico(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// statistica VIEW [--ruote ...] | smorfia TERMINI... | analisi-combinazioni "NUMERI"
+int ComandoStatistica(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoSmorfia(const RigaComando& riga, std::ostream& out, std::ostream& err);
+int ComandoAnalisiCombinazioni(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // Prints a usage error and the usage text; returns UscitaUso.
 int ErroreUso(std::ostream& err, const std::string& motivo);
 

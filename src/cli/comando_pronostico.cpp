@@ -21,8 +21,9 @@ constexpr const char* Seme = "--seme";
 constexpr const char* DaGiocate = "--da-giocate";
 constexpr const char* Svuota = "--svuota";
 
-constexpr const char* AzioneMancante = "indicare un'operazione: --aggiungi-probabili, --elimina-meno-probabili, "
-                                       "--aggiungi-casuali, --elimina-casuali, --da-giocate oppure --svuota";
+constexpr const char* AzioneMancante =
+    "indicare un'operazione: --aggiungi-probabili, --elimina-meno-probabili, "
+    "--aggiungi-casuali, --elimina-casuali, --da-giocate oppure --svuota";
 constexpr const char* AzioniInsieme = "indicare una sola operazione sul pronostico";
 constexpr const char* SemeSoloCasuali = "--seme si usa solo con --aggiungi-casuali o --elimina-casuali";
 constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
@@ -52,7 +53,8 @@ int ComandoPronostico(const RigaComando& riga, std::ostream& /*out*/, std::ostre
 {
     ArgomentiSistema a;
     std::string errore;
-    if (!LeggiArgomentiSistema(riga.argomenti, {AggiungiProbabili, EliminaProbabili, AggiungiCasuali, EliminaCasuali, Seme},
+    if (!LeggiArgomentiSistema(riga.argomenti,
+                               {AggiungiProbabili, EliminaProbabili, AggiungiCasuali, EliminaCasuali, Seme},
                                {DaGiocate, Svuota}, a, errore)) {
         return ErroreUso(err, errore);
     }
@@ -99,7 +101,8 @@ int ComandoPronostico(const RigaComando& riga, std::ostream& /*out*/, std::ostre
             return UscitaRifiuto;
         }
     } else {
-        const Verso verso = scelta == AggiungiProbabili || scelta == AggiungiCasuali ? Verso::Aggiungi : Verso::Elimina;
+        const Verso verso =
+            scelta == AggiungiProbabili || scelta == AggiungiCasuali ? Verso::Aggiungi : Verso::Elimina;
         const int disponibili = NumeriDisponibili(pronostico, verso);
         if (disponibili == 0) {
             stato.messaggi.mostra(Avviso(verso == Verso::Aggiungi ? PronosticoPieno : PronosticoVuoto));

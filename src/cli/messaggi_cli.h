@@ -14,6 +14,9 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "  giocate FILE.qvs\r"
                                    "  sviluppa FILE.qvs [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
                                    "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
+                                   "  statistica VISTA [--ruote \"Bari Roma ...\" | \"Tutte\"]   (VISTA da 0 a 12)\r"
+                                   "  smorfia TERMINI...\r"
+                                   "  analisi-combinazioni \"NUMERI\"\r"
                                    "  archivio info\r"
                                    "  archivio importa FILE.txt\r"
                                    "  archivio esporta FILE.txt\r"
@@ -24,6 +27,10 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "       --aggiungi-casuali Q [--seme S] | --elimina-casuali Q [--seme S] |\r"
                                    "       --da-giocate | --svuota) (-o OUT.qvs | --sovrascrivi)";
 
+inline constexpr const char* VistaNonValida = "indicare una vista da 0 a 12";
+inline constexpr const char* TerminiMancanti = "mancano i termini da cercare";
+inline constexpr const char* NumeriMancanti = "indicare i numeri da analizzare tra virgolette";
+inline constexpr const char* SmorfiaMancante = "Il dizionario della smorfia (Quarvin.smo) non è disponibile.";
 inline constexpr const char* ComandoMancante = "manca il comando";
 inline constexpr const char* ComandoSconosciuto = "comando sconosciuto: ";
 inline constexpr const char* OpzioneSconosciuta = "opzione sconosciuta: ";

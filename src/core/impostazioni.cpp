@@ -25,6 +25,7 @@ constexpr std::string_view ProxyUsername = "ProxyUsername";
 constexpr std::string_view ProxyPassword = "ProxyPassword";
 constexpr std::string_view UsaProxy = "UsaProxy";
 constexpr std::string_view ProxyAuth = "ProxyAuth";
+constexpr std::string_view ServerAggiornamenti = "ServerAggiornamenti";
 constexpr std::string_view StampaNumSchedina = "StampaNumSchedina";
 constexpr std::string_view CalOr = "cal_or_";
 constexpr std::string_view CalVer = "cal_ver_";
@@ -256,6 +257,11 @@ ImpostazioniGenerali CaricaImpostazioniGenerali(const ArchivioImpostazioni& stor
     g.proxyPassword = l.testo(chiave::ProxyPassword, g.proxyPassword);
     g.usaProxy = l.booleano(chiave::UsaProxy, g.usaProxy);
     g.proxyAuth = l.booleano(chiave::ProxyAuth, g.proxyAuth);
+    // An emptied address would leave the update nowhere to ask: the default stands in for it.
+    const std::string server = l.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti);
+    if (!server.empty()) {
+        g.serverAggiornamenti = server;
+    }
 
     g.stampaNumSchedina = l.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
 
@@ -315,6 +321,7 @@ void SalvaImpostazioniGenerali(ArchivioImpostazioni& store, const ImpostazioniGe
     s.testo(chiave::ProxyPassword, g.proxyPassword);
     s.booleano(chiave::UsaProxy, g.usaProxy);
     s.booleano(chiave::ProxyAuth, g.proxyAuth);
+    s.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti);
 
     s.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
 

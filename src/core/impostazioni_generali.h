@@ -26,6 +26,9 @@ struct ImpostazioniGenerali
     std::string proxyPassword;
     bool usaProxy = false;
     bool proxyAuth = false;
+    // ServerAggiornamenti: the update server (scheme and host, optionally a port and a base path). A
+    // club or a user can point the program at their own server.
+    std::string serverAggiornamenti = "http://aggiornamenti.quarvina.example";
 
     bool stampaNumSchedina = true;
 

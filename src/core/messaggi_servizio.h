@@ -5,7 +5,7 @@
 // Modal messages go through this seam: the windows show a message box, the command-line tool
 // prints on standard error, tests record the text and answer as scripted.
 enum class Icona { Nessuna, Avviso, Errore, Domanda, Informazione };
-enum class Pulsanti { Ok, SiNo, SiNoAnnulla };
+enum class Pulsanti { Ok, SiNo, SiNoAnnulla, OkAnnulla };
 enum class Risposta { Ok, Si, No, Annulla };
 
 struct Messaggio

@@ -30,5 +30,6 @@ std::string TestoGiocate(const ElencoGiocate& giocate)
 bool EsportaGiocate(const ElencoGiocate& giocate, const std::string& percorso)
 {
     const std::string testo = TestoGiocate(giocate);
-    return ScriviFileAtomico(percorso, std::span(reinterpret_cast<const std::uint8_t*>(testo.data()), testo.size()));
+    return ScriviFileAtomico(percorso,
+                             std::span(reinterpret_cast<const std::uint8_t*>(testo.data()), testo.size()));
 }

@@ -19,7 +19,8 @@ std::optional<Messaggio> EsitoImportazione::messaggio() const
 {
     switch (codice) {
     case CodiceImportazione::FormatoNonValido:
-        return Messaggio{messaggi_giocate::VersioneNonCompatibile, messaggi_giocate::TitoloErrore, Icona::Avviso};
+        return Messaggio{messaggi_giocate::VersioneNonCompatibile, messaggi_giocate::TitoloErrore,
+                         Icona::Avviso};
     case CodiceImportazione::NessunaNuova:
         return Avviso(messaggi_giocate::NessunaNuovaGiocata);
     case CodiceImportazione::TroppoGrande:
@@ -102,8 +103,8 @@ EsitoImportazione Concludi(ElencoGiocate& giocate, std::int32_t importate, Contr
 }
 
 // Copies checked plays of `dimensione` bytes per record (the play first) after the count.
-EsitoImportazione Copia(const std::uint8_t* primo, std::int32_t quante, std::size_t dimensione, std::int32_t passo,
-                        ElencoGiocate& giocate, ControlloEsecuzione& controllo)
+EsitoImportazione Copia(const std::uint8_t* primo, std::int32_t quante, std::size_t dimensione,
+                        std::int32_t passo, ElencoGiocate& giocate, ControlloEsecuzione& controllo)
 {
     if (!FaiSpazio(giocate, quante)) {
         return Esito(CodiceImportazione::Memoria);
@@ -146,7 +147,8 @@ EsitoImportazione ImportaImmagineLpc(std::span<const std::uint8_t> dati, ElencoG
     const std::int32_t quante = campo.i32();
     // The count is believed only when its records are really there.
     const std::size_t disponibili = (dati.size() - ig::OffsetGiocateLpc) / ig::DimensioneRecordLpc;
-    if (!campo.ok() || quante < 0 || quante > ig::MassimoGiocateLpc || static_cast<std::size_t>(quante) > disponibili) {
+    if (!campo.ok() || quante < 0 || quante > ig::MassimoGiocateLpc ||
+        static_cast<std::size_t>(quante) > disponibili) {
         return Esito(CodiceImportazione::FormatoNonValido);
     }
     const std::uint8_t* primo = dati.data() + ig::OffsetGiocateLpc;
@@ -354,9 +356,9 @@ EsitoImportazione ImportaFileBinario(const std::string& percorso, std::size_t li
 EsitoImportazione ImportaGiocateDaSistema(const std::string& percorso, ElencoGiocate& giocate,
                                           ControlloEsecuzione& controllo)
 {
-    return ImportaFileBinario(percorso, file_sistema::DimensioneMassima, [&](std::span<const std::uint8_t> dati) {
-        return ImportaImmagineSistema(dati, giocate, controllo);
-    });
+    return ImportaFileBinario(
+        percorso, file_sistema::DimensioneMassima,
+        [&](std::span<const std::uint8_t> dati) { return ImportaImmagineSistema(dati, giocate, controllo); });
 }
 
 EsitoImportazione ImportaGiocateDaLpc(const std::string& percorso, ElencoGiocate& giocate,

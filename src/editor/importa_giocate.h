@@ -26,7 +26,8 @@ inline constexpr std::size_t OffsetGiocateLpc = 2268;
 inline constexpr std::size_t DimensioneRecordLpc = 64;
 // Larger .lpc files are refused unread (the other program never writes that many plays).
 inline constexpr std::int32_t MassimoGiocateLpc = 4'000'000;
-inline constexpr std::size_t DimensioneMassimaLpc = OffsetGiocateLpc + DimensioneRecordLpc * MassimoGiocateLpc;
+inline constexpr std::size_t DimensioneMassimaLpc =
+    OffsetGiocateLpc + DimensioneRecordLpc * MassimoGiocateLpc;
 
 // Text files above this size are refused with a message before any line is read.
 inline constexpr std::size_t DimensioneMassimaTesto = std::size_t{256} << 20;
@@ -41,21 +42,20 @@ inline constexpr std::int32_t PassoEsame = 197;
 
 } // namespace importa_giocate
 
-enum class CodiceImportazione
-{
-    Completata,      // the plays left were added (none, possibly, from a system file)
-    NessunaNuova,    // text file: no valid play that was not already in the list
-    NonLeggibile,    // the file could not be opened: nothing happens, no message
+enum class CodiceImportazione {
+    Completata,       // the plays left were added (none, possibly, from a system file)
+    NessunaNuova,     // text file: no valid play that was not already in the list
+    NonLeggibile,     // the file could not be opened: nothing happens, no message
     FormatoNonValido, // wrong version byte, truncated or inconsistent file, count out of range
-    TroppoGrande,    // text file above DimensioneMassimaTesto
-    Memoria,         // the list could not grow; AmpliaElenco has shown its warning
+    TroppoGrande,     // text file above DimensioneMassimaTesto
+    Memoria,          // the list could not grow; AmpliaElenco has shown its warning
 };
 
 struct EsitoImportazione
 {
     CodiceImportazione codice = CodiceImportazione::Completata;
-    std::int32_t lette = 0;        // plays read from the source
-    std::int32_t aggiunte = 0;     // plays added to the list
+    std::int32_t lette = 0;         // plays read from the source
+    std::int32_t aggiunte = 0;      // plays added to the list
     std::int32_t righeScartate = 0; // text lines that were not a play (empty lines are not counted)
 
     // Whether the system is now modified: a completed import, even of no new play from a system file.
@@ -65,7 +65,8 @@ struct EsitoImportazione
 };
 
 // The plays of a system file image (version 3 or 4, every field checked as when opening it).
-[[nodiscard]] EsitoImportazione ImportaImmagineSistema(std::span<const std::uint8_t> dati, ElencoGiocate& giocate,
+[[nodiscard]] EsitoImportazione ImportaImmagineSistema(std::span<const std::uint8_t> dati,
+                                                       ElencoGiocate& giocate,
                                                        ControlloEsecuzione& controllo);
 // The plays of an .lpc image: version byte 2, the count at 2264, 64-byte records from 2268 whose first
 // 10 bytes are a play. The records must fit in the image and every play must be in canonical form.
@@ -74,7 +75,8 @@ struct EsitoImportazione
 // The plays of a text, one per line (LeggiGiocataDaTesto); lines end at "\n", "\r\n" or "\r". A UTF-8
 // byte-order mark is skipped and a UTF-16 text with its mark is read as such; lines that are not a
 // play, over-long lines and binary garbage are skipped.
-[[nodiscard]] EsitoImportazione ImportaTesto(std::istream& in, ElencoGiocate& giocate, ControlloEsecuzione& controllo);
+[[nodiscard]] EsitoImportazione ImportaTesto(std::istream& in, ElencoGiocate& giocate,
+                                             ControlloEsecuzione& controllo);
 
 // The same from files. A file that cannot be opened gives NonLeggibile; a system or .lpc file too
 // large to be one gives FormatoNonValido, a text file too large TroppoGrande.

@@ -37,10 +37,12 @@ inline std::string NumeroGiocata(int indice)
 {
     return "Giocata Nº: " + std::to_string(indice);
 }
-inline constexpr const char* SuggerimentoNumeri = " Inserire i numeri della giocata separandoli con uno spazio ";
+inline constexpr const char* SuggerimentoNumeri =
+    " Inserire i numeri della giocata separandoli con uno spazio ";
 inline constexpr const char* NumeriNonValidi = "Alcuni numeri che compongono la giocata non sono validi!";
 inline constexpr const char* GiaPresenteInserimento = "La giocata è già presente nell'elenco delle giocate.!";
-inline constexpr const char* GiaPresenteModifica = "La giocata è già presente nell'elenco delle giocate finali!";
+inline constexpr const char* GiaPresenteModifica =
+    "La giocata è già presente nell'elenco delle giocate finali!";
 
 // Imports and export.
 inline constexpr const char* VersioneNonCompatibile =
@@ -73,8 +75,8 @@ inline constexpr const char* QuantitaDaEliminare = "Quantità di numeri da elimi
 inline constexpr const char* QuantitaDaEliminareProbabili = "Quatità di numeri da eliminare:";
 inline std::string QuantitaNonValida(int minimo, int massimo)
 {
-    return "Il valore inserito non è valido.\rIndicare un numero compreso tra " + std::to_string(minimo) + " e " +
-           std::to_string(massimo);
+    return "Il valore inserito non è valido.\rIndicare un numero compreso tra " + std::to_string(minimo) +
+           " e " + std::to_string(massimo);
 }
 
 } // namespace messaggi_giocate

@@ -11,8 +11,7 @@
 // range of plays deleted, the whole list cleared. Single plays take no undo snapshot; the bulk
 // deletions take one before they change anything.
 
-enum class EsitoModifica
-{
+enum class EsitoModifica {
     Fatto,
     NumeriNonValidi, // the text is not a play (LeggiGiocataDaTesto)
     GiaPresente,     // the play is already in the list (elsewhere, when modifying)

@@ -89,7 +89,8 @@ std::array<int, 90> OrdinePerProbabilita(const std::array<double, 91>& probabili
     return numeri;
 }
 
-int NumeriProbabili(SegniNumeri& pronostico, int quantita, Verso verso, const std::array<double, 91>& probabilita)
+int NumeriProbabili(SegniNumeri& pronostico, int quantita, Verso verso,
+                    const std::array<double, 91>& probabilita)
 {
     const std::uint8_t cercato = verso == Verso::Aggiungi ? 0 : 1;
     int girati = 0;

@@ -10,11 +10,7 @@
 // The helpers of the prediction: numbers taken from the plays, added or removed at random, the
 // most probable added or the least probable removed. They change only the flags they are given.
 
-enum class Verso
-{
-    Aggiungi,
-    Elimina
-};
+enum class Verso { Aggiungi, Elimina };
 
 // How many numbers the helper can flip: 90 - predicted when adding, predicted when removing.
 int NumeriDisponibili(const SegniNumeri& pronostico, Verso verso);
@@ -41,4 +37,5 @@ std::array<int, 90> OrdinePerProbabilita(const std::array<double, 91>& probabili
 
 // Walks that order skipping the numbers already predicted (adding) or not predicted (removing) and
 // flips the first `quantita`; returns how many were flipped (fewer when not enough are available).
-int NumeriProbabili(SegniNumeri& pronostico, int quantita, Verso verso, const std::array<double, 91>& probabilita);
+int NumeriProbabili(SegniNumeri& pronostico, int quantita, Verso verso,
+                    const std::array<double, 91>& probabilita);

@@ -24,6 +24,10 @@ inline constexpr int CerchioCiclometrico = 15;
 inline constexpr int Smorfia = 13;
 inline constexpr int AnalisiCombinazioni = 14;
 
+inline constexpr const char* NumeriNonValidi =
+    "Alcuni numeri non sono validi!\rInserire i numeri separandoli con uno spazio.";
+inline constexpr const char* AmboMaiUscito = "Ambo mai uscito!";
+
 struct DescrizioneVista
 {
     std::string_view testo;       // selector and menu text

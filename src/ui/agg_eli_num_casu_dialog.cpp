@@ -18,9 +18,9 @@ TAggEliNumCasu::TAggEliNumCasu(Verso verso, int massimo, ServizioMessaggi& messa
     setWindowTitle(QString::fromUtf8(aggiungi ? messaggi_giocate::AggiungiCasualmente
                                               : messaggi_giocate::EliminaCasualmente));
 
-    auto* etichetta = new QLabel(
-        QString::fromUtf8(aggiungi ? messaggi_giocate::QuantitaDaAggiungere : messaggi_giocate::QuantitaDaEliminare),
-        this);
+    auto* etichetta = new QLabel(QString::fromUtf8(aggiungi ? messaggi_giocate::QuantitaDaAggiungere
+                                                            : messaggi_giocate::QuantitaDaEliminare),
+                                 this);
     etichetta->setObjectName(QStringLiteral("quantitaLabel"));
     m_casella = new QLineEdit(QStringLiteral("1"), this);
     m_casella->setObjectName(QStringLiteral("quantitaLineEdit"));

@@ -18,8 +18,8 @@ class TAggEliNumPiuProba final : public QDialog
 
 public:
     // impostazioni: opens the probability settings; without it the button is disabled.
-    TAggEliNumPiuProba(Verso verso, int massimo, ServizioMessaggi& messaggi, std::function<void()> impostazioni,
-                       QWidget* parent = nullptr);
+    TAggEliNumPiuProba(Verso verso, int massimo, ServizioMessaggi& messaggi,
+                       std::function<void()> impostazioni, QWidget* parent = nullptr);
 
     // The accepted quantity, already lowered to the maximum.
     int quantita() const { return m_quantita; }

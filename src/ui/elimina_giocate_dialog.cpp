@@ -28,7 +28,8 @@ TEliminaGiocate::TEliminaGiocate(StatoApplicazione& stato, int posizione, QWidge
 
     auto* griglia = new QGridLayout;
     int riga = 0;
-    for (auto [titolo, estremo] : {std::pair{"Prima giocata:", &m_prima}, std::pair{"Ultima giocata:", &m_ultima}}) {
+    for (auto [titolo, estremo] :
+         {std::pair{"Prima giocata:", &m_prima}, std::pair{"Ultima giocata:", &m_ultima}}) {
         griglia->addWidget(new QLabel(QString::fromUtf8(titolo), this), riga, 0);
         griglia->addWidget(estremo->casella, riga, 1);
         griglia->addWidget(estremo->giocata, riga, 2);
@@ -101,7 +102,8 @@ void TEliminaGiocate::estremoCambiato(bool primo)
     }
     mostra(m_prima);
     mostra(m_ultima);
-    m_selezionate->setText(QString::fromStdString(messaggi_giocate::GiocateSelezionate(ultima() - prima() + 1)));
+    m_selezionate->setText(
+        QString::fromStdString(messaggi_giocate::GiocateSelezionate(ultima() - prima() + 1)));
 }
 
 void TEliminaGiocate::mostra(const Estremo& estremo)
@@ -131,9 +133,10 @@ void TEliminaGiocate::conferma()
     applicaCasella(m_prima);
     applicaCasella(m_ultima);
     const int quante = ultima() - prima() + 1;
-    const std::string domanda =
-        quante == 1 ? messaggi_giocate::DomandaEliminaUna : messaggi_giocate::DomandaEliminaIntervallo(quante);
-    const Messaggio m{domanda, messaggi_giocate::TitoloAttenzione, Icona::Domanda, Pulsanti::SiNo, Risposta::Si};
+    const std::string domanda = quante == 1 ? messaggi_giocate::DomandaEliminaUna
+                                            : messaggi_giocate::DomandaEliminaIntervallo(quante);
+    const Messaggio m{domanda, messaggi_giocate::TitoloAttenzione, Icona::Domanda, Pulsanti::SiNo,
+                      Risposta::Si};
     if (m_stato.messaggi.mostra(m) != Risposta::Si) {
         return;
     }

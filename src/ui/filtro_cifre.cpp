@@ -12,6 +12,7 @@ bool FiltroCifre::eventFilter(QObject* oggetto, QEvent* evento)
         return false;
     }
     const QChar c = testo.at(0);
-    const bool ammesso = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (m_spazio && c == QLatin1Char(' '));
+    const bool ammesso =
+        (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (m_spazio && c == QLatin1Char(' '));
     return !ammesso;
 }

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QToolTip>
 
 #include <algorithm>
@@ -38,8 +39,55 @@ double PassoTonda(double x)
 GraficoBarre::GraficoBarre(QWidget* parent) : QWidget(parent)
 {
     m_coloriSerie.assign(std::begin(ColoriPredefiniti), std::end(ColoriPredefiniti));
-    setMouseTracking(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_scorrimento = new QScrollBar(Qt::Horizontal, this);
+    m_scorrimento->hide();
+    connect(m_scorrimento, &QScrollBar::valueChanged, this, [this](int valore) {
+        m_primo = valore;
+        update();
+    });
+}
+
+void GraficoBarre::setLarghezzaMinimaBarra(int pixel)
+{
+    m_larghezzaMinima = std::max(0, pixel);
+    aggiornaScorrimento();
+}
+
+QRect GraficoBarre::areaGrafico() const
+{
+    return m_scorrimento->isVisible() ? rect().adjusted(0, 0, 0, -m_scorrimento->height()) : rect();
+}
+
+void GraficoBarre::aggiornaScorrimento()
+{
+    const Geometria g = geometria(rect(), fontMetrics());
+    const int n = elementi();
+    const bool serve = g.visibili < n;
+    const int altezza = m_scorrimento->sizeHint().height();
+    m_scorrimento->setGeometry(0, height() - altezza, width(), altezza);
+    m_scorrimento->setRange(0, serve ? n - g.visibili : 0);
+    m_scorrimento->setPageStep(std::max(1, g.visibili));
+    m_scorrimento->setVisible(serve);
+    m_primo = m_scorrimento->value();
+    update();
+}
+
+void GraficoBarre::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    aggiornaScorrimento();
+}
+
+void GraficoBarre::wheelEvent(QWheelEvent* evento)
+{
+    if (!m_scorrimento->isVisible()) {
+        QWidget::wheelEvent(evento);
+        return;
+    }
+    const int passi = evento->angleDelta().y() / 120;
+    m_scorrimento->setValue(m_scorrimento->value() - passi * std::max(1, m_scorrimento->pageStep() / 4));
+    evento->accept();
 }
 
 void GraficoBarre::setDati(std::vector<double> valori, int serie)
@@ -54,6 +102,7 @@ void GraficoBarre::setDati(std::vector<double> valori, int serie)
         m_serieChiave = 0;
     }
     riordina();
+    aggiornaScorrimento();
 }
 
 double GraficoBarre::valore(int elemento, int serie) const
@@ -173,6 +222,9 @@ void GraficoBarre::riordina()
             });
         }
     }
+    if (m_scorrimento != nullptr) {
+        m_scorrimento->setValue(0);
+    }
     update();
 }
 
@@ -194,8 +246,6 @@ GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMe
 {
     Geometria g;
     const int h = metrica.height();
-    const int n = std::max(1, elementi());
-
     double minimo = 0;
     double massimo = 0;
     for (double v : m_valori) {
@@ -222,7 +272,14 @@ GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMe
                               8 + (m_titoloY.isEmpty() ? 0 : h + 4);
     const int sinistra = area.left() + larghezzaAsse;
     const int destra = area.right() - 10;
-    g.passo = static_cast<double>(std::max(1, destra - sinistra)) / n;
+    const int larghezza = std::max(1, destra - sinistra);
+    g.visibili = elementi();
+    if (m_larghezzaMinima > 0 && elementi() > 0) {
+        const double gruppoMinimo = m_larghezzaMinima * m_serie / 0.82;
+        g.visibili = std::clamp(static_cast<int>(larghezza / gruppoMinimo), 1, elementi());
+    }
+    g.primo = std::clamp(m_primo, 0, elementi() - g.visibili);
+    g.passo = static_cast<double>(larghezza) / std::max(1, g.visibili);
 
     // Category labels lie flat when they fit, stand upright when a group is at least a line high.
     int larghezzaEtichette = 0;
@@ -252,7 +309,8 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
     const int h = metrica.height();
     const Geometria g = geometria(area, metrica);
     const QRect& r = g.grafico;
-    const int n = elementi();
+    const int n = g.visibili;
+    auto ordine = [&](int k) { return m_ordine[static_cast<std::size_t>(g.primo + k)]; };
     const double scala = r.height() / (g.massimo - g.minimo);
     auto y = [&](double v) { return r.bottom() - (v - g.minimo) * scala; };
     const double zero = y(0);
@@ -304,7 +362,7 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
         const double barra = (g.passo - spazio) / m_serie;
         const bool bordo = barra >= 4;
         for (int k = 0; k < n; ++k) {
-            const int e = m_ordine[static_cast<std::size_t>(k)];
+            const int e = ordine(k);
             for (int s = 0; s < m_serie; ++s) {
                 const double v = valore(e, s);
                 const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
@@ -325,12 +383,12 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
         for (int c = 0; c < colonne && k < n; ++c) {
             const int fine = std::min(n, static_cast<int>(std::ceil((c + 1) / g.passo)));
             for (int s = 0; s < m_serie; ++s) {
-                massimi[static_cast<std::size_t>(s)] = {valore(m_ordine[static_cast<std::size_t>(k)], s), s};
+                massimi[static_cast<std::size_t>(s)] = {valore(ordine(k), s), s};
             }
             for (; k < fine; ++k) {
                 for (int s = 0; s < m_serie; ++s) {
                     auto& m = massimi[static_cast<std::size_t>(s)].first;
-                    m = std::max(m, valore(m_ordine[static_cast<std::size_t>(k)], s));
+                    m = std::max(m, valore(ordine(k), s));
                 }
             }
             std::sort(massimi.begin(), massimi.end(), std::greater<>());
@@ -358,7 +416,7 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
         const double spazio = g.passo >= 4 ? g.passo * 0.18 : 0.0;
         const double barra = (g.passo - spazio) / m_serie;
         for (int k = 0; k < n; ++k) {
-            const int e = m_ordine[static_cast<std::size_t>(k)];
+            const int e = ordine(k);
             for (int s = 0; s < m_serie; ++s) {
                 const double v = valore(e, s);
                 const QString t = testoValore(v);
@@ -387,7 +445,7 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
     const double ingombro = piatte ? larghezzaEtichette + 3 : h;
     const int salto = std::max(1, static_cast<int>(std::ceil(ingombro / g.passo)));
     for (int k = 0; k < n; k += salto) {
-        const QString t = etichetta(m_ordine[static_cast<std::size_t>(k)]);
+        const QString t = etichetta(ordine(k));
         const double centro = r.left() + (k + 0.5) * g.passo;
         if (piatte) {
             painter.drawText(QRectF(centro - g.passo / 2 - 1, r.bottom() + 3, g.passo + 2, h), Qt::AlignHCenter | Qt::AlignTop,
@@ -422,13 +480,13 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
 
 int GraficoBarre::elementoNelPunto(const QPoint& punto) const
 {
-    const Geometria g = geometria(rect(), fontMetrics());
+    const Geometria g = geometria(areaGrafico(), fontMetrics());
     if (punto.x() < g.grafico.left() || punto.x() > g.grafico.right() || punto.y() < g.grafico.top() ||
         elementi() == 0) {
         return -1;
     }
     const int k = static_cast<int>((punto.x() - g.grafico.left()) / g.passo);
-    return k >= 0 && k < elementi() ? m_ordine[static_cast<std::size_t>(k)] : -1;
+    return k >= 0 && k < g.visibili ? m_ordine[static_cast<std::size_t>(g.primo + k)] : -1;
 }
 
 QSize GraficoBarre::sizeHint() const
@@ -470,7 +528,7 @@ bool GraficoBarre::event(QEvent* evento)
 void GraficoBarre::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    disegna(painter, rect());
+    disegna(painter, areaGrafico());
 }
 
 void GraficoBarre::mousePressEvent(QMouseEvent* evento)

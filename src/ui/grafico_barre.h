@@ -60,6 +60,12 @@ public:
     // Names shown in the legend (drawn only for two series or more).
     void setNomiSerie(QStringList nomi);
 
+    // The narrowest a bar may get, in pixels (0, the default: no limit, every item in view). When the
+    // items do not fit, a scroll bar under the chart moves through them; printing draws those in view.
+    void setLarghezzaMinimaBarra(int pixel);
+    // Index, in the order drawn, of the first item in view.
+    int primoVisibile() const { return m_primo; }
+
     void setMostraValori(bool mostra);
     void setDecimali(int decimali);
     void setLineaRiferimento(std::optional<double> valore, const QString& etichetta = {});
@@ -93,6 +99,8 @@ protected:
     bool event(QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
 
 private:
     struct Geometria
@@ -101,9 +109,13 @@ private:
         double passo = 0;   // width of one item's group
         double minimo = 0;  // value at the bottom of the plot
         double massimo = 1; // value at the top
+        int primo = 0;      // first item in view, in the order drawn
+        int visibili = 0;   // items in view
     };
     Geometria geometria(const QRect& area, const QFontMetrics& metrica) const;
     void riordina();
+    void aggiornaScorrimento();
+    QRect areaGrafico() const;
     QColor colore(int elemento, int serie) const;
     QString testoValore(double v) const;
 
@@ -125,4 +137,7 @@ private:
     Clic m_clic = Clic::Ciclo;
     Ordinatore m_ordinatore;
     std::vector<int> m_ordine;
+    int m_larghezzaMinima = 0;
+    int m_primo = 0;
+    class QScrollBar* m_scorrimento = nullptr;
 };

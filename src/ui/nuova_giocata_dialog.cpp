@@ -53,7 +53,8 @@ TNuovaGiocata::TNuovaGiocata(StatoApplicazione& stato, std::function<void()> gio
 
 void TNuovaGiocata::mostraNumero()
 {
-    m_etichetta->setText(QString::fromStdString(messaggi_giocate::NumeroGiocata(m_stato.giocate.conteggio() + 1)));
+    m_etichetta->setText(
+        QString::fromStdString(messaggi_giocate::NumeroGiocata(m_stato.giocate.conteggio() + 1)));
 }
 
 void TNuovaGiocata::applica()

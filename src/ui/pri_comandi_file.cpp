@@ -62,6 +62,7 @@ void TPri::iniziaNuovoSistema()
     aggiornaTitolo();
     aggiornaRecenti();
     AggiornaRiepilogo();
+    mostraPrimaVistaStatistica();
 }
 
 bool TPri::chiediSeSalvare()
@@ -119,6 +120,7 @@ void TPri::apriSistema(const QString& percorso)
     m_stato.sistema.modificato = false;
     aggiornaRecenti();
     AggiornaRiepilogo();
+    mostraPrimaVistaStatistica();
 }
 
 void TPri::comandoRiapri(int indice)

@@ -48,14 +48,15 @@ QString DialogoFileGiocate(QWidget* genitore, TPri::FileGiocate tipo, const QStr
     const QString testo = QStringLiteral("File di testo (*.txt);;Tutti i file (*)");
     switch (tipo) {
     case TPri::FileGiocate::Sistema:
-        return QFileDialog::getOpenFileName(genitore, QStringLiteral("Importa giocate da un altro sistema"), cartella,
-                                            QStringLiteral("Sistema Quarvina Lotto (*.qvs);;Tutti i file (*)"));
+        return QFileDialog::getOpenFileName(
+            genitore, QStringLiteral("Importa giocate da un altro sistema"), cartella,
+            QStringLiteral("Sistema Quarvina Lotto (*.qvs);;Tutti i file (*)"));
     case TPri::FileGiocate::Lpc:
         return QFileDialog::getOpenFileName(genitore, QStringLiteral("Importa giocate da un sistema esterno"),
                                             cartella, QStringLiteral("Sistema esterno (*.lpc)"));
     case TPri::FileGiocate::Testo:
-        return QFileDialog::getOpenFileName(genitore, QStringLiteral("Importa giocate da file di testo"), cartella,
-                                            testo);
+        return QFileDialog::getOpenFileName(genitore, QStringLiteral("Importa giocate da file di testo"),
+                                            cartella, testo);
     case TPri::FileGiocate::EsportaTesto: {
         QFileDialog dialogo(genitore, QStringLiteral("Esporta giocate su file di testo"), cartella, testo);
         dialogo.setAcceptMode(QFileDialog::AcceptSave);
@@ -73,25 +74,35 @@ QString DialogoFileGiocate(QWidget* genitore, TPri::FileGiocate tipo, const QStr
 
 void TPri::collegaComandiGiocate()
 {
-    m_comandi.collega(QStringLiteral("Annulla ultima operazione"), this, [this] { comandoAnnullaUltimaOperazione(); });
-    m_comandi.collega(QStringLiteral("Modifica giocate manualmente"), this, [this] { comandoModificaGiocate(); });
+    m_comandi.collega(QStringLiteral("Annulla ultima operazione"), this,
+                      [this] { comandoAnnullaUltimaOperazione(); });
+    m_comandi.collega(QStringLiteral("Modifica giocate manualmente"), this,
+                      [this] { comandoModificaGiocate(); });
     m_comandi.collega(QStringLiteral("Inserimento giocate da tastiera"), this,
                       [this] { comandoInserimentoGiocate(); });
     m_comandi.collega(QStringLiteral("Elimina giocate"), this, [this] { comandoEliminaGiocate(); });
-    m_comandi.collega(QStringLiteral("Elimina tutte le giocate"), this, [this] { comandoEliminaTutteLeGiocate(); });
+    m_comandi.collega(QStringLiteral("Elimina tutte le giocate"), this,
+                      [this] { comandoEliminaTutteLeGiocate(); });
     m_comandi.collega(QStringLiteral("Importa giocate da un altro sistema"), this,
                       [this] { comandoImportaGiocate(FileGiocate::Sistema); });
     m_comandi.collega(QStringLiteral("Importa giocate da un sistema esterno (.lpc)"), this,
                       [this] { comandoImportaGiocate(FileGiocate::Lpc); });
     m_comandi.collega(QStringLiteral("Importa giocate da file di testo"), this,
                       [this] { comandoImportaGiocate(FileGiocate::Testo); });
-    m_comandi.collega(QStringLiteral("Esporta giocate su file di testo"), this, [this] { comandoEsportaGiocate(); });
-    m_comandi.collega(QStringLiteral("Aggiungi numeri più probabili"), this, [this] { comandoNumeriProbabili(true); });
-    m_comandi.collega(QStringLiteral("Elimina numeri meno probabili"), this, [this] { comandoNumeriProbabili(false); });
-    m_comandi.collega(QStringLiteral("Aggiungi numeri casualmente"), this, [this] { comandoNumeriCasuali(true); });
-    m_comandi.collega(QStringLiteral("Elimina numeri casualmente"), this, [this] { comandoNumeriCasuali(false); });
-    m_comandi.collega(QStringLiteral("Pronostico da giocate"), this, [this] { comandoPronosticoDaGiocate(); });
-    m_comandi.collega(QStringLiteral("Elimina tutti i numeri"), this, [this] { comandoEliminaTuttiINumeri(); });
+    m_comandi.collega(QStringLiteral("Esporta giocate su file di testo"), this,
+                      [this] { comandoEsportaGiocate(); });
+    m_comandi.collega(QStringLiteral("Aggiungi numeri più probabili"), this,
+                      [this] { comandoNumeriProbabili(true); });
+    m_comandi.collega(QStringLiteral("Elimina numeri meno probabili"), this,
+                      [this] { comandoNumeriProbabili(false); });
+    m_comandi.collega(QStringLiteral("Aggiungi numeri casualmente"), this,
+                      [this] { comandoNumeriCasuali(true); });
+    m_comandi.collega(QStringLiteral("Elimina numeri casualmente"), this,
+                      [this] { comandoNumeriCasuali(false); });
+    m_comandi.collega(QStringLiteral("Pronostico da giocate"), this,
+                      [this] { comandoPronosticoDaGiocate(); });
+    m_comandi.collega(QStringLiteral("Elimina tutti i numeri"), this,
+                      [this] { comandoEliminaTuttiINumeri(); });
     connect(m_vistaGiocate, &VistaGiocate::doppioClic, this, &TPri::comandoModificaGiocate);
     connect(m_vistaGiocate, &VistaGiocate::eliminaRichiesta, this, &TPri::comandoEliminaGiocate);
 }
@@ -117,8 +128,8 @@ void TPri::comandoAnnullaUltimaOperazione()
         m_stato.messaggi.mostra(Informazione(mg::NienteDaRipristinare));
         return;
     }
-    if (m_stato.messaggi.mostra(Domanda(mg::DomandaRipristino(giocate.conteggio(), giocate.conteggioAnnulla()))) !=
-        Risposta::Si) {
+    if (m_stato.messaggi.mostra(Domanda(
+            mg::DomandaRipristino(giocate.conteggio(), giocate.conteggioAnnulla()))) != Risposta::Si) {
         return;
     }
     giocate.RipristinaCopia();
@@ -131,14 +142,16 @@ void TPri::comandoModificaGiocate()
     if (m_stato.giocate.vuoto()) {
         return;
     }
-    TModGiocata dialogo(m_stato, giocataSelezionata(), [this] { AggiornaRiepilogo(); }, this);
+    TModGiocata dialogo(
+        m_stato, giocataSelezionata(), [this] { AggiornaRiepilogo(); }, this);
     dialogo.exec();
     AggiornaRiepilogo();
 }
 
 void TPri::comandoInserimentoGiocate()
 {
-    TNuovaGiocata dialogo(m_stato, [this] { AggiornaRiepilogo(); }, this);
+    TNuovaGiocata dialogo(
+        m_stato, [this] { AggiornaRiepilogo(); }, this);
     dialogo.exec();
     AggiornaRiepilogo();
 }
@@ -238,7 +251,8 @@ void TPri::comandoNumeriProbabili(bool aggiungi)
     const bool accettato = dialogo.exec() == QDialog::Accepted;
     ricalcolaStatistiche();
     if (accettato) {
-        (void)NumeriProbabili(m_stato.sistema.pronostico, dialogo.quantita(), verso, m_stato.statistiche.probabilita);
+        (void)NumeriProbabili(m_stato.sistema.pronostico, dialogo.quantita(), verso,
+                              m_stato.statistiche.probabilita);
         segnaModificato();
         ricalcolaStatistiche();
         m_griglia->setSegni(m_stato.sistema.pronostico);

@@ -71,7 +71,7 @@ TPri::TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QW
     colonna->addLayout(riga);
     m_pannelloNumero = new PannelloNumero(this);
     m_pannelloNumero->hide();
-    colonna->addStretch(1);
+    colonna->addWidget(creaVistaStatistica(), 1);
     // Below the natural size of the editor the window scrolls instead of squeezing the grid.
     auto* scorrimento = new QScrollArea(this);
     scorrimento->setWidgetResizable(true);
@@ -249,6 +249,9 @@ void TPri::collegaComandi()
     connect(m_comandi.informazioni, &QAction::triggered, this, &TPri::comandoInformazioni);
     collegaComandiProbabilita();
     collegaComandiGiocate();
+    collegaComandiStatistiche();
+    collegaComandiRiduzioni();
+    collegaComandiVincite();
 }
 
 // --- widgets <-> system ---
@@ -365,6 +368,7 @@ void TPri::ricalcolaStatistiche()
         m_pannelloNumero->mostraNumero(m_pannelloNumero->numero(), m_stato.statistiche, m_stato.generali.ifNumEstra,
                                        true);
     }
+    aggiornaVistaStatistica();
 }
 
 void TPri::fissaCambiata(int indice)

@@ -127,6 +127,31 @@ private:
     void comandoEliminaTuttiINumeri();
     ScegliFileGiocate m_scegliFileGiocate;
 
+    // Statistics views of the lower half (pri_statistiche.cpp).
+    QWidget* creaVistaStatistica();
+    void collegaComandiStatistiche();
+    // The shown view follows every recompute of the statistics; "Nuovo" and opening a system show
+    // the first view again.
+    void aggiornaVistaStatistica();
+    void mostraPrimaVistaStatistica();
+    class VistaStatistica* m_vistaStatistica = nullptr;
+
+    // Reduction methods (pri_riduzioni.cpp). A reduction command runs the entry-check family of its
+    // menu item (reductions/ingresso_riduzioni.h) through ingressoRiduzione, which shows the failed
+    // check's message and moves the focus to the numbers-per-play selector when the check asks; when
+    // admitted it runs its dialog through apriRiduzione, which refreshes the summary and the plays view
+    // after the dialog closes, whatever happened in it.
+    void collegaComandiRiduzioni();
+    struct EsitoIngresso ingressoRiduzione(struct EsitoIngresso (*famiglia)(struct ContestoIngresso&));
+    void apriRiduzione(class QDialog& dialogo);
+    void comandoAggiungiGiocateCasuali();
+    void comandoEliminaGiocateCasualmente();
+
+    // Winnings calculator and manual maintenance of the archive (pri_vincite.cpp).
+    void collegaComandiVincite();
+    void comandoCalcolaVincite();
+    void comandoAggiornamentoManuale();
+
     StatoApplicazione& m_stato;
     ApriGuida m_apriGuida;
     ApriGuida m_sommario;

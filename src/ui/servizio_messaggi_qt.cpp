@@ -57,6 +57,9 @@ Risposta ServizioMessaggiQt::mostra(const Messaggio& messaggio)
     case Pulsanti::SiNoAnnulla:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case Pulsanti::OkAnnulla:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     }
     box.setDefaultButton(PulsanteQt(messaggio.predefinita));
     if (auto* si = box.button(QMessageBox::Yes)) {
@@ -66,6 +69,8 @@ Risposta ServizioMessaggiQt::mostra(const Messaggio& messaggio)
         annulla->setText(QStringLiteral("Annulla"));
     }
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Risposta::Ok;
     case QMessageBox::Yes:
         return Risposta::Si;
     case QMessageBox::No:

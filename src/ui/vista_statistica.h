@@ -13,6 +13,7 @@
 
 class DelegatoBarraValore;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,7 +55,7 @@ public:
     QSize sizeHint() const override;
 
 private:
-    void creaBarra();
+    QHBoxLayout* creaBarra();
     QWidget* creaPaginaSmorfia();
     QWidget* creaPaginaAnalisi();
     void vistaScelta(int indice);

@@ -27,9 +27,11 @@ protected:
     void SetUp() override
     {
         ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
-        ASSERT_EQ(esegui({"crea", "-o", file("base.qvs"), "--pronostico", "1 2 3 4 5", "--k", "1"}).uscita, 0);
+        ASSERT_EQ(esegui({"crea", "-o", file("base.qvs"), "--pronostico", "1 2 3 4 5", "--k", "1"}).uscita,
+                  0);
         scrivi("tre.txt", "1 2\n3 4\n5 6\n");
-        ASSERT_EQ(esegui({"importa", file("base.qvs"), "--testo", file("tre.txt"), "--sovrascrivi"}).uscita, 0);
+        ASSERT_EQ(esegui({"importa", file("base.qvs"), "--testo", file("tre.txt"), "--sovrascrivi"}).uscita,
+                  0);
     }
     void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
 
@@ -70,7 +72,8 @@ TEST_F(ComandiGiocate, ImportaDalleTreFonti)
     test::ScriviFile(file("esterno.lpc"), lpc);
     ASSERT_EQ(esegui({"crea", "-o", file("altro.qvs"), "--pronostico", "1", "--k", "1"}).uscita, 0);
     scrivi("altre.txt", "1 2\n60 70\n");
-    ASSERT_EQ(esegui({"importa", file("altro.qvs"), "--testo", file("altre.txt"), "--sovrascrivi"}).uscita, 0);
+    ASSERT_EQ(esegui({"importa", file("altro.qvs"), "--testo", file("altre.txt"), "--sovrascrivi"}).uscita,
+              0);
 
     struct Riga
     {
@@ -115,14 +118,19 @@ TEST_F(ComandiGiocate, ImportazioniRifiutateNonScrivonoNulla)
     const std::string formato =
         "Questa versione non è compatibile con la versione usata per creare il sistema da aprire.\n";
     const Riga righe[] = {
-        {"nessuna nuova", {"--testo", file("vecchie.txt")}, 1,
+        {"nessuna nuova",
+         {"--testo", file("vecchie.txt")},
+         1,
          "Nel file non è stata trovata nessuna nuova giocata valida.\n"
          "Il file di testo deve contenere una sola giocata per riga.\n"
          "Le giocate non possono avere più di dieci numeri (separati da almeno uno spazio o un segno di "
          "tabulazione).\n"},
         {"conteggio ostile", {"--lpc", file("ostile.lpc")}, 1, formato},
         {"versione sbagliata", {"--sistema", file("versione.qvs")}, 1, formato},
-        {"file mancante", {"--testo", file("manca.txt")}, 1, "Impossibile leggere il file: " + file("manca.txt") + "\n"},
+        {"file mancante",
+         {"--testo", file("manca.txt")},
+         1,
+         "Impossibile leggere il file: " + file("manca.txt") + "\n"},
         {"due fonti", {"--testo", file("vecchie.txt"), "--lpc", file("ostile.lpc")}, 2, ""},
         {"nessuna fonte", {}, 2, ""},
     };
@@ -176,11 +184,17 @@ TEST_F(ComandiGiocate, Pronostico)
         {"svuota", {"--svuota"}, 0, "Pronostico: 0 numeri", ""},
         {"aggiunge a caso", {"--aggiungi-casuali", "4", "--seme", "1"}, 0, "Pronostico: 9 numeri", ""},
         {"elimina a caso", {"--elimina-casuali", "5", "--seme", "1"}, 0, "Pronostico: 0 numeri", ""},
-        {"troppi a caso", {"--elimina-casuali", "6", "--seme", "1"}, 1, "",
+        {"troppi a caso",
+         {"--elimina-casuali", "6", "--seme", "1"},
+         1,
+         "",
          "Il valore inserito non è valido.\nIndicare un numero compreso tra 1 e 5\n"},
         {"piu probabili oltre i liberi", {"--aggiungi-probabili", "500"}, 0, "Pronostico: 90 numeri", ""},
         {"meno probabili", {"--elimina-meno-probabili", "2"}, 0, "Pronostico: 3 numeri", ""},
-        {"quantita zero", {"--aggiungi-probabili", "0"}, 1, "",
+        {"quantita zero",
+         {"--aggiungi-probabili", "0"},
+         1,
+         "",
          "Il valore inserito non è valido.\nIndicare un numero compreso tra 1 e 85\n"},
         {"seme senza casuali", {"--svuota", "--seme", "3"}, 2, "", ""},
         {"due operazioni", {"--svuota", "--da-giocate"}, 2, "", ""},

@@ -72,8 +72,8 @@ std::vector<std::uint8_t> ImmagineLpc(const std::vector<Tipo_Giocata>& giocate, 
 {
     std::vector<std::uint8_t> dati(importa_giocate::OffsetGiocateLpc + 64 * giocate.size() + extra, 0xAB);
     dati[0] = importa_giocate::VersioneLpc;
-    const std::int32_t c = conteggio >= 0 || conteggio == INT32_MIN ? conteggio
-                                                                     : static_cast<std::int32_t>(giocate.size());
+    const std::int32_t c =
+        conteggio >= 0 || conteggio == INT32_MIN ? conteggio : static_cast<std::int32_t>(giocate.size());
     std::memcpy(dati.data() + importa_giocate::OffsetConteggioLpc, &c, 4);
     for (std::size_t i = 0; i < giocate.size(); ++i) {
         std::memcpy(dati.data() + importa_giocate::OffsetGiocateLpc + 64 * i, giocate[i].data(), 10);
@@ -100,7 +100,8 @@ TEST(ImportaGiocate, TestoConRigheRipetuteENonValideImportatoDueVolte)
     EXPECT_EQ(esito.codice, CodiceImportazione::NessunaNuova);
     EXPECT_FALSE(esito.modificato());
     ASSERT_TRUE(esito.messaggio());
-    EXPECT_EQ(esito.messaggio()->testo.rfind("Nel file non è stata trovata nessuna nuova giocata valida.", 0), 0u);
+    EXPECT_EQ(esito.messaggio()->testo.rfind("Nel file non è stata trovata nessuna nuova giocata valida.", 0),
+              0u);
     EXPECT_EQ(elenco.conteggio(), 2);
     EXPECT_EQ(elenco.conteggioAnnulla(), 2);
 }
@@ -146,7 +147,11 @@ TEST(ImportaGiocate, RigheDiTestoInOgniForma)
         {"fine riga vecchio mac", "1 2\r3 4\r", {giocata({1, 2}), giocata({3, 4})}, 0},
         {"senza a capo finale", "10 20", {giocata({10, 20})}, 0},
         {"tabulazioni e spazi", "\t5\t\t1  3 \n", {giocata({1, 3, 5})}, 0},
-        {"marca utf-8", "\xEF\xBB\xBF" "1 2\n", {giocata({1, 2})}, 0},
+        {"marca utf-8",
+         "\xEF\xBB\xBF"
+         "1 2\n",
+         {giocata({1, 2})},
+         0},
         {"utf-16 little endian", u16("8 9\r\n7\r\n", true), {giocata({8, 9}), giocata({7})}, 0},
         {"utf-16 big endian", u16("8 9\n", false), {giocata({8, 9})}, 0},
         {"utf-16 senza marca", std::string("8\0 \09\0\n\0", 8), {}, 1},
@@ -175,7 +180,8 @@ TEST(ImportaGiocate, DaUnAltroSistema)
     const EsitoImportazione esito = ImportaImmagineSistema(immagine, elenco, controllo);
     EXPECT_EQ(esito.codice, CodiceImportazione::Completata);
     EXPECT_EQ(esito.aggiunte, 2);
-    EXPECT_EQ(Giocate(elenco), (std::vector<Tipo_Giocata>{giocata({1, 2}), giocata({5, 6, 7}), giocata({3, 4})}));
+    EXPECT_EQ(Giocate(elenco),
+              (std::vector<Tipo_Giocata>{giocata({1, 2}), giocata({5, 6, 7}), giocata({3, 4})}));
 
     // Version 3: no positions, the count 5 bytes earlier.
     std::vector<std::uint8_t> v3(immagine.begin(), immagine.begin() + file_sistema::OffsetPosizioni);
@@ -245,7 +251,8 @@ TEST(ImportaGiocate, DaUnSistemaEsterno)
         CodiceImportazione codice;
         std::int32_t aggiunte;
     };
-    const std::vector<Tipo_Giocata> tre{giocata({1, 2, 3}), giocata({80}), giocata({4, 5, 6, 7, 8, 9, 10, 11, 12, 13})};
+    const std::vector<Tipo_Giocata> tre{giocata({1, 2, 3}), giocata({80}),
+                                        giocata({4, 5, 6, 7, 8, 9, 10, 11, 12, 13})};
     auto versione1 = ImmagineLpc(tre);
     versione1[0] = 1;
     auto nonCanonica = ImmagineLpc({giocata({1, 2})});
@@ -256,7 +263,10 @@ TEST(ImportaGiocate, DaUnSistemaEsterno)
         {"dati in coda ammessi", ImmagineLpc(tre, -1, 100), CodiceImportazione::Completata, 2},
         {"nessuna giocata", ImmagineLpc({}), CodiceImportazione::Completata, 0},
         {"versione 1", versione1, CodiceImportazione::FormatoNonValido, 0},
-        {"piu corto del conteggio", {corta.begin(), corta.end() - 1}, CodiceImportazione::FormatoNonValido, 0},
+        {"piu corto del conteggio",
+         {corta.begin(), corta.end() - 1},
+         CodiceImportazione::FormatoNonValido,
+         0},
         {"conteggio oltre i record", ImmagineLpc(tre, 4), CodiceImportazione::FormatoNonValido, 0},
         {"conteggio negativo", ImmagineLpc(tre, INT32_MIN), CodiceImportazione::FormatoNonValido, 0},
         {"conteggio enorme", ImmagineLpc(tre, INT32_MAX), CodiceImportazione::FormatoNonValido, 0},
@@ -285,7 +295,8 @@ TEST(ImportaGiocate, FileIlleggibiliOTroppoGrandi)
     EXPECT_EQ(ImportaGiocateDaTesto(manca, elenco, continua).codice, CodiceImportazione::NonLeggibile);
     EXPECT_FALSE(ImportaGiocateDaTesto(manca, elenco, continua).messaggio());
     EXPECT_EQ(ImportaGiocateDaSistema(manca, elenco, continua).codice, CodiceImportazione::NonLeggibile);
-    EXPECT_EQ(ImportaGiocateDaLpc(cartella.cartella(), elenco, continua).codice, CodiceImportazione::NonLeggibile);
+    EXPECT_EQ(ImportaGiocateDaLpc(cartella.cartella(), elenco, continua).codice,
+              CodiceImportazione::NonLeggibile);
 
     // Sparse files: nothing of them is read.
     const std::string enorme = cartella.file("enorme.txt");
@@ -351,7 +362,8 @@ TEST(ImportaGiocate, IngressiCasualiEMutati)
                 d.insert(d.begin() + static_cast<std::ptrdiff_t>(pos), static_cast<std::uint8_t>(caso()));
                 break;
             default: // the fields that matter most: version and counts
-                for (std::size_t p : {std::size_t{0}, file_sistema::OffsetConteggio, importa_giocate::OffsetConteggioLpc}) {
+                for (std::size_t p :
+                     {std::size_t{0}, file_sistema::OffsetConteggio, importa_giocate::OffsetConteggioLpc}) {
                     if (p < d.size()) {
                         d[p] = static_cast<std::uint8_t>(caso());
                     }

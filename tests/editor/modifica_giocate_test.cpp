@@ -46,25 +46,50 @@ TEST(ModificaGiocate, InserimentoEModificaDiUnaGiocata)
     };
     const Riga righe[] = {
         {"nuova giocata in fondo", true, 0, " 40\t 20 ", EsitoModifica::Fatto, {1, 2, 3, 20}, nullptr},
-        {"undici numeri", true, 0, "1 2 3 4 5 6 7 8 9 10 11", EsitoModifica::NumeriNonValidi, {1, 2, 3},
+        {"undici numeri",
+         true,
+         0,
+         "1 2 3 4 5 6 7 8 9 10 11",
+         EsitoModifica::NumeriNonValidi,
+         {1, 2, 3},
          messaggi_giocate::NumeriNonValidi},
-        {"numero ripetuto", true, 0, "12 5 5", EsitoModifica::NumeriNonValidi, {1, 2, 3},
+        {"numero ripetuto",
+         true,
+         0,
+         "12 5 5",
+         EsitoModifica::NumeriNonValidi,
+         {1, 2, 3},
          messaggi_giocate::NumeriNonValidi},
-        {"gia presente", true, 0, "2", EsitoModifica::GiaPresente, {1, 2, 3},
+        {"gia presente",
+         true,
+         0,
+         "2",
+         EsitoModifica::GiaPresente,
+         {1, 2, 3},
          messaggi_giocate::GiaPresenteInserimento},
         {"modifica in se stessa", false, 2, "2", EsitoModifica::Fatto, {1, 2, 3}, nullptr},
         {"modifica in una nuova", false, 2, "9 8", EsitoModifica::Fatto, {1, 8, 3}, nullptr},
-        {"modifica in una presente altrove", false, 2, "3", EsitoModifica::GiaPresente, {1, 2, 3},
+        {"modifica in una presente altrove",
+         false,
+         2,
+         "3",
+         EsitoModifica::GiaPresente,
+         {1, 2, 3},
          messaggi_giocate::GiaPresenteModifica},
-        {"modifica non valida", false, 3, "91", EsitoModifica::NumeriNonValidi, {1, 2, 3},
+        {"modifica non valida",
+         false,
+         3,
+         "91",
+         EsitoModifica::NumeriNonValidi,
+         {1, 2, 3},
          messaggi_giocate::NumeriNonValidi},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
         ElencoGiocate elenco;
         Numerate(elenco, 3);
-        const EsitoModifica esito = r.inserimento ? AggiungiGiocata(r.testo, elenco)
-                                                  : ModificaGiocata(r.posizione, r.testo, elenco);
+        const EsitoModifica esito =
+            r.inserimento ? AggiungiGiocata(r.testo, elenco) : ModificaGiocata(r.posizione, r.testo, elenco);
         EXPECT_EQ(esito, r.esito);
         EXPECT_EQ(Primi(elenco), r.dopo);
         const auto messaggio = MessaggioModifica(esito, r.inserimento);

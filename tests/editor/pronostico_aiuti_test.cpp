@@ -56,11 +56,16 @@ TEST(PronosticoAiuti, LetturaDellaQuantita)
         int quantita;
     };
     const Riga righe[] = {
-        {"entro i limiti", "7", false, true, 7},     {"il massimo", "10", false, true, 10},
-        {"oltre il massimo", "11", false, false, 0}, {"oltre il massimo abbassato", "11", true, true, 10},
-        {"enorme abbassato", "99999999999", true, true, 10}, {"zero", "0", true, false, 0},
-        {"vuoto", "", true, false, 0},               {"non numero", "3a", true, false, 0},
-        {"negativo", "-2", true, false, 0},          {"zeri iniziali", "007", false, true, 7},
+        {"entro i limiti", "7", false, true, 7},
+        {"il massimo", "10", false, true, 10},
+        {"oltre il massimo", "11", false, false, 0},
+        {"oltre il massimo abbassato", "11", true, true, 10},
+        {"enorme abbassato", "99999999999", true, true, 10},
+        {"zero", "0", true, false, 0},
+        {"vuoto", "", true, false, 0},
+        {"non numero", "3a", true, false, 0},
+        {"negativo", "-2", true, false, 0},
+        {"zeri iniziali", "007", false, true, 7},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);

@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <filesystem>
+#include <numeric>
 
 using Ordinamento = GraficoBarre::Ordinamento;
 
@@ -76,6 +78,30 @@ private slots:
         QTest::mouseClick(&grafico, Qt::LeftButton, {}, QPoint(885, 150));
         QCOMPARE(clic.count(), 1);
         QCOMPARE(clic.at(0).at(0).toInt(), 0);
+    }
+
+    // Bars kept at a minimum width scroll instead of shrinking; a new order starts from its first item.
+    void leBarreLargheScorrono()
+    {
+        GraficoBarre grafico;
+        grafico.resize(600, 300);
+        std::vector<double> valori(100);
+        std::iota(valori.begin(), valori.end(), 0.0);
+        grafico.setDati(valori);
+        grafico.setLarghezzaMinimaBarra(20);
+        auto* barra = grafico.findChild<QScrollBar*>();
+        QVERIFY(barra != nullptr && !barra->isHidden());
+        barra->setValue(10);
+        QCOMPARE(grafico.primoVisibile(), 10);
+        int primo = -1;
+        for (int x = 0; x < 600 && primo < 0; ++x) {
+            primo = grafico.elementoNelPunto(QPoint(x, 100));
+        }
+        QCOMPARE(primo, 10);
+        grafico.setOrdinamento(Ordinamento::Decrescente);
+        QCOMPARE(grafico.primoVisibile(), 0);
+        grafico.setLarghezzaMinimaBarra(0);
+        QVERIFY(barra->isHidden());
     }
 
     // 10,001 bars in a few hundred pixels are aggregated into columns and still drawn.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Texts that come from the update server, made safe to show.
+
+// The readable text of an RTF document, as UTF-8 with "\n" between paragraphs. Control words are
+// dropped; \par and \line give a new line, \tab a tab, \'hh a Windows-1252 byte, \uN a character.
+// Ignorable destinations ({\*...}) and the groups that hold no text to read (font, colour and style
+// tables, document information, pictures, objects, field instructions, headers and footers) are
+// skipped, so nothing a document references is ever fetched or run: a field shows its result text
+// only. Groups nested deeper than 200 levels are skipped. A text that does not begin with "{\rtf"
+// is taken as plain text (TestoUtf8).
+std::string TestoDaRtf(std::string_view rtf);
+
+// Valid UTF-8 is kept; any other text is read as Windows-1252. NUL bytes are dropped.
+std::string TestoUtf8(std::string_view testo);

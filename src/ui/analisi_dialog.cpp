@@ -1,0 +1,174 @@
+#include "ui/analisi_dialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+// The poll of an analysis: the window's poll plus the refreshes of the line and of the grid.
+class TAnalisiDialog::Controllo final : public ControlloEsecuzione
+{
+public:
+    explicit Controllo(TAnalisiDialog& finestra) : m_finestra(finestra) { m_orologio.start(); }
+
+    bool verifica(const Avanzamento& stato) override
+    {
+        if (!m_riga.isValid() || m_riga.elapsed() >= ControlloEsecuzioneQt::IntervalloMs) {
+            m_finestra.aggiornaRiga(false);
+            m_riga.start();
+        }
+        if (m_cadenza.dovuto(m_orologio.elapsed())) {
+            m_finestra.aggiornaGriglia();
+        }
+        return m_finestra.m_controllo.verifica(stato);
+    }
+
+private:
+    TAnalisiDialog& m_finestra;
+    QElapsedTimer m_orologio;
+    QElapsedTimer m_riga;
+    CadenzaAggiornamento m_cadenza;
+};
+
+TAnalisiDialog::TAnalisiDialog(ServizioMessaggi& messaggi, ApriGuida apriGuida, Testi testi, QWidget* parent)
+    : QDialog(parent), m_apriGuida(std::move(apriGuida)), m_testi(std::move(testi)),
+      m_controllo(messaggi), m_conteggi(static_cast<std::size_t>(m_testi.criteri.size()))
+{
+    setWindowTitle(m_testi.titolo);
+    setModal(true);
+    auto* principale = new QVBoxLayout(this);
+
+    m_griglia = new QTableWidget(static_cast<int>(m_testi.criteri.size()), 2, this);
+    m_griglia->setObjectName(QStringLiteral("analisiTableWidget"));
+    m_griglia->setHorizontalHeaderLabels({QStringLiteral("Condizioni"), m_testi.colonnaConteggi});
+    m_griglia->verticalHeader()->hide();
+    m_griglia->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_griglia->setSelectionMode(QAbstractItemView::NoSelection);
+    m_griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    for (int r = 0; r < m_griglia->rowCount(); ++r) {
+        m_griglia->setItem(r, 0, new QTableWidgetItem(m_testi.criteri[r]));
+        auto* conteggio = new QTableWidgetItem(QStringLiteral("0"));
+        conteggio->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_griglia->setItem(r, 1, conteggio);
+    }
+    principale->addWidget(m_griglia, 1);
+
+    m_barra = new QProgressBar(this);
+    m_barra->setObjectName(QStringLiteral("avanzamentoProgressBar"));
+    m_barra->setRange(0, 100);
+    m_barra->setValue(0);
+    principale->addWidget(m_barra);
+    m_controllo.setBarra(m_barra);
+
+    auto* riga = new QHBoxLayout;
+    auto* etichetta = new QLabel(m_testi.etichettaValide, this);
+    etichetta->setObjectName(QStringLiteral("etichettaValideLabel"));
+    m_valide = new QLabel(QString::fromStdString(TestoValide(0, 0)), this);
+    m_valide->setObjectName(QStringLiteral("valideLabel"));
+    riga->addWidget(etichetta);
+    riga->addWidget(m_valide);
+    riga->addStretch(1);
+    principale->addLayout(riga);
+
+    auto* pulsanti = new QHBoxLayout;
+    m_interrompi = new QPushButton(QStringLiteral("Interrompi"), this);
+    m_interrompi->setObjectName(QStringLiteral("interrompiPushButton"));
+    m_interrompi->setEnabled(false);
+    m_guida = new QPushButton(QStringLiteral("Guida in linea"), this);
+    m_guida->setObjectName(QStringLiteral("guidaPushButton"));
+    m_chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    m_chiudi->setObjectName(QStringLiteral("chiudiPushButton"));
+    for (QPushButton* p : {m_interrompi, m_guida, m_chiudi}) {
+        p->setAutoDefault(false);
+    }
+    pulsanti->addWidget(m_interrompi);
+    pulsanti->addStretch(1);
+    pulsanti->addWidget(m_guida);
+    pulsanti->addWidget(m_chiudi);
+    principale->addLayout(pulsanti);
+    resize(520, 420);
+
+    connect(m_interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
+    connect(m_chiudi, &QPushButton::clicked, this, &TAnalisiDialog::reject);
+    connect(m_guida, &QPushButton::clicked, this, [this] {
+        if (m_apriGuida) {
+            m_apriGuida(m_testi.topic);
+        }
+    });
+}
+
+TAnalisiDialog::~TAnalisiDialog() = default;
+
+void TAnalisiDialog::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!m_avvioProgrammato) {
+        m_avvioProgrammato = true;
+        QTimer::singleShot(RitardoAvvioMs, this, &TAnalisiDialog::avviaCalcolo);
+    }
+}
+
+void TAnalisiDialog::reject()
+{
+    if (!m_inCalcolo) {
+        QDialog::reject();
+    }
+}
+
+void TAnalisiDialog::closeEvent(QCloseEvent* evento)
+{
+    if (m_inCalcolo) {
+        evento->ignore();
+        return;
+    }
+    QDialog::closeEvent(evento);
+}
+
+void TAnalisiDialog::avviaCalcolo()
+{
+    if (m_inCalcolo || m_calcolata) {
+        return;
+    }
+    m_inCalcolo = true;
+    m_chiudi->setEnabled(false);
+    m_interrompi->setEnabled(true);
+    m_controllo.azzera();
+    m_conteggi = ConteggiAnalisi(static_cast<std::size_t>(m_testi.criteri.size()));
+
+    Controllo controllo(*this);
+    calcola(controllo, m_conteggi);
+
+    m_inCalcolo = false;
+    m_calcolata = true;
+    aggiornaGriglia();
+    aggiornaRiga(true);
+    m_controllo.azzera();
+    if (!m_conteggi.interrotta) {
+        m_barra->setValue(m_barra->maximum());
+    }
+    m_interrompi->setEnabled(false);
+    m_chiudi->setEnabled(true);
+}
+
+void TAnalisiDialog::aggiornaGriglia()
+{
+    const auto righe = std::min<std::size_t>(m_conteggi.nonRispettate.size(), static_cast<std::size_t>(m_griglia->rowCount()));
+    for (std::size_t r = 0; r < righe; ++r) {
+        m_griglia->item(static_cast<int>(r), 1)->setText(QString::number(m_conteggi.nonRispettate[r]));
+    }
+}
+
+void TAnalisiDialog::aggiornaRiga(bool finale)
+{
+    const std::string testo = finale ? TestoValide(m_conteggi.valide, m_conteggi.esaminate)
+                                     : TestoValideArrotondato(m_conteggi.valide, m_conteggi.esaminate);
+    m_valide->setText(QString::fromStdString(testo));
+}
