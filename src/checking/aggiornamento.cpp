@@ -204,6 +204,7 @@ private:
             if (!m_ambiente.salvaArchivio()) {
                 m_archivio = prima;
                 m_esito.unione = EsitoUnione{};
+                m_esito.salvataggioFallito = true;
                 m_ambiente.mostra(Errore(messaggi_archivio::ErroreSalvataggioArchivio));
                 m_esito.tieniAperto = true;
                 return;

@@ -137,6 +137,7 @@ struct EsitoAggiornamento
     bool tieniAperto = false;     // a step asked the window to stay open (failure, link opened)
     bool connessioneFallita = false;
     bool archivioSalvato = false; // the archive changed and was written
+    bool salvataggioFallito = false; // the archive could not be written (memory left as before)
     EsitoUnione unione;
     std::int32_t righeNonValide = 0;
 };

@@ -96,6 +96,21 @@ std::vector<Tipo_Vincita> VinciteGiocata(const Tipo_Giocata& giocata, const std:
 // The win of a play: the sum of its lines, capped at vincitaMassima.
 double TotaleVincite(const std::vector<Tipo_Vincita>& vincite, double vincitaMassima);
 
+// Texts of the winnings calculator, shared by its window and the command-line tool.
+namespace messaggi_vincite {
+
+// By class Estratto..Cinquina (index 0..4): the amount typed for it does not read as a number.
+inline constexpr std::array<const char*, 5> ImportiNonValidi = {
+    "L'importo dell'estratto non è valido.", "L'importo dell'ambo non è valido.",
+    "L'importo del terno non è valido.",     "L'importo della quaterna non è valido.",
+    "L'importo della cinquina non è valido.",
+};
+inline constexpr const char* ImportiZero = "Gli importi delle giocate devono essere maggiori di zero.";
+inline constexpr const char* Totale = "Totale*: ";
+inline constexpr const char* AlLordo = "*Al lordo delle ritenute di legge";
+
+} // namespace messaggi_vincite
+
 // The stand-alone calculator: n numbers played, h of them hit on one wheel, the stakes of the five
 // classes Estratto..Cinquina (index 0..4), on one wheel (divisore 1) or on Tutte (10). The estratto is paid
 // 11.232 times. A class pays when h >= k and n >= k; hits above the numbers played count as all of them.

@@ -53,6 +53,9 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "archivio") {
         return cli::ComandoArchivio(riga, out, err);
     }
+    if (riga.comando == "vincita") {
+        return cli::ComandoVincita(riga, out, err);
+    }
     if (riga.comando == "importa") {
         return cli::ComandoImporta(riga, out, err);
     }
@@ -61,6 +64,9 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     }
     if (riga.comando == "pronostico") {
         return cli::ComandoPronostico(riga, out, err);
+    }
+    if (riga.comando == "riduci") {
+        return cli::ComandoRiduci(riga, out, err);
     }
     return cli::ErroreUso(err, messaggi_cli::ComandoSconosciuto + riga.comando);
 }

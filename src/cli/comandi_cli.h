@@ -13,8 +13,12 @@ int ComandoInfo(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoGiocate(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoSviluppa(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoStatistiche(const RigaComando& riga, std::ostream& out, std::ostream& err);
-// archivio info | importa FILE.txt | esporta FILE.txt
+// archivio info | importa FILE.txt | esporta FILE.txt | estrazione N | elimina DA A
 int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& err);
+// archivio aggiorna [--server URL]: the update over the Internet (the server of the settings by default).
+int ComandoArchivioAggiorna(const RigaComando& riga, std::ostream& out, std::ostream& err);
+// vincita [--ruota singola|tutte] [--giocati N] [--indovinati H] [--importi "..."]: the winnings calculator.
+int ComandoVincita(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
 // importa / esporta / pronostico: imports and export of plays, the prediction helpers.
 int ComandoImporta(const RigaComando& riga, std::ostream& out, std::ostream& err);
@@ -25,6 +29,9 @@ int ComandoPronostico(const RigaComando& riga, std::ostream& out, std::ostream& 
 int ComandoStatistica(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoSmorfia(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoAnalisiCombinazioni(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
+// riduci METODO FILE.qvs ... (-o OUT.qvs | --sovrascrivi): a reduction method on a system file.
+int ComandoRiduci(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
 // Prints a usage error and the usage text; returns UscitaUso.
 int ErroreUso(std::ostream& err, const std::string& motivo);

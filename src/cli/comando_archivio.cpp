@@ -1,3 +1,4 @@
+#include "checking/manutenzione_archivio.h"
 #include "cli/ambiente.h"
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
@@ -5,6 +6,7 @@
 #include "core/messaggi_archivio.h"
 #include "core/testo.h"
 
+#include <array>
 #include <ostream>
 
 namespace cli {
@@ -49,10 +51,60 @@ int Esporta(AmbienteCli& ambiente, const std::string& percorso)
     return UscitaOk;
 }
 
+// Refused (the message printed) when draw i is not in the archive.
+bool EstrazioneEsistente(AmbienteCli& ambiente, int i)
+{
+    const std::int32_t n = ambiente.stato().archivio.conteggio();
+    if (i >= 1 && i <= n) {
+        return true;
+    }
+    ambiente.mostra({Errore(messaggi_cli::EstrazioneInesistentePrima + std::to_string(i) +
+                            messaggi_cli::EstrazioneInesistenteDopo + std::to_string(n) +
+                            messaggi_cli::EstrazioneInesistenteFine)});
+    return false;
+}
+
+// The date, then one line per wheel: "Bari<TAB>n1 n2 n3 n4 n5" (nothing after the tab for a wheel without data).
+int Estrazione(AmbienteCli& ambiente, int i, std::ostream& out)
+{
+    if (!EstrazioneEsistente(ambiente, i)) {
+        return UscitaRifiuto;
+    }
+    const Tipo_Estrazione& e = ambiente.stato().archivio.estrazione(i);
+    out << TestoData(e) << '\n';
+    for (const std::string& riga : RigheEstrazione(e)) {
+        out << riga << '\n';
+    }
+    return UscitaOk;
+}
+
+// Deletes the draws da..a, never the last one left in the archive, and saves the archive.
+int Elimina(AmbienteCli& ambiente, int da, int a, std::ostream& out)
+{
+    if (!EstrazioneEsistente(ambiente, da) || !EstrazioneEsistente(ambiente, a)) {
+        return UscitaRifiuto;
+    }
+    if (da > a) {
+        ambiente.mostra({Errore(messaggi_cli::IntervalloRovesciato)});
+        return UscitaRifiuto;
+    }
+    ArchivioStorico& archivio = ambiente.stato().archivio;
+    const std::int32_t eliminate = EliminaIntervallo(archivio, da, a);
+    if (eliminate > 0 && !ambiente.salvaArchivio()) {
+        return UscitaRifiuto;
+    }
+    out << messaggi_cli::EstrazioniEliminate << eliminate << '\n'
+        << messaggi_cli::EstrazioniRimaste << archivio.conteggio() << '\n';
+    return UscitaOk;
+}
+
 } // namespace
 
 int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& err)
 {
+    if (!riga.argomenti.empty() && riga.argomenti[0] == "aggiorna") {
+        return ComandoArchivioAggiorna(riga, out, err);
+    }
     ArgomentiComando argomenti;
     std::string errore;
     if (!argomenti.leggi(riga.argomenti, {}, errore)) {
@@ -64,15 +116,24 @@ int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& er
     }
     const std::string& sottocomando = parole[0];
     const bool conFile = sottocomando == "importa" || sottocomando == "esporta";
-    if (!conFile && sottocomando != "info") {
+    const bool estrazione = sottocomando == "estrazione";
+    const bool elimina = sottocomando == "elimina";
+    if (!conFile && !estrazione && !elimina && sottocomando != "info") {
         return ErroreUso(err, messaggi_cli::SottocomandoArchivioSconosciuto + sottocomando);
     }
-    const std::size_t attese = conFile ? 2 : 1;
+    const std::size_t attese = elimina ? 3 : (conFile || estrazione ? 2 : 1);
     if (parole.size() < attese) {
-        return ErroreUso(err, messaggi_cli::FileTestoMancante);
+        return ErroreUso(err, estrazione ? messaggi_cli::NumeroEstrazioneMancante
+                                         : (elimina ? messaggi_cli::IntervalloMancante : messaggi_cli::FileTestoMancante));
     }
     if (parole.size() > attese) {
         return ErroreUso(err, messaggi_cli::ArgomentoInatteso + parole[attese]);
+    }
+    std::array<int, 2> posizioni{};
+    for (std::size_t i = 1; (estrazione || elimina) && i < attese; ++i) {
+        if (!testo::LeggiIntero(parole[i], posizioni[i - 1])) {
+            return ErroreUso(err, messaggi_cli::NumeroEstrazioneNonValido + parole[i]);
+        }
     }
 
     AmbienteCli ambiente(riga, err);
@@ -84,6 +145,12 @@ int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& er
     }
     if (sottocomando == "importa") {
         return Importa(ambiente, parole[1], err);
+    }
+    if (estrazione) {
+        return Estrazione(ambiente, posizioni[0], out);
+    }
+    if (elimina) {
+        return Elimina(ambiente, posizioni[0], posizioni[1], out);
     }
     return Esporta(ambiente, parole[1]);
 }

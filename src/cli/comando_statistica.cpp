@@ -36,7 +36,8 @@ int ComandoStatistica(const RigaComando& riga, std::ostream& out, std::ostream& 
         return ErroreUso(err, errore);
     }
     int vista = -1;
-    if (argomenti.parole().size() != 1 || !testo::LeggiIntero(argomenti.parole()[0], vista) || !ViewValida(vista)) {
+    if (argomenti.parole().size() != 1 || !testo::LeggiIntero(argomenti.parole()[0], vista) ||
+        !ViewValida(vista)) {
         return ErroreUso(err, messaggi_cli::VistaNonValida);
     }
     std::optional<SegniRuote> ruote;
@@ -97,8 +98,8 @@ int ComandoSmorfia(const RigaComando& riga, std::ostream& out, std::ostream& err
     }
     AmbienteCli ambiente(riga, err);
     const std::string cartella = ambiente.stato().cartelle.dati;
-    const QString programma =
-        QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    const QString programma = QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
+                                                                      : QDir::currentPath();
     const QString datiProgramma = CartellaDatiProgramma(programma);
     if (!datiProgramma.isEmpty()) {
         const std::string problema = smorfia::PreparaSmorfiaPredefinita(

@@ -148,7 +148,8 @@ std::vector<Voce> LeggiTestoSmorfia(std::string_view testo, std::vector<int>* sc
         }
         const std::size_t tab = riga.find('\t');
         int numero = 0;
-        const std::string descrizione = tab == std::string_view::npos ? std::string() : testo::Trim(riga.substr(tab + 1));
+        const std::string descrizione =
+            tab == std::string_view::npos ? std::string() : testo::Trim(riga.substr(tab + 1));
         if (tab == std::string_view::npos || !testo::LeggiIntero(testo::Trim(riga.substr(0, tab)), numero) ||
             numero < 1 || numero > 90 || descrizione.empty()) {
             if (scartate != nullptr) {

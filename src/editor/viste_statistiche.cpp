@@ -40,7 +40,8 @@ struct IndiciAmbi
             for (int b = a + 1; b <= Numeri; ++b) {
                 indice[a][b] = static_cast<std::int16_t>(k);
                 indice[b][a] = static_cast<std::int16_t>(k);
-                coppia[static_cast<std::size_t>(k)] = {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
+                coppia[static_cast<std::size_t>(k)] = {static_cast<std::int8_t>(a),
+                                                       static_cast<std::int8_t>(b)};
                 ++k;
             }
         }
@@ -101,7 +102,8 @@ TabelleAmbi CalcolaAmbi(const ContestoViste& x)
 // counting only the draws with data on the wheel, and the frequency in the window. One pass.
 struct TabellePosizioni
 {
-    using Tabella = std::array<std::array<std::array<std::int32_t, Numeri + 1>, Posizioni + 1>, RuoteArchivio + 1>;
+    using Tabella =
+        std::array<std::array<std::array<std::int32_t, Numeri + 1>, Posizioni + 1>, RuoteArchivio + 1>;
     Tabella ritardo{};
     Tabella ritardoConDati{};
     Tabella frequenza{};
@@ -202,7 +204,7 @@ void CalcolaIntervalli(const ContestoViste& x, std::vector<std::array<std::int32
         v[0] = x.statistiche.ritardoSelezionate[n];
         v[1] = minimo[n];
         v[2] = quanti[n] > 0 ? static_cast<std::int32_t>(std::llround(static_cast<double>(somma[n]) /
-                                                                       static_cast<double>(quanti[n])))
+                                                                      static_cast<double>(quanti[n])))
                              : 0;
         v[3] = massimo[n];
     }
@@ -256,13 +258,13 @@ void CalcolaFinestre(const ContestoViste& x, std::vector<std::array<std::int32_t
         auto& v = valori[static_cast<std::size_t>(k - 1)];
         v[0] = x.statistiche.frequenzaSelezionate[k];
         v[1] = minimo[k];
-        v[2] = finestre ? static_cast<std::int32_t>(std::llround(static_cast<double>(somma[k]) / (c - n))) : 0;
+        v[2] =
+            finestre ? static_cast<std::int32_t>(std::llround(static_cast<double>(somma[k]) / (c - n))) : 0;
         v[3] = finestre ? massimo[k] : 0;
     }
 }
 
-template <typename T>
-std::vector<int> Scambio(std::vector<T> v, bool decrescente)
+template <typename T> std::vector<int> Scambio(std::vector<T> v, bool decrescente)
 {
     const std::size_t n = v.size();
     std::vector<int> ordine(n);
@@ -381,7 +383,8 @@ DatiGrafico CalcolaGrafico(int vista, const ContestoViste& x)
         g.titolo = "Frequenze Attuali/Minime/Medie/Massime";
         g.serie = 4;
         g.decrescente = false;
-        g.ordinaPer = {"Numeri", "Frequenze attuali", "Frequenze minime", "Frequenze medie", "Frequenze massime"};
+        g.ordinaPer = {"Numeri", "Frequenze attuali", "Frequenze minime", "Frequenze medie",
+                       "Frequenze massime"};
         CalcolaFinestre(x, g.valori);
         break;
     case 7:
@@ -520,7 +523,8 @@ std::vector<RigaAnalisi> AnalizzaCombinazioni(const ArchivioStorico& archivio, c
             }
         }
         if (colpita) {
-            riga.etichetta = std::to_string(e.giorno) + "/" + std::to_string(e.mese) + "/" + std::to_string(e.anno());
+            riga.etichetta =
+                std::to_string(e.giorno) + "/" + std::to_string(e.mese) + "/" + std::to_string(e.anno());
             righe.push_back(riga);
         }
     }

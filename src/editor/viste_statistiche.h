@@ -30,11 +30,11 @@ inline constexpr const char* AmboMaiUscito = "Ambo mai uscito!";
 
 struct DescrizioneVista
 {
-    std::string_view testo;       // selector and menu text
+    std::string_view testo; // selector and menu text
     TipoVista tipo;
-    std::string_view guida;       // help topic of a chart view, empty for the others
-    bool impostazioni;            // "Impostazioni del grafico" is enabled
-    bool probabilita;             // that button opens the probability settings instead of the frequency ones
+    std::string_view guida; // help topic of a chart view, empty for the others
+    bool impostazioni;      // "Impostazioni del grafico" is enabled
+    bool probabilita;       // that button opens the probability settings instead of the frequency ones
 };
 
 // Views 0..15 in selector order.
@@ -67,11 +67,11 @@ std::vector<int> OrdinaPerScambio(const std::vector<double>& valori, bool decres
 struct DatiGrafico
 {
     std::string titolo;
-    int serie = 1;                               // values per number
+    int serie = 1;                                   // values per number
     std::vector<std::array<std::int32_t, 5>> valori; // [n - 1][s], n = 1..90
-    std::vector<std::string> ordinaPer;          // entries of "Ordina per:" (multi-series views), else empty
-    bool decrescente = true;                     // the starting direction
-    bool ordinato = true;                        // starts ordered by value (false: natural 1..90)
+    std::vector<std::string> ordinaPer; // entries of "Ordina per:" (multi-series views), else empty
+    bool decrescente = true;            // the starting direction
+    bool ordinato = true;               // starts ordered by value (false: natural 1..90)
 };
 
 // Views 0, 1, 2, 5, 6, 7, 8; any other index gives an empty chart.
@@ -86,7 +86,7 @@ struct RigaTabella
     std::int8_t ruota = 0;     // archive wheel 1..11, 0 for the pair views
     std::int8_t posizione = 0; // extraction position 1..5, 0 when the view has none
     std::int32_t valore = 0;
-    bool maiUscito = false;    // a pair never drawn: its value cell also shows "Ambo mai uscito!"
+    bool maiUscito = false; // a pair never drawn: its value cell also shows "Ambo mai uscito!"
 };
 
 struct TabellaVista
@@ -105,9 +105,9 @@ std::string TestoCella(const TabellaVista& tabella, const RigaTabella& riga, std
 
 struct RigaAnalisi
 {
-    std::string etichetta;          // the draw date (d/m/yyyy), a wheel name, "TOTALE:" or empty
+    std::string etichetta;                  // the draw date (d/m/yyyy), a wheel name, "TOTALE:" or empty
     std::array<std::int32_t, 5> conteggi{}; // wheels with 1..5 numbers of the set
-    bool vuota = false;             // the separating empty rows
+    bool vuota = false;                     // the separating empty rows
 };
 
 // The numbers of S (flags) against the last N draws (all of them when N > count), oldest first, on

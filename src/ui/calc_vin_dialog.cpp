@@ -15,13 +15,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 5> ImportiNonValidi = {
-    "L'importo dell'estratto non è valido.", "L'importo dell'ambo non è valido.",
-    "L'importo del terno non è valido.",     "L'importo della quaterna non è valido.",
-    "L'importo della cinquina non è valido.",
-};
-constexpr const char* ImportiZero = "Gli importi delle giocate devono essere maggiori di zero.";
-
 // The calculator's amounts are typed with a point: a comma becomes a point; digits, the point and
 // control keys pass; every other printable key is discarded.
 class FiltroTastiPunto final : public QObject
@@ -95,14 +88,14 @@ void TCalcVin::calcola()
     double somma = 0;
     for (std::size_t k = 0; k < caselle.size(); ++k) {
         if (!LeggiImporto(caselle[k]->text().trimmed().toStdString(), importi[k])) {
-            m_messaggi.mostra(Errore(ImportiNonValidi[k]));
+            m_messaggi.mostra(Errore(messaggi_vincite::ImportiNonValidi[k]));
             caselle[k]->setFocus();
             return;
         }
         somma += importi[k];
     }
     if (!(somma > 0)) {
-        m_messaggi.mostra(Errore(ImportiZero));
+        m_messaggi.mostra(Errore(messaggi_vincite::ImportiZero));
         return;
     }
     const int divisore =
@@ -110,7 +103,7 @@ void TCalcVin::calcola()
     const RisultatoCalcolo risultato =
         CalcolaVincita(m_ui->giocatiComboBox->currentIndex() + 1, m_ui->indovinatiComboBox->currentIndex(), importi,
                        divisore, m_impostazioni.vincitaMassima);
-    const QString testo = QStringLiteral("Totale*: ") +
+    const QString testo = QString::fromUtf8(messaggi_vincite::Totale) +
                           QString::fromStdString(FormatoImporto(risultato.totale, true, m_impostazioni.decimali)) +
                           QStringLiteral(" €");
     m_ui->totaleLabel->setText(testo);

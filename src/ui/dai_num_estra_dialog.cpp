@@ -28,22 +28,22 @@ TDaiNumEstra::TDaiNumEstra(const ArchivioStorico& archivio, QWidget* parent) : Q
     interno->addWidget(m_concorso);
     interno->addWidget(m_barra);
 
-    auto* data = new QHBoxLayout;
-    const auto lista = [gruppo, data](const char* nome, const char* etichetta) {
+    auto* righeData = new QHBoxLayout;
+    const auto lista = [gruppo, righeData](const char* nome, const char* etichetta) {
         auto* l = new QComboBox(gruppo);
         l->setObjectName(QString::fromLatin1(nome));
         l->setMinimumContentsLength(4);
         auto* e = new QLabel(QString::fromUtf8(etichetta), gruppo);
         e->setBuddy(l);
-        data->addWidget(e);
-        data->addWidget(l);
+        righeData->addWidget(e);
+        righeData->addWidget(l);
         return l;
     };
     m_giorni = lista("giornoComboBox", "Giorno:");
     m_mesi = lista("meseComboBox", "Mese:");
     m_anni = lista("annoComboBox", "Anno:");
-    data->addStretch();
-    interno->addLayout(data);
+    righeData->addStretch();
+    interno->addLayout(righeData);
     layout->addWidget(gruppo);
     for (int m = 1; m <= 12; ++m) {
         m_mesi->addItem(QString::number(m), m);

@@ -7,7 +7,8 @@
 
 DelegatoBarraValore::DelegatoBarraValore(QObject* parent) : QStyledItemDelegate(parent) {}
 
-void DelegatoBarraValore::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void DelegatoBarraValore::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const
 {
     QStyleOptionViewItem opzione = option;
     initStyleOption(&opzione, index);

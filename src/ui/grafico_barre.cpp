@@ -13,7 +13,8 @@
 namespace {
 
 const QColor ColoriPredefiniti[GraficoBarre::SerieMassime] = {
-    QColor(40, 90, 190), QColor(30, 150, 60), QColor(255, 255, 255), QColor(200, 40, 40), QColor(230, 150, 20),
+    QColor(40, 90, 190), QColor(30, 150, 60),  QColor(255, 255, 255),
+    QColor(200, 40, 40), QColor(230, 150, 20),
 };
 const QColor SfondoGrafico(236, 240, 247);
 const QColor ColoreGriglia(205, 210, 222);
@@ -237,6 +238,13 @@ QColor GraficoBarre::colore(int elemento, int serie) const
     return m_coloriSerie[static_cast<std::size_t>(serie)];
 }
 
+double GraficoBarre::passoValori(double minimo) const
+{
+    // Values shown without decimals get whole steps, so that no two grid lines carry the same text.
+    const double passo = PassoTonda(minimo);
+    return m_decimali == 0 ? std::max(1.0, passo) : passo;
+}
+
 QString GraficoBarre::testoValore(double v) const
 {
     return QString::number(v, 'f', m_decimali);
@@ -256,7 +264,7 @@ GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMe
         minimo = std::min(minimo, *m_riferimento);
         massimo = std::max(massimo, *m_riferimento);
     }
-    const double passoAsse = PassoTonda((massimo - minimo) / 5.0);
+    const double passoAsse = passoValori((massimo - minimo) / 5.0);
     g.minimo = std::floor(minimo / passoAsse) * passoAsse;
     g.massimo = std::max(g.minimo + passoAsse, std::ceil(massimo / passoAsse) * passoAsse);
 
@@ -345,15 +353,16 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
     }
 
     // Value axis with a grid line per step.
-    const double passoAsse = PassoTonda((g.massimo - g.minimo) / std::max(2, std::min(8, r.height() / (2 * h))));
+    const double passoAsse =
+        passoValori((g.massimo - g.minimo) / std::max(2, std::min(8, r.height() / (2 * h))));
     for (double v = g.minimo; v <= g.massimo + passoAsse / 1000; v += passoAsse) {
         const int yy = static_cast<int>(std::lround(y(v)));
         painter.setPen(QPen(ColoreGriglia, spessore));
         painter.drawLine(r.left(), yy, r.right(), yy);
         painter.setPen(ColoreTesto);
         const QString t = testoValore(v);
-        painter.drawText(QRect(area.left(), yy - h / 2, r.left() - area.left() - 4, h), Qt::AlignRight | Qt::AlignVCenter,
-                         t);
+        painter.drawText(QRect(area.left(), yy - h / 2, r.left() - area.left() - 4, h),
+                         Qt::AlignRight | Qt::AlignVCenter, t);
     }
 
     const double larghezzaBarra = g.passo / m_serie;
@@ -366,7 +375,8 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
             for (int s = 0; s < m_serie; ++s) {
                 const double v = valore(e, s);
                 const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
-                QRectF rettangolo(QPointF(x0, std::min(zero, y(v))), QPointF(x0 + barra, std::max(zero, y(v))));
+                QRectF rettangolo(QPointF(x0, std::min(zero, y(v))),
+                                  QPointF(x0 + barra, std::max(zero, y(v))));
                 painter.fillRect(rettangolo, colore(e, s));
                 if (bordo) {
                     painter.setPen(QPen(colore(e, s).darker(170), spessore));
@@ -424,10 +434,12 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
                 const double cima = std::min(zero, y(v));
                 const int larghezza = metrica.horizontalAdvance(t);
                 if (barra >= larghezza + 2) {
-                    painter.drawText(QRectF(x0 - 2, cima - h, barra + 4, h), Qt::AlignHCenter | Qt::AlignBottom, t);
+                    painter.drawText(QRectF(x0 - 2, cima - h, barra + 4, h),
+                                     Qt::AlignHCenter | Qt::AlignBottom, t);
                 } else {
                     painter.save();
-                    painter.translate(x0 + barra / 2 + metrica.ascent() / 2.0 - metrica.descent() / 2.0, cima - 3);
+                    painter.translate(x0 + barra / 2 + metrica.ascent() / 2.0 - metrica.descent() / 2.0,
+                                      cima - 3);
                     painter.rotate(-90);
                     painter.drawText(QPointF(0, 0), t);
                     painter.restore();
@@ -448,8 +460,8 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
         const QString t = etichetta(ordine(k));
         const double centro = r.left() + (k + 0.5) * g.passo;
         if (piatte) {
-            painter.drawText(QRectF(centro - g.passo / 2 - 1, r.bottom() + 3, g.passo + 2, h), Qt::AlignHCenter | Qt::AlignTop,
-                             t);
+            painter.drawText(QRectF(centro - g.passo / 2 - 1, r.bottom() + 3, g.passo + 2, h),
+                             Qt::AlignHCenter | Qt::AlignTop, t);
         } else {
             painter.save();
             painter.translate(centro + metrica.ascent() / 2.0 - metrica.descent() / 2.0, r.bottom() + 4);
@@ -543,12 +555,13 @@ void GraficoBarre::mousePressEvent(QMouseEvent* evento)
     case Clic::Nessuno:
         break;
     case Clic::Ciclo:
-        m_ordinamento = m_ordinamento == Ordinamento::Naturale    ? Ordinamento::Decrescente
+        m_ordinamento = m_ordinamento == Ordinamento::Naturale      ? Ordinamento::Decrescente
                         : m_ordinamento == Ordinamento::Decrescente ? Ordinamento::Crescente
                                                                     : Ordinamento::Naturale;
         break;
     case Clic::InvertiDirezione:
-        m_ordinamento = m_ordinamento == Ordinamento::Decrescente ? Ordinamento::Crescente : Ordinamento::Decrescente;
+        m_ordinamento =
+            m_ordinamento == Ordinamento::Decrescente ? Ordinamento::Crescente : Ordinamento::Decrescente;
         break;
     }
     if (m_ordinamento != prima) {

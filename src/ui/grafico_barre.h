@@ -118,6 +118,7 @@ private:
     QRect areaGrafico() const;
     QColor colore(int elemento, int serie) const;
     QString testoValore(double v) const;
+    double passoValori(double minimo) const;
 
     std::vector<double> m_valori;
     int m_serie = 1;

@@ -41,13 +41,16 @@ void TPri::controllaAggiornamento(const Orologio& orologio)
     if (!testo) {
         return;
     }
-    // The Internet update is not part of this version yet: the window says so.
-    auto* finestra = new TNotificaAggiornamento(QString::fromStdString(*testo), false, this);
+    auto* finestra = new TNotificaAggiornamento(QString::fromStdString(*testo), true, this);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
-    connect(finestra, &QDialog::finished, this, [this, finestra] {
+    connect(finestra, &QDialog::finished, this, [this, finestra](int risultato) {
         if (finestra->nonMostrarePiu()) {
             m_stato.generali.notificaAggio = 0;
             SalvaImpostazioniGenerali(m_stato.impostazioni, m_stato.generali);
+        }
+        if (risultato == QDialog::Accepted) {
+            // After the notification has gone, so the update window opens on its own.
+            QTimer::singleShot(0, this, [this] { comandoAggiornaDaInternet(); });
         }
     });
     finestra->open();

@@ -191,6 +191,8 @@ void TPri::comandoImportaGiocate(FileGiocate tipo)
     EsitoImportazione esito;
     {
         CursoreOccupato occupato;
+        // Pending events run during the import: no command may touch the list meanwhile.
+        setEnabled(false);
         ControlloEsecuzioneQt controllo(m_stato.messaggi);
         switch (tipo) {
         case FileGiocate::Sistema:
@@ -203,6 +205,7 @@ void TPri::comandoImportaGiocate(FileGiocate tipo)
             esito = ImportaGiocateDaTesto(percorso, m_stato.giocate, controllo);
             break;
         }
+        setEnabled(true);
     }
     if (const auto messaggio = esito.messaggio()) {
         m_stato.messaggi.mostra(*messaggio);

@@ -20,7 +20,8 @@ QWidget* TPri::creaVistaStatistica()
     });
     m_vistaStatistica->setGiocataSelezionata([this] {
         const int indice = m_vistaGiocate->selezione().second;
-        return indice >= 1 && indice <= m_stato.giocate.conteggio() ? m_stato.giocate.voce(indice) : Tipo_Giocata{};
+        return indice >= 1 && indice <= m_stato.giocate.conteggio() ? m_stato.giocate.voce(indice)
+                                                                    : Tipo_Giocata{};
     });
     return m_vistaStatistica;
 }

@@ -252,6 +252,7 @@ void TPri::collegaComandi()
     collegaComandiStatistiche();
     collegaComandiRiduzioni();
     collegaComandiVincite();
+    collegaComandiAggiornamento();
 }
 
 // --- widgets <-> system ---

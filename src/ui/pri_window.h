@@ -152,6 +152,11 @@ private:
     void comandoCalcolaVincite();
     void comandoAggiornamentoManuale();
 
+    // Archive update over the Internet and connection settings (pri_aggiornamento.cpp).
+    void collegaComandiAggiornamento();
+    void comandoAggiornaDaInternet();
+    void comandoConnessioneInternet();
+
     StatoApplicazione& m_stato;
     ApriGuida m_apriGuida;
     ApriGuida m_sommario;

@@ -117,9 +117,9 @@ QCheckBox* TRiduzioneDialog::aggiungiConsideraFisse(const QString& testo)
     return casella;
 }
 
-bool TRiduzioneDialog::consideraFisse(const QCheckBox* casella)
+bool TRiduzioneDialog::consideraFisse(const QCheckBox* casella) const
 {
-    return casella != nullptr && casella->isEnabled() && casella->isChecked();
+    return casella != nullptr && casella->isChecked() && m_stato.sistema.numeroFisse > 0;
 }
 
 void TRiduzioneDialog::mostraConteggio(const QString& prefisso)

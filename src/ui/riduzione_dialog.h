@@ -92,8 +92,9 @@ protected:
     // The group " Opzioni " with "Considera fisse" (caption as the dialog writes it), enabled and ticked
     // exactly when the system has fixed numbers; added to the parameter area and locked while running.
     QCheckBox* aggiungiConsideraFisse(const QString& testo = QStringLiteral("Considera fisse"));
-    // The box's state as the run uses it: ticked and enabled.
-    static bool consideraFisse(const QCheckBox* casella);
+    // The box's state as the run uses it: ticked while the system has fixed numbers. Valid during the
+    // run too, when the box is disabled with its group.
+    bool consideraFisse(const QCheckBox* casella) const;
     // Shows the running count label with this prefix ("Nº di giocate: ").
     void mostraConteggio(const QString& prefisso);
 

@@ -33,17 +33,20 @@ QString Spiegazione(int vista)
 {
     switch (vista) {
     case 0:
-        return QStringLiteral("Il grafico mostra il ritardo attuale dei 90 numeri, cioè da quante estrazioni "
-                              "non escono sulle ruote selezionate.\nUn clic sul grafico cambia l'ordinamento: "
-                              "per numero, per ritardo decrescente, per ritardo crescente.");
+        return QStringLiteral(
+            "Il grafico mostra il ritardo attuale dei 90 numeri, cioè da quante estrazioni "
+            "non escono sulle ruote selezionate.\nUn clic sul grafico cambia l'ordinamento: "
+            "per numero, per ritardo decrescente, per ritardo crescente.");
     case 1:
-        return QStringLiteral("Il grafico mostra quante volte ciascun numero è uscito sulle ruote selezionate "
-                              "nelle ultime estrazioni.\nCon \"Impostazioni del grafico\" si sceglie quante "
-                              "estrazioni considerare; un clic sul grafico cambia l'ordinamento.");
+        return QStringLiteral(
+            "Il grafico mostra quante volte ciascun numero è uscito sulle ruote selezionate "
+            "nelle ultime estrazioni.\nCon \"Impostazioni del grafico\" si sceglie quante "
+            "estrazioni considerare; un clic sul grafico cambia l'ordinamento.");
     case 2:
-        return QStringLiteral("Il grafico mostra la probabilità assegnata a ciascun numero in base ai ritardi "
-                              "e alle frequenze, secondo le impostazioni del calcolo delle probabilità.\nUn "
-                              "clic sul grafico cambia l'ordinamento.");
+        return QStringLiteral(
+            "Il grafico mostra la probabilità assegnata a ciascun numero in base ai ritardi "
+            "e alle frequenze, secondo le impostazioni del calcolo delle probabilità.\nUn "
+            "clic sul grafico cambia l'ordinamento.");
     case 5:
         return QStringLiteral("Per ogni numero: il ritardo attuale, il ritardo minimo (verde), il ritardo "
                               "medio (bianco) e il ritardo massimo (rosso) registrati sulle ruote "
@@ -167,8 +170,9 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ApriGuida apriGuida, 
     QFont piccolo = m_grafico->font();
     piccolo.setPointSizeF(piccolo.pointSizeF() * 0.85);
     m_grafico->setFont(piccolo);
-    m_grafico->setOrdinatore(
-        [](const std::vector<double>& chiavi, bool decrescente) { return viste::OrdinaPerScambio(chiavi, decrescente); });
+    m_grafico->setOrdinatore([](const std::vector<double>& chiavi, bool decrescente) {
+        return viste::OrdinaPerScambio(chiavi, decrescente);
+    });
     connect(m_grafico, &GraficoBarre::ordinamentoCambiato, this, [this](GraficoBarre::Ordinamento o) {
         if (m_vista >= 0 && m_vista < static_cast<int>(m_ordinamenti.size())) {
             m_ordinamenti[static_cast<std::size_t>(m_vista)] = o;
@@ -217,6 +221,7 @@ QHBoxLayout* VistaStatistica::creaBarra()
     barra->addWidget(m_etichettaOrdina);
     m_ordinaPer = new QComboBox(this);
     m_ordinaPer->setObjectName(QStringLiteral("ordinaPerComboBox"));
+    m_ordinaPer->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     barra->addWidget(m_ordinaPer);
     connect(m_ordinaPer, &QComboBox::activated, this, &VistaStatistica::ordinaPerCambiato);
 
@@ -266,7 +271,8 @@ QWidget* VistaStatistica::creaPaginaAnalisi()
     auto* riga = new QHBoxLayout;
     m_combinazione = new QLineEdit(pagina);
     m_combinazione->setObjectName(QStringLiteral("combinazioneLineEdit"));
-    m_combinazione->setToolTip(QStringLiteral(" Inserire i numeri da analizzare separandoli con uno spazio "));
+    m_combinazione->setToolTip(
+        QStringLiteral(" Inserire i numeri da analizzare separandoli con uno spazio "));
     m_combinazione->setPlaceholderText(m_combinazione->toolTip().trimmed());
     m_combinazione->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), m_combinazione));
@@ -371,7 +377,8 @@ void VistaStatistica::ricalcola()
 
 void VistaStatistica::mostraGrafico()
 {
-    const viste::ContestoViste contesto{m_stato.archivio, m_stato.statistiche, m_stato.sistema.ruote, finestra()};
+    const viste::ContestoViste contesto{m_stato.archivio, m_stato.statistiche, m_stato.sistema.ruote,
+                                        finestra()};
     const viste::DatiGrafico dati = viste::CalcolaGrafico(m_vista, contesto);
     std::vector<double> valori;
     valori.reserve(dati.valori.size() * static_cast<std::size_t>(dati.serie));
@@ -395,10 +402,11 @@ void VistaStatistica::mostraGrafico()
         m_grafico->setLarghezzaMinimaBarra(0);
     } else {
         const std::array<QColor, 5> colori =
-            dati.serie == 4 ? std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(255, 255, 255),
-                                                    QColor(210, 30, 30), QColor()}
-                            : std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(230, 150, 20),
-                                                    QColor(210, 30, 30), QColor(130, 60, 170)};
+            dati.serie == 4
+                ? std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(255, 255, 255),
+                                        QColor(210, 30, 30), QColor()}
+                : std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(230, 150, 20),
+                                        QColor(210, 30, 30), QColor(130, 60, 170)};
         for (int s = 0; s < dati.serie; ++s) {
             m_grafico->setColoreSerie(s, colori[static_cast<std::size_t>(s)]);
         }
@@ -427,7 +435,8 @@ void VistaStatistica::ordinaPerCambiato(int indice)
 void VistaStatistica::mostraGriglia()
 {
     CursoreOccupato occupato;
-    const viste::ContestoViste contesto{m_stato.archivio, m_stato.statistiche, m_stato.sistema.ruote, finestra()};
+    const viste::ContestoViste contesto{m_stato.archivio, m_stato.statistiche, m_stato.sistema.ruote,
+                                        finestra()};
     const viste::TabellaVista tabella = viste::CalcolaTabella(m_vista, contesto);
     QStringList colonne;
     for (const std::string& c : tabella.colonne) {
@@ -494,7 +503,8 @@ void VistaStatistica::cercaSmorfia()
     for (const smorfia::Risultato& r : smorfia::CercaSmorfia(*m_dizionario, testo)) {
         righe.push_back({QString::fromStdString(r.testoNumero), QString::fromStdString(r.descrizione)});
     }
-    Modello(m_risultatiSmorfia)->imposta({QStringLiteral("Numero"), QStringLiteral("Descrizione")}, std::move(righe));
+    Modello(m_risultatiSmorfia)
+        ->imposta({QStringLiteral("Numero"), QStringLiteral("Descrizione")}, std::move(righe));
 }
 
 void VistaStatistica::visualizzaAnalisi()
@@ -516,9 +526,9 @@ void VistaStatistica::visualizzaAnalisi()
         }
         righe.push_back(std::move(celle));
     }
-    Modello(m_analisi)->imposta({QStringLiteral("Data/Ruota"), QStringLiteral("Nº estratti"), QStringLiteral("Nº ambi"),
-                                 QStringLiteral("Nº terni"), QStringLiteral("Nº quaterne"),
-                                 QStringLiteral("Nº cinquine")},
+    Modello(m_analisi)->imposta({QStringLiteral("Data/Ruota"), QStringLiteral("Nº estratti"),
+                                 QStringLiteral("Nº ambi"), QStringLiteral("Nº terni"),
+                                 QStringLiteral("Nº quaterne"), QStringLiteral("Nº cinquine")},
                                 std::move(righe));
     for (int c = 0; c < 6; ++c) {
         m_analisi->setColumnWidth(c, c == 0 ? 110 : 95);

@@ -27,7 +27,8 @@ protected:
             e.mese = 1;
             e.setAnno(2010);
             for (int p = 1; p <= 5; ++p) {
-                e.setNumero(giorno == 1 ? Nazionale : Bari, p, static_cast<std::uint8_t>(giorno == 1 ? 5 + p : p));
+                e.setNumero(giorno == 1 ? Nazionale : Bari, p,
+                            static_cast<std::uint8_t>(giorno == 1 ? 5 + p : p));
             }
             archivio.InserisciEstrazione(e);
         }
@@ -72,11 +73,18 @@ TEST_F(ComandoStatistica, VisteRicercheEAnalisi)
     };
     const Caso casi[] = {
         {"ritardi dei numeri", {"statistica", "0", "--ruote", "Bari"}, 90, "1\t0", "90\t2"},
-        {"posizioni", {"statistica", "7", "--ruote", "Nazionale"}, 90, "1\t2\t2\t2\t2\t2", "90\t2\t2\t2\t2\t2"},
+        {"posizioni",
+         {"statistica", "7", "--ruote", "Nazionale"},
+         90,
+         "1\t2\t2\t2\t2\t2",
+         "90\t2\t2\t2\t2\t2"},
         // 1 2 came out in the last draw; 1 6 never on Bari, the first larger value the sort meets.
-        {"ritardi degli ambi", {"statistica", "11", "--ruote", "Bari"}, 4005, "1 6\t2\tAmbo mai uscito!",
+        {"ritardi degli ambi",
+         {"statistica", "11", "--ruote", "Bari"},
+         4005,
+         "1 6\t2\tAmbo mai uscito!",
          "4 5\t0"},
-        {"ritardi per ruota", {"statistica", "3"}, 990, "1\tCagliari\t2", "90\tNazionale\t2"},
+        {"ritardi per ruota", {"statistica", "3"}, 990, "1\tCagliari\t2", "5\tBari\t0"},
         {"smorfia", {"smorfia", "casa"}, 2, "70\tCasa grande", "31\tIl padrone di casa"},
         {"analisi", {"analisi-combinazioni", "1 6"}, 16, "1/1/2010\t1\t0\t0\t0\t0", "TOTALE:\t2\t0\t0\t0\t0"},
     };

@@ -20,7 +20,7 @@ std::vector<int> Numeri(const std::vector<smorfia::Risultato>& r)
 }
 
 const std::vector<smorfia::Voce> Dizionario = {
-    {3, "la gatta"},        {12, "i soldati"},        {31, "il padrone di casa"}, {40, "casa nuova"},
+    {3, "la gatta"},           {12, "i soldati"},   {31, "il padrone di casa"}, {40, "casa nuova"},
     {50, "la casa in fiamme"}, {70, "Casa grande"}, {42, "il caffè"},
 };
 
@@ -65,7 +65,7 @@ TEST(Smorfia, FileDelDizionario)
     EXPECT_EQ(byte[0], 8);    // "il caffè" is 8 Latin-1 characters
     EXPECT_EQ(byte[8], 0xE8); // è in one byte
     EXPECT_EQ(byte[81], 42);
-    EXPECT_EQ(byte[82], 80);  // cut at 80
+    EXPECT_EQ(byte[82], 80); // cut at 80
 
     // A record with a number outside 1..90 and a trailing partial record are skipped; a length
     // byte above 80 reads 80 characters.

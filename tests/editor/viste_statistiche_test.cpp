@@ -128,14 +128,16 @@ TEST(VisteStatistiche, LeGriglieSeguonoLoScambio)
         // Rebuild the natural order (number, wheel, position; pairs lexicographic) from the rows.
         std::vector<std::pair<std::int32_t, std::string>> naturali;
         for (const auto& r : t.righe) {
-            const std::string chiave = std::to_string(r.numero * 1000000 + r.secondo * 10000 + r.ruota * 100 + r.posizione);
+            const std::string chiave =
+                std::to_string(r.numero * 1000000 + r.secondo * 10000 + r.ruota * 100 + r.posizione);
             naturali.emplace_back(r.valore, std::string(10 - chiave.size(), '0') + chiave);
         }
         std::vector<std::string> mostrate;
         for (const auto& n : naturali) {
             mostrate.push_back(n.second);
         }
-        std::sort(naturali.begin(), naturali.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+        std::sort(naturali.begin(), naturali.end(),
+                  [](const auto& a, const auto& b) { return a.second < b.second; });
         EXPECT_EQ(mostrate, ScambioDiRiferimento(naturali, t.decrescente));
         EXPECT_EQ(t.righe.size(), vista == 3 || vista == 4 ? 990u : vista <= 10 ? 4950u : 4005u);
     }
@@ -185,7 +187,8 @@ TEST(VisteStatistiche, ArchivioVuoto)
 {
     const Calcolo k(ArchivioStorico{}, Selezione({Tutte}), 100);
     const auto t = viste::CalcolaTabella(11, k.contesto());
-    EXPECT_TRUE(std::all_of(t.righe.begin(), t.righe.end(), [](const auto& r) { return r.maiUscito && r.valore == 0; }));
+    EXPECT_TRUE(std::all_of(t.righe.begin(), t.righe.end(),
+                            [](const auto& r) { return r.maiUscito && r.valore == 0; }));
     const auto g = viste::CalcolaGrafico(6, k.contesto());
     EXPECT_EQ(g.valori[0], (std::array<std::int32_t, 5>{0, -1, 0, 0, 0}));
     const auto analisi = viste::AnalizzaCombinazioni(ArchivioStorico{}, SegniNumeri{}, 100);

@@ -147,8 +147,11 @@ private slots:
             stampante.setOutputFormat(QPrinter::PdfFormat);
             stampante.setOutputFileName(percorso);
             QPainter painter(&stampante);
-            grafico.disegna(painter, stampante.pageLayout().paintRectPixels(stampante.resolution()).translated(
-                                         -stampante.pageLayout().paintRectPixels(stampante.resolution()).topLeft()));
+            grafico.disegna(
+                painter,
+                stampante.pageLayout()
+                    .paintRectPixels(stampante.resolution())
+                    .translated(-stampante.pageLayout().paintRectPixels(stampante.resolution()).topLeft()));
         }
         QVERIFY(std::filesystem::file_size(percorso.toStdString()) > 500);
     }

@@ -59,8 +59,7 @@ private:
     std::unique_ptr<TPri> m_finestra;
     QStringList m_guide;
 
-    template <typename T>
-    T* w(const char* nome) const
+    template <typename T> T* w(const char* nome) const
     {
         T* trovato = m_finestra->findChild<T*>(QString::fromLatin1(nome));
         if (trovato == nullptr) {
@@ -154,7 +153,8 @@ private slots:
         auto* griglia = w<QTableView>("statisticheTableView");
         QCOMPARE(griglia->model()->rowCount(), 4005);
         QCOMPARE(Cella(griglia, 0, 0), QStringLiteral("1 6")); // never drawn: delay 4, first of the ties
-        QCOMPARE(griglia->model()->index(0, 1).data(Qt::UserRole + 2).toString(), QStringLiteral("Ambo mai uscito!"));
+        QCOMPARE(griglia->model()->index(0, 1).data(Qt::UserRole + 2).toString(),
+                 QStringLiteral("Ambo mai uscito!"));
         // 1 2 came out only in the oldest draw: delay 3, no label.
         for (int r = 0; r < 4005; ++r) {
             if (Cella(griglia, r, 0) == QStringLiteral("1 2")) {
@@ -231,8 +231,9 @@ private slots:
         QTest::keyClicks(numeri, QStringLiteral("1 1"));
         QVERIFY(visualizza->isEnabled());
         QTest::mouseClick(visualizza, Qt::LeftButton);
-        QCOMPARE(m_messaggi->ultimo(),
-                 std::string("Alcuni numeri non sono validi!\rInserire i numeri separandoli con uno spazio."));
+        QCOMPARE(
+            m_messaggi->ultimo(),
+            std::string("Alcuni numeri non sono validi!\rInserire i numeri separandoli con uno spazio."));
         numeri->clear();
         QTest::keyClicks(numeri, QStringLiteral("1 2 x6"));
         QCOMPARE(numeri->text(), QStringLiteral("1 2 6"));
@@ -283,11 +284,13 @@ private slots:
             QSKIP("QUARVIN_CATTURE not set");
         }
         ArchivioStorico reale;
-        (void)ImportaFileArchivioTesto(std::string(std::getenv("QUARVIN_SORGENTI")) + "/data/storico.txt", reale);
+        (void)ImportaFileArchivioTesto(std::string(std::getenv("QUARVIN_SORGENTI")) + "/data/storico.txt",
+                                       reale);
         m_stato->archivio = reale;
         std::filesystem::remove(m_cartella->file(smorfia::NomeFile));
         QVERIFY(smorfia::PreparaSmorfiaPredefinita(m_cartella->cartella(),
-                                                   std::string(std::getenv("QUARVIN_SORGENTI")) + "/data/smorfia.txt")
+                                                   std::string(std::getenv("QUARVIN_SORGENTI")) +
+                                                       "/data/smorfia.txt")
                     .empty());
         m_finestra->iniziaNuovoSistema();
         m_finestra->resize(1280, 1000);
@@ -304,7 +307,9 @@ private slots:
             QApplication::processEvents();
             const QString radice = QString::fromLocal8Bit(cartella);
             QVERIFY(m_finestra->grab().save(QStringLiteral("%1/finestra_%2.png").arg(radice).arg(k)));
-            QVERIFY(w<VistaStatistica>("vistaStatistica")->grab().save(QStringLiteral("%1/vista_%2.png").arg(radice).arg(k)));
+            QVERIFY(w<VistaStatistica>("vistaStatistica")
+                        ->grab()
+                        .save(QStringLiteral("%1/vista_%2.png").arg(radice).arg(k)));
         }
     }
 };

@@ -1,0 +1,205 @@
+// riduci METODO FILE.qvs [options of the method] (-o OUT.qvs | --sovrascrivi): a reduction method run
+// on a system file, with the entry checks of the window's menu item. A new method is one row of
+// Metodi: its name, its argument reader, its entry-check family and its run.
+#include "cli/ambiente.h"
+#include "cli/argomenti_giocate.h"
+#include "cli/comandi_cli.h"
+#include "cli/messaggi_cli.h"
+#include "core/generatore_casuale.h"
+#include "editor/fisse.h"
+#include "reductions/ingresso_riduzioni.h"
+#include "reductions/rid_casuale.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+constexpr const char* OpzioneN = "--n";
+constexpr const char* OpzioneSeme = "--seme";
+constexpr const char* OpzioneConsideraFisse = "--considera-fisse";
+
+constexpr const char* MetodoMancante = "manca il metodo di riduzione";
+constexpr const char* MetodoSconosciuto = "metodo di riduzione sconosciuto: ";
+constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
+
+// What a method's run works on.
+struct LavoroRiduzione
+{
+    StatoApplicazione& stato;
+    const ArgomentiSistema& argomenti;
+};
+
+// A run ends with its outcome, or with std::nullopt when the input was refused (its message shown).
+using Esito = std::optional<EsitoRiduzione>;
+
+struct MetodoCli
+{
+    std::string_view nome;
+    // Reads the method's arguments (after the method's name); false with the reason on a usage error.
+    bool (*leggi)(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore);
+    // The window's entry checks for the menu item.
+    EsitoIngresso (*ingresso)(ContestoIngresso& contesto);
+    Esito (*esegui)(LavoroRiduzione& lavoro);
+};
+
+bool LeggiSeme(const std::string& testo, std::uint32_t& seme)
+{
+    if (testo.empty() || testo.size() > 10 || testo.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    const unsigned long long valore = std::stoull(testo);
+    if (valore > 0xFFFFFFFFull) {
+        return false;
+    }
+    seme = static_cast<std::uint32_t>(valore);
+    return true;
+}
+
+// --n N --seme S [--considera-fisse]: the options of the random methods. --n is required; its value
+// is checked by the method like the dialog's box, so a bad count is a refusal, not a usage error.
+bool LeggiCasuale(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore,
+                  bool conFisse)
+{
+    const bool letti = conFisse ? LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme}, {OpzioneConsideraFisse}, a,
+                                                        errore)
+                                : LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme}, {}, a, errore);
+    if (!letti) {
+        return false;
+    }
+    if (!a.valore(OpzioneN)) {
+        errore = std::string(messaggi_cli::OpzioneObbligatoria) + OpzioneN;
+        return false;
+    }
+    if (const auto seme = a.valore(OpzioneSeme)) {
+        std::uint32_t valore = 0;
+        if (!LeggiSeme(*seme, valore)) {
+            errore = SemeNonValido + *seme;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The generator's state before a random run: --seme, else the clock (as at the program's start).
+void SeminaGeneratore(LavoroRiduzione& lavoro)
+{
+    std::uint32_t seme = 0;
+    if (const auto testo = lavoro.argomenti.valore(OpzioneSeme); testo && LeggiSeme(*testo, seme)) {
+        lavoro.stato.generatore.imposta(seme);
+    } else {
+        lavoro.stato.generatore.seminaDaOrologio(ContatoreAltaRisoluzione());
+    }
+}
+
+Esito CasualeAggiungi(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const bool fisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    const RichiestaCasuale richiesta =
+        ControllaAggiuntaCasuale(stato.sistema, stato.giocate, fisse, *lavoro.argomenti.valore(OpzioneN));
+    if (!richiesta.valida()) {
+        stato.messaggi.mostra(*richiesta.rifiuto);
+        return std::nullopt;
+    }
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    return AggiungiGiocateCasuali(stato.sistema, stato.giocate, fisse, richiesta.quante, stato.generatore, continua);
+}
+
+Esito CasualeElimina(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const RichiestaCasuale richiesta = ControllaEliminazioneCasuale(stato.giocate, *lavoro.argomenti.valore(OpzioneN));
+    if (!richiesta.valida()) {
+        stato.messaggi.mostra(*richiesta.rifiuto);
+        return std::nullopt;
+    }
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    return EliminaGiocateCasualmente(stato.sistema, stato.giocate, richiesta.quante, stato.generatore, continua);
+}
+
+const std::array Metodi = {
+    MetodoCli{"casuale-aggiungi",
+              [](const std::vector<std::string>& v, ArgomentiSistema& a, std::string& e) {
+                  return LeggiCasuale(v, a, e, true);
+              },
+              &IngressoValidazione, &CasualeAggiungi},
+    MetodoCli{"casuale-elimina",
+              [](const std::vector<std::string>& v, ArgomentiSistema& a, std::string& e) {
+                  return LeggiCasuale(v, a, e, false);
+              },
+              &IngressoEliminaCasualmente, &CasualeElimina},
+};
+
+// The window's ValidaSistema on the fixed numbers as they are stored.
+bool SistemaValido(Sistema& sistema, ServizioMessaggi& messaggi)
+{
+    CaselleFisse caselle{};
+    const int quante = std::min<int>(sistema.numeroFisse, static_cast<int>(caselle.size()));
+    for (int i = 0; i < quante; ++i) {
+        caselle[static_cast<std::size_t>(i)] = std::to_string(sistema.fisse[static_cast<std::size_t>(i)]);
+    }
+    const SegniRuote ruote = sistema.ruote;
+    return ValidaSistema(sistema, caselle, ruote, messaggi);
+}
+
+} // namespace
+
+int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& err)
+{
+    if (riga.argomenti.empty()) {
+        return ErroreUso(err, MetodoMancante);
+    }
+    const std::string& nome = riga.argomenti.front();
+    const MetodoCli* metodo = nullptr;
+    for (const MetodoCli& m : Metodi) {
+        if (m.nome == nome) {
+            metodo = &m;
+        }
+    }
+    if (metodo == nullptr) {
+        return ErroreUso(err, MetodoSconosciuto + nome);
+    }
+    ArgomentiSistema argomenti;
+    std::string errore;
+    if (!metodo->leggi(std::vector<std::string>(riga.argomenti.begin() + 1, riga.argomenti.end()), argomenti,
+                       errore)) {
+        return ErroreUso(err, errore);
+    }
+
+    AmbienteCli ambiente(riga, err);
+    if (!ambiente.apriSistema(argomenti.sistema)) {
+        return UscitaRifiuto;
+    }
+    StatoApplicazione& stato = ambiente.stato();
+    ContestoIngresso contesto{stato.sistema, stato.giocate, stato.messaggi,
+                              [&stato] { return SistemaValido(stato.sistema, stato.messaggi); }};
+    if (!metodo->ingresso(contesto)) {
+        return UscitaRifiuto;
+    }
+
+    LavoroRiduzione lavoro{stato, argomenti};
+    const Esito esito = metodo->esegui(lavoro);
+    if (!esito) {
+        return UscitaRifiuto;
+    }
+    if (esito->messaggio) {
+        stato.messaggi.mostra(*esito->messaggio);
+    }
+    if (!esito->confermata()) {
+        // Nothing committed: nothing is written.
+        return UscitaRifiuto;
+    }
+    return ScriviSistemaUscita(ambiente, argomenti);
+}
+
+} // namespace cli

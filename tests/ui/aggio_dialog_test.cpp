@@ -1,0 +1,402 @@
+#include "checking/messaggi_aggiornamento.h"
+#include "core/file_archivio.h"
+#include "core/file_binario.h"
+#include "editor/stato_applicazione.h"
+#include "platform/http_client.h"
+#include "support/archivio_memoria.h"
+#include "support/cartella_temporanea.h"
+#include "support/estrazione_prova.h"
+#include "support/server_http_locale.h"
+#include "ui/aggio_dialog.h"
+#include "ui/aggiorna_software_dialog.h"
+#include "ui/impo_conn_dialog.h"
+#include "ui/perrtf_dialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+// An "esl" line with Bari's numbers from `segno`.
+std::string Riga(const char* data, int segno)
+{
+    std::string riga = std::string("esl") + data;
+    for (int p = 0; p < 5; ++p) {
+        riga += QStringLiteral("%1").arg(segno + p, 2, 10, QLatin1Char('0')).toStdString();
+    }
+    return riga + std::string(100, '0');
+}
+
+template <typename T>
+T* Trova(QWidget* w, const char* nome)
+{
+    T* figlio = w->findChild<T*>(QString::fromLatin1(nome));
+    if (figlio == nullptr) {
+        qFatal("widget %s not found", nome);
+    }
+    return figlio;
+}
+
+} // namespace
+
+class AggioDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aggiornaUnisceSalvaEChiude();
+    void connessioneFallitaTieneAperto();
+    void nuovaVersioneApreLaFinestra();
+    void pulsantiGuidaEImpostazioni();
+
+    void impoConnAbilitazioni();
+    void impoConnApplica();
+    void impoConnRifiutaServerEAnnulla();
+
+    void messaggioComeTestoSemplice();
+
+    void aggiornaSoftwareScaricaEMostraLaCartella();
+    void aggiornaSoftwareFallitoNonLasciaFile();
+    void aggiornaSoftwareNelBrowser();
+
+private:
+    void risposta(const std::string& testo)
+    {
+        std::lock_guard blocco(m_mutex);
+        m_risposta = testo;
+    }
+    std::unique_ptr<TAggio> apriAggio();
+    void clicca(QWidget* w, const char* nome) { QTest::mouseClick(Trova<QPushButton>(w, nome), Qt::LeftButton); }
+
+    std::unique_ptr<test::ServerHttpLocale> m_server;
+    std::mutex m_mutex;
+    std::string m_risposta;
+    std::unique_ptr<test::CartellaTemporanea> m_cartella;
+    std::unique_ptr<test::ArchivioMemoria> m_store;
+    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
+    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<HttpClient> m_client;
+    std::vector<std::string> m_guide;
+    std::vector<QString> m_aperti;
+    std::vector<QString> m_rtf;
+    std::vector<QString> m_software;
+    int m_ricalcoli = 0;
+};
+
+void AggioDialogTest::init()
+{
+    m_server = std::make_unique<test::ServerHttpLocale>();
+    httplib::Server& s = m_server->server();
+    s.Get("/aggiorna.php", [this](const httplib::Request&, httplib::Response& res) {
+        std::lock_guard blocco(m_mutex);
+        res.set_content(m_risposta, "text/plain");
+    });
+    s.Get("/estrazioni.txt", [this](const httplib::Request&, httplib::Response& res) {
+        res.set_content(Riga("20090307", 20) + "\n" + Riga("20090301", 30) + "\nrtf" + m_server->indirizzo("/m.rtf") +
+                            "\nurl https://www.example.org/\n",
+                        "text/plain");
+    });
+    s.Get("/m.rtf", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Novit\\'e0\\b0\\par Ciao}", "application/rtf");
+    });
+    s.Get("/nuova.exe", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(200000, 'Q'), "application/octet-stream");
+    });
+    s.Get("/errore", [](const httplib::Request&, httplib::Response& res) { res.status = 404; });
+    m_server->avvia();
+
+    m_cartella = std::make_unique<test::CartellaTemporanea>();
+    m_store = std::make_unique<test::ArchivioMemoria>();
+    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
+    const std::string c = m_cartella->cartella();
+    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_stato->generali.serverAggiornamenti = m_server->indirizzo();
+    for (int giorno = 3; giorno <= 5; ++giorno) {
+        (void)m_stato->archivio.InserisciEstrazione(test::estrazione(giorno, 3, 2009, giorno));
+    }
+    m_client = std::make_unique<HttpClient>();
+    m_guide.clear();
+    m_aperti.clear();
+    m_rtf.clear();
+    m_software.clear();
+    m_ricalcoli = 0;
+    risposta(m_server->indirizzo("/estrazioni.txt"));
+}
+
+void AggioDialogTest::cleanup()
+{
+    m_client.reset();
+    m_stato.reset();
+    m_server.reset();
+    m_cartella.reset();
+}
+
+std::unique_ptr<TAggio> AggioDialogTest::apriAggio()
+{
+    auto dialogo = std::make_unique<TAggio>(
+        *m_stato, *m_client, [this](const std::string& topic) { m_guide.push_back(topic); },
+        [this] { ++m_ricalcoli; });
+    dialogo->setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
+    dialogo->setMostraMessaggio([this](const QString& percorso) {
+        m_rtf.push_back(Tperrtf::testoDaFile(percorso));
+        QVERIFY(QFile::exists(percorso));
+    });
+    dialogo->setAggiornaSoftware([this](const QString& indirizzo) { m_software.push_back(indirizzo); });
+    dialogo->show();
+    return dialogo;
+}
+
+void AggioDialogTest::aggiornaUnisceSalvaEChiude()
+{
+    auto dialogo = apriAggio();
+    QCOMPARE(dialogo->windowTitle(), QStringLiteral("Aggiornamento diretto da Internet"));
+    dialogo->grab().save(QStringLiteral("/tmp/agg/taggio.png"));
+    clicca(dialogo.get(), "aggiornaPushButton");
+
+    QVERIFY(!dialogo->isVisible());
+    QCOMPARE(dialogo->result(), int(QDialog::Accepted));
+    QVERIFY(dialogo->archivioSalvato());
+    QCOMPARE(m_ricalcoli, 1);
+    QCOMPARE(m_stato->archivio.conteggio(), 5);
+    QCOMPARE(m_stato->archivio.estrazione(1).chiaveData(), 20090301);
+    QCOMPARE(m_messaggi->ultimo(),
+             std::string("Aggiornamento avvenuto con successo.\rNumero di nuove estrazioni del Lotto: 2"));
+    QCOMPARE(m_messaggi->mostrati.back().titolo, std::string("OK"));
+
+    ArchivioStorico riletto;
+    QVERIFY(CaricaArchivio(m_cartella->file("Quarvin.db"), riletto).ok());
+    QCOMPARE(riletto.conteggio(), 5);
+
+    QCOMPARE(m_rtf, std::vector<QString>{QStringLiteral("Novità\nCiao")});
+    QCOMPARE(m_aperti, std::vector<QString>{QStringLiteral("https://www.example.org/")});
+    QVERIFY(!QFile::exists(QString::fromStdString(m_cartella->file("Msg.rtf"))));
+    QCOMPARE(Trova<QProgressBar>(dialogo.get(), "avanzamentoProgressBar")->value(), 0);
+}
+
+void AggioDialogTest::connessioneFallitaTieneAperto()
+{
+    m_stato->generali.serverAggiornamenti = m_server->indirizzo("/errore?");
+    auto dialogo = apriAggio();
+    clicca(dialogo.get(), "aggiornaPushButton");
+
+    QVERIFY(dialogo->isVisible());
+    QCOMPARE(m_messaggi->ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
+    QCOMPARE(m_guide, std::vector<std::string>{"rdp_connessione.htm"});
+    QCOMPARE(m_stato->archivio.conteggio(), 3);
+    QVERIFY(!QFile::exists(QString::fromStdString(m_cartella->file("Quarvin.db"))));
+    QVERIFY(Trova<QPushButton>(dialogo.get(), "aggiornaPushButton")->isEnabled());
+    QVERIFY(Trova<QPushButton>(dialogo.get(), "annullaPushButton")->isEnabled());
+    QVERIFY(Trova<QPushButton>(dialogo.get(), "impostazioniPushButton")->isEnabled());
+
+    QTest::keyClick(dialogo.get(), Qt::Key_Escape);
+    QVERIFY(!dialogo->isVisible());
+    QVERIFY(!dialogo->archivioSalvato());
+}
+
+void AggioDialogTest::nuovaVersioneApreLaFinestra()
+{
+    risposta("nnn" + m_server->indirizzo("/nuova.exe") + "nnnE' disponibile una nuova versione.");
+    auto dialogo = apriAggio();
+    clicca(dialogo.get(), "aggiornaPushButton");
+    QCOMPARE(m_messaggi->mostrati.size(), std::size_t(1));
+    QCOMPARE(m_messaggi->mostrati[0].titolo, std::string("QUARVINA LOTTO"));
+    QCOMPARE(m_messaggi->mostrati[0].pulsanti, Pulsanti::OkAnnulla);
+    QCOMPARE(m_software, std::vector<QString>{QString::fromStdString(m_server->indirizzo("/nuova.exe"))});
+    QVERIFY(!dialogo->isVisible());
+}
+
+void AggioDialogTest::pulsantiGuidaEImpostazioni()
+{
+    auto dialogo = apriAggio();
+    int impostazioni = 0;
+    dialogo->setApriImpostazioni([&impostazioni] { ++impostazioni; });
+    clicca(dialogo.get(), "guidaPushButton");
+    clicca(dialogo.get(), "impostazioniPushButton");
+    QCOMPARE(m_guide, std::vector<std::string>{"as_aggiorna_internet.htm"});
+    QCOMPARE(impostazioni, 1);
+    QVERIFY(dialogo->isVisible());
+    clicca(dialogo.get(), "annullaPushButton");
+    QVERIFY(!dialogo->isVisible());
+    QCOMPARE(m_stato->archivio.conteggio(), 3);
+}
+
+void AggioDialogTest::impoConnAbilitazioni()
+{
+    m_stato->generali.usaProxy = true;
+    m_stato->generali.proxyAuth = true;
+    m_stato->generali.proxyServer = "proxy.locale";
+    TImpoConn dialogo(*m_stato, {});
+    dialogo.show();
+    dialogo.grab().save(QStringLiteral("/tmp/agg/timpoconn.png"));
+    auto* proxy = Trova<QCheckBox>(&dialogo, "usaProxyCheckBox");
+    auto* autenticazione = Trova<QCheckBox>(&dialogo, "autenticazioneCheckBox");
+    auto* host = Trova<QLineEdit>(&dialogo, "proxyServerLineEdit");
+    auto* utente = Trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit");
+    auto* password = Trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit");
+    QCOMPARE(host->text(), QStringLiteral("proxy.locale"));
+    QVERIFY(host->isEnabled() && utente->isEnabled());
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    QCOMPARE(host->maxLength(), 100);
+
+    proxy->setChecked(false);
+    QVERIFY(!autenticazione->isChecked());
+    QVERIFY(!host->isEnabled() && !autenticazione->isEnabled() && !utente->isEnabled() && !password->isEnabled());
+    proxy->setChecked(true);
+    QVERIFY(host->isEnabled() && autenticazione->isEnabled() && !utente->isEnabled());
+    autenticazione->setChecked(true);
+    QVERIFY(utente->isEnabled() && password->isEnabled());
+
+    auto* porta = Trova<QLineEdit>(&dialogo, "proxyPortaLineEdit");
+    porta->setFocus();
+    QTest::keyClicks(porta, "8a0-8");
+    QCOMPARE(porta->text(), QStringLiteral("808"));
+    QTest::keyClicks(porta, "09");
+    QCOMPARE(porta->text(), QStringLiteral("8080")); // 80809 is beyond 65535
+}
+
+void AggioDialogTest::impoConnApplica()
+{
+    TImpoConn dialogo(*m_stato, [this](const std::string& t) { m_guide.push_back(t); });
+    dialogo.show();
+    Trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
+    Trova<QLineEdit>(&dialogo, "proxyServerLineEdit")->setText(QStringLiteral("10.0.0.1"));
+    Trova<QLineEdit>(&dialogo, "proxyPortaLineEdit")->setText(QStringLiteral("3128"));
+    Trova<QCheckBox>(&dialogo, "autenticazioneCheckBox")->setChecked(true);
+    Trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit")->setText(QStringLiteral("mario"));
+    Trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit")->setText(QStringLiteral("segreta"));
+    Trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")->setText(QStringLiteral(" https://club.example/lotto "));
+    clicca(&dialogo, "guidaPushButton");
+    QCOMPARE(m_guide, std::vector<std::string>{"imp_connessione.htm"});
+    clicca(&dialogo, "applicaPushButton");
+
+    QCOMPARE(dialogo.result(), int(QDialog::Accepted));
+    const ImpostazioniGenerali& g = m_stato->generali;
+    QVERIFY(g.usaProxy && g.proxyAuth);
+    QCOMPARE(g.proxyServer, std::string("10.0.0.1"));
+    QCOMPARE(g.proxyPorta, std::string("3128"));
+    QCOMPARE(g.proxyUsername, std::string("mario"));
+    QCOMPARE(g.proxyPassword, std::string("segreta"));
+    QCOMPARE(g.serverAggiornamenti, std::string("https://club.example/lotto"));
+    QCOMPARE(m_store->leggiTesto("ProxyPassword").value_or(""), std::string("segreta"));
+    QCOMPARE(m_store->leggiTesto("UsaProxy").value_or(""), std::string("1"));
+    QCOMPARE(m_store->leggiTesto("ServerAggiornamenti").value_or(""), std::string("https://club.example/lotto"));
+}
+
+void AggioDialogTest::impoConnRifiutaServerEAnnulla()
+{
+    TImpoConn dialogo(*m_stato, {});
+    dialogo.show();
+    Trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")->setText(QStringLiteral("file:///etc"));
+    clicca(&dialogo, "applicaPushButton");
+    QVERIFY(dialogo.isVisible());
+    QVERIFY(m_messaggi->ultimo().find("https://") != std::string::npos);
+    QVERIFY(m_store->nomi().empty());
+
+    Trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
+    clicca(&dialogo, "annullaPushButton");
+    QCOMPARE(dialogo.result(), int(QDialog::Rejected));
+    QVERIFY(!m_stato->generali.usaProxy);
+    QVERIFY(m_store->nomi().empty());
+}
+
+void AggioDialogTest::messaggioComeTestoSemplice()
+{
+    const std::string percorso = m_cartella->file("Msg.rtf");
+    const std::string rtf = "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"file:///bin/sh\"}{\\fldrslt <b>clic</b>}}}";
+    QVERIFY(ScriviFileAtomico(percorso, std::span(reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size())));
+    Tperrtf dialogo(Tperrtf::testoDaFile(QString::fromStdString(percorso)));
+    dialogo.show();
+    QCOMPARE(dialogo.windowTitle(), QStringLiteral("Messaggio"));
+    auto* testo = Trova<QPlainTextEdit>(&dialogo, "testoPlainTextEdit");
+    QCOMPARE(testo->toPlainText(), QStringLiteral("<b>clic</b>"));
+    QVERIFY(testo->isReadOnly());
+    dialogo.grab().save(QStringLiteral("/tmp/agg/tperrtf.png"));
+    clicca(&dialogo, "okPushButton");
+    QCOMPARE(dialogo.result(), int(QDialog::Accepted));
+    QVERIFY(Tperrtf::testoDaFile(QStringLiteral("/non/esiste")).isEmpty());
+}
+
+void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()
+{
+    TAggiornaSoftware dialogo(*m_stato, *m_client, QString::fromStdString(m_server->indirizzo("/nuova.exe")),
+                              [this](const std::string& t) { m_guide.push_back(t); });
+    const QString cartella = QString::fromStdString(m_cartella->file("scaricati"));
+    QVERIFY(QDir().mkpath(cartella));
+    dialogo.setCartellaDestinazione(cartella);
+    dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
+    QFile vecchio(dialogo.percorsoFile());
+    QVERIFY(vecchio.open(QIODevice::WriteOnly));
+    vecchio.write("vecchio");
+    vecchio.close();
+    dialogo.show();
+    QCOMPARE(dialogo.windowTitle(), QStringLiteral("Aggiornamento di QUARVINA LOTTO"));
+    QCOMPARE(Trova<QLabel>(&dialogo, "testoLabel")->text(),
+             QStringLiteral("Fare clic su \"Aggiorna\" per avviare l'aggiornamento."));
+    dialogo.grab().save(QStringLiteral("/tmp/agg/taggiornasoftware.png"));
+    clicca(&dialogo, "aggiornaPushButton");
+
+    QCOMPARE(dialogo.result(), int(QDialog::Accepted));
+    QFile file(dialogo.percorsoFile());
+    QVERIFY(dialogo.percorsoFile().endsWith(QStringLiteral("/QuarvinUPD.exe")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.size(), qint64(200000));
+    QCOMPARE(m_aperti, std::vector<QString>{QUrl::fromLocalFile(cartella).toString()});
+    QVERIFY(m_messaggi->ultimo().find("QuarvinUPD.exe") != std::string::npos);
+}
+
+void AggioDialogTest::aggiornaSoftwareFallitoNonLasciaFile()
+{
+    TAggiornaSoftware dialogo(*m_stato, *m_client, QString::fromStdString(m_server->indirizzo("/errore")),
+                              [this](const std::string& t) { m_guide.push_back(t); });
+    dialogo.setCartellaDestinazione(QString::fromStdString(m_cartella->cartella()));
+    dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
+    dialogo.show();
+    clicca(&dialogo, "aggiornaPushButton");
+    QVERIFY(dialogo.isVisible());
+    QVERIFY(!QFile::exists(dialogo.percorsoFile()));
+    QCOMPARE(m_messaggi->ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
+    QCOMPARE(m_guide, std::vector<std::string>{"rdp_connessione.htm"});
+    QVERIFY(m_aperti.empty());
+    QVERIFY(Trova<QPushButton>(&dialogo, "aggiornaPushButton")->isEnabled());
+}
+
+void AggioDialogTest::aggiornaSoftwareNelBrowser()
+{
+    struct Caso
+    {
+        const char* indirizzo;
+        std::vector<QString> aperti;
+    };
+    const Caso casi[] = {
+        {"https://www.example.org/nuova", {QStringLiteral("https://www.example.org/nuova")}},
+        {"file:///bin/sh", {}},
+    };
+    for (const Caso& caso : casi) {
+        m_aperti.clear();
+        TAggiornaSoftware dialogo(*m_stato, *m_client, QString::fromLatin1(caso.indirizzo), {});
+        dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
+        dialogo.show();
+        clicca(&dialogo, "browserPushButton");
+        QCOMPARE(m_aperti, caso.aperti);
+        QVERIFY(!dialogo.isVisible());
+    }
+}
+
+QTEST_MAIN(AggioDialogTest)
+#include "aggio_dialog_test.moc"
