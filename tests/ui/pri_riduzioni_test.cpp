@@ -122,11 +122,6 @@ void PriRiduzioniTest::aggiungiPoiElimina()
     for (int i = 0; i < 8; ++i) {
         m_stato->sistema.pronostico[static_cast<std::size_t>(i)] = 1;
     }
-    m_finestra->iniziaNuovoSistema();
-    m_stato->sistema.pronostico.fill(0);
-    for (int i = 0; i < 8; ++i) {
-        m_stato->sistema.pronostico[static_cast<std::size_t>(i)] = 1;
-    }
     m_finestra->findChild<QComboBox*>(QStringLiteral("numpergioComboBox"))->setCurrentIndex(2);
     QCOMPARE(m_stato->sistema.numeriPerGiocata, 3);
 
