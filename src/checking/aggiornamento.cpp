@@ -19,7 +19,8 @@ constexpr std::size_t LunghezzaValoreEstrazione = 8 + RuoteArchivio * 5 * 2;
 
 bool IniziaSenzaMaiuscole(std::string_view testo, std::string_view prefisso)
 {
-    return testo.size() >= prefisso.size() && testo::UgualiSenzaMaiuscole(testo.substr(0, prefisso.size()), prefisso);
+    return testo.size() >= prefisso.size() &&
+           testo::UgualiSenzaMaiuscole(testo.substr(0, prefisso.size()), prefisso);
 }
 
 // Position of the next marker (any case) from `da`, npos when there is none.
@@ -111,8 +112,7 @@ public:
     Aggiornamento(const ParametriAggiornamento& parametri, ArchivioStorico& archivio, ClientHttp& client,
                   AmbienteAggiornamento& ambiente)
         : m_parametri(parametri), m_archivio(archivio), m_client(client), m_ambiente(ambiente)
-    {
-    }
+    {}
 
     EsitoAggiornamento esegui()
     {
@@ -156,9 +156,9 @@ private:
             return r.indirizzo;
         case TipoRisposta::NuovaVersione:
             if (!r.messaggio.empty() && !r.indirizzo.empty()) {
-                const Risposta scelta =
-                    m_ambiente.mostra(Messaggio{TestoServer(r.messaggio), messaggi_aggiornamento::TitoloProgramma,
-                                                Icona::Informazione, Pulsanti::OkAnnulla, Risposta::Ok});
+                const Risposta scelta = m_ambiente.mostra(
+                    Messaggio{TestoServer(r.messaggio), messaggi_aggiornamento::TitoloProgramma,
+                              Icona::Informazione, Pulsanti::OkAnnulla, Risposta::Ok});
                 if (scelta == Risposta::Ok) {
                     if (IndirizzoWeb(r.indirizzo)) {
                         m_ambiente.aggiornaSoftware(r.indirizzo);
@@ -364,7 +364,8 @@ std::optional<Tipo_Estrazione> LeggiRigaEstrazione(std::string_view valore)
     const int anno = Cifre(valore, 0, 4);
     const int mese = Cifre(valore, 4, 2);
     const int giorno = Cifre(valore, 6, 2);
-    if (anno < 1900 || anno > 2100 || mese < 1 || mese > 12 || giorno < 1 || giorno > GiorniDelMese(mese, anno)) {
+    if (anno < 1900 || anno > 2100 || mese < 1 || mese > 12 || giorno < 1 ||
+        giorno > GiorniDelMese(mese, anno)) {
         return std::nullopt;
     }
     Tipo_Estrazione e;
@@ -401,7 +402,8 @@ FileEstrazioni LeggiFileEstrazioni(std::string_view testo)
         }
         ++numeroRiga;
         const std::string riga = testo::Trim(testo.substr(inizio, fine - inizio));
-        if (fine < testo.size() && testo[fine] == '\r' && fine + 1 < testo.size() && testo[fine + 1] == '\n') {
+        if (fine < testo.size() && testo[fine] == '\r' && fine + 1 < testo.size() &&
+            testo[fine + 1] == '\n') {
             ++fine;
         }
         inizio = fine + 1;

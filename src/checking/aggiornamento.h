@@ -49,8 +49,7 @@ std::string IndirizzoAggiornamento(std::string_view server, const ArchivioStoric
 bool IndirizzoWeb(std::string_view indirizzo);
 
 // The server's answer, dispatched on its first characters.
-enum class TipoRisposta
-{
+enum class TipoRisposta {
     FileEstrazioni, // begins with "http" (exact case): the address of the draws file
     NuovaVersione,  // "nnn" (any case): new version at `indirizzo`, message, optional draws address
     Informazione,   // "ccc": information with a link
@@ -61,9 +60,9 @@ enum class TipoRisposta
 struct RispostaServer
 {
     TipoRisposta tipo = TipoRisposta::Altro;
-    std::string indirizzo;   // draws file (FileEstrazioni), download (NuovaVersione), link (ccc, kkk)
-    std::string estrazioni;  // the "ddd" draws address, empty when none
-    std::string messaggio;   // the message; for Altro the whole answer
+    std::string indirizzo;  // draws file (FileEstrazioni), download (NuovaVersione), link (ccc, kkk)
+    std::string estrazioni; // the "ddd" draws address, empty when none
+    std::string messaggio;  // the message; for Altro the whole answer
 };
 
 // The answer is trimmed first. For "nnn", "ccc" and "kkk" the text after the leading marker up to the
@@ -95,10 +94,10 @@ std::optional<Tipo_Estrazione> LeggiRigaEstrazione(std::string_view valore);
 
 struct EsitoUnione
 {
-    bool modificato = false;       // at least one draw was added or replaced
-    std::int32_t nuove = 0;        // draws that made the archive grow
-    std::int32_t sostituite = 0;   // draws that replaced a stored draw of the same date
-    std::int32_t nonInserite = 0;  // new dates refused by a full archive
+    bool modificato = false;      // at least one draw was added or replaced
+    std::int32_t nuove = 0;       // draws that made the archive grow
+    std::int32_t sostituite = 0;  // draws that replaced a stored draw of the same date
+    std::int32_t nonInserite = 0; // new dates refused by a full archive
 };
 
 // Every draw through InserisciEstrazione, in order: later draws are appended, older ones go to their
@@ -134,9 +133,9 @@ struct ParametriAggiornamento
 
 struct EsitoAggiornamento
 {
-    bool tieniAperto = false;     // a step asked the window to stay open (failure, link opened)
+    bool tieniAperto = false; // a step asked the window to stay open (failure, link opened)
     bool connessioneFallita = false;
-    bool archivioSalvato = false; // the archive changed and was written
+    bool archivioSalvato = false;    // the archive changed and was written
     bool salvataggioFallito = false; // the archive could not be written (memory left as before)
     EsitoUnione unione;
     std::int32_t righeNonValide = 0;

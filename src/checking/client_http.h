@@ -37,13 +37,12 @@ struct RichiestaHttp
     std::function<bool(std::string_view blocco)> ricevi;
 };
 
-enum class CodiceHttp
-{
+enum class CodiceHttp {
     Ok,
     IndirizzoNonValido, // empty, or a scheme other than http and https
     Connessione,        // name not resolved, refused, dropped, TLS failure, too many redirects
     TempoScaduto,
-    RispostaErrore,     // the server answered with a status of 400 or more
+    RispostaErrore, // the server answered with a status of 400 or more
     TroppoGrande,
     Annullata,
     ErroreScrittura,

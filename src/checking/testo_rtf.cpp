@@ -7,10 +7,10 @@
 namespace {
 
 // Windows-1252 at 0x80..0x9F; the undefined slots stay as the C1 code points.
-constexpr std::array<char32_t, 32> Cp1252Alti{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> Cp1252Alti{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t DaCp1252(unsigned char c)
 {
@@ -109,10 +109,10 @@ int ValoreEsadecimale(char c)
 bool DestinazioneDaSaltare(std::string_view parola)
 {
     static constexpr std::array<std::string_view, 22> Nomi{
-        "fonttbl", "colortbl",  "stylesheet", "info",     "pict",        "object",
-        "header",  "footer",    "headerl",    "headerr",  "headerf",     "footerl",
-        "footerr", "footerf",   "fldinst",    "listtable", "listoverridetable", "rsidtbl",
-        "themedata", "datastore", "latentstyles", "filetbl"};
+        "fonttbl", "colortbl",  "stylesheet",        "info",    "pict",      "object",    "header",
+        "footer",  "headerl",   "headerr",           "headerf", "footerl",   "footerr",   "footerf",
+        "fldinst", "listtable", "listoverridetable", "rsidtbl", "themedata", "datastore", "latentstyles",
+        "filetbl"};
     for (std::string_view nome : Nomi) {
         if (parola == nome) {
             return true;

@@ -25,7 +25,10 @@ public:
     AmbienteAggiornamentoCli(AmbienteCli& ambiente, std::ostream& err) : m_ambiente(ambiente), m_err(err) {}
 
     void avanzamento(int) override {}
-    Risposta mostra(const Messaggio& messaggio) override { return m_ambiente.stato().messaggi.mostra(messaggio); }
+    Risposta mostra(const Messaggio& messaggio) override
+    {
+        return m_ambiente.stato().messaggi.mostra(messaggio);
+    }
     void apriGuida(const std::string&) override {}
     void apriIndirizzo(const std::string& indirizzo) override
     {
@@ -80,7 +83,8 @@ int ComandoArchivioAggiorna(const RigaComando& riga, std::ostream& out, std::ost
     const ImpostazioniGenerali& g = stato.generali;
     aggiornamento::ParametriAggiornamento parametri;
     parametri.server = server.value_or(g.serverAggiornamenti);
-    parametri.proxy = ProxyHttp{g.usaProxy, g.proxyServer, g.proxyPorta, g.proxyAuth, g.proxyUsername, g.proxyPassword};
+    parametri.proxy =
+        ProxyHttp{g.usaProxy, g.proxyServer, g.proxyPorta, g.proxyAuth, g.proxyUsername, g.proxyPassword};
     parametri.percorsoMessaggio = stato.cartelle.personale + aggiornamento::NomeFileMessaggio;
 
     HttpClient client;

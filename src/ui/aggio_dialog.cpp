@@ -94,7 +94,8 @@ TAggio::TAggio(StatoApplicazione& stato, ClientHttp& client, ApriGuida apriGuida
         TImpoConn dialogo(m_stato, m_apriGuida, this);
         dialogo.exec();
     });
-    connect(guida, &QPushButton::clicked, this, [this] { this->apriGuida(messaggi_aggiornamento::GuidaAggiorna); });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { this->apriGuida(messaggi_aggiornamento::GuidaAggiorna); });
 }
 
 std::string TAggio::percorsoMessaggio() const
@@ -132,7 +133,8 @@ void TAggio::aggiorna()
     const ImpostazioniGenerali& g = m_stato.generali;
     aggiornamento::ParametriAggiornamento parametri;
     parametri.server = g.serverAggiornamenti;
-    parametri.proxy = ProxyHttp{g.usaProxy, g.proxyServer, g.proxyPorta, g.proxyAuth, g.proxyUsername, g.proxyPassword};
+    parametri.proxy =
+        ProxyHttp{g.usaProxy, g.proxyServer, g.proxyPorta, g.proxyAuth, g.proxyUsername, g.proxyPassword};
     parametri.percorsoMessaggio = percorsoMessaggio();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

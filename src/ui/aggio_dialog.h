@@ -13,10 +13,10 @@ class ClientHttp;
 class QProgressBar;
 class QPushButton;
 
-// "Aggiornamento diretto da Internet": "Aggiorna" runs the archive update (aggiornamento::EseguiAggiornamento)
-// against the server of the settings, with the progress bar at its steps; the window closes at the end
-// unless a step kept it open (a failure, an opened link). While it runs its buttons are disabled and
-// Escape does nothing. Closing it deletes Msg.rtf of the personal folder.
+// "Aggiornamento diretto da Internet": "Aggiorna" runs the archive update
+// (aggiornamento::EseguiAggiornamento) against the server of the settings, with the progress bar at its
+// steps; the window closes at the end unless a step kept it open (a failure, an opened link). While it runs
+// its buttons are disabled and Escape does nothing. Closing it deletes Msg.rtf of the personal folder.
 class TAggio final : public QDialog, private aggiornamento::AmbienteAggiornamento
 {
     Q_OBJECT
@@ -32,8 +32,14 @@ public:
     // The windows the update opens, replaceable so that tests never block on them. By default: the
     // message in Tperrtf, the new version in TAggiornaSoftware, the settings in TImpoConn.
     void setApriConShell(ApriConShell apri) { m_apriConShell = std::move(apri); }
-    void setMostraMessaggio(std::function<void(const QString& percorso)> mostra) { m_mostraMessaggio = std::move(mostra); }
-    void setAggiornaSoftware(std::function<void(const QString& indirizzo)> apri) { m_aggiornaSoftware = std::move(apri); }
+    void setMostraMessaggio(std::function<void(const QString& percorso)> mostra)
+    {
+        m_mostraMessaggio = std::move(mostra);
+    }
+    void setAggiornaSoftware(std::function<void(const QString& indirizzo)> apri)
+    {
+        m_aggiornaSoftware = std::move(apri);
+    }
     void setApriImpostazioni(std::function<void()> apri) { m_apriImpostazioni = std::move(apri); }
 
     // The archive changed and was written during this window's life.

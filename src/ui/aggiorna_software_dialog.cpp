@@ -53,7 +53,8 @@ void ApriConShellPredefinito(const QUrl& indirizzo)
 
 TAggiornaSoftware::TAggiornaSoftware(StatoApplicazione& stato, ClientHttp& client, const QString& indirizzo,
                                      ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_client(client), m_indirizzo(indirizzo), m_apriGuida(std::move(apriGuida))
+    : QDialog(parent), m_stato(stato), m_client(client), m_indirizzo(indirizzo),
+      m_apriGuida(std::move(apriGuida))
 {
     setObjectName(QStringLiteral("TAggiornaSoftware"));
     setWindowTitle(QString::fromUtf8(messaggi_aggiornamento::TitoloAggiornaSoftware));
@@ -151,8 +152,8 @@ void TAggiornaSoftware::aggiorna()
     QFile::remove(percorso);
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly)) {
-        m_stato.messaggi.mostra(
-            Errore(messaggi_archivio::ErroreScritturaTesto + QDir::toNativeSeparators(percorso).toStdString()));
+        m_stato.messaggi.mostra(Errore(messaggi_archivio::ErroreScritturaTesto +
+                                       QDir::toNativeSeparators(percorso).toStdString()));
         return;
     }
     impostaInCorso(true);
@@ -170,7 +171,8 @@ void TAggiornaSoftware::aggiorna()
     orologio.start();
     int percentuale = 0;
     richiesta.avanzamento = [&](std::uint64_t ricevuti, std::uint64_t annunciati) {
-        const int nuova = annunciati > 0 ? static_cast<int>(std::min<std::uint64_t>(100, ricevuti * 100 / annunciati)) : 0;
+        const int nuova =
+            annunciati > 0 ? static_cast<int>(std::min<std::uint64_t>(100, ricevuti * 100 / annunciati)) : 0;
         if (nuova != percentuale) {
             percentuale = nuova;
             m_avanzamento->setValue(percentuale);
@@ -182,7 +184,8 @@ void TAggiornaSoftware::aggiorna()
         return !m_annulla;
     };
     richiesta.ricevi = [&](std::string_view blocco) {
-        return file.write(blocco.data(), static_cast<qint64>(blocco.size())) == static_cast<qint64>(blocco.size());
+        return file.write(blocco.data(), static_cast<qint64>(blocco.size())) ==
+               static_cast<qint64>(blocco.size());
     };
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const EsitoHttp esito = m_client.get(richiesta);
@@ -195,9 +198,9 @@ void TAggiornaSoftware::aggiorna()
     m_avanzamento->setValue(0);
 
     if (scritto && QFileInfo::exists(percorso)) {
-        m_stato.messaggi.mostra(Messaggio{messaggi_aggiornamento::FileScaricato + QDir::toNativeSeparators(percorso).toStdString(),
-                                          messaggi_aggiornamento::TitoloProgramma, Icona::Informazione, Pulsanti::Ok,
-                                          Risposta::Ok});
+        m_stato.messaggi.mostra(Messaggio{
+            messaggi_aggiornamento::FileScaricato + QDir::toNativeSeparators(percorso).toStdString(),
+            messaggi_aggiornamento::TitoloProgramma, Icona::Informazione, Pulsanti::Ok, Risposta::Ok});
         m_apriConShell(QUrl::fromLocalFile(QFileInfo(percorso).absolutePath()));
         accept();
         return;

@@ -31,8 +31,8 @@ class TAggiornaSoftware final : public QDialog
 public:
     using ApriGuida = std::function<void(const std::string& topic)>;
 
-    TAggiornaSoftware(StatoApplicazione& stato, ClientHttp& client, const QString& indirizzo, ApriGuida apriGuida,
-                      QWidget* parent = nullptr);
+    TAggiornaSoftware(StatoApplicazione& stato, ClientHttp& client, const QString& indirizzo,
+                      ApriGuida apriGuida, QWidget* parent = nullptr);
 
     void setApriConShell(ApriConShell apri) { m_apriConShell = std::move(apri); }
     // The folder the file goes to; empty: the platform's temporary folder.

@@ -8,7 +8,8 @@
 void TPri::collegaComandiAggiornamento()
 {
     m_comandi.collega(QStringLiteral("Aggiorna da Internet"), this, [this] { comandoAggiornaDaInternet(); });
-    m_comandi.collega(QStringLiteral("Connessione ad Internet"), this, [this] { comandoConnessioneInternet(); });
+    m_comandi.collega(QStringLiteral("Connessione ad Internet"), this,
+                      [this] { comandoConnessioneInternet(); });
 }
 
 void TPri::comandoAggiornaDaInternet()
@@ -25,7 +26,7 @@ void TPri::comandoAggiornaDaInternet()
 
 void TPri::comandoConnessioneInternet()
 {
-    TImpoConn dialogo(m_stato, [this](const std::string& topic) { m_apriGuida(QString::fromStdString(topic)); },
-                      this);
+    TImpoConn dialogo(
+        m_stato, [this](const std::string& topic) { m_apriGuida(QString::fromStdString(topic)); }, this);
     dialogo.exec();
 }

@@ -36,12 +36,18 @@ TEST(Aggiornamento, IndirizziWeb)
         bool web;
     };
     const Riga righe[] = {
-        {"http://example.org", true},          {"HTTPS://example.org/a?b=c", true},
-        {"https://example.org:8443/x", true},  {"file:///etc/passwd", false},
-        {"javascript:alert(1)", false},        {"ftp://example.org/", false},
-        {"http://", false},                    {"http:///etc/passwd", false},
-        {"http://example.org/a b", false},     {"http://exa\nmple.org", false},
-        {"mailto:a@example.org", false},       {"", false},
+        {"http://example.org", true},
+        {"HTTPS://example.org/a?b=c", true},
+        {"https://example.org:8443/x", true},
+        {"file:///etc/passwd", false},
+        {"javascript:alert(1)", false},
+        {"ftp://example.org/", false},
+        {"http://", false},
+        {"http:///etc/passwd", false},
+        {"http://example.org/a b", false},
+        {"http://exa\nmple.org", false},
+        {"mailto:a@example.org", false},
+        {"", false},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.indirizzo);
@@ -61,14 +67,14 @@ TEST(Aggiornamento, AnalisiDellaRisposta)
         const char* messaggio;
     };
     const Riga righe[] = {
-        {"indirizzo del file", " http://s.example/e.txt\r\n", TipoRisposta::FileEstrazioni, "http://s.example/e.txt",
-         "", ""},
+        {"indirizzo del file", " http://s.example/e.txt\r\n", TipoRisposta::FileEstrazioni,
+         "http://s.example/e.txt", "", ""},
         {"HTTP maiuscolo", "HTTP://s.example/e.txt", TipoRisposta::Altro, "", "", "HTTP://s.example/e.txt"},
         {"Http misto", "Http://s.example", TipoRisposta::Altro, "", "", "Http://s.example"},
         {"nuova versione con estrazioni", "nnn http://s.example/n.exe nnnddd http://s.example/e.txt dddCiao",
          TipoRisposta::NuovaVersione, "http://s.example/n.exe", "http://s.example/e.txt", "Ciao"},
-        {"nuova versione senza estrazioni", "NnN http://s.example/n.exe NNN Ciao", TipoRisposta::NuovaVersione,
-         "http://s.example/n.exe", "", " Ciao"},
+        {"nuova versione senza estrazioni", "NnN http://s.example/n.exe NNN Ciao",
+         TipoRisposta::NuovaVersione, "http://s.example/n.exe", "", " Ciao"},
         {"nuova versione senza chiusura", "nnnhttp://s.example/n.exe", TipoRisposta::NuovaVersione,
          "http://s.example/n.exe", "", ""},
         {"informazione: collegamento non ripulito", "ccc http://s.example cccDDDhttp://e DDDInfo",
@@ -90,8 +96,16 @@ TEST(Aggiornamento, AnalisiDellaRisposta)
 
 TEST(Aggiornamento, RigaDiEstrazione)
 {
-    const std::string tutte = "0102030405" "1112131415" "2122232425" "3132333435" "4142434445"
-                              "5152535455" "6162636465" "7172737475" "8182838485" "8687888990";
+    const std::string tutte = "0102030405"
+                              "1112131415"
+                              "2122232425"
+                              "3132333435"
+                              "4142434445"
+                              "5152535455"
+                              "6162636465"
+                              "7172737475"
+                              "8182838485"
+                              "8687888990";
     const auto piena = LeggiRigaEstrazione(Valore("20090305", "9001020304", tutte));
     ASSERT_TRUE(piena.has_value());
     EXPECT_EQ(piena->chiaveData(), 20090305);
@@ -136,12 +150,13 @@ TEST(Aggiornamento, RigaDiEstrazione)
 TEST(Aggiornamento, FileDelleEstrazioni)
 {
     const std::string buona = "esl" + Valore("20090305", "0102030405");
-    const std::string file = "\xEF\xBB\xBF" + buona + "\r\n" +  // line 1, after a byte-order mark
+    const std::string file = "\xEF\xBB\xBF" + buona + "\r\n" + // line 1, after a byte-order mark
                              "  ESL" + Valore("20090307", "0607080910") + "  \n" + // line 2
-                             "esl2009\r" +                    // line 3: short, skipped
-                             "url\n" +                        // ignored: nothing after the kind
-                             "url http://a.example \n" + "Url http://b.example\n" + "rtf http://m.example/1\n" +
-                             "xyz qualcosa\n" + "\n\n" + "es\n" + "esl" + Valore("20091305", "0102030405");
+                             "esl2009\r" +                                         // line 3: short, skipped
+                             "url\n" + // ignored: nothing after the kind
+                             "url http://a.example \n" + "Url http://b.example\n" +
+                             "rtf http://m.example/1\n" + "xyz qualcosa\n" + "\n\n" + "es\n" + "esl" +
+                             Valore("20091305", "0102030405");
     const FileEstrazioni f = LeggiFileEstrazioni(file);
     ASSERT_EQ(f.estrazioni.size(), 2u);
     EXPECT_EQ(f.estrazioni[0].chiaveData(), 20090305);
@@ -166,9 +181,9 @@ TEST(Aggiornamento, UnioneNellArchivio)
     ArchivioStorico archivio;
     (void)archivio.InserisciEstrazione(test::estrazione(3, 3, 2009, 1));
     (void)archivio.InserisciEstrazione(test::estrazione(5, 3, 2009, 1));
-    const EsitoUnione esito = UnisciEstrazioni(
-        archivio, {test::estrazione(7, 3, 2009, 2), test::estrazione(4, 3, 2009, 3), test::estrazione(5, 3, 2009, 4),
-                   test::estrazione(1, 1, 1990, 5)});
+    const EsitoUnione esito =
+        UnisciEstrazioni(archivio, {test::estrazione(7, 3, 2009, 2), test::estrazione(4, 3, 2009, 3),
+                                    test::estrazione(5, 3, 2009, 4), test::estrazione(1, 1, 1990, 5)});
     EXPECT_TRUE(esito.modificato);
     EXPECT_EQ(esito.nuove, 3);
     EXPECT_EQ(esito.sostituite, 1);
@@ -192,10 +207,12 @@ TEST(TestoRtf, TestoSempliceSenzaComandi)
         std::string testo;
     };
     const Riga righe[] = {
-        {"paragrafi", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
-                      "\\f0\\fs20 Primo\\par\\b Secondo\\b0\\par}",
+        {"paragrafi",
+         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+         "\\f0\\fs20 Primo\\par\\b Secondo\\b0\\par}",
          "Primo\nSecondo"},
-        {"caratteri", "{\\rtf1 Citt\\'e0 \\u8364? euro \\{graffe\\} \\\\ fine}", "Città € euro {graffe} \\ fine"},
+        {"caratteri", "{\\rtf1 Citt\\'e0 \\u8364? euro \\{graffe\\} \\\\ fine}",
+         "Città € euro {graffe} \\ fine"},
         {"campo: solo il risultato",
          "{\\rtf1 Vai {\\field{\\*\\fldinst HYPERLINK \"file:///c:/x.exe\"}{\\fldrslt qui}} ora}",
          "Vai qui ora"},
@@ -212,7 +229,8 @@ TEST(TestoRtf, TestoSempliceSenzaComandi)
         EXPECT_EQ(TestoDaRtf(r.rtf), r.testo);
     }
     // Deep nesting does not exhaust anything.
-    const std::string profondo = "{\\rtf1 " + std::string(100000, '{') + "x" + std::string(100000, '}') + "y}";
+    const std::string profondo =
+        "{\\rtf1 " + std::string(100000, '{') + "x" + std::string(100000, '}') + "y}";
     EXPECT_EQ(TestoDaRtf(profondo), "y");
 }
 

@@ -96,7 +96,8 @@ TEST_F(ArchivioAggiorna, ServerIrraggiungibileEUso)
         chiuso.avvia();
         portaChiusa = chiuso.porta();
     }
-    const Risultato r = esegui({"archivio", "aggiorna", "--server", "http://127.0.0.1:" + std::to_string(portaChiusa)});
+    const Risultato r =
+        esegui({"archivio", "aggiorna", "--server", "http://127.0.0.1:" + std::to_string(portaChiusa)});
     EXPECT_EQ(r.uscita, 1);
     EXPECT_NE(r.err.find("Impossibile stabilire una connessione con il server."), std::string::npos) << r.err;
 

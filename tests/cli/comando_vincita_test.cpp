@@ -20,7 +20,7 @@ struct Esito
 };
 
 // Four draws in the data folder (Bari 1.., 2.., 3.., 4..; the third with Nazionale 81..85).
-class ComandoVincita : public ::testing::Test
+class VincitaEArchivio : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -60,7 +60,7 @@ private:
 
 } // namespace
 
-TEST_F(ComandoVincita, Calcolatore)
+TEST_F(VincitaEArchivio, Calcolatore)
 {
     struct Riga
     {
@@ -100,7 +100,7 @@ TEST_F(ComandoVincita, Calcolatore)
     }
 }
 
-TEST_F(ComandoVincita, StampaUnaEstrazione)
+TEST_F(VincitaEArchivio, StampaUnaEstrazione)
 {
     const Esito e = esegui({"archivio", "estrazione", "3"});
     ASSERT_EQ(e.uscita, 0) << e.err;
@@ -114,7 +114,7 @@ TEST_F(ComandoVincita, StampaUnaEstrazione)
     EXPECT_EQ(esegui({"archivio", "estrazione"}).uscita, 2);
 }
 
-TEST_F(ComandoVincita, EliminaConservaLUltimaEstrazione)
+TEST_F(VincitaEArchivio, EliminaConservaLUltimaEstrazione)
 {
     const Esito mezzo = esegui({"archivio", "elimina", "2", "3"});
     ASSERT_EQ(mezzo.uscita, 0) << mezzo.err;

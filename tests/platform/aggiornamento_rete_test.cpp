@@ -102,7 +102,8 @@ protected:
             res.set_content("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}Estrazioni del sabato\\par Buona fortuna}",
                             "application/rtf");
         });
-        m_server.server().Get("/errore", [](const httplib::Request&, httplib::Response& res) { res.status = 500; });
+        m_server.server().Get("/errore",
+                              [](const httplib::Request&, httplib::Response& res) { res.status = 500; });
         m_server.avvia();
         for (int i = 0; i < 3; ++i) {
             (void)m_archivio.InserisciEstrazione(test::estrazione(3 + i, 3, 2009, 10 + i));
@@ -146,8 +147,8 @@ TEST_F(AggiornamentoRete, UnisceLeEstrazioniEMostraMessaggioEIndirizzo)
                              Riga(2009, 3, 4, 30) + "\r\n" +  // stored date: replaced
                              Riga(2009, 3, 1, 40) + "\r\n" +  // older than all: put first
                              Riga(2009, 2, 30, 50) + "\r\n" + // no such day: skipped
-                             "rtf" + m_server.indirizzo("/primo.rtf") + "\r\n" +
-                             "RTF" + m_server.indirizzo("/msg.rtf") + "\r\n" +
+                             "rtf" + m_server.indirizzo("/primo.rtf") + "\r\n" + "RTF" +
+                             m_server.indirizzo("/msg.rtf") + "\r\n" +
                              "url https://www.example.org/notizie \r\n" + "url\r\n";
     const EsitoAggiornamento esito = esegui(m_server.indirizzo("/estrazioni.txt") + "\r\n", file);
 
@@ -181,7 +182,8 @@ TEST_F(AggiornamentoRete, SoloDateGiaPresentiSonoSostituiteESalvate)
     EXPECT_TRUE(esito.archivioSalvato);
     EXPECT_EQ(m_archivio.conteggio(), 3);
     EXPECT_EQ(m_archivio.estrazione(3).numero(Bari, 1), 60);
-    EXPECT_EQ(m_ambiente.testi(), std::vector<std::string>{"Al momento non sono disponibili nuovi aggiornamenti."});
+    EXPECT_EQ(m_ambiente.testi(),
+              std::vector<std::string>{"Al momento non sono disponibili nuovi aggiornamenti."});
 }
 
 TEST_F(AggiornamentoRete, FileVuotoNonScriveLArchivio)
@@ -189,7 +191,8 @@ TEST_F(AggiornamentoRete, FileVuotoNonScriveLArchivio)
     const EsitoAggiornamento esito = esegui(m_server.indirizzo("/estrazioni.txt"), "");
     EXPECT_FALSE(esito.archivioSalvato);
     EXPECT_EQ(m_ambiente.salvataggi, 0);
-    EXPECT_EQ(m_ambiente.testi(), std::vector<std::string>{"Al momento non sono disponibili nuovi aggiornamenti."});
+    EXPECT_EQ(m_ambiente.testi(),
+              std::vector<std::string>{"Al momento non sono disponibili nuovi aggiornamenti."});
 }
 
 TEST_F(AggiornamentoRete, SalvataggioFallitoLasciaLArchivioComEra)
@@ -245,26 +248,78 @@ TEST_F(AggiornamentoRete, RisposteConComandi)
         bool tieniAperto;
     };
     const Caso casi[] = {
-        {"HTTP maiuscolo non e' un indirizzo", "HTTP://127.0.0.1/x", {}, {"HTTP://127.0.0.1/x"}, "Attenzione",
-         {}, {}, false, false},
-        {"nuova versione accettata", "nnn https://dl.example.org/nuova.exe nnnddd" + d + "dddNuova versione!",
-         {Risposta::Ok}, {"Nuova versione!"}, "QUARVINA LOTTO", {"https://dl.example.org/nuova.exe"}, {},
-         false, false},
+        {"HTTP maiuscolo non e' un indirizzo",
+         "HTTP://127.0.0.1/x",
+         {},
+         {"HTTP://127.0.0.1/x"},
+         "Attenzione",
+         {},
+         {},
+         false,
+         false},
+        {"nuova versione accettata",
+         "nnn https://dl.example.org/nuova.exe nnnddd" + d + "dddNuova versione!",
+         {Risposta::Ok},
+         {"Nuova versione!"},
+         "QUARVINA LOTTO",
+         {"https://dl.example.org/nuova.exe"},
+         {},
+         false,
+         false},
         {"nuova versione rifiutata: si scaricano le estrazioni",
-         "NNN https://dl.example.org/nuova.exe NNNDDD " + d + " DDDNuova versione!", {Risposta::Annulla},
-         {"Nuova versione!", "Al momento non sono disponibili nuovi aggiornamenti."}, "QUARVINA LOTTO", {}, {},
-         true, false},
-        {"informazione con collegamento", "cccdhttps://www.example.org/infocccInfo", {Risposta::Ok}, {"Info"},
-         "Informazione", {}, {}, false, true},
-        {"informazione con collegamento aperto", "ccchttps://www.example.org/infocccInfo", {Risposta::Ok},
-         {"Info"}, "Informazione", {}, {"https://www.example.org/info"}, false, true},
-        {"informazione annullata", "ccchttps://www.example.org/infocccInfo", {Risposta::Annulla}, {"Info"},
-         "Informazione", {}, {}, false, false},
-        {"avviso con collegamento ed estrazioni", "KKKhttps://www.example.org/avvisokkkddd" + d + "dddAvviso",
-         {}, {"Avviso", "Al momento non sono disponibili nuovi aggiornamenti."}, "Attenzione", {},
-         {"https://www.example.org/avviso"}, true, true},
-        {"collegamento non web mai aperto", "kkkfile:///etc/passwdkkkAvviso", {}, {"Avviso"}, "Attenzione", {},
-         {}, false, true},
+         "NNN https://dl.example.org/nuova.exe NNNDDD " + d + " DDDNuova versione!",
+         {Risposta::Annulla},
+         {"Nuova versione!", "Al momento non sono disponibili nuovi aggiornamenti."},
+         "QUARVINA LOTTO",
+         {},
+         {},
+         true,
+         false},
+        {"informazione con collegamento",
+         "cccdhttps://www.example.org/infocccInfo",
+         {Risposta::Ok},
+         {"Info"},
+         "Informazione",
+         {},
+         {},
+         false,
+         true},
+        {"informazione con collegamento aperto",
+         "ccchttps://www.example.org/infocccInfo",
+         {Risposta::Ok},
+         {"Info"},
+         "Informazione",
+         {},
+         {"https://www.example.org/info"},
+         false,
+         true},
+        {"informazione annullata",
+         "ccchttps://www.example.org/infocccInfo",
+         {Risposta::Annulla},
+         {"Info"},
+         "Informazione",
+         {},
+         {},
+         false,
+         false},
+        {"avviso con collegamento ed estrazioni",
+         "KKKhttps://www.example.org/avvisokkkddd" + d + "dddAvviso",
+         {},
+         {"Avviso", "Al momento non sono disponibili nuovi aggiornamenti."},
+         "Attenzione",
+         {},
+         {"https://www.example.org/avviso"},
+         true,
+         true},
+        {"collegamento non web mai aperto",
+         "kkkfile:///etc/passwdkkkAvviso",
+         {},
+         {"Avviso"},
+         "Attenzione",
+         {},
+         {},
+         false,
+         true},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);

@@ -77,7 +77,8 @@ TEST(HttpClient, RichiestaHttp10ConIntestazioniEData)
     EXPECT_EQ(visto.target, "/aggiorna.php?idp=19&ver=51&duel=20090305");
     EXPECT_EQ(visto.intestazione("Accept"), "text/html, */*");
     EXPECT_EQ(visto.intestazione("Content-Type"), "text/html");
-    EXPECT_EQ(visto.intestazione("User-Agent"), "Mozilla/4.0 (compatible; MSIE 6.0; Windows 32; Ostralis; V1000)");
+    EXPECT_EQ(visto.intestazione("User-Agent"),
+              "Mozilla/4.0 (compatible; MSIE 6.0; Windows 32; Ostralis; V1000)");
 }
 
 TEST(HttpClient, ProxyConAutenticazioneBase)

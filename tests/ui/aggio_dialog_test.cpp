@@ -40,8 +40,7 @@ std::string Riga(const char* data, int segno)
     return riga + std::string(100, '0');
 }
 
-template <typename T>
-T* Trova(QWidget* w, const char* nome)
+template <typename T> T* Trova(QWidget* w, const char* nome)
 {
     T* figlio = w->findChild<T*>(QString::fromLatin1(nome));
     if (figlio == nullptr) {
@@ -82,7 +81,10 @@ private:
         m_risposta = testo;
     }
     std::unique_ptr<TAggio> apriAggio();
-    void clicca(QWidget* w, const char* nome) { QTest::mouseClick(Trova<QPushButton>(w, nome), Qt::LeftButton); }
+    void clicca(QWidget* w, const char* nome)
+    {
+        QTest::mouseClick(Trova<QPushButton>(w, nome), Qt::LeftButton);
+    }
 
     std::unique_ptr<test::ServerHttpLocale> m_server;
     std::mutex m_mutex;
@@ -108,12 +110,13 @@ void AggioDialogTest::init()
         res.set_content(m_risposta, "text/plain");
     });
     s.Get("/estrazioni.txt", [this](const httplib::Request&, httplib::Response& res) {
-        res.set_content(Riga("20090307", 20) + "\n" + Riga("20090301", 30) + "\nrtf" + m_server->indirizzo("/m.rtf") +
-                            "\nurl https://www.example.org/\n",
+        res.set_content(Riga("20090307", 20) + "\n" + Riga("20090301", 30) + "\nrtf" +
+                            m_server->indirizzo("/m.rtf") + "\nurl https://www.example.org/\n",
                         "text/plain");
     });
     s.Get("/m.rtf", [](const httplib::Request&, httplib::Response& res) {
-        res.set_content("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Novit\\'e0\\b0\\par Ciao}", "application/rtf");
+        res.set_content("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\b Novit\\'e0\\b0\\par Ciao}",
+                        "application/rtf");
     });
     s.Get("/nuova.exe", [](const httplib::Request&, httplib::Response& res) {
         res.set_content(std::string(200000, 'Q'), "application/octet-stream");
@@ -256,7 +259,8 @@ void AggioDialogTest::impoConnAbilitazioni()
 
     proxy->setChecked(false);
     QVERIFY(!autenticazione->isChecked());
-    QVERIFY(!host->isEnabled() && !autenticazione->isEnabled() && !utente->isEnabled() && !password->isEnabled());
+    QVERIFY(!host->isEnabled() && !autenticazione->isEnabled() && !utente->isEnabled() &&
+            !password->isEnabled());
     proxy->setChecked(true);
     QVERIFY(host->isEnabled() && autenticazione->isEnabled() && !utente->isEnabled());
     autenticazione->setChecked(true);
@@ -280,7 +284,8 @@ void AggioDialogTest::impoConnApplica()
     Trova<QCheckBox>(&dialogo, "autenticazioneCheckBox")->setChecked(true);
     Trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit")->setText(QStringLiteral("mario"));
     Trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit")->setText(QStringLiteral("segreta"));
-    Trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")->setText(QStringLiteral(" https://club.example/lotto "));
+    Trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")
+        ->setText(QStringLiteral(" https://club.example/lotto "));
     clicca(&dialogo, "guidaPushButton");
     QCOMPARE(m_guide, std::vector<std::string>{"imp_connessione.htm"});
     clicca(&dialogo, "applicaPushButton");
@@ -295,7 +300,8 @@ void AggioDialogTest::impoConnApplica()
     QCOMPARE(g.serverAggiornamenti, std::string("https://club.example/lotto"));
     QCOMPARE(m_store->leggiTesto("ProxyPassword").value_or(""), std::string("segreta"));
     QCOMPARE(m_store->leggiTesto("UsaProxy").value_or(""), std::string("1"));
-    QCOMPARE(m_store->leggiTesto("ServerAggiornamenti").value_or(""), std::string("https://club.example/lotto"));
+    QCOMPARE(m_store->leggiTesto("ServerAggiornamenti").value_or(""),
+             std::string("https://club.example/lotto"));
 }
 
 void AggioDialogTest::impoConnRifiutaServerEAnnulla()
@@ -318,8 +324,10 @@ void AggioDialogTest::impoConnRifiutaServerEAnnulla()
 void AggioDialogTest::messaggioComeTestoSemplice()
 {
     const std::string percorso = m_cartella->file("Msg.rtf");
-    const std::string rtf = "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"file:///bin/sh\"}{\\fldrslt <b>clic</b>}}}";
-    QVERIFY(ScriviFileAtomico(percorso, std::span(reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size())));
+    const std::string rtf =
+        "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"file:///bin/sh\"}{\\fldrslt <b>clic</b>}}}";
+    QVERIFY(ScriviFileAtomico(percorso,
+                              std::span(reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size())));
     Tperrtf dialogo(Tperrtf::testoDaFile(QString::fromStdString(percorso)));
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Messaggio"));
