@@ -55,7 +55,8 @@ EsitoEstrazioneDigitata LeggiEstrazioneDigitata(const EstrazioneDigitata& digita
     e.setAnno(anno);
     const auto vuota = [&digitata](int w) {
         const auto& celle = digitata.numeri[static_cast<std::size_t>(w - 1)];
-        return std::all_of(celle.begin(), celle.end(), [](const std::string& c) { return testo::Trim(c).empty(); });
+        return std::all_of(celle.begin(), celle.end(),
+                           [](const std::string& c) { return testo::Trim(c).empty(); });
     };
     bool tutteVuote = true;
     for (int w = 1; w <= RuoteArchivio; ++w) {

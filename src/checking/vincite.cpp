@@ -131,13 +131,14 @@ NumeriRuota NumeriEstrattiRuota(const std::array<std::uint8_t, 55>& numeri, int 
 {
     NumeriRuota estratti{};
     for (int p = 1; p <= 5; ++p) {
-        estratti[static_cast<std::size_t>(p - 1)] = numeri[static_cast<std::size_t>((p - 1) * RuoteArchivio + ruota - 1)];
+        estratti[static_cast<std::size_t>(p - 1)] =
+            numeri[static_cast<std::size_t>((p - 1) * RuoteArchivio + ruota - 1)];
     }
     return estratti;
 }
 
-std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int ruota, const NumeriRuota& estratti,
-                                              const ParametriVincite& parametri)
+std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int ruota,
+                                              const NumeriRuota& estratti, const ParametriVincite& parametri)
 {
     assert(ruota >= 1 && ruota <= RuoteArchivio);
     std::vector<Tipo_Vincita> vincite;
@@ -202,7 +203,8 @@ std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int r
         const Tipo_Vettore_AmboPerSpoglio coppie = CoppieGiocata(n, giocata);
         const auto quante = static_cast<long double>(coppie.size());
         for (const auto& coppia : coppie) {
-            const int presenti = (Presente(estratti, coppia[0]) ? 1 : 0) + (Presente(estratti, coppia[1]) ? 1 : 0);
+            const int presenti =
+                (Presente(estratti, coppia[0]) ? 1 : 0) + (Presente(estratti, coppia[1]) ? 1 : 0);
             if (presenti != 1) {
                 continue;
             }
@@ -213,8 +215,8 @@ std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int r
                     continue;
                 }
                 for (int r : divisori) {
-                    aggiungi(r, Ambetto, 1, 1.0L / (quante * a) * pagamenti::Ambetto / r * importo(Ambetto))->coppia =
-                        vicina;
+                    aggiungi(r, Ambetto, 1, 1.0L / (quante * a) * pagamenti::Ambetto / r * importo(Ambetto))
+                        ->coppia = vicina;
                 }
             }
         }
@@ -222,7 +224,8 @@ std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int r
     return vincite;
 }
 
-std::vector<Tipo_Vincita> VinciteGiocata(const Tipo_Giocata& giocata, const std::array<std::uint8_t, 55>& numeri,
+std::vector<Tipo_Vincita> VinciteGiocata(const Tipo_Giocata& giocata,
+                                         const std::array<std::uint8_t, 55>& numeri,
                                          const ParametriVincite& parametri)
 {
     std::vector<Tipo_Vincita> vincite;
@@ -255,7 +258,8 @@ RisultatoCalcolo CalcolaVincita(int numeriGiocati, int indovinati, const std::ar
         if (h < k || n < k) {
             continue;
         }
-        const long double moltiplicatore = k == 1 ? pagamenti::EstrattoCalcolatore : pagamenti::MoltiplicatoreClasse(k);
+        const long double moltiplicatore =
+            k == 1 ? pagamenti::EstrattoCalcolatore : pagamenti::MoltiplicatoreClasse(k);
         const long double vincita = Combinazioni(h, k) / Combinazioni(n, k) / r * moltiplicatore *
                                     static_cast<long double>(importi[static_cast<std::size_t>(k - 1)]);
         risultato.vincite[static_cast<std::size_t>(k - 1)] = Limita(vincita, vincitaMassima);

@@ -13,7 +13,7 @@
 // Payout of the Lotto: multipliers of the stake for one winning combination on one wheel.
 namespace pagamenti {
 
-inline constexpr long double Estratto = 11.23L;           // checking plays against a draw
+inline constexpr long double Estratto = 11.23L;             // checking plays against a draw
 inline constexpr long double EstrattoCalcolatore = 11.232L; // the stand-alone winnings calculator
 inline constexpr long double Ambo = 250.0L;
 inline constexpr long double Terno = 4500.0L;
@@ -53,13 +53,13 @@ enum class Puntata { Ruota, Tutte };
 // One win line of one play on one wheel.
 struct Tipo_Vincita
 {
-    int ruota = 0;                  // archive wheel 1..11
+    int ruota = 0; // archive wheel 1..11
     Puntata puntata = Puntata::Ruota;
     ClassePremio classe = Estratto; // Cinquina..Estratto, EstrattoDeterminato or Ambetto
-    int quantita = 0;   // winning combinations (Estratto: the hits); 1 for the determinato and the ambetto
-    int posizione = 0;  // EstrattoDeterminato: the extraction position 1..5
+    int quantita = 0;  // winning combinations (Estratto: the hits); 1 for the determinato and the ambetto
+    int posizione = 0; // EstrattoDeterminato: the extraction position 1..5
     std::array<std::uint8_t, 2> coppia{}; // Ambetto: the neighbour pair drawn on the wheel
-    double importo = 0; // euro, already capped at the largest win
+    double importo = 0;                   // euro, already capped at the largest win
 };
 
 // What the win lines depend on besides the play and the draw: the system's stakes, the positions of the
@@ -85,12 +85,13 @@ NumeriRuota NumeriEstrattiRuota(const std::array<std::uint8_t, 55>& numeri, int 
 // (all own-wheel positions before all Tutte ones), ambetto (each neighbour pair on its own wheel and then on
 // Tutte). A play staked on its wheel and on Tutte is paid twice there, with the divisors 1 and 10. Every
 // amount above vincitaMassima is replaced by it.
-std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int ruota, const NumeriRuota& estratti,
-                                              const ParametriVincite& parametri);
+std::vector<Tipo_Vincita> VinciteGiocataRuota(const Tipo_Giocata& giocata, int ruota,
+                                              const NumeriRuota& estratti, const ParametriVincite& parametri);
 
 // The lines of the play on the eleven wheels of a draw (55 numbers in the draw record's order), Bari first,
 // Nazionale last.
-std::vector<Tipo_Vincita> VinciteGiocata(const Tipo_Giocata& giocata, const std::array<std::uint8_t, 55>& numeri,
+std::vector<Tipo_Vincita> VinciteGiocata(const Tipo_Giocata& giocata,
+                                         const std::array<std::uint8_t, 55>& numeri,
                                          const ParametriVincite& parametri);
 
 // The win of a play: the sum of its lines, capped at vincitaMassima.
@@ -101,8 +102,8 @@ namespace messaggi_vincite {
 
 // By class Estratto..Cinquina (index 0..4): the amount typed for it does not read as a number.
 inline constexpr std::array<const char*, 5> ImportiNonValidi = {
-    "L'importo dell'estratto non è valido.", "L'importo dell'ambo non è valido.",
-    "L'importo del terno non è valido.",     "L'importo della quaterna non è valido.",
+    "L'importo dell'estratto non è valido.",  "L'importo dell'ambo non è valido.",
+    "L'importo del terno non è valido.",      "L'importo della quaterna non è valido.",
     "L'importo della cinquina non è valido.",
 };
 inline constexpr const char* ImportiZero = "Gli importi delle giocate devono essere maggiori di zero.";

@@ -64,7 +64,8 @@ bool EstrazioneEsistente(AmbienteCli& ambiente, int i)
     return false;
 }
 
-// The date, then one line per wheel: "Bari<TAB>n1 n2 n3 n4 n5" (nothing after the tab for a wheel without data).
+// The date, then one line per wheel: "Bari<TAB>n1 n2 n3 n4 n5" (nothing after the tab for a wheel without
+// data).
 int Estrazione(AmbienteCli& ambiente, int i, std::ostream& out)
 {
     if (!EstrazioneEsistente(ambiente, i)) {
@@ -123,8 +124,13 @@ int ComandoArchivio(const RigaComando& riga, std::ostream& out, std::ostream& er
     }
     const std::size_t attese = elimina ? 3 : (conFile || estrazione ? 2 : 1);
     if (parole.size() < attese) {
-        return ErroreUso(err, estrazione ? messaggi_cli::NumeroEstrazioneMancante
-                                         : (elimina ? messaggi_cli::IntervalloMancante : messaggi_cli::FileTestoMancante));
+        const char* manca = messaggi_cli::FileTestoMancante;
+        if (estrazione) {
+            manca = messaggi_cli::NumeroEstrazioneMancante;
+        } else if (elimina) {
+            manca = messaggi_cli::IntervalloMancante;
+        }
+        return ErroreUso(err, manca);
     }
     if (parole.size() > attese) {
         return ErroreUso(err, messaggi_cli::ArgomentoInatteso + parole[attese]);

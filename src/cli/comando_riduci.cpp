@@ -68,8 +68,8 @@ bool LeggiSeme(const std::string& testo, std::uint32_t& seme)
 bool LeggiCasuale(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore,
                   bool conFisse)
 {
-    const bool letti = conFisse ? LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme}, {OpzioneConsideraFisse}, a,
-                                                        errore)
+    const bool letti = conFisse ? LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme},
+                                                        {OpzioneConsideraFisse}, a, errore)
                                 : LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme}, {}, a, errore);
     if (!letti) {
         return false;
@@ -111,20 +111,23 @@ Esito CasualeAggiungi(LavoroRiduzione& lavoro)
     }
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
-    return AggiungiGiocateCasuali(stato.sistema, stato.giocate, fisse, richiesta.quante, stato.generatore, continua);
+    return AggiungiGiocateCasuali(stato.sistema, stato.giocate, fisse, richiesta.quante, stato.generatore,
+                                  continua);
 }
 
 Esito CasualeElimina(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
-    const RichiestaCasuale richiesta = ControllaEliminazioneCasuale(stato.giocate, *lavoro.argomenti.valore(OpzioneN));
+    const RichiestaCasuale richiesta =
+        ControllaEliminazioneCasuale(stato.giocate, *lavoro.argomenti.valore(OpzioneN));
     if (!richiesta.valida()) {
         stato.messaggi.mostra(*richiesta.rifiuto);
         return std::nullopt;
     }
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
-    return EliminaGiocateCasualmente(stato.sistema, stato.giocate, richiesta.quante, stato.generatore, continua);
+    return EliminaGiocateCasualmente(stato.sistema, stato.giocate, richiesta.quante, stato.generatore,
+                                     continua);
 }
 
 const std::array Metodi = {

@@ -12,8 +12,10 @@ namespace cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> ChiaviClassi = {"estratto", "ambo", "terno", "quaterna", "cinquina"};
-constexpr std::array<std::string_view, 5> NomiClassiVincita = {"Estratto", "Ambo", "Terno", "Quaterna", "Cinquina"};
+constexpr std::array<std::string_view, 5> ChiaviClassi = {"estratto", "ambo", "terno", "quaterna",
+                                                          "cinquina"};
+constexpr std::array<std::string_view, 5> NomiClassiVincita = {"Estratto", "Ambo", "Terno", "Quaterna",
+                                                               "Cinquina"};
 
 // A whole number first..ultimo from an option's text; false otherwise.
 bool LeggiQuantita(const std::string& testoOpzione, int primo, int ultimo, int& valore)
@@ -90,9 +92,11 @@ int ComandoVincita(const RigaComando& riga, std::ostream& out, std::ostream& err
         return UscitaRifiuto;
     }
     const ImpostazioniGenerali& generali = ambiente.stato().generali;
-    const RisultatoCalcolo r = CalcolaVincita(giocati, indovinati, importi, divisore, generali.vincitaMassima);
+    const RisultatoCalcolo r =
+        CalcolaVincita(giocati, indovinati, importi, divisore, generali.vincitaMassima);
     for (std::size_t k = 0; k < r.vincite.size(); ++k) {
-        out << NomiClassiVincita[k] << ": " << FormatoImporto(r.vincite[k], true, generali.decimali) << " €\n";
+        out << NomiClassiVincita[k] << ": " << FormatoImporto(r.vincite[k], true, generali.decimali)
+            << " €\n";
     }
     out << messaggi_vincite::Totale << FormatoImporto(r.totale, true, generali.decimali) << " €\n"
         << messaggi_vincite::AlLordo << '\n';

@@ -1,7 +1,7 @@
 #include "reductions/analisi_riduzione.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 std::string FormatoPercentuale(double percentuale)
 {
@@ -32,7 +32,8 @@ std::string TestoValide(std::int64_t valide, std::int64_t esaminate)
     if (esaminate <= 0) {
         return Riga(valide, 0, "0");
     }
-    return Riga(valide, esaminate, FormatoPercentuale(static_cast<double>(valide) / static_cast<double>(esaminate) * 100.0));
+    return Riga(valide, esaminate,
+                FormatoPercentuale(static_cast<double>(valide) / static_cast<double>(esaminate) * 100.0));
 }
 
 std::string TestoValideArrotondato(std::int64_t valide, std::int64_t esaminate)

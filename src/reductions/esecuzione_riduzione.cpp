@@ -4,8 +4,8 @@
 #include <limits>
 #include <utility>
 
-EsecuzioneRiduzione::EsecuzioneRiduzione(Sistema& sistema, ElencoGiocate& giocate, ControlloEsecuzione& controllo,
-                                         Opzioni opzioni)
+EsecuzioneRiduzione::EsecuzioneRiduzione(Sistema& sistema, ElencoGiocate& giocate,
+                                         ControlloEsecuzione& controllo, Opzioni opzioni)
     : m_sistema(sistema), m_giocate(giocate), m_controllo(controllo), m_opzioni(opzioni)
 {
     m_opzioni.intervalloVerifica = std::max<std::int64_t>(1, m_opzioni.intervalloVerifica);

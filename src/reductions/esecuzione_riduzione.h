@@ -12,11 +12,16 @@
 //     concludi() applies the commit rule of the mode, so no method touches the count itself.
 //  2. Entry check: the command calls the function of ingresso_riduzioni.h for its menu item.
 //  3. Dialog (src/ui/<metodo>_dialog.{h,cpp}): a subclass of TRiduzioneDialog that adds its parameter
-//     widgets, loads and saves its IDE_ options (opzioni_riduzione.h) and implements esegui() as one
+//     widgets, loads and saves its IDE_ options (opzioni_riduzione.h), reads and checks its widgets in
+//     controllaParametri() (before they are locked for the run) and implements esegui() as one
 //     call of the engine's run with the controllo() it is handed; the base does the buttons, the
 //     running state, the close refusal, the progress, the message and the close on commit.
-//  4. Command (src/ui/pri_<area>.cpp): m_comandi.collega(caption, ...) running the entry check and
-//     then apriRiduzione(dialog); a quarvin-cli method is one row of the table in comando_riduci.cpp.
+//  4. Command (src/ui/pri_<area>.cpp): m_comandi.collega(caption, ...) running
+//         if (!ingressoRiduzione(&IngressoFamiglia)) { return; }
+//         TMetodo dialogo(m_stato, m_apriGuida, this);
+//         apriRiduzione(dialogo);
+//     and, for quarvin-cli, one row of the Metodi table in src/cli/comando_riduci.cpp (name, argument
+//     reader, entry-check family, run).
 
 #include "core/elenco_giocate.h"
 #include "core/esecuzione.h"

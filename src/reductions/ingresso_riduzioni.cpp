@@ -16,10 +16,10 @@ enum class Controllo {
     KAlmenoTre,
     KAlmenoDue,
     KAlmenoDueCruciverba,
-    AlmenoUnaGiocata,        // "Non ci sono giocate finali da eliminare."
-    AlmenoUnaGiocataMetodo,  // "Questo metodo richiede almeno una giocata."
-    AlmenoDueGiocate,        // "Questo metodo richiede almeno due giocate."
-    PresenzaDueGiocate,      // information icon
+    AlmenoUnaGiocata,       // "Non ci sono giocate finali da eliminare."
+    AlmenoUnaGiocataMetodo, // "Questo metodo richiede almeno una giocata."
+    AlmenoDueGiocate,       // "Questo metodo richiede almeno due giocate."
+    PresenzaDueGiocate,     // information icon
     GiocateUniformi,
 };
 

@@ -3,9 +3,12 @@
 // Texts shared by the reduction methods, exactly as the user sees them ("\r" separates lines).
 namespace messaggi_riduzioni {
 
-inline constexpr const char* AlmenoTreNumeri = "Per questa riduzione sono richiesti almeno 3 numeri per giocata.";
-inline constexpr const char* AlmenoDueNumeri = "Per questa riduzione sono richiesti almeno 2 numeri per giocata.";
-inline constexpr const char* AlmenoDueNumeriCruciverba = "Questo metodo richiede almeno due numeri per giocata.";
+inline constexpr const char* AlmenoTreNumeri =
+    "Per questa riduzione sono richiesti almeno 3 numeri per giocata.";
+inline constexpr const char* AlmenoDueNumeri =
+    "Per questa riduzione sono richiesti almeno 2 numeri per giocata.";
+inline constexpr const char* AlmenoDueNumeriCruciverba =
+    "Questo metodo richiede almeno due numeri per giocata.";
 inline constexpr const char* AlmenoDueGiocate = "Questo metodo richiede almeno due giocate.";
 inline constexpr const char* GiocateAlmenoTreNumeri = "Questo metodo richiede giocate con almeno tre numeri.";
 inline constexpr const char* GiocateDiversaQuantita =

@@ -19,7 +19,8 @@ bool LeggiNumeroIntero(std::string_view testo, std::int64_t& valore)
     return true;
 }
 
-std::string LeggiConteggioDialogo(ArchivioImpostazioni& store, std::string_view nome, std::int32_t predefinito)
+std::string LeggiConteggioDialogo(ArchivioImpostazioni& store, std::string_view nome,
+                                  std::int32_t predefinito)
 {
     return std::to_string(IDE_Intero(store, nome, predefinito, false));
 }

@@ -10,7 +10,8 @@
 // of the settings store: read when the dialog opens, written when it closes.
 
 // The stored count as the box shows it; the default when nothing is stored.
-std::string LeggiConteggioDialogo(ArchivioImpostazioni& store, std::string_view nome, std::int32_t predefinito);
+std::string LeggiConteggioDialogo(ArchivioImpostazioni& store, std::string_view nome,
+                                  std::int32_t predefinito);
 // Writes the box's text as a whole number; a text that is not one (empty, too long) is written as 1.
 void SalvaConteggioDialogo(ArchivioImpostazioni& store, std::string_view nome, std::string_view testo);
 

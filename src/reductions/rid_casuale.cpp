@@ -109,7 +109,9 @@ DisponibiliCasuali GiocateCasualiDisponibili(const Sistema& sistema, const Elenc
     }
     const int daEstrarre = k - static_cast<int>(fisse.size());
     const std::int64_t tutte =
-        daEstrarre == 0 ? 1 : (quantiAltri < daEstrarre ? 0 : Arrotonda(CombinazioniDouble(quantiAltri, daEstrarre)));
+        daEstrarre == 0
+            ? 1
+            : (quantiAltri < daEstrarre ? 0 : Arrotonda(CombinazioniDouble(quantiAltri, daEstrarre)));
 
     // The distinct plays of the list a run would draw: exactly k numbers ascending (the form a drawn
     // play takes), all the fixed ones and the rest among the others.
@@ -143,7 +145,7 @@ DisponibiliCasuali GiocateCasualiDisponibili(const Sistema& sistema, const Elenc
 }
 
 RichiestaCasuale ControllaAggiuntaCasuale(const Sistema& sistema, const ElencoGiocate& giocate,
-                                         bool consideraFisse, std::string_view testo)
+                                          bool consideraFisse, std::string_view testo)
 {
     const DisponibiliCasuali d = GiocateCasualiDisponibili(sistema, giocate, consideraFisse);
     if (d.limite <= 0) {
@@ -170,7 +172,8 @@ RichiestaCasuale ControllaAggiuntaCasuale(const Sistema& sistema, const ElencoGi
 }
 
 EsitoRiduzione AggiungiGiocateCasuali(Sistema& sistema, ElencoGiocate& giocate, bool consideraFisse,
-                                      std::int32_t n, GeneratoreCasuale& generatore, ControlloEsecuzione& controllo)
+                                      std::int32_t n, GeneratoreCasuale& generatore,
+                                      ControlloEsecuzione& controllo)
 {
     EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
                                    {ModoRiduzione::AggiungeSubito, consideraFisse, 1, false});
@@ -246,12 +249,14 @@ RichiestaCasuale ControllaEliminazioneCasuale(const ElencoGiocate& giocate, std:
 EsitoRiduzione EliminaGiocateCasualmente(Sistema& sistema, ElencoGiocate& giocate, std::int32_t n,
                                          GeneratoreCasuale& generatore, ControlloEsecuzione& controllo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo, {ModoRiduzione::EliminaSubito, false, 1, true});
+    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
+                                   {ModoRiduzione::EliminaSubito, false, 1, true});
     esecuzione.avvia();
     const std::int32_t quante = std::min(n, giocate.conteggio());
     esecuzione.setTotale(quante);
     for (std::int32_t i = 0; i < quante; ++i) {
-        const auto r = static_cast<std::int32_t>(generatore.estrai(static_cast<std::uint32_t>(giocate.conteggio())));
+        const auto r =
+            static_cast<std::int32_t>(generatore.estrai(static_cast<std::uint32_t>(giocate.conteggio())));
         esecuzione.elimina(r + 1);
         esecuzione.setElaborati(esecuzione.eliminate());
         if (!esecuzione.verifica()) {

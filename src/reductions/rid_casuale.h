@@ -20,8 +20,9 @@ namespace messaggi_casuale {
 
 inline constexpr const char* EstrazioneNonValida = "Il numero di giocate da estrarre non è valido.\r"
                                                    "Inserire un numero compreso tra 1 e ";
-inline constexpr const char* NessunaNuovaGiocata = "Non è possibile estrarre nuove giocate.\r"
-                                                   "Sono già state sviluppate tutte le giocate del pronostico.";
+inline constexpr const char* NessunaNuovaGiocata =
+    "Non è possibile estrarre nuove giocate.\r"
+    "Sono già state sviluppate tutte le giocate del pronostico.";
 inline constexpr const char* EstrazioneNonValidaFisse = "Il numero di giocate da estrarre non è valido.\r"
                                                         "Con le fisse, inserire un numero compreso tra 1 e ";
 inline constexpr const char* NessunaNuovaGiocataFisse =
@@ -51,7 +52,7 @@ struct RichiestaCasuale
 // above D, which could never be met, is refused instead of drawing for ever.
 struct DisponibiliCasuali
 {
-    std::int64_t limite = 0;             // R
+    std::int64_t limite = 0;              // R
     std::optional<std::int64_t> conFisse; // D, only when fixed numbers are considered
 };
 DisponibiliCasuali GiocateCasualiDisponibili(const Sistema& sistema, const ElencoGiocate& giocate,
@@ -61,7 +62,7 @@ DisponibiliCasuali GiocateCasualiDisponibili(const Sistema& sistema, const Elenc
 // numbers), else the warning with the limit; with R <= 0 (or D <= 0) the warning that no new play can
 // be drawn, whatever N.
 [[nodiscard]] RichiestaCasuale ControllaAggiuntaCasuale(const Sistema& sistema, const ElencoGiocate& giocate,
-                                                       bool consideraFisse, std::string_view testo);
+                                                        bool consideraFisse, std::string_view testo);
 
 // Appends N random plays not already in the list, one at a time (the count grows at once). Each play:
 // with the fixed numbers considered, its first min(fisse, k) numbers are the fixed ones in order; every
@@ -70,17 +71,19 @@ DisponibiliCasuali GiocateCasualiDisponibili(const Sistema& sistema, const Elenc
 // the bar at added / N. A confirmed stop removes the plays this run appended; a failed growth keeps them
 // (MemoriaInsufficiente). Expects a request accepted by ControllaAggiuntaCasuale, which guarantees that
 // N new plays exist. Takes the undo snapshot when the list is not empty.
-[[nodiscard]] EsitoRiduzione AggiungiGiocateCasuali(Sistema& sistema, ElencoGiocate& giocate, bool consideraFisse,
-                                                    std::int32_t n, GeneratoreCasuale& generatore,
+[[nodiscard]] EsitoRiduzione AggiungiGiocateCasuali(Sistema& sistema, ElencoGiocate& giocate,
+                                                    bool consideraFisse, std::int32_t n,
+                                                    GeneratoreCasuale& generatore,
                                                     ControlloEsecuzione& controllo);
 
 // The count N of "Elimina giocate casualmente": a whole number >= 1, else the warning with the count;
 // an N above the count is lowered to the count.
-[[nodiscard]] RichiestaCasuale ControllaEliminazioneCasuale(const ElencoGiocate& giocate, std::string_view testo);
+[[nodiscard]] RichiestaCasuale ControllaEliminazioneCasuale(const ElencoGiocate& giocate,
+                                                            std::string_view testo);
 
 // Removes N plays: N times, r = generatore.estrai(count), play r + 1 is swapped with the last and the
 // count lowered by one; polls after each removal with the bar at removed / N. A confirmed stop restores
 // the count (every removed play comes back, in another order). N equal to the count empties the list.
-[[nodiscard]] EsitoRiduzione EliminaGiocateCasualmente(Sistema& sistema, ElencoGiocate& giocate, std::int32_t n,
-                                                       GeneratoreCasuale& generatore,
+[[nodiscard]] EsitoRiduzione EliminaGiocateCasualmente(Sistema& sistema, ElencoGiocate& giocate,
+                                                       std::int32_t n, GeneratoreCasuale& generatore,
                                                        ControlloEsecuzione& controllo);

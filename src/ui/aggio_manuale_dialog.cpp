@@ -61,7 +61,8 @@ TAggioManuale::TAggioManuale(StatoApplicazione& stato, ApriGuida apriGuida, QWid
     m_griglia->setSelectionMode(QAbstractItemView::NoSelection);
     m_griglia->setFocusPolicy(Qt::NoFocus);
     m_griglia->setAlternatingRowColors(true);
-    m_griglia->setStyleSheet(QStringLiteral("QTableWidget { background: #fff8e8; alternate-background-color: #e8f0ff; }"));
+    m_griglia->setStyleSheet(
+        QStringLiteral("QTableWidget { background: #fff8e8; alternate-background-color: #e8f0ff; }"));
     m_griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_griglia->horizontalHeader()->setDefaultSectionSize(40);
@@ -69,7 +70,8 @@ TAggioManuale::TAggioManuale(StatoApplicazione& stato, ApriGuida apriGuida, QWid
     m_griglia->verticalHeader()->setDefaultSectionSize(24);
     for (int r = 0; r < RuoteArchivio; ++r) {
         const std::string_view nome = NomiRuote[static_cast<std::size_t>(r + 1)];
-        auto* cella = new QTableWidgetItem(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
+        auto* cella =
+            new QTableWidgetItem(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
         m_griglia->setItem(r, 0, cella);
         for (int c = 1; c <= 5; ++c) {
             auto* numero = new QTableWidgetItem;
@@ -77,7 +79,8 @@ TAggioManuale::TAggioManuale(StatoApplicazione& stato, ApriGuida apriGuida, QWid
             m_griglia->setItem(r, c, numero);
         }
     }
-    m_griglia->setFixedSize(96 + 5 * 40 + 2 * m_griglia->frameWidth(), RuoteArchivio * 24 + 2 * m_griglia->frameWidth());
+    m_griglia->setFixedSize(96 + 5 * 40 + 2 * m_griglia->frameWidth(),
+                            RuoteArchivio * 24 + 2 * m_griglia->frameWidth());
     sinistra->addWidget(m_griglia);
     layout->addLayout(sinistra);
 
@@ -187,8 +190,8 @@ void TAggioManuale::elimina()
     if (selezione.exec() != QDialog::Accepted) {
         return;
     }
-    Messaggio domanda{DomandaEliminaIntervallo(selezione.prima(), selezione.ultima()), "Attenzione", Icona::Domanda,
-                      Pulsanti::SiNo, Risposta::No};
+    Messaggio domanda{DomandaEliminaIntervallo(selezione.prima(), selezione.ultima()), "Attenzione",
+                      Icona::Domanda, Pulsanti::SiNo, Risposta::No};
     if (m_stato.messaggi.mostra(domanda) != Risposta::Si) {
         return;
     }

@@ -38,8 +38,8 @@ private:
 };
 
 TAnalisiDialog::TAnalisiDialog(ServizioMessaggi& messaggi, ApriGuida apriGuida, Testi testi, QWidget* parent)
-    : QDialog(parent), m_apriGuida(std::move(apriGuida)), m_testi(std::move(testi)),
-      m_controllo(messaggi), m_conteggi(static_cast<std::size_t>(m_testi.criteri.size()))
+    : QDialog(parent), m_apriGuida(std::move(apriGuida)), m_testi(std::move(testi)), m_controllo(messaggi),
+      m_conteggi(static_cast<std::size_t>(m_testi.criteri.size()))
 {
     setWindowTitle(m_testi.titolo);
     setModal(true);
@@ -160,7 +160,8 @@ void TAnalisiDialog::avviaCalcolo()
 
 void TAnalisiDialog::aggiornaGriglia()
 {
-    const auto righe = std::min<std::size_t>(m_conteggi.nonRispettate.size(), static_cast<std::size_t>(m_griglia->rowCount()));
+    const auto righe = std::min<std::size_t>(m_conteggi.nonRispettate.size(),
+                                             static_cast<std::size_t>(m_griglia->rowCount()));
     for (std::size_t r = 0; r < righe; ++r) {
         m_griglia->item(static_cast<int>(r), 1)->setText(QString::number(m_conteggi.nonRispettate[r]));
     }

@@ -38,11 +38,11 @@ public:
 
     struct Testi
     {
-        QString titolo;           // window caption
-        QString colonnaConteggi;  // "Nº giocate che non rispettano le condizioni"
-        QStringList criteri;      // one grid row each
-        QString etichettaValide;  // "Nº di giocate valide:" or "Nº di estrazioni valide:"
-        QString topic;            // help page
+        QString titolo;          // window caption
+        QString colonnaConteggi; // "Nº giocate che non rispettano le condizioni"
+        QStringList criteri;     // one grid row each
+        QString etichettaValide; // "Nº di giocate valide:" or "Nº di estrazioni valide:"
+        QString topic;           // help page
     };
 
     TAnalisiDialog(ServizioMessaggi& messaggi, ApriGuida apriGuida, Testi testi, QWidget* parent = nullptr);

@@ -46,7 +46,8 @@ protected:
 } // namespace
 
 TCalcVin::TCalcVin(const ImpostazioniGenerali& impostazioni, ServizioMessaggi& messaggi, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TCalcVin>()), m_impostazioni(impostazioni), m_messaggi(messaggi)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TCalcVin>()), m_impostazioni(impostazioni),
+      m_messaggi(messaggi)
 {
     m_ui->setupUi(this);
     m_ui->ruotaComboBox->addItems({QStringLiteral("Singola"), QStringLiteral("Tutte")});
@@ -82,8 +83,9 @@ void TCalcVin::abilitaCalcolo()
 
 void TCalcVin::calcola()
 {
-    const std::array<QLineEdit*, 5> caselle = {m_ui->estrattoLineEdit, m_ui->amboLineEdit, m_ui->ternoLineEdit,
-                                               m_ui->quaternaLineEdit, m_ui->cinquinaLineEdit};
+    const std::array<QLineEdit*, 5> caselle = {m_ui->estrattoLineEdit, m_ui->amboLineEdit,
+                                               m_ui->ternoLineEdit, m_ui->quaternaLineEdit,
+                                               m_ui->cinquinaLineEdit};
     std::array<double, 5> importi{};
     double somma = 0;
     for (std::size_t k = 0; k < caselle.size(); ++k) {
@@ -101,11 +103,12 @@ void TCalcVin::calcola()
     const int divisore =
         m_ui->ruotaComboBox->currentIndex() == 1 ? pagamenti::DivisoreTutte : pagamenti::DivisoreRuota;
     const RisultatoCalcolo risultato =
-        CalcolaVincita(m_ui->giocatiComboBox->currentIndex() + 1, m_ui->indovinatiComboBox->currentIndex(), importi,
-                       divisore, m_impostazioni.vincitaMassima);
-    const QString testo = QString::fromUtf8(messaggi_vincite::Totale) +
-                          QString::fromStdString(FormatoImporto(risultato.totale, true, m_impostazioni.decimali)) +
-                          QStringLiteral(" €");
+        CalcolaVincita(m_ui->giocatiComboBox->currentIndex() + 1, m_ui->indovinatiComboBox->currentIndex(),
+                       importi, divisore, m_impostazioni.vincitaMassima);
+    const QString testo =
+        QString::fromUtf8(messaggi_vincite::Totale) +
+        QString::fromStdString(FormatoImporto(risultato.totale, true, m_impostazioni.decimali)) +
+        QStringLiteral(" €");
     m_ui->totaleLabel->setText(testo);
     m_ui->totaleLabel->setToolTip(testo);
     m_ui->calcolaPushButton->setEnabled(false);

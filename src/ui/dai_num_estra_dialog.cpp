@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-TDaiNumEstra::TDaiNumEstra(const ArchivioStorico& archivio, QWidget* parent) : QDialog(parent), m_archivio(archivio)
+TDaiNumEstra::TDaiNumEstra(const ArchivioStorico& archivio, QWidget* parent)
+    : QDialog(parent), m_archivio(archivio)
 {
     setWindowTitle(QStringLiteral("Specificare l'estrazione"));
     setModal(true);

@@ -83,9 +83,9 @@ TNewModEstra::TNewModEstra(StatoApplicazione& stato, std::int32_t posizione, QWi
     }
     m_numeri->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_numeri->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numeri->setFixedSize(m_numeri->verticalHeader()->sizeHint().width() + 5 * 44 + 2 * m_numeri->frameWidth(),
-                           m_numeri->horizontalHeader()->sizeHint().height() + RuoteArchivio * 24 +
-                               2 * m_numeri->frameWidth());
+    m_numeri->setFixedSize(
+        m_numeri->verticalHeader()->sizeHint().width() + 5 * 44 + 2 * m_numeri->frameWidth(),
+        m_numeri->horizontalHeader()->sizeHint().height() + RuoteArchivio * 24 + 2 * m_numeri->frameWidth());
     layout->addWidget(m_numeri);
 
     auto* pulsanti = new QHBoxLayout;

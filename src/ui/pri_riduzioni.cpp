@@ -11,7 +11,8 @@
 
 void TPri::collegaComandiRiduzioni()
 {
-    m_comandi.collega(QStringLiteral("Aggiungi giocate casuali"), this, [this] { comandoAggiungiGiocateCasuali(); });
+    m_comandi.collega(QStringLiteral("Aggiungi giocate casuali"), this,
+                      [this] { comandoAggiungiGiocateCasuali(); });
     m_comandi.collega(QStringLiteral("Elimina giocate casualmente"), this,
                       [this] { comandoEliminaGiocateCasualmente(); });
 }

@@ -27,7 +27,8 @@ TRidCasuale::TRidCasuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget*
     m_quante->setObjectName(QStringLiteral("giocateLineEdit"));
     m_quante->setMaxLength(8);
     m_quante->installEventFilter(new FiltroCifre(false, m_quante));
-    m_quante->setText(QString::fromStdString(LeggiConteggioDialogo(stato.impostazioni, ChiaveNumNewRandom, 1)));
+    m_quante->setText(
+        QString::fromStdString(LeggiConteggioDialogo(stato.impostazioni, ChiaveNumNewRandom, 1)));
     campi->addRow(QStringLiteral("Nº di giocate da aggiungere:"), m_quante);
     areaParametri()->addLayout(campi);
     disabilitaInEsecuzione(m_quante);
@@ -49,8 +50,8 @@ bool TRidCasuale::controllaParametri()
 
 EsitoRiduzione TRidCasuale::esegui(ControlloEsecuzione& controllo)
 {
-    return AggiungiGiocateCasuali(stato().sistema, stato().giocate, consideraFisse(m_consideraFisse), m_richieste,
-                                  stato().generatore, controllo);
+    return AggiungiGiocateCasuali(stato().sistema, stato().giocate, consideraFisse(m_consideraFisse),
+                                  m_richieste, stato().generatore, controllo);
 }
 
 void TRidCasuale::salvaOpzioni()

@@ -24,7 +24,8 @@ TRidCasualeElimina::TRidCasualeElimina(StatoApplicazione& stato, ApriGuida apriG
     m_quante->setObjectName(QStringLiteral("giocateLineEdit"));
     m_quante->setMaxLength(8);
     m_quante->installEventFilter(new FiltroCifre(false, m_quante));
-    m_quante->setText(QString::fromStdString(LeggiConteggioDialogo(stato.impostazioni, ChiaveNumNewRandomDel, 1)));
+    m_quante->setText(
+        QString::fromStdString(LeggiConteggioDialogo(stato.impostazioni, ChiaveNumNewRandomDel, 1)));
     campi->addRow(QStringLiteral("Nº di giocate da eliminare:"), m_quante);
     areaParametri()->addLayout(campi);
     disabilitaInEsecuzione(m_quante);
@@ -33,7 +34,8 @@ TRidCasualeElimina::TRidCasualeElimina(StatoApplicazione& stato, ApriGuida apriG
 
 bool TRidCasualeElimina::controllaParametri()
 {
-    const RichiestaCasuale richiesta = ControllaEliminazioneCasuale(stato().giocate, m_quante->text().toStdString());
+    const RichiestaCasuale richiesta =
+        ControllaEliminazioneCasuale(stato().giocate, m_quante->text().toStdString());
     if (!richiesta.valida()) {
         stato().messaggi.mostra(*richiesta.rifiuto);
         m_quante->setFocus();
@@ -45,7 +47,8 @@ bool TRidCasualeElimina::controllaParametri()
 
 EsitoRiduzione TRidCasualeElimina::esegui(ControlloEsecuzione& controllo)
 {
-    return EliminaGiocateCasualmente(stato().sistema, stato().giocate, m_richieste, stato().generatore, controllo);
+    return EliminaGiocateCasualmente(stato().sistema, stato().giocate, m_richieste, stato().generatore,
+                                     controllo);
 }
 
 void TRidCasualeElimina::salvaOpzioni()

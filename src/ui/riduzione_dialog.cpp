@@ -14,9 +14,9 @@
 
 namespace mr = messaggi_riduzioni;
 
-ControlloRiduzioneQt::ControlloRiduzioneQt(ServizioMessaggi& messaggi, QProgressBar* barra) : m_qt(messaggi, barra)
-{
-}
+ControlloRiduzioneQt::ControlloRiduzioneQt(ServizioMessaggi& messaggi, QProgressBar* barra)
+    : m_qt(messaggi, barra)
+{}
 
 void ControlloRiduzioneQt::setEtichetta(QLabel* etichetta, const QString& prefisso)
 {
@@ -32,7 +32,8 @@ void ControlloRiduzioneQt::azzera()
 
 bool ControlloRiduzioneQt::verifica(const Avanzamento& stato)
 {
-    if (m_etichetta != nullptr && (!m_orologio.isValid() || m_orologio.elapsed() >= ControlloEsecuzioneQt::IntervalloMs)) {
+    if (m_etichetta != nullptr &&
+        (!m_orologio.isValid() || m_orologio.elapsed() >= ControlloEsecuzioneQt::IntervalloMs)) {
         m_etichetta->setText(m_prefisso + QString::number(stato.prodotti));
         m_orologio.start();
     }

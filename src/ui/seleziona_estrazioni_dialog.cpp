@@ -16,7 +16,8 @@ QString Descrizione(const char* testa, const ArchivioStorico& archivio, int posi
 {
     QString testo = QString::fromUtf8(testa) + QString::number(posizione);
     if (posizione >= 1 && posizione <= archivio.conteggio()) {
-        testo += QStringLiteral(" del ") + QString::fromStdString(TestoDataBreve(archivio.estrazione(posizione)));
+        testo +=
+            QStringLiteral(" del ") + QString::fromStdString(TestoDataBreve(archivio.estrazione(posizione)));
     }
     return testo;
 }

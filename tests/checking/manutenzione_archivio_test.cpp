@@ -56,12 +56,25 @@ TEST(ManutenzioneArchivio, EstrazioneDigitata)
     const std::vector<Riga> righe = {
         {"completa", "30/06/2003", 0, {"1", "12", "23", "34", "45"}, ""},
         {"data non valida", "31/13/2003", 0, {"1", "12", "23", "34", "45"}, messaggi_archivio::DataNonValida},
-        {"zero", "1/1/2000", 2, {"0", "14", "25", "36", "47"}, "La ruota \"Firenze\" contiene dei valori non validi!"},
-        {"oltre novanta", "1/1/2000", 3, {"91", "15", "26", "37", "48"},
+        {"zero",
+         "1/1/2000",
+         2,
+         {"0", "14", "25", "36", "47"},
+         "La ruota \"Firenze\" contiene dei valori non validi!"},
+        {"oltre novanta",
+         "1/1/2000",
+         3,
+         {"91", "15", "26", "37", "48"},
          "La ruota \"Genova\" contiene dei valori non validi!"},
-        {"ruota in parte vuota", "1/1/2000", 4, {"5", "", "27", "38", "49"},
+        {"ruota in parte vuota",
+         "1/1/2000",
+         4,
+         {"5", "", "27", "38", "49"},
          "La ruota \"Milano\" contiene dei valori non validi!"},
-        {"numeri doppi", "1/1/2000", 9, {"10", "21", "10", "43", "54"},
+        {"numeri doppi",
+         "1/1/2000",
+         9,
+         {"10", "21", "10", "43", "54"},
          "Alcuni numeri della ruota \"Venezia\" sono identici!"},
         {"Nazionale senza dati", "1/1/2000", 10, vuota, ""},
     };
@@ -86,8 +99,8 @@ TEST(ManutenzioneArchivio, EstrazioneDigitata)
 
 TEST(ManutenzioneArchivio, ModificaSpostaOSostituisce)
 {
-    ArchivioStorico a = Archivio({test::estrazione(1, 3, 2003, 1), test::estrazione(8, 3, 2003, 2),
-                                  test::estrazione(15, 3, 2003, 3)});
+    ArchivioStorico a = Archivio(
+        {test::estrazione(1, 3, 2003, 1), test::estrazione(8, 3, 2003, 2), test::estrazione(15, 3, 2003, 3)});
     // Draw 1 moved after the last one: the old position holds the next draw.
     EXPECT_EQ(MemorizzaEstrazione(a, test::estrazione(22, 3, 2003, 1), 1), 3);
     EXPECT_EQ(Segni(a), (std::vector<int>{2, 3, 1}));
@@ -129,9 +142,9 @@ TEST(ManutenzioneArchivio, EliminaIntervalloLasciaUnaEstrazione)
 
 TEST(ManutenzioneArchivio, SceltaDellaData)
 {
-    const ArchivioStorico a =
-        Archivio({test::estrazione(30, 12, 1998, 1), test::estrazione(3, 3, 2000, 2), test::estrazione(7, 3, 2000, 3),
-                  test::estrazione(21, 3, 2000, 4), test::estrazione(2, 1, 2001, 5)});
+    const ArchivioStorico a = Archivio({test::estrazione(30, 12, 1998, 1), test::estrazione(3, 3, 2000, 2),
+                                        test::estrazione(7, 3, 2000, 3), test::estrazione(21, 3, 2000, 4),
+                                        test::estrazione(2, 1, 2001, 5)});
     EXPECT_EQ(AnniArchivio(a), (std::vector<int>{2001, 2000, 1999, 1998}));
     EXPECT_EQ(GiorniConEstrazione(a, 2000, 3), (std::vector<int>{3, 7, 21}));
     EXPECT_TRUE(GiorniConEstrazione(a, 2000, 4).empty());
@@ -144,12 +157,9 @@ TEST(ManutenzioneArchivio, SceltaDellaData)
         std::int32_t posizione;
     };
     const std::vector<Riga> righe = {
-        {"data esatta", 2000, 3, 7, 3},
-        {"giorno assente: la prima del mese", 2000, 3, 8, 2},
-        {"nessun giorno scelto", 2000, 3, 0, 2},
-        {"mese senza estrazioni: la più recente", 2000, 4, 1, 5},
-        {"anno senza estrazioni", 1999, 3, 7, 5},
-        {"la più vecchia", 1998, 12, 30, 1},
+        {"data esatta", 2000, 3, 7, 3},           {"giorno assente: la prima del mese", 2000, 3, 8, 2},
+        {"nessun giorno scelto", 2000, 3, 0, 2},  {"mese senza estrazioni: la più recente", 2000, 4, 1, 5},
+        {"anno senza estrazioni", 1999, 3, 7, 5}, {"la più vecchia", 1998, 12, 30, 1},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);

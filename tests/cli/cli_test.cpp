@@ -169,7 +169,7 @@ TEST_F(Cli, InputRifiutatiEErroriDUso)
         {"opzione sconosciuta", crea({"--pronostico", "1 2", "--k", "2", "--x", "1"}), 2,
          "quarvin-cli: opzione sconosciuta: --x"},
         {"valore mancante", crea({"--pronostico", "1 2", "--k"}), 2, "quarvin-cli: manca il valore"},
-        {"comando sconosciuto", {"riduci", o}, 2, "quarvin-cli: comando sconosciuto: riduci"},
+        {"comando sconosciuto", {"sconosciuto", o}, 2, "quarvin-cli: comando sconosciuto: sconosciuto"},
         {"info senza file", {"info"}, 2, "quarvin-cli: manca il file del sistema"},
         {"info con due file", {"info", o, o}, 2, "quarvin-cli: argomento inatteso"},
     };

@@ -73,18 +73,26 @@ TEST_F(VincitaEArchivio, Calcolatore)
     const std::string piede = "*Al lordo delle ritenute di legge\n";
     const std::vector<Riga> righe = {
         {"ambo su Tutte",
-         {"vincita", "--ruota", "tutte", "--giocati", "5", "--indovinati", "3", "--importi", "estratto=1 ambo=1"},
+         {"vincita", "--ruota", "tutte", "--giocati", "5", "--indovinati", "3", "--importi",
+          "estratto=1 ambo=1"},
          0,
-         "Estratto: 0,67 €\nAmbo: 7,50 €\nTerno: 0,00 €\nQuaterna: 0,00 €\nCinquina: 0,00 €\nTotale*: 8,17 €\n" + piede,
+         "Estratto: 0,67 €\nAmbo: 7,50 €\nTerno: 0,00 €\nQuaterna: 0,00 €\nCinquina: 0,00 €\n"
+         "Totale*: 8,17 €\n" +
+             piede,
          ""},
         {"cinquina limitata",
          {"vincita", "--giocati", "5", "--indovinati", "5", "--importi", "cinquina=2,5"},
          0,
          "Estratto: 0,00 €\nAmbo: 0,00 €\nTerno: 0,00 €\nQuaterna: 0,00 €\nCinquina: 6.000.000,00 €\n"
-         "Totale*: 6.000.000,00 €\n" + piede,
+         "Totale*: 6.000.000,00 €\n" +
+             piede,
          ""},
         {"senza importi", {"vincita"}, 1, "", "Gli importi delle giocate devono essere maggiori di zero.\n"},
-        {"importo illeggibile", {"vincita", "--importi", "terno=1.2.3"}, 1, "", "L'importo del terno non è valido.\n"},
+        {"importo illeggibile",
+         {"vincita", "--importi", "terno=1.2.3"},
+         1,
+         "",
+         "L'importo del terno non è valido.\n"},
         {"ruota sconosciuta", {"vincita", "--ruota", "bari", "--importi", "ambo=1"}, 2, "", ""},
         {"classe sconosciuta", {"vincita", "--importi", "ambetto=1"}, 2, "", ""},
         {"troppi indovinati", {"vincita", "--indovinati", "11", "--importi", "ambo=1"}, 2, "", ""},
@@ -104,8 +112,9 @@ TEST_F(VincitaEArchivio, StampaUnaEstrazione)
 {
     const Esito e = esegui({"archivio", "estrazione", "3"});
     ASSERT_EQ(e.uscita, 0) << e.err;
-    EXPECT_EQ(e.out, "03/02/2010\nBari\t3 4 5 6 7\nCagliari\t\nFirenze\t\nGenova\t\nMilano\t\nNapoli\t\nPalermo\t\n"
-                     "Roma\t\nTorino\t\nVenezia\t\nNazionale\t81 82 83 84 85\n");
+    EXPECT_EQ(e.out,
+              "03/02/2010\nBari\t3 4 5 6 7\nCagliari\t\nFirenze\t\nGenova\t\nMilano\t\nNapoli\t\nPalermo\t\n"
+              "Roma\t\nTorino\t\nVenezia\t\nNazionale\t81 82 83 84 85\n");
 
     const Esito fuori = esegui({"archivio", "estrazione", "5"});
     EXPECT_EQ(fuori.uscita, 1);

@@ -38,7 +38,8 @@ TEST(AnalisiRiduzione, FormatoPercentualeIgnoraLaLinguaDelSistema)
     // Qt sets the user's locale at start-up; the separator must stay ".".
     const char* prima = std::setlocale(LC_NUMERIC, nullptr);
     const std::string salvata = prima != nullptr ? prima : "C";
-    if (std::setlocale(LC_NUMERIC, "it_IT.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+    if (std::setlocale(LC_NUMERIC, "it_IT.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "no locale with a decimal comma installed";
     }
     EXPECT_EQ(FormatoPercentuale(12.5), "12.50");
@@ -63,8 +64,8 @@ TEST(AnalisiRiduzione, CadenzaDellaGriglia)
         bool dovuto;
     };
     // First refresh 0.3 s after the start, then at most every 2.5 s.
-    const std::vector<Passo> passi = {{0, false},    {299, false},  {300, true},   {301, false},
-                                      {2799, false}, {2800, true},  {5000, false}, {9000, true}};
+    const std::vector<Passo> passi = {{0, false},    {299, false}, {300, true},   {301, false},
+                                      {2799, false}, {2800, true}, {5000, false}, {9000, true}};
     for (const Passo& p : passi) {
         SCOPED_TRACE(p.ms);
         EXPECT_EQ(cadenza.dovuto(p.ms), p.dovuto);

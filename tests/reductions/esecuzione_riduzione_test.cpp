@@ -59,8 +59,8 @@ void Riempi(ElencoGiocate& elenco, const std::vector<Tipo_Giocata>& giocate)
     elenco.setConteggio(static_cast<std::int32_t>(giocate.size()));
 }
 
-const std::vector<Tipo_Giocata> Iniziali = {giocata({1, 2}), giocata({1, 3}), giocata({2, 3}), giocata({3, 4}),
-                                            giocata({4, 5})};
+const std::vector<Tipo_Giocata> Iniziali = {giocata({1, 2}), giocata({1, 3}), giocata({2, 3}),
+                                            giocata({3, 4}), giocata({4, 5})};
 
 // One run of a method: three steps, each changing the list the mode's way, with a poll after each.
 void TrePassi(EsecuzioneRiduzione& e, ModoRiduzione modo)
@@ -108,17 +108,26 @@ TEST(EsecuzioneRiduzione, ConfermaSecondoIlModo)
     riscritteInParte[0] = giocata({81, 90});
 
     const std::vector<Riga> righe = {
-        {"aggiunge: in coda alle esistenti", ModoRiduzione::Aggiunge, 0, CodiceRiduzione::Completata, conAggiunte,
+        {"aggiunge: in coda alle esistenti", ModoRiduzione::Aggiunge, 0, CodiceRiduzione::Completata,
+         conAggiunte, true},
+        {"aggiunge: interrotta non aggiunge", ModoRiduzione::Aggiunge, 2, CodiceRiduzione::Interrotta,
+         Iniziali, false},
+        {"mantiene: le tenute in testa, in ordine",
+         ModoRiduzione::Mantiene,
+         0,
+         CodiceRiduzione::Completata,
+         {giocata({1, 3}), giocata({2, 3}), giocata({4, 5})},
          true},
-        {"aggiunge: interrotta non aggiunge", ModoRiduzione::Aggiunge, 2, CodiceRiduzione::Interrotta, Iniziali, false},
-        {"mantiene: le tenute in testa, in ordine", ModoRiduzione::Mantiene, 0, CodiceRiduzione::Completata,
-         {giocata({1, 3}), giocata({2, 3}), giocata({4, 5})}, true},
         {"aggiunge subito: interrotta toglie le aggiunte", ModoRiduzione::AggiungeSubito, 2,
          CodiceRiduzione::Interrotta, Iniziali, false},
-        {"aggiunge subito: completata", ModoRiduzione::AggiungeSubito, 0, CodiceRiduzione::Completata, conAggiunte,
+        {"aggiunge subito: completata", ModoRiduzione::AggiungeSubito, 0, CodiceRiduzione::Completata,
+         conAggiunte, true},
+        {"riscrive: completata",
+         ModoRiduzione::Riscrive,
+         0,
+         CodiceRiduzione::Completata,
+         {giocata({81, 90}), giocata({82, 90}), giocata({83, 90}), giocata({3, 4}), giocata({4, 5})},
          true},
-        {"riscrive: completata", ModoRiduzione::Riscrive, 0, CodiceRiduzione::Completata,
-         {giocata({81, 90}), giocata({82, 90}), giocata({83, 90}), giocata({3, 4}), giocata({4, 5})}, true},
         {"riscrive: interrotta tiene le modifiche", ModoRiduzione::Riscrive, 1, CodiceRiduzione::Interrotta,
          riscritteInParte, true},
     };
@@ -187,7 +196,8 @@ TEST(EsecuzioneRiduzione, NessunRisultato)
     const std::vector<Riga> righe = {
         {"aggiunge nulla", ModoRiduzione::Aggiunge, false, CodiceRiduzione::NessunRisultato, 5},
         {"mantiene nulla", ModoRiduzione::Mantiene, false, CodiceRiduzione::NessunRisultato, 5},
-        {"mantiene nulla, lista vuota ammessa", ModoRiduzione::Mantiene, true, CodiceRiduzione::Completata, 0},
+        {"mantiene nulla, lista vuota ammessa", ModoRiduzione::Mantiene, true, CodiceRiduzione::Completata,
+         0},
         {"aggiunge subito nulla", ModoRiduzione::AggiungeSubito, false, CodiceRiduzione::NessunRisultato, 5},
     };
     for (const Riga& riga : righe) {

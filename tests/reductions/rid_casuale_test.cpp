@@ -78,7 +78,7 @@ TEST(RidCasuale, StessoSemeStesseGiocate)
     }
     // The draw order is part of the contract with saved seeds: the same seed, the same plays.
     EXPECT_EQ(prima, (std::vector<Tipo_Giocata>{giocata({1, 2, 4}), giocata({2, 3, 6}), giocata({4, 6, 8}),
-                                                 giocata({4, 5, 7}), giocata({1, 5, 8})}));
+                                                giocata({4, 5, 7}), giocata({1, 5, 8})}));
 }
 
 TEST(RidCasuale, LimitiDellAggiunta)
@@ -93,7 +93,8 @@ TEST(RidCasuale, LimitiDellAggiunta)
         std::int32_t quante; // 0: refused
         std::string messaggio;
     };
-    const std::string nonValido = "Il numero di giocate da estrarre non è valido.\rInserire un numero compreso tra 1 e ";
+    const std::string nonValido =
+        "Il numero di giocate da estrarre non è valido.\rInserire un numero compreso tra 1 e ";
     const std::string conFisse =
         "Il numero di giocate da estrarre non è valido.\rCon le fisse, inserire un numero compreso tra 1 e ";
     const std::vector<Riga> righe = {
@@ -103,7 +104,8 @@ TEST(RidCasuale, LimitiDellAggiunta)
         {"oltre lo sviluppo", Pronostico(8, 3), false, 0, "57", 0, nonValido + "56"},
         {"tutto lo sviluppo", Pronostico(8, 3), false, 0, "56", 56, ""},
         {"sviluppo completo", Pronostico(8, 3), false, 1, "1", 0,
-         "Non è possibile estrarre nuove giocate.\rSono già state sviluppate tutte le giocate del pronostico."},
+         "Non è possibile estrarre nuove giocate.\rSono già state sviluppate tutte le giocate del "
+         "pronostico."},
         {"fisse: oltre quelle con le fisse", Pronostico(8, 3, {1}), true, 0, "22", 0, conFisse + "21"},
         {"fisse: tutte quelle con le fisse", Pronostico(8, 3, {1}), true, 0, "21", 21, ""},
         {"fisse non spuntate: il limite è lo sviluppo", Pronostico(8, 3, {1}), false, 0, "22", 22, ""},
@@ -144,8 +146,10 @@ TEST(RidCasuale, ConLeFisseSiEsauriscono)
     };
     const std::vector<Riga> righe = {
         {"una fissa", Pronostico(8, 3, {1}), {}, 21},
-        {"una fissa, alcune già presenti", Pronostico(8, 3, {1}),
-         {giocata({1, 2, 3}), giocata({1, 7, 8}), giocata({2, 3, 4}), giocata({1, 2, 3})}, 19},
+        {"una fissa, alcune già presenti",
+         Pronostico(8, 3, {1}),
+         {giocata({1, 2, 3}), giocata({1, 7, 8}), giocata({2, 3, 4}), giocata({1, 2, 3})},
+         19},
         {"fisse che riempiono la giocata", Pronostico(8, 2, {3, 7}), {}, 1},
         {"fissa non pronosticata", Pronostico(5, 3, {20}), {}, 10},
     };
@@ -206,7 +210,8 @@ TEST(RidCasuale, LimitiDellEliminazione)
     ElencoGiocate elenco;
     ASSERT_TRUE(elenco.AssicuraCapacita(7));
     elenco.setConteggio(7);
-    const std::string nonValido = "Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 7";
+    const std::string nonValido =
+        "Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 7";
     for (const char* testo : {"", "0", "x", "-1"}) {
         SCOPED_TRACE(testo);
         const RichiestaCasuale r = ControllaEliminazioneCasuale(elenco, testo);

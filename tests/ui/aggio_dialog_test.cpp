@@ -10,8 +10,12 @@
 #include "ui/aggio_dialog.h"
 #include "ui/aggiorna_software_dialog.h"
 #include "ui/impo_conn_dialog.h"
+#include "ui/notifica_dialog.h"
 #include "ui/perrtf_dialog.h"
+#include "ui/pri_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -20,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QtTest>
 
@@ -73,6 +78,8 @@ private slots:
     void aggiornaSoftwareScaricaEMostraLaCartella();
     void aggiornaSoftwareFallitoNonLasciaFile();
     void aggiornaSoftwareNelBrowser();
+
+    void finestraPrincipale();
 
 private:
     void risposta(const std::string& testo)
@@ -404,6 +411,46 @@ void AggioDialogTest::aggiornaSoftwareNelBrowser()
         QCOMPARE(m_aperti, caso.aperti);
         QVERIFY(!dialogo.isVisible());
     }
+}
+
+namespace {
+
+class OrologioFisso final : public Orologio
+{
+public:
+    DataOra adesso() const override { return {2009, 3, 12, 21, 0}; }
+    std::uint64_t millisecondi() const override { return 0; }
+};
+
+} // namespace
+
+void AggioDialogTest::finestraPrincipale()
+{
+    TPri finestra(*m_stato, [](const QString&) {}, [](const QString&) {});
+    std::vector<QString> abilitati;
+    for (QAction* a : finestra.findChildren<QAction*>()) {
+        if ((a->text() == QStringLiteral("Aggiorna da Internet") ||
+             a->text() == QStringLiteral("Connessione ad Internet")) &&
+            a->isEnabled()) {
+            abilitati.push_back(a->text());
+        }
+    }
+    QVERIFY(abilitati.size() >= 2);
+
+    // Accepting the notification opens the update window.
+    OrologioFisso orologio;
+    finestra.controllaAggiornamento(orologio);
+    auto* notifica = finestra.findChild<TNotificaAggiornamento*>();
+    QVERIFY(notifica != nullptr);
+    QString aperta;
+    QTimer::singleShot(100, this, [&aperta] {
+        if (auto* aggio = qobject_cast<TAggio*>(QApplication::activeModalWidget())) {
+            aperta = aggio->windowTitle();
+            aggio->reject();
+        }
+    });
+    notifica->accept();
+    QTRY_COMPARE(aperta, QStringLiteral("Aggiornamento diretto da Internet"));
 }
 
 QTEST_MAIN(AggioDialogTest)

@@ -29,8 +29,7 @@
 
 namespace {
 
-template <typename T>
-T* Figlio(QWidget* w, const char* nome)
+template <typename T> T* Figlio(QWidget* w, const char* nome)
 {
     T* trovato = w->findChild<T*>(QString::fromLatin1(nome));
     if (trovato == nullptr) {
@@ -45,8 +44,7 @@ void Clicca(QWidget* w, const char* pulsante)
 }
 
 // Runs `azione` on the modal dialog of type T as soon as it is open (it is opened with exec()).
-template <typename T>
-void QuandoAperto(std::function<void(T*)> azione)
+template <typename T> void QuandoAperto(std::function<void(T*)> azione)
 {
     auto* timer = new QTimer;
     timer->setInterval(10);
@@ -230,12 +228,15 @@ void AggioManualeDialogTest::rifiutiDellEditor_data()
     const QStringList buoni{"1", "12", "23", "34", "45"};
     QTest::newRow("data") << QStringLiteral("31/02") << 0 << buoni
                           << QString::fromUtf8(messaggi_archivio::DataNonValida);
-    QTest::newRow("valore oltre 90") << QStringLiteral("1/1/2000") << 7 << QStringList{"8", "19", "30", "91", "52"}
+    QTest::newRow("valore oltre 90") << QStringLiteral("1/1/2000") << 7
+                                     << QStringList{"8", "19", "30", "91", "52"}
                                      << QStringLiteral("La ruota \"Roma\" contiene dei valori non validi!");
     QTest::newRow("cella vuota") << QStringLiteral("1/1/2000") << 1 << QStringList{"2", "", "24", "35", "46"}
                                  << QStringLiteral("La ruota \"Cagliari\" contiene dei valori non validi!");
-    QTest::newRow("numeri uguali") << QStringLiteral("1/1/2000") << 10 << QStringList{"11", "22", "33", "44", "11"}
-                                   << QStringLiteral("Alcuni numeri della ruota \"Nazionale\" sono identici!");
+    QTest::newRow("numeri uguali") << QStringLiteral("1/1/2000") << 10
+                                   << QStringList{"11", "22", "33", "44", "11"}
+                                   << QStringLiteral(
+                                          "Alcuni numeri della ruota \"Nazionale\" sono identici!");
 }
 
 void AggioManualeDialogTest::rifiutiDellEditor()
@@ -268,7 +269,8 @@ void AggioManualeDialogTest::azzera()
     auto* griglia = Figlio<QTableWidget>(&editor, "numeriTableWidget");
     m_messaggi.risposte = {Risposta::No};
     Clicca(&editor, "azzeraPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()), QStringLiteral("Azzerare i numeri dell'estrazione ?"));
+    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+             QStringLiteral("Azzerare i numeri dell'estrazione ?"));
     QCOMPARE(data->text(), QStringLiteral("8/3/2003"));
     m_messaggi.risposte = {Risposta::Si};
     Clicca(&editor, "azzeraPushButton");
@@ -347,13 +349,16 @@ void AggioManualeDialogTest::selezioneTrascinaLAltraBarra()
     s.show();
     auto* prima = Figlio<QScrollBar>(&s, "primaScrollBar");
     auto* ultima = Figlio<QScrollBar>(&s, "ultimaScrollBar");
-    QCOMPARE(Figlio<QLabel>(&s, "primaLabel")->text(), QStringLiteral("Estrazione iniziale: nº 2 del 8/3/2003"));
-    QCOMPARE(Figlio<QLabel>(&s, "ultimaLabel")->text(), QStringLiteral("Estrazione finale: nº 3 del 15/3/2003"));
+    QCOMPARE(Figlio<QLabel>(&s, "primaLabel")->text(),
+             QStringLiteral("Estrazione iniziale: nº 2 del 8/3/2003"));
+    QCOMPARE(Figlio<QLabel>(&s, "ultimaLabel")->text(),
+             QStringLiteral("Estrazione finale: nº 3 del 15/3/2003"));
     prima->setValue(5);
     QCOMPARE(ultima->value(), 5);
     ultima->setValue(1);
     QCOMPARE(prima->value(), 1);
-    QCOMPARE(Figlio<QLabel>(&s, "quanteLabel")->text(), QStringLiteral("Numero di estrazioni selezionate: 1"));
+    QCOMPARE(Figlio<QLabel>(&s, "quanteLabel")->text(),
+             QStringLiteral("Numero di estrazioni selezionate: 1"));
 }
 
 void AggioManualeDialogTest::sceltaPerData()

@@ -15,9 +15,11 @@ class AnalisiProva final : public TAnalisiDialog
 public:
     AnalisiProva(ServizioMessaggi& messaggi, int n, ApriGuida guida = {})
         : TAnalisiDialog(messaggi, std::move(guida),
-                         {QStringLiteral("Analisi giocate"), QStringLiteral("Nº giocate che non rispettano le condizioni"),
+                         {QStringLiteral("Analisi giocate"),
+                          QStringLiteral("Nº giocate che non rispettano le condizioni"),
                           {QStringLiteral("Contiene 1"), QStringLiteral("Somma pari")},
-                          QStringLiteral("Nº di giocate valide:"), QStringLiteral("mdr_prova.htm")}),
+                          QStringLiteral("Nº di giocate valide:"),
+                          QStringLiteral("mdr_prova.htm")}),
           m_n(n)
     {}
 
@@ -31,22 +33,23 @@ protected:
             numeri.push_back(static_cast<std::uint8_t>(i));
         }
         CombinazioniPronostico combinazioni(numeri, 2);
-        AnalizzaCombinazioni(combinazioni, conteggi, controllo, [this](const Tipo_Giocata& g, ConteggiAnalisi& c) {
-            if (durante) {
-                durante();
-                durante = nullptr;
-            }
-            bool valida = true;
-            if (g[0] != 1) {
-                ++c.nonRispettate[0];
-                valida = false;
-            }
-            if ((g[0] + g[1]) % 2 != 0) {
-                ++c.nonRispettate[1];
-                valida = false;
-            }
-            return valida;
-        });
+        AnalizzaCombinazioni(combinazioni, conteggi, controllo,
+                             [this](const Tipo_Giocata& g, ConteggiAnalisi& c) {
+                                 if (durante) {
+                                     durante();
+                                     durante = nullptr;
+                                 }
+                                 bool valida = true;
+                                 if (g[0] != 1) {
+                                     ++c.nonRispettate[0];
+                                     valida = false;
+                                 }
+                                 if ((g[0] + g[1]) % 2 != 0) {
+                                     ++c.nonRispettate[1];
+                                     valida = false;
+                                 }
+                                 return valida;
+                             });
     }
 
 private:
@@ -73,7 +76,8 @@ void AnalisiDialogTest::partePocoDopoEMostraIConteggi()
     QVERIFY(QTest::qWaitForWindowExposed(&finestra));
     // Not at once: 250 ms after showing.
     QVERIFY(!finestra.calcolata());
-    QCOMPARE(finestra.findChild<QLabel*>(QStringLiteral("valideLabel"))->text(), QStringLiteral("0 su 0 (0 %)"));
+    QCOMPARE(finestra.findChild<QLabel*>(QStringLiteral("valideLabel"))->text(),
+             QStringLiteral("0 su 0 (0 %)"));
     QTRY_VERIFY_WITH_TIMEOUT(finestra.calcolata(), 5000);
 
     auto* griglia = finestra.findChild<QTableWidget*>(QStringLiteral("analisiTableWidget"));
@@ -84,7 +88,8 @@ void AnalisiDialogTest::partePocoDopoEMostraIConteggi()
     QCOMPARE(finestra.findChild<QLabel*>(QStringLiteral("etichettaValideLabel"))->text(),
              QStringLiteral("Nº di giocate valide:"));
     // 4 of 45: 8.888... %.
-    QCOMPARE(finestra.findChild<QLabel*>(QStringLiteral("valideLabel"))->text(), QStringLiteral("4 su 45 (8.89 %)"));
+    QCOMPARE(finestra.findChild<QLabel*>(QStringLiteral("valideLabel"))->text(),
+             QStringLiteral("4 su 45 (8.89 %)"));
     QVERIFY(finestra.findChild<QPushButton*>(QStringLiteral("chiudiPushButton"))->isEnabled());
     QTest::mouseClick(finestra.findChild<QPushButton*>(QStringLiteral("guidaPushButton")), Qt::LeftButton);
     QCOMPARE(guide, QStringList{QStringLiteral("mdr_prova.htm")});
@@ -103,14 +108,16 @@ void AnalisiDialogTest::interruzioneTieneIConteggi()
     bool chiusuraRifiutata = false;
     finestra.durante = [&] {
         // Runs inside the computation: the click is seen at the next poll.
-        chiudiDisabilitato = !finestra.findChild<QPushButton*>(QStringLiteral("chiudiPushButton"))->isEnabled();
+        chiudiDisabilitato =
+            !finestra.findChild<QPushButton*>(QStringLiteral("chiudiPushButton"))->isEnabled();
         chiusuraRifiutata = !finestra.close();
         finestra.findChild<QPushButton*>(QStringLiteral("interrompiPushButton"))->click();
     };
     finestra.avviaCalcolo();
     QVERIFY(chiudiDisabilitato);
     QVERIFY(chiusuraRifiutata);
-    QCOMPARE(QString::fromStdString(messaggi.ultimo()), QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
+    QCOMPARE(QString::fromStdString(messaggi.ultimo()),
+             QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
     QVERIFY(finestra.conteggi().interrotta);
     QCOMPARE(finestra.conteggi().esaminate, 64);
     // The counts reached stay on screen.

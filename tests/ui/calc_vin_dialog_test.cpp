@@ -27,8 +27,7 @@ private slots:
     void pulsanteRiabilitatoDaOgniModifica();
 
 private:
-    template <typename T>
-    T* trova(const char* nome) const
+    template <typename T> T* trova(const char* nome) const
     {
         T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
         if (w == nullptr) {
@@ -85,12 +84,12 @@ void CalcVinDialogTest::calcolaEMostraIlTotale_data()
     QTest::addColumn<int>("indovinati");
     QTest::addColumn<QStringList>("importi");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("ambo di un terno su cinque") << 0 << 5 << 3 << QStringList{"", "1", "", "", ""}
-                                                << QStringLiteral("Totale*: 75,00 €");
-    QTest::newRow("estratto a 11,232 su Tutte") << 1 << 1 << 1 << QStringList{"100", "", "", "", ""}
-                                                << QStringLiteral("Totale*: 112,32 €");
-    QTest::newRow("nessun indovinato") << 0 << 5 << 0 << QStringList{"1", "1", "", "", ""}
-                                       << QStringLiteral("Totale*: 0,00 €");
+    QTest::newRow("ambo di un terno su cinque")
+        << 0 << 5 << 3 << QStringList{"", "1", "", "", ""} << QStringLiteral("Totale*: 75,00 €");
+    QTest::newRow("estratto a 11,232 su Tutte")
+        << 1 << 1 << 1 << QStringList{"100", "", "", "", ""} << QStringLiteral("Totale*: 112,32 €");
+    QTest::newRow("nessun indovinato")
+        << 0 << 5 << 0 << QStringList{"1", "1", "", "", ""} << QStringLiteral("Totale*: 0,00 €");
     QTest::newRow("totale limitato") << 0 << 5 << 5 << QStringList{"", "", "", "1", "2"}
                                      << QStringLiteral("Totale*: 6.000.000,00 €");
 }
@@ -123,7 +122,8 @@ void CalcVinDialogTest::rifiuti_data()
     QTest::addColumn<QString>("testo");
     QTest::addColumn<QString>("messaggio");
     QTest::newRow("tutti vuoti") << QString() << QString()
-                                 << QStringLiteral("Gli importi delle giocate devono essere maggiori di zero.");
+                                 << QStringLiteral(
+                                        "Gli importi delle giocate devono essere maggiori di zero.");
     QTest::newRow("zero") << QStringLiteral("ternoLineEdit") << QStringLiteral("0.00")
                           << QStringLiteral("Gli importi delle giocate devono essere maggiori di zero.");
     QTest::newRow("terno illeggibile") << QStringLiteral("ternoLineEdit") << QStringLiteral("1.2.3")

@@ -54,7 +54,8 @@ void PriRiduzioniTest::init()
     m_messaggi = std::make_unique<test::MessaggiRegistrati>();
     const std::string c = m_cartella->cartella();
     m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
-    m_finestra = std::make_unique<TPri>(*m_stato, [](const QString&) {}, [](const QString&) {});
+    m_finestra = std::make_unique<TPri>(
+        *m_stato, [](const QString&) {}, [](const QString&) {});
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_finestra.get()));
@@ -94,9 +95,10 @@ void PriRiduzioniTest::controlliDiIngresso_data()
     QTest::addColumn<QString>("comando");
     QTest::addColumn<QString>("messaggio");
     QTest::newRow("aggiungi: pronostico troppo piccolo")
-        << QStringLiteral("Aggiungi giocate casuali") << QStringLiteral("Il pronostico iniziale non contiene abbastanza numeri!");
-    QTest::newRow("elimina: nessuna giocata")
-        << QStringLiteral("Elimina giocate casualmente") << QStringLiteral("Non ci sono giocate finali da eliminare.");
+        << QStringLiteral("Aggiungi giocate casuali")
+        << QStringLiteral("Il pronostico iniziale non contiene abbastanza numeri!");
+    QTest::newRow("elimina: nessuna giocata") << QStringLiteral("Elimina giocate casualmente")
+                                              << QStringLiteral("Non ci sono giocate finali da eliminare.");
 }
 
 void PriRiduzioniTest::controlliDiIngresso()

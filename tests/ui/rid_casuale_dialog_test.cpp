@@ -157,8 +157,9 @@ void RidCasualeDialogTest::aggiungiRifiutaIlNumero_data()
                                              "Inserire un numero compreso tra 1 e 56")
                            << 1;
     QTest::newRow("tutte presenti") << QStringLiteral("1") << true
-                                    << QStringLiteral("Non è possibile estrarre nuove giocate.\r"
-                                                      "Sono già state sviluppate tutte le giocate del pronostico.")
+                                    << QStringLiteral(
+                                           "Non è possibile estrarre nuove giocate.\r"
+                                           "Sono già state sviluppate tutte le giocate del pronostico.")
                                     << 1;
 }
 
@@ -261,7 +262,8 @@ void RidCasualeDialogTest::eliminaRifiutaZero()
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("0"));
     clicca(&dialogo, "avviaPushButton");
     QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
-             QStringLiteral("Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 20"));
+             QStringLiteral(
+                 "Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 20"));
     QCOMPARE(m_stato->giocate.conteggio(), 20);
     QVERIFY(dialogo.isVisible());
     dialogo.grab().save(QStringLiteral("/tmp/rid_casuale_elimina_dialog.png"));
