@@ -35,6 +35,9 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "giocate") {
         return cli::ComandoGiocate(riga, out, err);
     }
+    if (riga.comando == "distribuzione") {
+        return cli::ComandoDistribuzione(riga, out, err);
+    }
     if (riga.comando == "sviluppa") {
         return cli::ComandoSviluppa(riga, out, err);
     }

@@ -11,6 +11,8 @@ namespace cli {
 int ComandoCrea(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoInfo(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoGiocate(const RigaComando& riga, std::ostream& out, std::ostream& err);
+// distribuzione FILE.qvs: how many plays contain each number, 90 lines "number<TAB>count".
+int ComandoDistribuzione(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoSviluppa(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoStatistiche(const RigaComando& riga, std::ostream& out, std::ostream& err);
 // archivio info | importa FILE.txt | esporta FILE.txt | estrazione N | elimina DA A

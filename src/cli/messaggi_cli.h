@@ -12,6 +12,7 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "       [--posizioni \"1 3\"]\r"
                                    "  info FILE.qvs\r"
                                    "  giocate FILE.qvs\r"
+                                   "  distribuzione FILE.qvs\r"
                                    "  sviluppa FILE.qvs [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
                                    "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
                                    "  statistica VISTA [--ruote \"Bari Roma ...\" | \"Tutte\"]   (VISTA da 0 a 12)\r"
@@ -47,8 +48,7 @@ inline constexpr const char* OpzioneObbligatoria = "manca l'opzione ";
 inline constexpr const char* OpzioneRipetuta = "opzione ripetuta: ";
 inline constexpr const char* ArgomentoInatteso = "argomento inatteso: ";
 inline constexpr const char* FileMancante = "manca il file del sistema";
-inline constexpr const char* SottocomandoArchivioMancante =
-    "manca il comando di archivio (info, importa, esporta, estrazione, elimina)";
+inline constexpr const char* SottocomandoArchivioMancante = "manca il comando di archivio (info, importa, esporta)";
 inline constexpr const char* SottocomandoArchivioSconosciuto = "comando di archivio sconosciuto: ";
 // The Internet update from the command line.
 inline constexpr const char* ServerNonValido = "indirizzo del server non valido (http:// o https://): ";

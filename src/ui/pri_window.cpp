@@ -253,6 +253,7 @@ void TPri::collegaComandi()
     collegaComandiRiduzioni();
     collegaComandiVincite();
     collegaComandiAggiornamento();
+    collegaComandiStrumenti();
 }
 
 // --- widgets <-> system ---

@@ -157,6 +157,13 @@ private:
     void comandoAggiornaDaInternet();
     void comandoConnessioneInternet();
 
+    // Statistics tools: the cyclometric circle and the distribution of the numbers in the plays
+    // (pri_strumenti.cpp). The circle's window is made once and keeps its numbers between openings.
+    void collegaComandiStrumenti();
+    void comandoCerchioCiclometrico();
+    void comandoDistribuzioneNumeri();
+    class TCerchioCiclometrico* m_cerchio = nullptr;
+
     StatoApplicazione& m_stato;
     ApriGuida m_apriGuida;
     ApriGuida m_sommario;

@@ -144,8 +144,8 @@ TEST(Impostazioni, OgniValoreTornaComeScritto)
     ConfrontaImpostazioni(CaricaImpostazioniGenerali(store), scritte);
 
     // 18 amounts, 5 stake limits, 2 notification, 6 proxy, 1 print flag, 20 + 20 + 32 calibrations,
-    // 3 print options, 9 probability settings.
-    EXPECT_EQ(store.nomi().size(), 116u);
+    // 3 print options, 9 probability settings, the update server.
+    EXPECT_EQ(store.nomi().size(), 117u);
 }
 
 TEST(Impostazioni, FormatoDeiValoriScritti)

@@ -7,9 +7,11 @@
 #include "ui/aggio_manuale_dialog.h"
 #include "ui/dai_num_estra_dialog.h"
 #include "ui/new_mod_estra_dialog.h"
+#include "ui/pri_window.h"
 #include "ui/seleziona_estrazioni_dialog.h"
 #include "ui/stampa_estrazione.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -95,6 +97,7 @@ private slots:
     void sceltaPerData();
     void stampaSuPdf();
     void guida();
+    void dallaFinestraPrincipale();
 
 private:
     void apri();
@@ -458,6 +461,38 @@ void AggioManualeDialogTest::guida()
 {
     Clicca(m_dialogo.get(), "guidaPushButton");
     QCOMPARE(m_guide, QStringList{QStringLiteral("as_aggiorna_manuale.htm")});
+}
+
+// The main window opens the maintenance from its menu and, once it closes, shows the archive as it now
+// is and recomputes the statistics on it.
+void AggioManualeDialogTest::dallaFinestraPrincipale()
+{
+    m_dialogo.reset();
+    TPri finestra(*m_stato, [](const QString&) {}, [](const QString&) {});
+    finestra.aggiornaArchivio();
+    QAction* calcola = nullptr;
+    QAction* visualizza = nullptr;
+    for (QAction* a : finestra.findChildren<QAction*>()) {
+        calcola = a->text() == QStringLiteral("Calcola vincite") ? a : calcola;
+        visualizza = a->text() == QStringLiteral("Visualizza/Modifica") ? a : visualizza;
+    }
+    QVERIFY(calcola != nullptr && calcola->isEnabled());
+    QVERIFY(visualizza != nullptr && visualizza->isEnabled());
+
+    QuandoAperto<TAggioManuale>([](TAggioManuale* d) {
+        QuandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) {
+            Figlio<QScrollBar>(s, "primaScrollBar")->setValue(1);
+            Clicca(s, "okPushButton");
+        });
+        Clicca(d, "eliminaPushButton");
+        Clicca(d, "chiudiPushButton");
+    });
+    m_messaggi.risposte = {Risposta::Si};
+    visualizza->trigger();
+    QCOMPARE(m_stato->archivio.conteggio(), 1);
+    QCOMPARE(Figlio<QLabel>(&finestra, "archivioLabel")->text(),
+             QStringLiteral("Archivio storico: 1 estrazioni, dal 01/03/2003 al 01/03/2003"));
+    QCOMPARE(m_stato->statistiche.frequenze[Bari][1], 1);
 }
 
 QTEST_MAIN(AggioManualeDialogTest)

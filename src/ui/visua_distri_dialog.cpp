@@ -1,0 +1,213 @@
+#include "ui/visua_distri_dialog.h"
+
+#include "core/messaggi_servizio.h"
+#include "editor/stato_applicazione.h"
+#include "tools/messaggi_strumenti.h"
+#include "ui/grafico_barre.h"
+
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPicture>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool ScegliStampanteQt(QPrinter& stampante, QWidget* genitore)
+{
+    QPrintDialog dialogo(&stampante, genitore);
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+const QColor ColorePronostico(0, 170, 0);
+const QColor ColoreAltri(210, 0, 0);
+
+} // namespace
+
+// The poll of the count: the gauge at every poll, the bars at most once a second (the first time at
+// once), then the window's own poll with the stop confirmation.
+class TVisuaDistri::Controllo final : public ControlloEsecuzione
+{
+public:
+    explicit Controllo(TVisuaDistri& finestra) : m_finestra(finestra) {}
+
+    bool verifica(const Avanzamento& stato) override
+    {
+        m_finestra.m_barra->setValue(static_cast<int>(stato.elaborati));
+        if (!m_grafico.isValid() || m_grafico.elapsed() > IntervalloGraficoMs) {
+            m_finestra.aggiornaGrafico();
+            m_grafico.start();
+        }
+        return m_finestra.m_controllo.verifica(stato);
+    }
+
+private:
+    TVisuaDistri& m_finestra;
+    QElapsedTimer m_grafico;
+};
+
+TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)), m_scegliStampante(ScegliStampanteQt),
+      m_controllo(stato.messaggi)
+{
+    setWindowTitle(QString::fromUtf8(messaggi_strumenti::TitoloDistribuzione));
+    setModal(true);
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+
+    m_grafico = new GraficoBarre(this);
+    m_grafico->setObjectName(QStringLiteral("distribuzioneGraficoBarre"));
+    m_grafico->setTitolo(QString::fromUtf8(messaggi_strumenti::TitoloDistribuzione));
+    m_grafico->setTitoloAsseX(QStringLiteral("Numeri"));
+    m_grafico->setClic(GraficoBarre::Clic::Nessuno);
+    m_grafico->setMostraValori(true);
+    std::vector<QColor> colori;
+    for (std::uint8_t predetto : m_stato.sistema.pronostico) {
+        colori.push_back(predetto != 0 ? ColorePronostico : ColoreAltri);
+    }
+    m_grafico->setColoriBarre(std::move(colori));
+    m_grafico->setDati(std::vector<double>(NumeroMassimo, 0.0));
+    layout->addWidget(m_grafico, 1);
+
+    m_pannelloCalcolo = new QWidget(this);
+    auto* calcolo = new QHBoxLayout(m_pannelloCalcolo);
+    calcolo->setContentsMargins(0, 0, 0, 0);
+    m_barra = new QProgressBar(m_pannelloCalcolo);
+    m_barra->setObjectName(QStringLiteral("avanzamentoProgressBar"));
+    m_barra->setRange(0, std::max(1, m_stato.giocate.conteggio()));
+    m_barra->setValue(0);
+    m_barra->setFormat(QStringLiteral("%v / %m"));
+    m_interrompi = new QPushButton(QStringLiteral("Interrompi"), m_pannelloCalcolo);
+    m_interrompi->setObjectName(QStringLiteral("interrompiPushButton"));
+    m_interrompi->setAutoDefault(false);
+    calcolo->addWidget(m_barra, 1);
+    calcolo->addWidget(m_interrompi);
+    layout->addWidget(m_pannelloCalcolo);
+
+    m_pannelloPulsanti = new QWidget(this);
+    auto* pulsanti = new QHBoxLayout(m_pannelloPulsanti);
+    pulsanti->setContentsMargins(0, 0, 0, 0);
+    pulsanti->addStretch(1);
+    const auto pulsante = [this, pulsanti](const char* nome, const char* testo) {
+        auto* p = new QPushButton(QString::fromUtf8(testo), m_pannelloPulsanti);
+        p->setObjectName(QString::fromLatin1(nome));
+        p->setAutoDefault(false);
+        pulsanti->addWidget(p);
+        return p;
+    };
+    QPushButton* stampaPulsante = pulsante("stampaPushButton", "Stampa");
+    QPushButton* guida = pulsante("guidaPushButton", "Guida in linea");
+    QPushButton* chiudi = pulsante("chiudiPushButton", "Chiudi");
+    m_pannelloPulsanti->hide();
+    layout->addWidget(m_pannelloPulsanti);
+    resize(960, 520);
+
+    connect(m_interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
+    connect(stampaPulsante, &QPushButton::clicked, this, &TVisuaDistri::stampa);
+    connect(guida, &QPushButton::clicked, this, [this] {
+        if (m_apriGuida) {
+            m_apriGuida(QString::fromLatin1(messaggi_strumenti::GuidaDistribuzione));
+        }
+    });
+    connect(chiudi, &QPushButton::clicked, this, &TVisuaDistri::accept);
+}
+
+TVisuaDistri::~TVisuaDistri() = default;
+
+void TVisuaDistri::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!m_avvioProgrammato) {
+        m_avvioProgrammato = true;
+        QTimer::singleShot(0, this, &TVisuaDistri::avviaCalcolo);
+    }
+}
+
+void TVisuaDistri::reject()
+{
+    if (m_completata) {
+        QDialog::reject();
+    }
+}
+
+void TVisuaDistri::closeEvent(QCloseEvent* evento)
+{
+    if (!m_completata) {
+        evento->ignore();
+        return;
+    }
+    QDialog::closeEvent(evento);
+}
+
+void TVisuaDistri::avviaCalcolo()
+{
+    if (m_inCalcolo || m_completata) {
+        return;
+    }
+    m_inCalcolo = true;
+    m_controllo.azzera();
+    Controllo controllo(*this);
+    distribuzione::ContaDistribuzione(m_stato.giocate, m_distribuzione, controllo);
+    m_inCalcolo = false;
+    m_completata = true;
+
+    aggiornaGrafico();
+    m_barra->setValue(m_distribuzione.esaminate);
+    m_pannelloCalcolo->hide();
+    m_pannelloPulsanti->show();
+}
+
+void TVisuaDistri::aggiornaGrafico()
+{
+    std::vector<double> valori(m_distribuzione.conteggi.begin(), m_distribuzione.conteggi.end());
+    m_grafico->setDati(std::move(valori));
+}
+
+void TVisuaDistri::disegnaGrafico(QPainter& painter, const QRect& area) const
+{
+    // Recorded first at the size shown, so that the page keeps the proportions of the screen, texts
+    // included, whatever the printer's resolution.
+    QPicture figura;
+    {
+        QPainter registratore(&figura);
+        m_grafico->disegna(registratore, m_grafico->rect());
+    }
+    const QSize dimensione = m_grafico->size();
+    if (dimensione.isEmpty() || area.isEmpty()) {
+        return;
+    }
+    const double scala = std::min(static_cast<double>(area.width()) / dimensione.width(),
+                                  static_cast<double>(area.height()) / dimensione.height());
+    painter.save();
+    painter.translate(area.x() + (area.width() - dimensione.width() * scala) / 2, area.y());
+    painter.scale(scala, scala);
+    painter.drawPicture(0, 0, figura);
+    painter.restore();
+}
+
+void TVisuaDistri::stampa()
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setDocName(QStringLiteral("Quarvin"));
+    // The chart is wide: landscape fills the page best (the user may still choose otherwise).
+    stampante.setPageOrientation(QPageLayout::Landscape);
+    if (!m_scegliStampante || !m_scegliStampante(stampante, this)) {
+        return;
+    }
+    QPainter pittore;
+    if (!pittore.begin(&stampante)) {
+        (void)m_stato.messaggi.mostra(Errore(messaggi_strumenti::StampaNonRiuscita));
+        return;
+    }
+    disegnaGrafico(pittore, pittore.viewport());
+    pittore.end();
+}
