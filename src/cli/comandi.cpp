@@ -71,5 +71,11 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "riduci") {
         return cli::ComandoRiduci(riga, out, err);
     }
+    if (riga.comando == "riduttori") {
+        return cli::ComandoRiduttori(riga, out, err);
+    }
+    if (riga.comando == "spoglio") {
+        return cli::ComandoSpoglio(riga, out, err);
+    }
     return cli::ErroreUso(err, messaggi_cli::ComandoSconosciuto + riga.comando);
 }

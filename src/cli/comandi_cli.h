@@ -35,6 +35,14 @@ int ComandoAnalisiCombinazioni(const RigaComando& riga, std::ostream& out, std::
 // riduci METODO FILE.qvs ... (-o OUT.qvs | --sovrascrivi): a reduction method on a system file.
 int ComandoRiduci(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// spoglio FILE.qvs (--data D | --numeri "..."): the report of the check against one draw and the nine
+// summary rows "label<TAB>count<TAB>amount".
+int ComandoSpoglio(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
+// riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... | riduttori elenco FILE: immediate-reducer
+// files built from text files of plays.
+int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // Prints a usage error and the usage text; returns UscitaUso.
 int ErroreUso(std::ostream& err, const std::string& motivo);
 

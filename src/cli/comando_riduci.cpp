@@ -9,6 +9,9 @@
 #include "editor/fisse.h"
 #include "reductions/ingresso_riduzioni.h"
 #include "reductions/rid_casuale.h"
+#include "reductions/rid_garanzia.h"
+#include "reductions/rid_ortogonale.h"
+#include "reductions/riduttori_immediati.h"
 
 #include <algorithm>
 #include <array>
@@ -25,10 +28,13 @@ namespace {
 constexpr const char* OpzioneN = "--n";
 constexpr const char* OpzioneSeme = "--seme";
 constexpr const char* OpzioneConsideraFisse = "--considera-fisse";
+constexpr const char* OpzioneGaranzia = "--garanzia";
+constexpr const char* OpzioneImmediati = "--immediati";
 
 constexpr const char* MetodoMancante = "manca il metodo di riduzione";
 constexpr const char* MetodoSconosciuto = "metodo di riduzione sconosciuto: ";
 constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
+constexpr const char* GaranziaNonValida = "la garanzia deve essere ambo, terno, quaterna o cinquina: ";
 
 // What a method's run works on.
 struct LavoroRiduzione
@@ -130,6 +136,145 @@ Esito CasualeElimina(LavoroRiduzione& lavoro)
                                      continua);
 }
 
+// ambo, terno, quaterna, cinquina -> 2..5; 0 for anything else.
+int LeggiGaranzia(std::string_view testo)
+{
+    constexpr std::array<std::string_view, 4> nomi{"ambo", "terno", "quaterna", "cinquina"};
+    for (std::size_t i = 0; i < nomi.size(); ++i) {
+        if (testo == nomi[i]) {
+            return static_cast<int>(i) + 2;
+        }
+    }
+    return 0;
+}
+
+// --garanzia G [--seme S] [--considera-fisse] [--immediati]: the options of the orthogonal and the
+// guarantee reductions.
+bool LeggiOrtogonale(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore)
+{
+    if (!LeggiArgomentiSistema(argomenti, {OpzioneGaranzia, OpzioneSeme},
+                               {OpzioneConsideraFisse, OpzioneImmediati}, a, errore)) {
+        return false;
+    }
+    const auto garanzia = a.valore(OpzioneGaranzia);
+    if (!garanzia) {
+        errore = std::string(messaggi_cli::OpzioneObbligatoria) + OpzioneGaranzia;
+        return false;
+    }
+    if (LeggiGaranzia(*garanzia) == 0) {
+        errore = GaranziaNonValida + *garanzia;
+        return false;
+    }
+    if (const auto seme = a.valore(OpzioneSeme)) {
+        std::uint32_t valore = 0;
+        if (!LeggiSeme(*seme, valore)) {
+            errore = SemeNonValido + *seme;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Quarvin.ro2 of the data folder with --immediati; none otherwise, so that a script gets the program's
+// own algorithm unless it asks for the reducers.
+std::string FileOrtogonale(const LavoroRiduzione& lavoro)
+{
+    return lavoro.argomenti.acceso(OpzioneImmediati) ? lavoro.stato.cartelle.dati + NomeFileRiduttoriOrtogonali
+                                                     : std::string();
+}
+
+// The damaged-reducer outcome carries no message (the window asks a question too): the error is
+// printed here.
+Esito FineOrtogonale(LavoroRiduzione& lavoro, const EsitoOrtogonale& esito)
+{
+    if (esito.riduttoreDanneggiato) {
+        Messaggio errore = Errore(messaggi_riduttori::Danneggiato);
+        errore.titolo = messaggi_riduttori::TitoloDanneggiato;
+        lavoro.stato.messaggi.mostra(errore);
+    }
+    return esito.esito;
+}
+
+Esito OrtogonalePronostico(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    ParametriOrtogonale parametri;
+    parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
+    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.fileRiduttori = FileOrtogonale(lavoro);
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    return FineOrtogonale(lavoro, RiduzioneOrtogonale(stato.sistema, stato.giocate, parametri, stato.generatore,
+                                                      continua));
+}
+
+Esito OrtogonaleGiocate(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    ParametriOrtogonaleGiocate parametri;
+    parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
+    parametri.numeriPerGiocata = NumeriGiocata(stato.giocate.voce(1));
+    parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
+    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
+    parametri.fileRiduttori = FileOrtogonale(lavoro);
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    return FineOrtogonale(lavoro, RiduzioneOrtogonaleGiocate(stato.sistema, stato.giocate, parametri,
+                                                             stato.generatore, continua));
+}
+
+// Quarvin.ra2 of the data folder with --immediati; none otherwise.
+std::string FileGaranzia(const LavoroRiduzione& lavoro)
+{
+    return lavoro.argomenti.acceso(OpzioneImmediati) ? lavoro.stato.cartelle.dati + NomeFileRiduttoriGaranzia
+                                                     : std::string();
+}
+
+Esito FineGaranzia(LavoroRiduzione& lavoro, const EsitoGaranzia& esito)
+{
+    if (esito.riduttoreDanneggiato) {
+        Messaggio errore = Errore(messaggi_riduttori::Danneggiato);
+        errore.titolo = messaggi_riduttori::TitoloDanneggiato;
+        lavoro.stato.messaggi.mostra(errore);
+    }
+    return esito.esito;
+}
+
+Esito GaranziaPronostico(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    ParametriGaraPro parametri;
+    parametri.garanzia = GaranziaAmmessa(stato.sistema.numeriPerGiocata,
+                                         LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
+    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.fileRiduttori = FileGaranzia(lavoro);
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    return FineGaranzia(lavoro, RiduzionePronosticoGaranzia(stato.sistema, stato.giocate, parametri,
+                                                            stato.generatore, continua));
+}
+
+Esito GaranziaGiocate(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    ParametriGaraGio parametri;
+    parametri.numeriGiocate = NumeriGiocata(stato.giocate.voce(1));
+    parametri.garanzia =
+        GaranziaAmmessa(parametri.numeriGiocate, LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
+    parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
+    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
+    parametri.fileRiduttori = FileGaranzia(lavoro);
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    InsiemeCombinazioni cinquine;
+    const bool conMappa = cinquine.prenota(5);
+    return FineGaranzia(lavoro, RiduzioneGiocateGaranzia(stato.sistema, stato.giocate, parametri,
+                                                         conMappa ? &cinquine : nullptr, stato.generatore,
+                                                         continua));
+}
+
 const std::array Metodi = {
     MetodoCli{"casuale-aggiungi",
               [](const std::vector<std::string>& v, ArgomentiSistema& a, std::string& e) {
@@ -141,6 +286,10 @@ const std::array Metodi = {
                   return LeggiCasuale(v, a, e, false);
               },
               &IngressoEliminaCasualmente, &CasualeElimina},
+    MetodoCli{"ortogonale-pronostico", &LeggiOrtogonale, &IngressoPronosticoAlmenoTre, &OrtogonalePronostico},
+    MetodoCli{"ortogonale-giocate", &LeggiOrtogonale, &IngressoGiocateUniformi, &OrtogonaleGiocate},
+    MetodoCli{"garanzia-pronostico", &LeggiOrtogonale, &IngressoPronosticoAlmenoTre, &GaranziaPronostico},
+    MetodoCli{"garanzia-giocate", &LeggiOrtogonale, &IngressoGiocateUniformi, &GaranziaGiocate},
 };
 
 // The window's ValidaSistema on the fixed numbers as they are stored.

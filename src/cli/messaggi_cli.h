@@ -34,7 +34,25 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "       --da-giocate | --svuota) (-o OUT.qvs | --sovrascrivi)\r"
                                    "  riduci casuale-aggiungi FILE.qvs --n N [--seme S] [--considera-fisse] "
                                    "(-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduci casuale-elimina FILE.qvs --n N [--seme S] (-o OUT.qvs | --sovrascrivi)";
+                                   "  riduci casuale-elimina FILE.qvs --n N [--seme S] (-o OUT.qvs | --sovrascrivi)\r"
+                                   "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
+                                   "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
+                                   "[--considera-fisse] [--seme S]\r"
+                                   "       (-o OUT.qvs | --sovrascrivi)\r"
+                                   "  riduci (garanzia-pronostico | garanzia-giocate) FILE.qvs\r"
+                                   "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
+                                   "[--considera-fisse] [--seme S]\r"
+                                   "       (-o OUT.qvs | --sovrascrivi)\r"
+                                   "  riduttori crea FILE.ra2|FILE.ro2 [--v V] [--k K] [--garanzia G] TESTO...\r"
+                                   "  riduttori elenco FILE\r"
+                                   "  spoglio FILE.qvs (--data GG/MM/AAAA | --numeri \"B1..B5 C1..C5 ... N1..N5\")";
+
+// The check of the plays against one draw ("-" is an empty cell).
+inline constexpr const char* EstrazioneSpoglio = "indicare l'estrazione con --data oppure con --numeri";
+inline constexpr const char* TroppiNumeriSpoglio =
+    "--numeri accetta al massimo 55 numeri, 5 per ruota da Bari a Nazionale (\"-\" per una casella vuota)";
+inline constexpr const char* EstrazioneAssentePrima = "L'archivio storico non contiene l'estrazione del ";
+inline constexpr const char* EstrazioneAssenteDopo = ".";
 
 inline constexpr const char* VistaNonValida = "indicare una vista da 0 a 12";
 inline constexpr const char* TerminiMancanti = "mancano i termini da cercare";

@@ -26,6 +26,7 @@ constexpr std::string_view ProxyPassword = "ProxyPassword";
 constexpr std::string_view UsaProxy = "UsaProxy";
 constexpr std::string_view ProxyAuth = "ProxyAuth";
 constexpr std::string_view ServerAggiornamenti = "ServerAggiornamenti";
+constexpr std::string_view ServerRiduttori = "ServerRiduttori";
 constexpr std::string_view StampaNumSchedina = "StampaNumSchedina";
 constexpr std::string_view CalOr = "cal_or_";
 constexpr std::string_view CalVer = "cal_ver_";
@@ -262,6 +263,10 @@ ImpostazioniGenerali CaricaImpostazioniGenerali(const ArchivioImpostazioni& stor
     if (!server.empty()) {
         g.serverAggiornamenti = server;
     }
+    const std::string serverRiduttori = l.testo(chiave::ServerRiduttori, g.serverRiduttori);
+    if (!serverRiduttori.empty()) {
+        g.serverRiduttori = serverRiduttori;
+    }
 
     g.stampaNumSchedina = l.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
 
@@ -322,6 +327,7 @@ void SalvaImpostazioniGenerali(ArchivioImpostazioni& store, const ImpostazioniGe
     s.booleano(chiave::UsaProxy, g.usaProxy);
     s.booleano(chiave::ProxyAuth, g.proxyAuth);
     s.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti);
+    s.testo(chiave::ServerRiduttori, g.serverRiduttori);
 
     s.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
 

@@ -29,6 +29,9 @@ struct ImpostazioniGenerali
     // ServerAggiornamenti: the update server (scheme and host, optionally a port and a base path). A
     // club or a user can point the program at their own server.
     std::string serverAggiornamenti = "http://aggiornamenti.quarvina.example";
+    // ServerRiduttori: the server of the immediate-reducer download page (scheme and host); only
+    // http:// and https:// addresses are ever opened.
+    std::string serverRiduttori = "http://riduttori.quarvina.example";
 
     bool stampaNumSchedina = true;
 

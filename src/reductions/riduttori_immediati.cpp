@@ -2,7 +2,10 @@
 
 #include "core/byte_io.h"
 #include "core/file_binario.h"
+#include "editor/sviluppo_integrale.h"
+#include "reductions/indice_copertura.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -246,6 +249,32 @@ std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScriver
         w.bytes(r.posizioni.data(), r.posizioni.size());
     }
     return std::move(w.dati());
+}
+
+bool RiduttoreGarantisce(const RiduttoreDaScrivere& r, bool ortogonale)
+{
+    if (!TriploValido(r.v, r.k, r.g) || r.posizioni.empty() || r.posizioni.size() % static_cast<std::size_t>(r.k) != 0) {
+        return false;
+    }
+    IndiceCopertura indice;
+    if (!indice.prenota(r.g)) {
+        return false;
+    }
+    const auto k = static_cast<std::size_t>(r.k);
+    for (std::size_t i = 0; i < r.posizioni.size(); i += k) {
+        Tipo_Giocata g{};
+        std::copy_n(r.posizioni.begin() + static_cast<std::ptrdiff_t>(i), k, g.begin());
+        indice.aggiungi(g);
+    }
+    std::vector<std::uint8_t> posizioni;
+    for (int p = 1; p <= r.v; ++p) {
+        posizioni.push_back(static_cast<std::uint8_t>(p));
+    }
+    const int s = ortogonale ? r.g : std::min(r.k, 5);
+    if (s > r.v) {
+        return false;
+    }
+    return CombinazioniPronostico(posizioni, s).perOgni([&](const Tipo_Giocata& c) { return indice.coperta(c, s); });
 }
 
 bool ScriviRiduttoriImmediati(const std::string& file, const std::vector<RiduttoreDaScrivere>& riduttori)

@@ -96,6 +96,12 @@ struct RiduttoreDaScrivere
 // reducers accepted by ControllaRiduttori.
 [[nodiscard]] std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori);
 
+// Whether the reducer's plays, as positions 1..v, carry guarantee g: for Quarvin.ra2 (ortogonale false)
+// every min(k, 5)-subset of 1..v shares at least g positions with some play; for Quarvin.ro2 every
+// g-subset of 1..v lies inside some play. Uses the coverage index: C(v, min(k, 5)) candidates of
+// C(min(k, 5), g) look-ups at most (a few seconds for v = 90).
+[[nodiscard]] bool RiduttoreGarantisce(const RiduttoreDaScrivere& riduttore, bool ortogonale);
+
 // Writes the file through a temporary file renamed over the target. False when the reducers are not
 // valid or the write failed (the previous file then stays as it was).
 [[nodiscard]] bool ScriviRiduttoriImmediati(const std::string& file,

@@ -69,12 +69,12 @@ struct Tacca
 
 struct GeometriaCerchio
 {
-    int lato = 0;               // S
-    int centro = 0;             // S div 2 - 1, both coordinates
-    int angoloAlto = 16;        // the circle's bounding square: (16, 16) ..
-    int angoloBasso = 0;        // .. (S - 17, S - 17)
-    double raggioPoligono = 0;  // (S - 34) / 2: the ticks start here and the pentagon's corners lie here
-    double raggioTacche = 0;    // (S - 29) / 2: the outer end of the ticks
+    int lato = 0;                   // S
+    int centro = 0;                 // S div 2 - 1, both coordinates
+    int angoloAlto = 16;            // the circle's bounding square: (16, 16) ..
+    int angoloBasso = 0;            // .. (S - 17, S - 17)
+    double raggioPoligono = 0;      // (S - 34) / 2: the ticks start here and the pentagon's corners lie here
+    double raggioTacche = 0;        // (S - 29) / 2: the outer end of the ticks
     std::array<Tacca, 90> tacche{}; // number n at index n - 1
     std::vector<Punto> poligono;    // x1 .. x5 in that order; empty when x1 is 0
 };

@@ -17,14 +17,16 @@ void ContaDistribuzione(const Tipo_Giocata* giocate, std::int32_t quante, Distri
         }
         esito.esaminate = i + 1;
         if (esito.esaminate % PassoControllo == 0 &&
-            !controllo.verifica(Avanzamento{static_cast<double>(esito.esaminate), static_cast<double>(quante), 0})) {
+            !controllo.verifica(
+                Avanzamento{static_cast<double>(esito.esaminate), static_cast<double>(quante), 0})) {
             esito.interrotta = true;
             return;
         }
     }
 }
 
-void ContaDistribuzione(const ElencoGiocate& elenco, DistribuzioneNumeri& esito, ControlloEsecuzione& controllo)
+void ContaDistribuzione(const ElencoGiocate& elenco, DistribuzioneNumeri& esito,
+                        ControlloEsecuzione& controllo)
 {
     ContaDistribuzione(elenco.dati(), elenco.conteggio(), esito, controllo);
 }

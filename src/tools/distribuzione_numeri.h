@@ -31,6 +31,7 @@ void ContaDistribuzione(const Tipo_Giocata* giocate, std::int32_t quante, Distri
                         ControlloEsecuzione& controllo);
 
 // The same over the committed plays of the list.
-void ContaDistribuzione(const ElencoGiocate& elenco, DistribuzioneNumeri& esito, ControlloEsecuzione& controllo);
+void ContaDistribuzione(const ElencoGiocate& elenco, DistribuzioneNumeri& esito,
+                        ControlloEsecuzione& controllo);
 
 } // namespace distribuzione

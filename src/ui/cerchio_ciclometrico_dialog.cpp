@@ -72,12 +72,13 @@ void DisegnoCerchio::paintEvent(QPaintEvent*)
         p.drawPolygon(poligono);
     }
 
-    // The numbers stand inside the ring of ticks; those shown are in bold.
+    // The numbers stand in the margin outside the circle, clear of the pentagon; those shown are in
+    // bold.
     QFont normale = font();
-    normale.setPixelSize(std::max(7, lato / 50));
+    normale.setPixelSize(std::clamp(lato / 52, 6, 10));
     QFont grassetto = normale;
     grassetto.setBold(true);
-    const double raggio = g.raggioPoligono - normale.pixelSize() * 1.1;
+    const double raggio = g.raggioTacche + normale.pixelSize() * 0.75 + 1;
     const double mezzo = normale.pixelSize();
     p.setPen(Qt::black);
     for (int n = 1; n <= 90; ++n) {

@@ -4,8 +4,8 @@
 
 #include "tools/messaggi_strumenti.h"
 #include "ui/cerchio_ciclometrico_dialog.h"
-#include "ui/visua_distri_dialog.h"
 #include "ui/vista_statistica.h"
+#include "ui/visua_distri_dialog.h"
 
 void TPri::collegaComandiStrumenti()
 {

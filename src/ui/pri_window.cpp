@@ -253,7 +253,11 @@ void TPri::collegaComandi()
     collegaComandiRiduzioni();
     collegaComandiVincite();
     collegaComandiAggiornamento();
+    collegaComandiOrtogonale();
     collegaComandiStrumenti();
+    collegaComandiSpoglio();
+    collegaComandiGaranzia();
+    collegaComandiCondizionata();
 }
 
 // --- widgets <-> system ---

@@ -164,6 +164,26 @@ private:
     void comandoDistribuzioneNumeri();
     class TCerchioCiclometrico* m_cerchio = nullptr;
 
+    // Orthogonal reductions (pri_ortogonale.cpp).
+    void collegaComandiOrtogonale();
+    void comandoRiduzioneOrtogonale();
+    void comandoRiduzioneOrtogonaleGiocate();
+
+    // Guarantee reductions (pri_garanzia.cpp).
+    void collegaComandiGaranzia();
+    void comandoRiduzioneGaranzia();
+    void comandoRiduzioneGaranziaGiocate();
+
+    // Checking the plays against one draw (pri_spoglio.cpp). The window is made on first use and kept
+    // for the main window's life, with the draw typed in it.
+    void collegaComandiSpoglio();
+    void comandoSpoglio();
+    class TSpoglio* m_spoglio = nullptr;
+
+    // Conditional reduction (pri_condizionata.cpp).
+    void collegaComandiCondizionata();
+    void comandoRiduzioneCondizionata();
+
     StatoApplicazione& m_stato;
     ApriGuida m_apriGuida;
     ApriGuida m_sommario;

@@ -7,6 +7,8 @@
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPicture>
@@ -30,6 +32,10 @@ bool ScegliStampanteQt(QPrinter& stampante, QWidget* genitore)
 
 const QColor ColorePronostico(0, 170, 0);
 const QColor ColoreAltri(210, 0, 0);
+
+// What the chart keeps beside its bars (value axis, margins), about.
+constexpr int MargineGrafico = 80;
+constexpr int CarattereMinimo = 7;
 
 } // namespace
 
@@ -56,8 +62,8 @@ private:
 };
 
 TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)), m_scegliStampante(ScegliStampanteQt),
-      m_controllo(stato.messaggi)
+    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)),
+      m_scegliStampante(ScegliStampanteQt), m_controllo(stato.messaggi)
 {
     setWindowTitle(QString::fromUtf8(messaggi_strumenti::TitoloDistribuzione));
     setModal(true);
@@ -76,6 +82,7 @@ TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidge
     }
     m_grafico->setColoriBarre(std::move(colori));
     m_grafico->setDati(std::vector<double>(NumeroMassimo, 0.0));
+    m_grafico->installEventFilter(this);
     layout->addWidget(m_grafico, 1);
 
     m_pannelloCalcolo = new QWidget(this);
@@ -109,7 +116,7 @@ TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidge
     QPushButton* chiudi = pulsante("chiudiPushButton", "Chiudi");
     m_pannelloPulsanti->hide();
     layout->addWidget(m_pannelloPulsanti);
-    resize(960, 520);
+    resize(1180, 560);
 
     connect(m_interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(stampaPulsante, &QPushButton::clicked, this, &TVisuaDistri::stampa);
@@ -122,6 +129,35 @@ TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidge
 }
 
 TVisuaDistri::~TVisuaDistri() = default;
+
+bool TVisuaDistri::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == m_grafico && evento->type() == QEvent::Resize) {
+        adattaCarattere();
+    }
+    return QDialog::eventFilter(oggetto, evento);
+}
+
+void TVisuaDistri::adattaCarattere()
+{
+    // The chart writes a count above its bar only when the bar is about one line of text wide, so
+    // the text shrinks with the window (down to a legible size) to keep the 90 counts in view.
+    const double passo =
+        std::max(1, m_grafico->width() - MargineGrafico) / static_cast<double>(NumeroMassimo);
+    const double barra = passo * 0.82;
+    QFont carattere = font();
+    int pixel = std::max(CarattereMinimo, QFontInfo(carattere).pixelSize());
+    for (; pixel > CarattereMinimo; --pixel) {
+        carattere.setPixelSize(pixel);
+        if (QFontMetrics(carattere).height() - 2 <= barra) {
+            break;
+        }
+    }
+    carattere.setPixelSize(pixel);
+    if (m_grafico->font() != carattere) {
+        m_grafico->setFont(carattere);
+    }
+}
 
 void TVisuaDistri::showEvent(QShowEvent* evento)
 {
@@ -190,6 +226,12 @@ void TVisuaDistri::disegnaGrafico(QPainter& painter, const QRect& area) const
     painter.save();
     painter.translate(area.x() + (area.width() - dimensione.width() * scala) / 2, area.y());
     painter.scale(scala, scala);
+    // A picture plays back at the device's resolution: undo that, the scale above already fits it.
+    const QPaintDevice* dispositivo = painter.device();
+    if (dispositivo != nullptr && dispositivo->logicalDpiX() > 0 && dispositivo->logicalDpiY() > 0) {
+        painter.scale(static_cast<double>(figura.logicalDpiX()) / dispositivo->logicalDpiX(),
+                      static_cast<double>(figura.logicalDpiY()) / dispositivo->logicalDpiY());
+    }
     painter.drawPicture(0, 0, figura);
     painter.restore();
 }

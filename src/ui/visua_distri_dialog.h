@@ -51,10 +51,12 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     class Controllo;
 
+    void adattaCarattere();
     void aggiornaGrafico();
     void stampa();
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -20,9 +21,12 @@ std::vector<RiduttoreDaScrivere> DueRiduttori()
 
 void ScriviU32(std::vector<unsigned char>& b, std::size_t offset, std::uint32_t v)
 {
-    for (int i = 0; i < 4; ++i) {
-        b[offset + static_cast<std::size_t>(i)] = static_cast<unsigned char>(v >> (8 * i));
+    if (b.size() < offset + 4) {
+        return;
     }
+    const std::array<unsigned char, 4> le{static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+                                          static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+    std::memcpy(b.data() + offset, le.data(), le.size());
 }
 
 } // namespace

@@ -18,10 +18,14 @@ TEST(CerchioCiclometrico, LatiEDistanze)
         const char* distanze;
     };
     const Riga righe[] = {
-        {"equidistanti", {5, 23, 41, 59, 77}, "Lati: 18 18 18 18 72",
+        {"equidistanti",
+         {5, 23, 41, 59, 77},
+         "Lati: 18 18 18 18 72",
          "Distanze: 18 18 18 18 36 36 36 54 54 72"},
         {"consecutivi", {1, 2, 3, 4, 5}, "Lati: 1 1 1 1 4", "Distanze: 1 1 1 1 2 2 2 3 3 4"},
-        {"lati diversi, ordinati", {40, 50, 70, 80, 85}, "Lati: 5 10 10 20 45",
+        {"lati diversi, ordinati",
+         {40, 50, 70, 80, 85},
+         "Lati: 5 10 10 20 45",
          "Distanze: 5 10 10 15 20 30 30 35 40 45"},
         {"con lo zero", {0, 3, 4, 12, 90}, "Lati: 1 3 8 78 90", "Distanze: 1 3 4 8 9 12 78 86 87 90"},
     };

@@ -16,8 +16,7 @@ class ControlloRegistrato final : public ControlloEsecuzione
 public:
     explicit ControlloRegistrato(const distribuzione::DistribuzioneNumeri& esito, int fermaAl = 0)
         : m_esito(esito), m_fermaAl(fermaAl)
-    {
-    }
+    {}
 
     bool verifica(const Avanzamento& stato) override
     {

@@ -58,8 +58,14 @@ private slots:
     void guidaEChiusura();
 
 private:
-    QString testo(const char* etichetta) const { return Figlio<QLabel>(m_dialogo.get(), QString::fromLatin1(etichetta))->text(); }
-    QLineEdit* campo(int i) const { return Figlio<QLineEdit>(m_dialogo.get(), QStringLiteral("numero%1LineEdit").arg(i)); }
+    QString testo(const char* etichetta) const
+    {
+        return Figlio<QLabel>(m_dialogo.get(), QString::fromLatin1(etichetta))->text();
+    }
+    QLineEdit* campo(int i) const
+    {
+        return Figlio<QLineEdit>(m_dialogo.get(), QStringLiteral("numero%1LineEdit").arg(i));
+    }
     QString campi() const
     {
         QStringList testi;
@@ -68,7 +74,10 @@ private:
         }
         return testi.join(QLatin1Char(' '));
     }
-    QPushButton* pulsanteRidisegna() const { return Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("ridisegnaPushButton")); }
+    QPushButton* pulsanteRidisegna() const
+    {
+        return Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("ridisegnaPushButton"));
+    }
     void scrivi(const QStringList& valori)
     {
         for (int i = 1; i <= 5; ++i) {
@@ -99,9 +108,12 @@ void CerchioCiclometricoDialogTest::init()
     m_guide.clear();
     const std::string c = m_cartella->cartella();
     m_stato = std::make_unique<StatoApplicazione>(m_store, m_messaggi, Cartelle{c, c, c, c});
-    (void)m_stato->archivio.InserisciEstrazione(Estrazione(4, 1, 2003, {1, 2, 3, 4, 5}, {10, 20, 30, 40, 50}));
-    (void)m_stato->archivio.InserisciEstrazione(Estrazione(7, 1, 2003, {60, 6, 16, 86, 33}, {11, 22, 33, 44, 55}));
-    (void)m_stato->archivio.InserisciEstrazione(Estrazione(9, 12, 2003, {77, 5, 41, 23, 59}, {89, 1, 45, 2, 90}));
+    (void)m_stato->archivio.InserisciEstrazione(
+        Estrazione(4, 1, 2003, {1, 2, 3, 4, 5}, {10, 20, 30, 40, 50}));
+    (void)m_stato->archivio.InserisciEstrazione(
+        Estrazione(7, 1, 2003, {60, 6, 16, 86, 33}, {11, 22, 33, 44, 55}));
+    (void)m_stato->archivio.InserisciEstrazione(
+        Estrazione(9, 12, 2003, {77, 5, 41, 23, 59}, {89, 1, 45, 2, 90}));
     m_dialogo = std::make_unique<TCerchioCiclometrico>(*m_stato, [this](const QString& t) { m_guide << t; });
 }
 
@@ -119,7 +131,8 @@ void CerchioCiclometricoDialogTest::apreSullUltimaEstrazione()
     QCOMPARE(Figlio<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"))->value(), 3);
     QCOMPARE(testo("dataLabel"), QStringLiteral("Del:9/12/2003"));
     QCOMPARE(testo("concorsoLabel"), QStringLiteral("Nº Concorso:3"));
-    QCOMPARE(Figlio<QComboBox>(m_dialogo.get(), QStringLiteral("ruotaComboBox"))->currentText(), QStringLiteral("Bari"));
+    QCOMPARE(Figlio<QComboBox>(m_dialogo.get(), QStringLiteral("ruotaComboBox"))->currentText(),
+             QStringLiteral("Bari"));
     QCOMPARE(campi(), QStringLiteral("5 23 41 59 77"));
     QCOMPARE(testo("numeriLabel"), QStringLiteral("Numeri: 5 23 41 59 77"));
     QCOMPARE(testo("latiLabel"), QStringLiteral("Lati: 18 18 18 18 72"));
@@ -146,7 +159,8 @@ void CerchioCiclometricoDialogTest::barraERuotaCaricanoINumeri()
     QCOMPARE(testo("latiLabel"), QStringLiteral("Lati: 11 11 11 11 44"));
 
     // Typed numbers are replaced by the draw's when the draw changes, and "Ridisegna" goes off.
-    scrivi({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+    scrivi({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+            QStringLiteral("5")});
     QVERIFY(pulsanteRidisegna()->isEnabled());
     barra->setValue(1);
     QCOMPARE(campi(), QStringLiteral("10 20 30 40 50"));
@@ -169,17 +183,19 @@ void CerchioCiclometricoDialogTest::ridisegna_data()
 
     const QString iniziali = QStringLiteral("Numeri: 5 23 41 59 77");
     QTest::newRow("in disordine, accettati") << QStringList{"77", "5", "59", "23", "41"} << QString()
-                                            << QStringLiteral("5 23 41 59 77") << iniziali << false;
+                                             << QStringLiteral("5 23 41 59 77") << iniziali << false;
     QTest::newRow("doppione dopo l'ordinamento")
         << QStringList{"90", "12", "12", "3", "4"} << QStringLiteral("Il 4º numero non è valido!")
         << QStringLiteral("3 4 12 12 90") << iniziali << true;
-    QTest::newRow("lo zero è accettato") << QStringList{"45", "0", "12", "3", "80"} << QString()
-                                         << QStringLiteral("0 3 12 45 80") << QStringLiteral("Numeri: 0 3 12 45 80")
-                                         << false;
-    QTest::newRow("campo vuoto") << QStringList{"1", "2", "", "4", "5"} << QStringLiteral("Il 3º numero non è valido!")
-                                 << QStringLiteral("1 2  4 5") << iniziali << true;
-    QTest::newRow("oltre 90") << QStringList{"1", "2", "3", "4", "99"} << QStringLiteral("Il 5º numero non è valido!")
-                              << QStringLiteral("1 2 3 4 99") << iniziali << true;
+    QTest::newRow("lo zero è accettato")
+        << QStringList{"45", "0", "12", "3", "80"} << QString() << QStringLiteral("0 3 12 45 80")
+        << QStringLiteral("Numeri: 0 3 12 45 80") << false;
+    QTest::newRow("campo vuoto") << QStringList{"1", "2", "", "4", "5"}
+                                 << QStringLiteral("Il 3º numero non è valido!") << QStringLiteral("1 2  4 5")
+                                 << iniziali << true;
+    QTest::newRow("oltre 90") << QStringList{"1", "2", "3", "4", "99"}
+                              << QStringLiteral("Il 5º numero non è valido!") << QStringLiteral("1 2 3 4 99")
+                              << iniziali << true;
 }
 
 void CerchioCiclometricoDialogTest::ridisegna()
@@ -229,7 +245,8 @@ void CerchioCiclometricoDialogTest::pentagonoDisegnato()
     // Straight below the centre, between the side 41-59 and the numbers: white.
     QCOMPARE(disegno->grab().toImage().pixelColor(centro.x(), centro.y() + 190), QColor(Qt::white));
 
-    scrivi({QStringLiteral("0"), QStringLiteral("23"), QStringLiteral("41"), QStringLiteral("59"), QStringLiteral("77")});
+    scrivi({QStringLiteral("0"), QStringLiteral("23"), QStringLiteral("41"), QStringLiteral("59"),
+            QStringLiteral("77")});
     QTest::mouseClick(pulsanteRidisegna(), Qt::LeftButton);
     QCOMPARE(colore(), QColor(Qt::white));
 }
@@ -237,7 +254,8 @@ void CerchioCiclometricoDialogTest::pentagonoDisegnato()
 void CerchioCiclometricoDialogTest::riaperturaConservaINumeri()
 {
     m_dialogo->show();
-    scrivi({QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("7"), QStringLiteral("6"), QStringLiteral("5")});
+    scrivi({QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("7"), QStringLiteral("6"),
+            QStringLiteral("5")});
     QTest::mouseClick(pulsanteRidisegna(), Qt::LeftButton);
     m_dialogo->hide();
     m_dialogo->show();
@@ -260,21 +278,25 @@ void CerchioCiclometricoDialogTest::archivioVuoto()
     QVERIFY(!Figlio<QScrollBar>(&vuoto, QStringLiteral("estrazioneScrollBar"))->isEnabled());
     QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("dataLabel"))->text(), QStringLiteral("Del:"));
     QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("concorsoLabel"))->text(), QStringLiteral("Nº Concorso:"));
-    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(), QStringLiteral("Numeri: 0 0 0 0 0"));
+    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(),
+             QStringLiteral("Numeri: 0 0 0 0 0"));
     // Changing the wheel with no draw changes nothing.
     Figlio<QComboBox>(&vuoto, QStringLiteral("ruotaComboBox"))->setCurrentIndex(3);
-    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(), QStringLiteral("Numeri: 0 0 0 0 0"));
+    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(),
+             QStringLiteral("Numeri: 0 0 0 0 0"));
 }
 
 void CerchioCiclometricoDialogTest::guidaEChiusura()
 {
     m_dialogo->show();
-    QTest::mouseClick(Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("guidaPushButton")), Qt::LeftButton);
+    QTest::mouseClick(Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("guidaPushButton")),
+                      Qt::LeftButton);
     QCOMPARE(m_guide, QStringList{QStringLiteral("stats_ciclometria.htm")});
     QTest::keyClick(m_dialogo.get(), Qt::Key_Escape);
     QVERIFY(!m_dialogo->isVisible());
     m_dialogo->show();
-    QTest::mouseClick(Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("chiudiPushButton")), Qt::LeftButton);
+    QTest::mouseClick(Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("chiudiPushButton")),
+                      Qt::LeftButton);
     QVERIFY(!m_dialogo->isVisible());
 }
 

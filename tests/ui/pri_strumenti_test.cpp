@@ -128,7 +128,8 @@ void PriStrumentiTest::distribuzioneSenzaGiocate()
     QVERIFY(comando->isEnabled());
     comando->trigger();
     QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), QStringLiteral("Non ci sono giocate da controllare!"));
+    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+             QStringLiteral("Non ci sono giocate da controllare!"));
     QCOMPARE(QString::fromStdString(m_messaggi->mostrati.back().titolo), QStringLiteral("Attenzione"));
     QCOMPARE(m_messaggi->mostrati.back().icona, Icona::Informazione);
 }

@@ -178,7 +178,8 @@ void VisuaDistriDialogTest::interruzione()
     QCOMPARE(avanzamento, 357);
     QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
     const Messaggio& domanda = m_messaggi.mostrati.back();
-    QCOMPARE(QString::fromStdString(domanda.testo), QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
+    QCOMPARE(QString::fromStdString(domanda.testo),
+             QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
     QCOMPARE(QString::fromStdString(domanda.titolo), QStringLiteral("Attenzione"));
     QCOMPARE(domanda.pulsanti, Pulsanti::SiNo);
     QCOMPARE(domanda.predefinita, Risposta::No);

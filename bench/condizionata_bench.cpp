@@ -1,0 +1,156 @@
+#include "core/archivio_testo.h"
+#include "core/elenco_giocate.h"
+#include "core/esecuzione.h"
+#include "editor/sistema.h"
+#include "editor/sviluppo_integrale.h"
+#include "reductions/campione_storico.h"
+#include "reductions/rid_condizionata.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+
+namespace {
+
+class ControlloConteggio final : public ControlloEsecuzione
+{
+public:
+    bool verifica(const Avanzamento& stato) override
+    {
+        benchmark::DoNotOptimize(stato.prodotti);
+        return true;
+    }
+};
+
+Sistema Pronostico(int n, int k)
+{
+    Sistema s;
+    for (int i = 0; i < n; ++i) {
+        s.pronostico[static_cast<std::size_t>(i)] = 1;
+    }
+    s.numeriPerGiocata = k;
+    return s;
+}
+
+// What a player typically asks: 2 or 3 even numbers, sum 150..300, at most two consecutive numbers,
+// no error allowed.
+CondizioniRiduzione CondizioniTipiche()
+{
+    CondizioniRiduzione c;
+    c.abilitati[0] = 1;
+    c.insiemi[0][2] = c.insiemi[0][3] = 1;
+    c.abilitati[4] = 1;
+    c.lista(4).numero = 1;
+    c.lista(4).minimi[0] = 150;
+    c.lista(4).massimi[0] = 300;
+    c.abilitati[15] = 1;
+    c.insiemi[15][0] = c.insiemi[15][1] = c.insiemi[15][2] = 1;
+    c.abilitati[CriterioErrori] = 1;
+    c.errori[0] = 1;
+    return c;
+}
+
+template <typename Lavoro> double Secondi(Lavoro&& lavoro)
+{
+    const auto inizio = std::chrono::steady_clock::now();
+    lavoro();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
+}
+
+// The conditional reduction of 90 numbers in plays of 5 against the bare full development of the same
+// prediction, both into a fresh list, in the same iteration so that the ratio compares like with like.
+void BM_CondizionataSuSviluppo(benchmark::State& state)
+{
+    const CondizioniRiduzione condizioni = CondizioniTipiche();
+    double condizionata = 0;
+    double sviluppo = 0;
+    std::int64_t accettate = 0;
+    for (auto _ : state) {
+        const double c = Secondi([&] {
+            Sistema s = Pronostico(90, 5);
+            ElencoGiocate elenco;
+            ControlloConteggio controllo;
+            const EsitoRiduzione esito =
+                RiduzioneCondizionata(s, elenco, condizioni, ModoCondizionata::Pronostico, false, controllo);
+            accettate = esito.giocate;
+            benchmark::DoNotOptimize(elenco.dati());
+        });
+        const double v = Secondi([&] {
+            Sistema s = Pronostico(90, 5);
+            ElencoGiocate elenco;
+            ControlloConteggio controllo;
+            const EsitoSviluppo esito = SviluppoIntegrale(s, false, elenco, controllo);
+            benchmark::DoNotOptimize(esito.aggiunte);
+            benchmark::DoNotOptimize(elenco.dati());
+        });
+        condizionata += c;
+        sviluppo += v;
+        state.SetIterationTime(c + v);
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["condizionata_ms"] = condizionata * 1000 / n;
+    state.counters["sviluppo_ms"] = sviluppo * 1000 / n;
+    state.counters["rapporto"] = sviluppo > 0 ? condizionata / sviluppo : 0;
+    state.counters["accettate"] = static_cast<double>(accettate);
+}
+BENCHMARK(BM_CondizionataSuSviluppo)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// The plays mode over the full development of 90 in 5 already in the list (swap with the last).
+void BM_CondizionataSuGiocate(benchmark::State& state)
+{
+    const CondizioniRiduzione condizioni = CondizioniTipiche();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Sistema s = Pronostico(90, 5);
+        ElencoGiocate elenco;
+        ControlloConteggio controllo;
+        (void)SviluppoIntegrale(s, false, elenco, controllo);
+        state.ResumeTiming();
+        const EsitoRiduzione esito =
+            RiduzioneCondizionata(s, elenco, condizioni, ModoCondizionata::Giocate, false, controllo);
+        benchmark::DoNotOptimize(esito.giocate);
+    }
+}
+BENCHMARK(BM_CondizionataSuGiocate)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+const ArchivioStorico& ArchivioReale()
+{
+    static const ArchivioStorico archivio = [] {
+        ArchivioStorico a;
+        (void)ImportaFileArchivioTesto(std::string(QUARVIN_CARTELLA_SORGENTI) + "/data/storico.txt", a);
+        return a;
+    }();
+    return archivio;
+}
+
+// One refresh of the historic chart on the real archive: "Tutte", sizes Cinquine (0) to Ambi (3), for
+// the sum (a plain value) and for "Errori consentiti" (the whole test on every combination).
+void BM_GraficoStorico(benchmark::State& state)
+{
+    const ArchivioStorico& archivio = ArchivioReale();
+    if (archivio.vuoto()) {
+        state.SkipWithError("archive not found");
+        return;
+    }
+    const int criterio = static_cast<int>(state.range(0));
+    const CampioneStorico campione(archivio, CampioneStorico::SceltaTutte, static_cast<int>(state.range(1)));
+    const CondizioniRiduzione condizioni = CondizioniTipiche();
+    std::int64_t combinazioni = 0;
+    for (auto _ : state) {
+        const auto istogramma = IstogrammaCriterio(criterio, condizioni, campione);
+        const GraficoCondizione grafico = CostruisciGrafico(criterio, istogramma, condizioni);
+        combinazioni = grafico.totale;
+        benchmark::DoNotOptimize(grafico.barre.data());
+    }
+    state.counters["estrazioni"] = archivio.conteggio();
+    state.counters["combinazioni"] = static_cast<double>(combinazioni);
+}
+BENCHMARK(BM_GraficoStorico)
+    ->Args({4, 0})
+    ->Args({4, 3})
+    ->Args({CriterioErrori, 0})
+    ->Args({CriterioErrori, 3})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace

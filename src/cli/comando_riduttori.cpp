@@ -1,0 +1,203 @@
+// riduttori crea FILE (.ra2 | .ro2) [--v V] [--k K] [--garanzia G] TESTO... : builds an immediate-reducer
+// file from text files of plays, one reducer per text file. Each line of a text file is one play written
+// as positions 1..v separated by spaces (blank lines skipped). Unless given, k is the count of positions
+// on the first line (every line must have k), v the largest position used, and g the highest guarantee
+// the plays carry that the dialogs can ask for (2..5, at most k - 1 when k <= 5). A given g is checked too, so that no reducer that breaks its promise reaches a
+// data file. The guarantee is that of the file's kind: ".ro2" orthogonal (every g positions lie inside a
+// play), anything else the guarantee reductions (every min(k, 5) positions share g with a play).
+//
+// riduttori elenco FILE: one line per reducer, "v k g P".
+#include "cli/comandi_cli.h"
+#include "cli/messaggi_cli.h"
+#include "core/giocata.h"
+#include "reductions/riduttori_immediati.h"
+
+#include <algorithm>
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+constexpr const char* UsoRiduttori = "indicare: riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... "
+                                     "oppure riduttori elenco FILE";
+
+bool Intero(const std::string& testo, int minimo, int massimo, int& valore)
+{
+    if (testo.empty() || testo.size() > 2 || testo.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    valore = std::stoi(testo);
+    return valore >= minimo && valore <= massimo;
+}
+
+int Garanzia(const std::string& testo)
+{
+    const std::vector<std::string> nomi{"ambo", "terno", "quaterna", "cinquina"};
+    for (std::size_t i = 0; i < nomi.size(); ++i) {
+        if (testo == nomi[i]) {
+            return static_cast<int>(i) + 2;
+        }
+    }
+    int g = 0;
+    return Intero(testo, 2, 5, g) ? g : 0;
+}
+
+bool FinisceCon(const std::string& testo, const std::string& fine)
+{
+    if (testo.size() < fine.size()) {
+        return false;
+    }
+    return std::equal(fine.rbegin(), fine.rend(), testo.rbegin(),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b); });
+}
+
+// The plays of one text file; false with the reason.
+bool LeggiTesto(const std::string& percorso, int kDato, int vDato, RiduttoreDaScrivere& r, std::string& errore)
+{
+    std::ifstream file(percorso);
+    if (!file) {
+        errore = "impossibile leggere " + percorso;
+        return false;
+    }
+    std::string riga;
+    int numeroRiga = 0;
+    int v = 0;
+    r.k = kDato;
+    while (std::getline(file, riga)) {
+        ++numeroRiga;
+        if (riga.find_first_not_of(" \t\r") == std::string::npos) {
+            continue;
+        }
+        Tipo_Giocata g{};
+        if (!LeggiGiocataDaTesto(riga, g)) {
+            errore = percorso + ", riga " + std::to_string(numeroRiga) + ": giocata non valida";
+            return false;
+        }
+        const int quanti = OrdinaGiocata(g);
+        if (r.k == 0) {
+            r.k = quanti;
+        }
+        if (quanti != r.k) {
+            errore = percorso + ", riga " + std::to_string(numeroRiga) + ": attese " + std::to_string(r.k) +
+                     " posizioni";
+            return false;
+        }
+        r.posizioni.insert(r.posizioni.end(), g.begin(), g.begin() + quanti);
+        v = std::max<int>(v, g[static_cast<std::size_t>(quanti - 1)]);
+    }
+    if (r.posizioni.empty()) {
+        errore = percorso + ": nessuna giocata";
+        return false;
+    }
+    if (vDato != 0 && v > vDato) {
+        errore = percorso + ": posizione oltre " + std::to_string(vDato);
+        return false;
+    }
+    r.v = vDato != 0 ? vDato : v;
+    return true;
+}
+
+int Crea(const std::vector<std::string>& argomenti, std::ostream& err)
+{
+    std::string file;
+    std::vector<std::string> testi;
+    int v = 0;
+    int k = 0;
+    int g = 0;
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        const std::string& a = argomenti[i];
+        if (a == "--v" || a == "--k" || a == "--garanzia") {
+            if (i + 1 >= argomenti.size()) {
+                return ErroreUso(err, std::string(messaggi_cli::ValoreMancante) + a);
+            }
+            const std::string& valore = argomenti[++i];
+            const bool valido = a == "--v"   ? Intero(valore, 1, 90, v)
+                                : a == "--k" ? Intero(valore, 1, 10, k)
+                                             : (g = Garanzia(valore)) != 0;
+            if (!valido) {
+                return ErroreUso(err, "valore non valido per " + a + ": " + valore);
+            }
+        } else if (a.rfind("--", 0) == 0) {
+            return ErroreUso(err, std::string(messaggi_cli::OpzioneSconosciuta) + a);
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            testi.push_back(a);
+        }
+    }
+    if (file.empty() || testi.empty()) {
+        return ErroreUso(err, UsoRiduttori);
+    }
+    const bool ortogonale = FinisceCon(file, ".ro2");
+
+    std::vector<RiduttoreDaScrivere> riduttori;
+    for (const std::string& testo : testi) {
+        RiduttoreDaScrivere r;
+        std::string errore;
+        if (!LeggiTesto(testo, k, v, r, errore)) {
+            err << errore << '\n';
+            return UscitaRifiuto;
+        }
+        if (g != 0) {
+            r.g = g;
+            if (!RiduttoreGarantisce(r, ortogonale)) {
+                err << testo << ": le giocate non garantiscono il punteggio indicato\n";
+                return UscitaRifiuto;
+            }
+        } else {
+            for (int prova = r.k <= 5 ? r.k - 1 : 5; prova >= 2 && r.g == 0; --prova) {
+                r.g = prova;
+                if (!RiduttoreGarantisce(r, ortogonale)) {
+                    r.g = 0;
+                }
+            }
+            if (r.g == 0) {
+                err << testo << ": le giocate non garantiscono nemmeno l'ambo\n";
+                return UscitaRifiuto;
+            }
+        }
+        riduttori.push_back(std::move(r));
+    }
+    if (const auto motivo = ControllaRiduttori(riduttori)) {
+        err << *motivo << '\n';
+        return UscitaRifiuto;
+    }
+    if (!ScriviRiduttoriImmediati(file, riduttori)) {
+        err << "impossibile scrivere " << file << '\n';
+        return UscitaRifiuto;
+    }
+    return UscitaOk;
+}
+
+int Elenco(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
+{
+    if (argomenti.size() != 2) {
+        return ErroreUso(err, UsoRiduttori);
+    }
+    for (const RiduttoreImmediato& r : ElencoRiduttoriImmediati(argomenti[1])) {
+        out << r.v << ' ' << r.k << ' ' << r.g << ' ' << r.giocate << (r.danneggiato ? " danneggiato" : "") << '\n';
+    }
+    return UscitaOk;
+}
+
+} // namespace
+
+int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err)
+{
+    if (riga.argomenti.empty()) {
+        return ErroreUso(err, UsoRiduttori);
+    }
+    if (riga.argomenti.front() == "crea") {
+        return Crea(riga.argomenti, err);
+    }
+    if (riga.argomenti.front() == "elenco") {
+        return Elenco(riga.argomenti, out, err);
+    }
+    return ErroreUso(err, UsoRiduttori);
+}
+
+} // namespace cli

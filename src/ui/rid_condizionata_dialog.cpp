@@ -1,0 +1,549 @@
+#include "ui/rid_condizionata_dialog.h"
+
+#include "core/impostazioni.h"
+#include "editor/file_riduzioni.h"
+#include "editor/stato_applicazione.h"
+#include "reductions/analisi_riduzione.h"
+#include "reductions/rid_condizionata.h"
+#include "ui/analisi_condizionata_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr const char* TopicGuida = "mdr_condizionata.htm";
+constexpr int RigheMassime = ListaIntervalli::Massimo;
+
+const char* EtichettaInsieme(int criterio)
+{
+    switch (criterio) {
+    case 0: return "Quantità ammesse di numeri pari:";
+    case 1: return "Quantità ammesse di numeri dispari:";
+    case 2: return "Lunghezza massima sequenze di numeri pari consecutivi";
+    case 3: return "Lunghezza massima sequenze di numeri dispari consecutivi";
+    case 15: return "Quantità ammesse di consecutività numeriche:";
+    case 16: return "Quantità ammesse di interruzioni pari/dispari:";
+    case 17: return "Quantità ammesse di interruzioni pari/dispari consecutive";
+    case 18: return "Quantità ammesse di simmetrie numeriche:";
+    case 19: return "Quantità ammesse di simmetrie pari:";
+    case 20: return "Quantità ammesse di simmetrie dispari:";
+    case 21: return "Quantità ammesse di paralleli numerici:";
+    case 22: return "Quantità ammesse di paralleli pari:";
+    case 23: return "Quantità ammesse di paralleli dispari:";
+    default: return "Numero di errori consentiti";
+    }
+}
+
+std::pair<QString, QString> TitoliColonne(int criterio)
+{
+    if (criterio <= 7) {
+        return {QStringLiteral("Somma minima"), QStringLiteral("Somma massima")};
+    }
+    if (criterio <= 10) {
+        return {QStringLiteral("Media minima"), QStringLiteral("Media massima")};
+    }
+    return {QStringLiteral("Valore minimo"), QStringLiteral("Valore massimo")};
+}
+
+// The keys a bound accepts: digits and the control keys, and for the means "." (a "," typed becomes
+// "."); every other printable key is discarded.
+class FiltroIntervallo final : public QObject
+{
+public:
+    FiltroIntervallo(bool decimali, QObject* genitore) : QObject(genitore), m_decimali(decimali) {}
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        const QString testo = tasto->text();
+        if (testo.isEmpty() || !testo.at(0).isPrint()) {
+            return false;
+        }
+        const QChar c = testo.at(0);
+        if (c.isDigit() && c.unicode() < 128) {
+            return false;
+        }
+        if (m_decimali && (c == QLatin1Char('.') || c == QLatin1Char(','))) {
+            if (c == QLatin1Char(',')) {
+                if (auto* riga = qobject_cast<QLineEdit*>(oggetto)) {
+                    riga->insert(QStringLiteral("."));
+                }
+                return true;
+            }
+            return false;
+        }
+        return true;
+    }
+
+private:
+    bool m_decimali;
+};
+
+class DelegatoIntervallo final : public QStyledItemDelegate
+{
+public:
+    DelegatoIntervallo(bool decimali, QObject* genitore) : QStyledItemDelegate(genitore), m_decimali(decimali) {}
+
+    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
+                          const QModelIndex& indice) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
+        if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
+            riga->setMaxLength(10);
+            riga->installEventFilter(new FiltroIntervallo(m_decimali, riga));
+        }
+        return editor;
+    }
+
+private:
+    bool m_decimali;
+};
+
+QString TestoLimite(int criterio, double valore)
+{
+    if (CriterioReale(criterio)) {
+        return QString::fromStdString(FormatoPercentuale(valore));
+    }
+    return QString::number(std::llround(valore));
+}
+
+bool RigaVuota(const QTableWidget* griglia, int riga)
+{
+    for (int colonna = 1; colonna <= 2; ++colonna) {
+        const QTableWidgetItem* voce = griglia->item(riga, colonna);
+        if (voce != nullptr && !voce->text().trimmed().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
+    : TRiduzioneDialog(stato, apriGuida, QString::fromLatin1(TopicGuida), QStringLiteral("Riduzione condizionata"),
+                       parent, QStringLiteral("Applica riduzione")),
+      m_guida(std::move(apriGuida)), m_attuale(CondizioniDelSistema(stato.sistema))
+{
+    m_attuale.abilitati[CriterioErrori] = 1;
+    m_attuale.errori[CriterioErrori] = 0;
+    m_apriAnalisi = [](QDialog& finestra) { finestra.exec(); };
+
+    auto* corpo = new QHBoxLayout;
+    auto* sinistra = new QVBoxLayout;
+    sinistra->addWidget(creaModo());
+    sinistra->addWidget(creaCriteri(), 1);
+    corpo->addLayout(sinistra);
+
+    auto* destra = new QVBoxLayout;
+    m_riquadroPagina = new QGroupBox(this);
+    m_riquadroPagina->setObjectName(QStringLiteral("paginaGroupBox"));
+    auto* layoutPagina = new QVBoxLayout(m_riquadroPagina);
+    m_pagine = new QStackedWidget(m_riquadroPagina);
+    m_pagine->setObjectName(QStringLiteral("pagineStackedWidget"));
+    for (int c = 0; c < VociCondizioni; ++c) {
+        m_pagine->addWidget(CriterioAIntervalli(c) ? creaPaginaIntervalli(c) : creaPaginaInsieme(c));
+    }
+    layoutPagina->addWidget(m_pagine);
+    destra->addWidget(m_riquadroPagina);
+    destra->addWidget(creaGrafico(), 1);
+    corpo->addLayout(destra, 1);
+    areaParametri()->addLayout(corpo, 1);
+
+    auto* analisi = new QHBoxLayout;
+    auto* analisiGiocate = new QPushButton(QStringLiteral("Analisi giocate"), this);
+    analisiGiocate->setObjectName(QStringLiteral("analisiGiocatePushButton"));
+    auto* analisiStorica = new QPushButton(QStringLiteral("Analisi storica"), this);
+    analisiStorica->setObjectName(QStringLiteral("analisiStoricaPushButton"));
+    for (QPushButton* p : {analisiGiocate, analisiStorica}) {
+        p->setAutoDefault(false);
+        analisi->addWidget(p);
+        disabilitaInEsecuzione(p);
+    }
+    analisi->addStretch(1);
+    areaParametri()->addLayout(analisi);
+    connect(analisiGiocate, &QPushButton::clicked, this, &TRidCondizionata::apriAnalisiGiocate);
+    connect(analisiStorica, &QPushButton::clicked, this, &TRidCondizionata::apriAnalisiStorica);
+
+    mostraConteggio(QString::fromUtf8(messaggi_condizionata::GiocateFinali));
+
+    const std::int32_t scelto = IDE_Intero(stato.impostazioni, ChiaveRidCondCriterio, 0, false);
+    m_silenzioso = true;
+    m_criteri->setCurrentRow(scelto >= 0 && scelto < VociCondizioni ? scelto : 0);
+    m_silenzioso = false;
+    mostraCriterio(criterioSelezionato());
+    resize(1000, 700);
+}
+
+QWidget* TRidCondizionata::creaModo()
+{
+    auto* gruppo = new QGroupBox(this);
+    gruppo->setObjectName(QStringLiteral("modoGroupBox"));
+    auto* layout = new QVBoxLayout(gruppo);
+    m_pronostico = new QRadioButton(QStringLiteral("Applica riduzione al pronostico"), gruppo);
+    m_pronostico->setObjectName(QStringLiteral("pronosticoRadioButton"));
+    m_giocate = new QRadioButton(gruppo);
+    m_giocate->setObjectName(QStringLiteral("giocateRadioButton"));
+    m_consideraFisse = new QCheckBox(QStringLiteral("Considera Fisse"), gruppo);
+    m_consideraFisse->setObjectName(QStringLiteral("consideraFisseCheckBox"));
+    const bool conFisse = stato().sistema.numeroFisse > 0;
+    m_consideraFisse->setEnabled(conFisse);
+    m_consideraFisse->setChecked(conFisse);
+    layout->addWidget(m_pronostico);
+    layout->addWidget(m_giocate);
+    layout->addWidget(m_consideraFisse);
+    disabilitaInEsecuzione(gruppo);
+    aggiornaModo();
+    return gruppo;
+}
+
+void TRidCondizionata::aggiornaModo()
+{
+    const std::int32_t n = stato().giocate.conteggio();
+    m_giocate->setText(QStringLiteral("Applica riduzione alle ") + QString::number(n) +
+                       QStringLiteral(" giocate attuali"));
+    m_giocate->setEnabled(n > 0);
+    (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
+}
+
+QWidget* TRidCondizionata::creaCriteri()
+{
+    auto* riquadro = new QWidget(this);
+    auto* layout = new QVBoxLayout(riquadro);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_criteri = new QListWidget(riquadro);
+    m_criteri->setObjectName(QStringLiteral("criteriListWidget"));
+    for (int c = 0; c < VociCondizioni; ++c) {
+        auto* voce = new QListWidgetItem(QString::fromUtf8(DidascaliaCriterio(c)), m_criteri);
+        voce->setFlags(voce->flags() | Qt::ItemIsUserCheckable);
+        voce->setCheckState(m_attuale.abilitato(c) ? Qt::Checked : Qt::Unchecked);
+    }
+    m_criteri->setMinimumWidth(m_criteri->sizeHintForColumn(0) + 40);
+    layout->addWidget(m_criteri, 1);
+    auto* pulsanti = new QHBoxLayout;
+    auto* tutti = new QPushButton(QStringLiteral("Seleziona tutti"), riquadro);
+    tutti->setObjectName(QStringLiteral("selezionaTuttiPushButton"));
+    auto* nessuno = new QPushButton(QStringLiteral("Deseleziona tutti"), riquadro);
+    nessuno->setObjectName(QStringLiteral("deselezionaTuttiPushButton"));
+    for (QPushButton* p : {tutti, nessuno}) {
+        p->setAutoDefault(false);
+        pulsanti->addWidget(p);
+    }
+    layout->addLayout(pulsanti);
+    disabilitaInEsecuzione(riquadro);
+    connect(m_criteri, &QListWidget::currentRowChanged, this, &TRidCondizionata::criterioCambiato);
+    connect(m_criteri, &QListWidget::itemChanged, this, &TRidCondizionata::spuntaCambiata);
+    connect(tutti, &QPushButton::clicked, this, [this] { selezionaTutti(true); });
+    connect(nessuno, &QPushButton::clicked, this, [this] { selezionaTutti(false); });
+    return riquadro;
+}
+
+QWidget* TRidCondizionata::creaPaginaInsieme(int criterio)
+{
+    auto* pagina = new QWidget(this);
+    pagina->setObjectName(QStringLiteral("pagina%1").arg(criterio));
+    auto* layout = new QVBoxLayout(pagina);
+    layout->addWidget(new QLabel(QString::fromUtf8(EtichettaInsieme(criterio)), pagina));
+    auto* riga = new QHBoxLayout;
+    riga->setSpacing(1);
+    auto& pulsanti = m_valori[static_cast<std::size_t>(criterio)];
+    for (int v = 0; v < ValoriInsieme(criterio); ++v) {
+        auto* cella = new QPushButton(QString::number(v), pagina);
+        cella->setObjectName(QStringLiteral("valore%1PushButton").arg(v));
+        cella->setCheckable(true);
+        cella->setAutoDefault(false);
+        cella->setFixedSize(26, 24);
+        cella->setChecked(m_attuale.ammesso(criterio, v));
+        cella->setStyleSheet(QStringLiteral("QPushButton { background: white; border: 1px solid #a0a0a0; }"
+                                            "QPushButton:checked { background: #2060c0; color: white; }"));
+        connect(cella, &QPushButton::toggled, this,
+                [this, criterio, v](bool acceso) { valoreCliccato(criterio, v, acceso); });
+        riga->addWidget(cella);
+        pulsanti.push_back(cella);
+    }
+    riga->addStretch(1);
+    layout->addLayout(riga);
+    layout->addStretch(1);
+    return pagina;
+}
+
+QWidget* TRidCondizionata::creaPaginaIntervalli(int criterio)
+{
+    auto* pagina = new QWidget(this);
+    pagina->setObjectName(QStringLiteral("pagina%1").arg(criterio));
+    auto* layout = new QHBoxLayout(pagina);
+    auto* griglia = new QTableWidget(0, 3, pagina);
+    griglia->setObjectName(QStringLiteral("intervalliTableWidget"));
+    const auto [minimo, massimo] = TitoliColonne(criterio);
+    griglia->setHorizontalHeaderLabels({QStringLiteral("Nº"), minimo, massimo});
+    griglia->verticalHeader()->hide();
+    griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    griglia->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    griglia->setItemDelegate(new DelegatoIntervallo(CriterioReale(criterio), griglia));
+    griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    griglia->setSelectionMode(QAbstractItemView::SingleSelection);
+    griglia->setMinimumHeight(120);
+    m_griglie[static_cast<std::size_t>(criterio)] = griglia;
+    layout->addWidget(griglia, 1);
+    auto* azzera = new QPushButton(QStringLiteral("Azzera"), pagina);
+    azzera->setObjectName(QStringLiteral("azzeraPushButton"));
+    azzera->setAutoDefault(false);
+    auto* colonna = new QVBoxLayout;
+    colonna->addWidget(azzera);
+    colonna->addStretch(1);
+    layout->addLayout(colonna);
+    riempiIntervalli(criterio);
+    connect(azzera, &QPushButton::clicked, this, [this, criterio] { azzeraIntervalli(criterio); });
+    connect(griglia, &QTableWidget::currentCellChanged, this,
+            [this, griglia](int riga, int, int, int) { sistemaRighe(griglia, riga); });
+    connect(griglia, &QTableWidget::itemChanged, this,
+            [this, griglia](QTableWidgetItem*) { sistemaRighe(griglia, griglia->currentRow()); });
+    return pagina;
+}
+
+void TRidCondizionata::riempiIntervalli(int criterio)
+{
+    QTableWidget* griglia = m_griglie[static_cast<std::size_t>(criterio)];
+    const QSignalBlocker blocco(griglia);
+    const ListaIntervalli& lista = m_attuale.lista(criterio);
+    griglia->setRowCount(0);
+    for (int i = 0; i < lista.usati(); ++i) {
+        griglia->insertRow(i);
+        griglia->setItem(i, 1, new QTableWidgetItem(TestoLimite(criterio, lista.minimi[static_cast<std::size_t>(i)])));
+        griglia->setItem(i, 2, new QTableWidgetItem(TestoLimite(criterio, lista.massimi[static_cast<std::size_t>(i)])));
+    }
+    sistemaRighe(griglia, -1);
+}
+
+// Keeps one empty row below the last filled one, drops the empty rows between filled ones (except the
+// one being edited) and numbers the rows.
+void TRidCondizionata::sistemaRighe(QTableWidget* griglia, int rigaCorrente)
+{
+    const QSignalBlocker blocco(griglia);
+    for (int r = griglia->rowCount() - 2; r >= 0; --r) {
+        if (r != rigaCorrente && RigaVuota(griglia, r)) {
+            griglia->removeRow(r);
+            if (rigaCorrente > r) {
+                --rigaCorrente;
+            }
+        }
+    }
+    const int n = griglia->rowCount();
+    if ((n == 0 || !RigaVuota(griglia, n - 1)) && n < RigheMassime) {
+        griglia->insertRow(n);
+    }
+    for (int r = 0; r < griglia->rowCount(); ++r) {
+        auto* numero = new QTableWidgetItem(QString::number(r + 1));
+        numero->setFlags(Qt::ItemIsEnabled);
+        numero->setBackground(palette().button());
+        numero->setTextAlignment(Qt::AlignCenter);
+        griglia->setItem(r, 0, numero);
+    }
+}
+
+void TRidCondizionata::azzeraIntervalli(int criterio)
+{
+    Messaggio domanda = Avviso("Eliminare tutti gli intervalli ?");
+    domanda.icona = Icona::Domanda;
+    domanda.pulsanti = Pulsanti::SiNo;
+    domanda.predefinita = Risposta::No;
+    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+        return;
+    }
+    QTableWidget* griglia = m_griglie[static_cast<std::size_t>(criterio)];
+    {
+        const QSignalBlocker blocco(griglia);
+        griglia->setRowCount(0);
+    }
+    sistemaRighe(griglia, -1);
+}
+
+void TRidCondizionata::valoreCliccato(int criterio, int valore, bool acceso)
+{
+    const auto& pulsanti = m_valori[static_cast<std::size_t>(criterio)];
+    if (!acceso && std::none_of(pulsanti.begin(), pulsanti.end(), [](QPushButton* p) { return p->isChecked(); })) {
+        // No value left: 0 comes back (its toggle refreshes the chart).
+        if (valore != 0) {
+            pulsanti.front()->setChecked(true);
+            return;
+        }
+        const QSignalBlocker blocco(pulsanti.front());
+        pulsanti.front()->setChecked(true);
+    }
+    aggiornaGrafico();
+}
+
+int TRidCondizionata::criterioSelezionato() const
+{
+    const int riga = m_criteri->currentRow();
+    return riga >= 0 ? riga : 0;
+}
+
+void TRidCondizionata::criterioCambiato(int riga)
+{
+    if (riga < 0) {
+        return;
+    }
+    mostraCriterio(riga);
+    if (m_silenzioso) {
+        return;
+    }
+    if (riga != CriterioErrori) {
+        m_ricalcola = true;
+    }
+    aggiornaGrafico();
+}
+
+void TRidCondizionata::mostraCriterio(int criterio)
+{
+    m_pagine->setCurrentIndex(criterio);
+    m_riquadroPagina->setTitle(QStringLiteral(" ") + QString::fromUtf8(DidascaliaCriterio(criterio)) +
+                               QStringLiteral(" "));
+}
+
+void TRidCondizionata::spuntaCambiata(QListWidgetItem* voce)
+{
+    if (m_criteri->row(voce) == CriterioErrori && voce->checkState() != Qt::Checked) {
+        voce->setCheckState(Qt::Checked);
+    }
+}
+
+void TRidCondizionata::selezionaTutti(bool tutti)
+{
+    for (int c = 0; c < VociCondizioni; ++c) {
+        m_criteri->item(c)->setCheckState(tutti || c == CriterioErrori ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+PagineCondizioni TRidCondizionata::pagine() const
+{
+    PagineCondizioni p;
+    for (int c = 0; c < VociCondizioni; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        p.spunte[i] = m_criteri->item(c)->checkState() == Qt::Checked;
+        for (std::size_t v = 0; v < m_valori[i].size(); ++v) {
+            p.valori[i][v] = m_valori[i][v]->isChecked();
+        }
+        if (const QTableWidget* griglia = m_griglie[i]) {
+            auto& righe = p.griglie[static_cast<std::size_t>(c - PrimoCriterioIntervalli)];
+            for (int r = 0; r < griglia->rowCount(); ++r) {
+                const QTableWidgetItem* minimo = griglia->item(r, 1);
+                const QTableWidgetItem* massimo = griglia->item(r, 2);
+                righe.push_back({minimo ? minimo->text().toStdString() : std::string(),
+                                 massimo ? massimo->text().toStdString() : std::string()});
+            }
+        }
+    }
+    return p;
+}
+
+bool TRidCondizionata::validaCondizioni()
+{
+    const EsitoValidazione esito = ValidaCondizioni(pagine(), m_attuale);
+    if (!esito.ok) {
+        if (esito.criterioFocus >= 0) {
+            // The grid may lie on another page: show it without refreshing the chart.
+            m_silenzioso = true;
+            m_criteri->setCurrentRow(esito.criterioFocus);
+            m_silenzioso = false;
+            svuotaGrafico();
+        }
+        stato().messaggi.mostra(*esito.messaggio);
+        if (esito.criterioFocus >= 0) {
+            m_griglie[static_cast<std::size_t>(esito.criterioFocus)]->setFocus();
+        } else {
+            m_criteri->setFocus();
+        }
+        return false;
+    }
+    m_attuale = esito.condizioni;
+    m_validate = esito.condizioni;
+    ImpostaCondizioni(stato().sistema, esito.condizioni);
+    if (!ScriviCondizioni(stato().cartelle.dati, stato().sistema.riduzioni.condizionata)) {
+        // The conditions stand for this session; the user learns that they were not saved.
+        stato().messaggi.mostra(MessaggioErroreScritturaDisco());
+    }
+    return true;
+}
+
+bool TRidCondizionata::consideraFisseAttivo() const
+{
+    return consideraFisse(m_consideraFisse);
+}
+
+bool TRidCondizionata::controllaParametri()
+{
+    return validaCondizioni();
+}
+
+EsitoRiduzione TRidCondizionata::esegui(ControlloEsecuzione& controllo)
+{
+    const ModoCondizionata modo = m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
+    EsitoRiduzione esito = RiduzioneCondizionata(stato().sistema, stato().giocate, m_validate, modo,
+                                                 consideraFisseAttivo(), controllo);
+    if (!esito.confermata()) {
+        // The dialog stays open: the plays mode follows what is left in the list.
+        aggiornaModo();
+    }
+    return esito;
+}
+
+void TRidCondizionata::salvaOpzioni()
+{
+    ArchivioImpostazioni& store = stato().impostazioni;
+    (void)IDE_Intero(store, ChiaveRidCondCriterio, criterioSelezionato(), true);
+    (void)IDE_Intero(store, ChiaveRidCondRuota, m_ruota->currentIndex(), true);
+    (void)IDE_Intero(store, ChiaveRidCondDimensione, m_dimensione->currentIndex(), true);
+}
+
+void TRidCondizionata::showEvent(QShowEvent* evento)
+{
+    TRiduzioneDialog::showEvent(evento);
+    if (m_primoAvvio) {
+        m_primoAvvio = false;
+        QTimer::singleShot(0, this, &TRidCondizionata::aggiornaGrafico);
+    }
+}
+
+void TRidCondizionata::apriAnalisiGiocate()
+{
+    if (!validaCondizioni()) {
+        return;
+    }
+    const ModoCondizionata modo = m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
+    TAnalisiRidCondizionata finestra(stato(), m_guida, m_validate, modo, consideraFisseAttivo(), this);
+    m_apriAnalisi(finestra);
+}
+
+void TRidCondizionata::apriAnalisiStorica()
+{
+    if (!validaCondizioni()) {
+        return;
+    }
+    TAnalisiStoricaRidCond finestra(stato(), m_guida, m_validate, m_ruota->currentIndex(),
+                                    m_dimensione->currentIndex(), this);
+    m_apriAnalisi(finestra);
+}

@@ -1,0 +1,136 @@
+#include "ui/rid_ortogonale_gio_dialog.h"
+
+#include "core/impostazioni.h"
+#include "editor/stato_applicazione.h"
+#include "reductions/messaggi_riduzioni.h"
+#include "reductions/rid_garanzia.h"
+#include "reductions/rid_ortogonale.h"
+#include "reductions/riduttori_immediati.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace mg = messaggi_garanzia;
+
+namespace {
+
+constexpr const char* TopicGuida = "mdr_ortogio.htm";
+constexpr int ModoNormale = 0;
+constexpr int ModoImmediati = 1;
+
+} // namespace
+
+TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida apriGuida, int numeriGiocate,
+                                             const SegniNumeri& numeriUsati, QWidget* parent)
+    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(TopicGuida),
+                       QStringLiteral("Riduzione ortogonale delle giocate"), parent),
+      m_k(numeriGiocate), m_numeriUsati(numeriUsati), m_apriIndirizzo(ortogonale_ui::ApriNelBrowser()),
+      m_file(ortogonale_ui::FileRiduttoriOrtogonali(stato))
+{
+    m_v = static_cast<int>(std::count_if(m_numeriUsati.begin(), m_numeriUsati.end(),
+                                         [](std::uint8_t s) { return s != 0; }));
+
+    auto* campi = new QFormLayout;
+    m_garanzia = ortogonale_ui::CreaSelettoreGaranzia(this);
+    campi->addRow(QString::fromUtf8(mg::PunteggioGarantito), m_garanzia);
+    m_modo = new QComboBox(this);
+    m_modo->setObjectName(QStringLiteral("modoComboBox"));
+    m_modo->addItem(QString::fromUtf8(mg::Normale));
+    m_modo->addItem(QString::fromUtf8(mg::RiduttoriImmediati));
+    campi->addRow(QStringLiteral("Tipo di riduzione:"), m_modo);
+    areaParametri()->addLayout(campi);
+    disabilitaInEsecuzione(m_garanzia);
+    disabilitaInEsecuzione(m_modo);
+
+    m_punti = ortogonale_ui::CreaTabellaPunti(this, QString::fromUtf8(mg::PuntiNelleGiocate),
+                                              QString::fromUtf8(mg::PuntiGarantitiFinali));
+    areaParametri()->addWidget(m_punti);
+
+    m_consideraFisse = aggiungiConsideraFisse();
+
+    auto* riga = new QHBoxLayout;
+    auto* scarica = new QPushButton(QString::fromUtf8(mg::ScaricaRiduttori), this);
+    scarica->setObjectName(QStringLiteral("scaricaPushButton"));
+    scarica->setAutoDefault(false);
+    riga->addWidget(scarica);
+    riga->addStretch(1);
+    areaParametri()->addLayout(riga);
+    disabilitaInEsecuzione(scarica);
+    mostraConteggio(QString::fromUtf8(messaggi_riduzioni::NumeroGiocate));
+
+    m_garanzia->setCurrentIndex(std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidOrtogGio, 0, false), 0, 3));
+    m_modo->setCurrentIndex(std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidOrtogGioTR, 0, false), 0, 1));
+    garanziaCambiata();
+
+    connect(m_garanzia, &QComboBox::currentIndexChanged, this, &TRidOrtogonaleGiocate::garanziaCambiata);
+    connect(m_modo, &QComboBox::currentIndexChanged, this, &TRidOrtogonaleGiocate::controllaModo);
+    connect(m_consideraFisse, &QCheckBox::clicked, this, &TRidOrtogonaleGiocate::controllaModo);
+    connect(scarica, &QPushButton::clicked, this, [this] {
+        if (m_apriIndirizzo) {
+            m_apriIndirizzo(ortogonale_ui::PaginaRiduttori(IdfFileRiduttori(m_file)));
+        }
+    });
+    resize(460, sizeHint().height());
+}
+
+int TRidOrtogonaleGiocate::garanzia() const
+{
+    return m_garanzia->currentIndex() + 2;
+}
+
+bool TRidOrtogonaleGiocate::immediati() const
+{
+    return m_modo->currentIndex() == ModoImmediati;
+}
+
+void TRidOrtogonaleGiocate::garanziaCambiata()
+{
+    const int g = GaranziaAmmessa(m_k, garanzia());
+    if (g != garanzia()) {
+        m_garanzia->setCurrentIndex(g - 2);
+        return;
+    }
+    ortogonale_ui::RiempiTabellaPunti(m_punti, g);
+    controllaModo();
+}
+
+void TRidOrtogonaleGiocate::controllaModo()
+{
+    if (immediati() &&
+        !ImmediatiAmmessi(m_file, m_v, m_k, garanzia(), consideraFisse(m_consideraFisse))) {
+        m_modo->setCurrentIndex(ModoNormale);
+    }
+}
+
+EsitoRiduzione TRidOrtogonaleGiocate::esegui(ControlloEsecuzione& controllo)
+{
+    ParametriOrtogonaleGiocate parametri;
+    parametri.garanzia = garanzia();
+    parametri.numeriPerGiocata = m_k;
+    parametri.numeriUsati = m_numeriUsati;
+    parametri.consideraFisse = consideraFisse(m_consideraFisse);
+    parametri.immediati = immediati();
+    parametri.fileRiduttori = m_file;
+    const EsitoOrtogonale esito =
+        RiduzioneOrtogonaleGiocate(stato().sistema, stato().giocate, parametri, stato().generatore, controllo);
+    if (esito.riduttoreDanneggiato) {
+        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, m_apriIndirizzo);
+        // The run is still on: the dialog closes once the base has left the running state.
+        QMetaObject::invokeMethod(this, &TRidOrtogonaleGiocate::reject, Qt::QueuedConnection);
+    }
+    return esito.esito;
+}
+
+void TRidOrtogonaleGiocate::salvaOpzioni()
+{
+    (void)IDE_Intero(stato().impostazioni, ChiaveRidOrtogGio, m_garanzia->currentIndex(), true);
+    (void)IDE_Intero(stato().impostazioni, ChiaveRidOrtogGioTR, m_modo->currentIndex(), true);
+}
