@@ -17,8 +17,8 @@ constexpr std::size_t RientroTotale = 43;
 // Characters, not bytes: the class texts hold "º", two bytes in UTF-8.
 std::size_t Caratteri(const std::string& s)
 {
-    return static_cast<std::size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void Allinea(std::string& s, std::size_t larghezza)
@@ -45,8 +45,8 @@ std::string TestoClasse(const Tipo_Vincita& v)
     case EstrattoDeterminato:
         return messaggi_spoglio::PosizioneDeterminato + std::to_string(v.posizione);
     case Ambetto:
-        return messaggi_spoglio::AmbettoPrima + std::to_string(v.coppia[0]) + "," + std::to_string(v.coppia[1]) +
-               messaggi_spoglio::AmbettoDopo;
+        return messaggi_spoglio::AmbettoPrima + std::to_string(v.coppia[0]) + "," +
+               std::to_string(v.coppia[1]) + messaggi_spoglio::AmbettoDopo;
     }
     return {};
 }
@@ -154,11 +154,13 @@ std::int64_t EsitoSpoglio::vinciteTotali() const
 
 std::string RigaVincitaSpoglio(const Tipo_Vincita& vincita, int decimali)
 {
-    std::string riga = messaggi_spoglio::Ruota + std::string(NomiRuote[static_cast<std::size_t>(vincita.ruota)]);
+    std::string riga =
+        messaggi_spoglio::Ruota + std::string(NomiRuote[static_cast<std::size_t>(vincita.ruota)]);
     Allinea(riga, LarghezzaRuota);
     riga += TestoClasse(vincita);
     Allinea(riga, LarghezzaClasse);
-    riga += messaggi_spoglio::Vincita + FormatoImporto(vincita.importo, true, decimali) + messaggi_spoglio::Euro;
+    riga +=
+        messaggi_spoglio::Vincita + FormatoImporto(vincita.importo, true, decimali) + messaggi_spoglio::Euro;
     return riga;
 }
 

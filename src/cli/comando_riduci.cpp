@@ -8,7 +8,9 @@
 #include "core/generatore_casuale.h"
 #include "editor/fisse.h"
 #include "reductions/ingresso_riduzioni.h"
+#include "reductions/messaggi_riduzioni.h"
 #include "reductions/rid_casuale.h"
+#include "reductions/rid_condizionata.h"
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
@@ -30,6 +32,9 @@ constexpr const char* OpzioneSeme = "--seme";
 constexpr const char* OpzioneConsideraFisse = "--considera-fisse";
 constexpr const char* OpzioneGaranzia = "--garanzia";
 constexpr const char* OpzioneImmediati = "--immediati";
+constexpr const char* OpzioneDaPronostico = "--da-pronostico";
+constexpr const char* OpzioneDaGiocate = "--da-giocate";
+constexpr const char* ModiEsclusivi = "--da-pronostico e --da-giocate non possono essere usate insieme";
 
 constexpr const char* MetodoMancante = "manca il metodo di riduzione";
 constexpr const char* MetodoSconosciuto = "metodo di riduzione sconosciuto: ";
@@ -275,6 +280,47 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
                                                          continua));
 }
 
+// [--da-pronostico | --da-giocate]: the conditional reduction's mode; without either, the mode the
+// dialog selects (the plays when the list has some, else the prediction).
+bool LeggiCondizionata(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore)
+{
+    if (!LeggiArgomentiSistema(argomenti, {}, {OpzioneDaPronostico, OpzioneDaGiocate}, a, errore)) {
+        return false;
+    }
+    if (a.acceso(OpzioneDaPronostico) && a.acceso(OpzioneDaGiocate)) {
+        errore = ModiEsclusivi;
+        return false;
+    }
+    return true;
+}
+
+// The conditions stored in the system file, checked as the dialog validates them; the fixed numbers
+// count whenever the system has some (the dialog's "Considera Fisse" as it opens).
+Esito Condizionata(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    CondizioniRiduzione condizioni = CondizioniDelSistema(stato.sistema);
+    condizioni.abilitati[CriterioErrori] = 1;
+    condizioni.errori[CriterioErrori] = 0;
+    if (const auto rifiuto = ControllaCondizioni(condizioni)) {
+        stato.messaggi.mostra(*rifiuto);
+        return std::nullopt;
+    }
+    ModoCondizionata modo = stato.giocate.vuoto() ? ModoCondizionata::Pronostico : ModoCondizionata::Giocate;
+    if (lavoro.argomenti.acceso(OpzioneDaPronostico)) {
+        modo = ModoCondizionata::Pronostico;
+    } else if (lavoro.argomenti.acceso(OpzioneDaGiocate)) {
+        if (stato.giocate.vuoto()) {
+            stato.messaggi.mostra(Avviso(messaggi_riduzioni::AlmenoUnaGiocata));
+            return std::nullopt;
+        }
+        modo = ModoCondizionata::Giocate;
+    }
+    EsecuzioneContinua continua;
+    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, modo, stato.sistema.numeroFisse > 0,
+                                 continua);
+}
+
 const std::array Metodi = {
     MetodoCli{"casuale-aggiungi",
               [](const std::vector<std::string>& v, ArgomentiSistema& a, std::string& e) {
@@ -286,6 +332,7 @@ const std::array Metodi = {
                   return LeggiCasuale(v, a, e, false);
               },
               &IngressoEliminaCasualmente, &CasualeElimina},
+    MetodoCli{"condizionata", &LeggiCondizionata, &IngressoValidazioneSeVuoto, &Condizionata},
     MetodoCli{"ortogonale-pronostico", &LeggiOrtogonale, &IngressoPronosticoAlmenoTre, &OrtogonalePronostico},
     MetodoCli{"ortogonale-giocate", &LeggiOrtogonale, &IngressoGiocateUniformi, &OrtogonaleGiocate},
     MetodoCli{"garanzia-pronostico", &LeggiOrtogonale, &IngressoPronosticoAlmenoTre, &GaranziaPronostico},

@@ -98,8 +98,8 @@ int ComandoSpoglio(const RigaComando& riga, std::ostream& out, std::ostream& err
     }
 
     const EsitoSpoglio esito =
-        Spoglio(stato.giocate, griglia.numeri, ParametriDaSistema(stato.sistema, stato.generali.vincitaMassima),
-                stato.generali.decimali);
+        Spoglio(stato.giocate, griglia.numeri,
+                ParametriDaSistema(stato.sistema, stato.generali.vincitaMassima), stato.generali.decimali);
     for (const std::string& r : esito.resoconto) {
         out << r << '\n';
     }

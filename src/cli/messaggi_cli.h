@@ -35,6 +35,8 @@ inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale D
                                    "  riduci casuale-aggiungi FILE.qvs --n N [--seme S] [--considera-fisse] "
                                    "(-o OUT.qvs | --sovrascrivi)\r"
                                    "  riduci casuale-elimina FILE.qvs --n N [--seme S] (-o OUT.qvs | --sovrascrivi)\r"
+                                   "  riduci condizionata FILE.qvs [--da-pronostico | --da-giocate] "
+                                   "(-o OUT.qvs | --sovrascrivi)\r"
                                    "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
                                    "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
                                    "[--considera-fisse] [--seme S]\r"

@@ -19,8 +19,8 @@ bool Conta(const VerificatoreCondizioni& verificatore, const Tipo_Giocata& g, bo
 } // namespace
 
 void AnalisiCondizioniGiocate(const Sistema& sistema, const ElencoGiocate& giocate,
-                              const CondizioniRiduzione& condizioni, ModoCondizionata modo, bool consideraFisse,
-                              ConteggiAnalisi& conteggi, ControlloEsecuzione& controllo)
+                              const CondizioniRiduzione& condizioni, ModoCondizionata modo,
+                              bool consideraFisse, ConteggiAnalisi& conteggi, ControlloEsecuzione& controllo)
 {
     const bool fisse = consideraFisse && sistema.numeroFisse > 0;
     const VerificatoreCondizioni verificatore(condizioni, fisse ? MappaFisse(sistema) : MappaFisse());

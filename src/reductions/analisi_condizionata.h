@@ -24,8 +24,8 @@ inline constexpr std::int64_t IntervalloVerificaStorica = 153;
 // and allowed; every failure flag counts in its row (the missing fixed number in row 24 only). Polls
 // every 64 combinations or 17 plays; a confirmed stop keeps the counts reached.
 void AnalisiCondizioniGiocate(const Sistema& sistema, const ElencoGiocate& giocate,
-                              const CondizioniRiduzione& condizioni, ModoCondizionata modo, bool consideraFisse,
-                              ConteggiAnalisi& conteggi, ControlloEsecuzione& controllo);
+                              const CondizioniRiduzione& condizioni, ModoCondizionata modo,
+                              bool consideraFisse, ConteggiAnalisi& conteggi, ControlloEsecuzione& controllo);
 
 // "Analisi storica": the combinations of the historic sample, tested without the fixed-number check.
 // Polls every 153 combinations with the bar at draw index / draws; a confirmed stop keeps the counts.

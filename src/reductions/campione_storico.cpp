@@ -7,10 +7,10 @@
 namespace {
 
 constexpr std::array<const char*, CampioneStorico::SceltePossibili> NomiScelte = {
-    "Bari", "Cagliari", "Firenze", "Genova", "Milano", "Napoli", "Palermo", "Roma", "Torino", "Venezia",
-    "Tutte", "Nazionale"};
+    "Bari",    "Cagliari", "Firenze", "Genova",  "Milano", "Napoli",
+    "Palermo", "Roma",     "Torino",  "Venezia", "Tutte",  "Nazionale"};
 constexpr std::array<const char*, CampioneStorico::Dimensioni> NomiDimensioni = {"Cinquine", "Quaterne",
-                                                                                "Terni", "Ambi"};
+                                                                                 "Terni", "Ambi"};
 
 // The mean rounded to the nearest whole number, halves to the even neighbour, capped at 90.
 int BinMedia(double media)
@@ -22,14 +22,16 @@ int BinMedia(double media)
 
 const char* NomeSceltaRuota(int scelta)
 {
-    return scelta >= 0 && scelta < CampioneStorico::SceltePossibili ? NomiScelte[static_cast<std::size_t>(scelta)]
-                                                                    : "";
+    return scelta >= 0 && scelta < CampioneStorico::SceltePossibili
+               ? NomiScelte[static_cast<std::size_t>(scelta)]
+               : "";
 }
 
 const char* NomeDimensione(int scelta)
 {
-    return scelta >= 0 && scelta < CampioneStorico::Dimensioni ? NomiDimensioni[static_cast<std::size_t>(scelta)]
-                                                               : "";
+    return scelta >= 0 && scelta < CampioneStorico::Dimensioni
+               ? NomiDimensioni[static_cast<std::size_t>(scelta)]
+               : "";
 }
 
 CampioneStorico::CampioneStorico(const ArchivioStorico& archivio, int sceltaRuota, int sceltaDimensione)

@@ -289,31 +289,56 @@ bool CriterioValutato(int criterio, const ValoriGiocata& v)
 double ValoreCriterio(int criterio, const ValoriGiocata& v)
 {
     switch (criterio) {
-    case 0: return v.pari;
-    case 1: return v.dispari;
-    case 2: return v.sequenzaPari;
-    case 3: return v.sequenzaDispari;
-    case 4: return v.somma;
-    case 5: return v.sommaPari;
-    case 6: return v.sommaDispari;
-    case 7: return std::abs(v.sommaPari - v.sommaDispari);
-    case 8: return v.m > 0 ? Media(v.somma, v.m) : 0.0;
-    case 9: return v.pari > 0 ? Media(v.sommaPari, v.pari) : 0.0;
-    case 10: return v.dispari > 0 ? Media(v.sommaDispari, v.dispari) : 0.0;
-    case 11: return v.differenzaMinima;
-    case 12: return v.m >= 2 ? Media(v.differenzaTotale, v.m - 1) : 0.0;
-    case 13: return v.differenzaMassima;
-    case 14: return v.differenzaTotale;
-    case 15: return v.consecutivi;
-    case 16: return v.interruzioni;
-    case 17: return v.interruzioniConsecutive;
-    case 18: return v.simmetrie;
-    case 19: return v.simmetriePari;
-    case 20: return v.simmetrieDispari;
-    case 21: return v.paralleli;
-    case 22: return v.paralleliPari;
-    case 23: return v.paralleliDispari;
-    default: return 0.0;
+    case 0:
+        return v.pari;
+    case 1:
+        return v.dispari;
+    case 2:
+        return v.sequenzaPari;
+    case 3:
+        return v.sequenzaDispari;
+    case 4:
+        return v.somma;
+    case 5:
+        return v.sommaPari;
+    case 6:
+        return v.sommaDispari;
+    case 7:
+        return std::abs(v.sommaPari - v.sommaDispari);
+    case 8:
+        return v.m > 0 ? Media(v.somma, v.m) : 0.0;
+    case 9:
+        return v.pari > 0 ? Media(v.sommaPari, v.pari) : 0.0;
+    case 10:
+        return v.dispari > 0 ? Media(v.sommaDispari, v.dispari) : 0.0;
+    case 11:
+        return v.differenzaMinima;
+    case 12:
+        return v.m >= 2 ? Media(v.differenzaTotale, v.m - 1) : 0.0;
+    case 13:
+        return v.differenzaMassima;
+    case 14:
+        return v.differenzaTotale;
+    case 15:
+        return v.consecutivi;
+    case 16:
+        return v.interruzioni;
+    case 17:
+        return v.interruzioniConsecutive;
+    case 18:
+        return v.simmetrie;
+    case 19:
+        return v.simmetriePari;
+    case 20:
+        return v.simmetrieDispari;
+    case 21:
+        return v.paralleli;
+    case 22:
+        return v.paralleliPari;
+    case 23:
+        return v.paralleliDispari;
+    default:
+        return 0.0;
     }
 }
 
@@ -655,8 +680,7 @@ int VerificatoreCondizioni::valuta(const Tipo_Giocata& g, EsitoCondizioni* esito
     }
 }
 
-template <bool ConFlag>
-int VerificatoreCondizioni::piana(const Tipo_Giocata& g, EsitoCondizioni* esito) const
+template <bool ConFlag> int VerificatoreCondizioni::piana(const Tipo_Giocata& g, EsitoCondizioni* esito) const
 {
     const ValoriGiocata v = CalcolaValori(g);
     int falliti = 0;

@@ -166,7 +166,8 @@ public:
     bool accettata(const Tipo_Giocata& giocata, bool consideraFisse) const;
     bool erroreAmmesso(int risultato) const
     {
-        return risultato >= 0 && risultato < EsitoFisseMancanti && m_errori[static_cast<std::size_t>(risultato)];
+        return risultato >= 0 && risultato < EsitoFisseMancanti &&
+               m_errori[static_cast<std::size_t>(risultato)];
     }
 
 private:
@@ -190,7 +191,7 @@ private:
     std::vector<std::uint32_t> m_parita;
     int m_abilitatiParita = 0;
     // Interval criteria over whole values 0..855 (4..7, 11, 13, 14); set criteria 15, 18, 21 over 0..10.
-    std::vector<std::uint8_t> m_tabelle; // 7 tables of 856
+    std::vector<std::uint8_t> m_tabelle;            // 7 tables of 856
     std::array<int, CriteriCondizioni> m_tabella{}; // criterion -> table index, -1 when disabled
     // Means: criterion 8 by m and sum, 9 and 10 by count and sum, 12 by (m - 1) and total gap.
     std::vector<std::uint8_t> m_medie; // 4 tables of 11 x 856
@@ -218,7 +219,8 @@ struct EsitoIntervalli
 // LeggiIntervalli: rows blank after trimming are skipped; the others must hold two real numbers in
 // 0..855 (a "." separates the decimals), minimum not above maximum; they become the intervals in order.
 // Row numbers in the messages count from 1. On failure the list holds the intervals read before.
-[[nodiscard]] EsitoIntervalli LeggiIntervalli(const std::vector<RigaIntervallo>& righe, ListaIntervalli& lista);
+[[nodiscard]] EsitoIntervalli LeggiIntervalli(const std::vector<RigaIntervallo>& righe,
+                                              ListaIntervalli& lista);
 
 // What the dialog shows: ticks, the values selected on the set pages, the typed interval grids.
 struct PagineCondizioni
@@ -243,7 +245,8 @@ struct EsitoValidazione
 // `attuale`, so reserved bytes pass through; enable flag 24 and error byte 24 come from the pages as the
 // dialog sets them. Nothing is changed on failure: the caller commits the new record (memory and
 // Quarvin.con) only when ok.
-[[nodiscard]] EsitoValidazione ValidaCondizioni(const PagineCondizioni& pagine, const CondizioniRiduzione& attuale);
+[[nodiscard]] EsitoValidazione ValidaCondizioni(const PagineCondizioni& pagine,
+                                                const CondizioniRiduzione& attuale);
 
 // The checks of ValidaCondizioni on a stored record (quarvin-cli): a ticked interval criterion with no
 // interval, then no criterion ticked. nullopt when the record can run.

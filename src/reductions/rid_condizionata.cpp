@@ -28,8 +28,8 @@ void SuPronostico(EsecuzioneRiduzione& esecuzione, const VerificatoreCondizioni&
     const CombinazioniPronostico combinazioni(esecuzione.pronostico(), esecuzione.numeriPerGiocata());
     esecuzione.setTotale(combinazioni.totale());
     const bool conVerifica = combinazioni.k() >= 2;
-    std::int64_t finoAllaVerifica = conVerifica ? IntervalloVerificaCombinazioni
-                                                : std::numeric_limits<std::int64_t>::max();
+    std::int64_t finoAllaVerifica =
+        conVerifica ? IntervalloVerificaCombinazioni : std::numeric_limits<std::int64_t>::max();
     std::int64_t esaminate = 0;
     combinazioni.perOgni([&](const Tipo_Giocata& candidata) {
         if (verificatore.accettata(candidata, Fisse)) {

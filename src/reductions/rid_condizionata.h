@@ -15,8 +15,9 @@ namespace messaggi_condizionata {
 inline constexpr const char* NessunaNuovaGiocata =
     "Non è stata aggiunta nessuna nuova giocata.\r"
     "Verificare le condizioni o la presenza di eventuali fisse nel pronostico.";
-inline constexpr const char* TutteEliminate = "Sono state eliminate tutte le giocate.\r"
-                                              "Verificare le condizioni o la presenza di eventuali fisse nel pronostico.";
+inline constexpr const char* TutteEliminate =
+    "Sono state eliminate tutte le giocate.\r"
+    "Verificare le condizioni o la presenza di eventuali fisse nel pronostico.";
 inline constexpr const char* GiocateFinali = "Nº Giocate finali: ";
 
 } // namespace messaggi_condizionata
@@ -50,5 +51,6 @@ void ImpostaCondizioni(Sistema& sistema, const CondizioniRiduzione& condizioni);
 //
 // Either way the undo snapshot is taken first when the list is not empty.
 [[nodiscard]] EsitoRiduzione RiduzioneCondizionata(Sistema& sistema, ElencoGiocate& giocate,
-                                                   const CondizioniRiduzione& condizioni, ModoCondizionata modo,
-                                                   bool consideraFisse, ControlloEsecuzione& controllo);
+                                                   const CondizioniRiduzione& condizioni,
+                                                   ModoCondizionata modo, bool consideraFisse,
+                                                   ControlloEsecuzione& controllo);

@@ -39,7 +39,8 @@ public:
         : QStyledItemDelegate(genitore), m_attive(std::move(attive))
     {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& opzioni,
+               const QModelIndex& indice) const override
     {
         const QRect r = opzioni.rect;
         painter->fillRect(r, Qt::white);
@@ -55,10 +56,9 @@ public:
         }
         const qint64 valore = indice.data().toString().toLongLong();
         const int lunghezzaMassima = std::max(0, r.width() - MargineBarra);
-        const int lunghezza =
-            massimo > 0 ? static_cast<int>(static_cast<double>(valore) / static_cast<double>(massimo) *
-                                           lunghezzaMassima)
-                        : 0;
+        const int lunghezza = massimo > 0 ? static_cast<int>(static_cast<double>(valore) /
+                                                             static_cast<double>(massimo) * lunghezzaMassima)
+                                          : 0;
         const QRect barra(r.left() + 2, r.top() + r.height() / 4, lunghezza, r.height() / 2);
         painter->fillRect(barra, QColor(220, 0, 0));
         const QString testo = QString::number(valore);
@@ -99,7 +99,9 @@ void PreparaGriglia(QDialog& finestra, const CondizioniRiduzione& condizioni, bo
         }
     }
     griglia->setItemDelegateForColumn(1, new DelegatoConteggi(std::move(attive), griglia));
-    finestra.resize(620, 640);
+    // Every row in view at once.
+    griglia->verticalHeader()->setDefaultSectionSize(griglia->fontMetrics().height() + 6);
+    finestra.resize(640, 25 * (griglia->fontMetrics().height() + 6) + 170);
 }
 
 } // namespace
@@ -110,7 +112,8 @@ TAnalisiRidCondizionata::TAnalisiRidCondizionata(StatoApplicazione& stato, ApriG
     : TAnalisiDialog(stato.messaggi, std::move(apriGuida),
                      Testi{QStringLiteral("Analisi giocate"),
                            QStringLiteral("Nº giocate che non rispettano le condizioni"), Criteri(true),
-                           QString::fromUtf8(messaggi_riduzioni::GiocateValide), QString::fromLatin1(TopicGuida)},
+                           QString::fromUtf8(messaggi_riduzioni::GiocateValide),
+                           QString::fromLatin1(TopicGuida)},
                      parent),
       m_stato(stato), m_condizioni(condizioni), m_modo(modo),
       m_consideraFisse(consideraFisse && stato.sistema.numeroFisse > 0)
@@ -120,8 +123,8 @@ TAnalisiRidCondizionata::TAnalisiRidCondizionata(StatoApplicazione& stato, ApriG
 
 void TAnalisiRidCondizionata::calcola(ControlloEsecuzione& controllo, ConteggiAnalisi& conteggi)
 {
-    AnalisiCondizioniGiocate(m_stato.sistema, m_stato.giocate, m_condizioni, m_modo, m_consideraFisse, conteggi,
-                             controllo);
+    AnalisiCondizioniGiocate(m_stato.sistema, m_stato.giocate, m_condizioni, m_modo, m_consideraFisse,
+                             conteggi, controllo);
 }
 
 TAnalisiStoricaRidCond::TAnalisiStoricaRidCond(StatoApplicazione& stato, ApriGuida apriGuida,

@@ -16,8 +16,9 @@ class TAnalisiRidCondizionata final : public TAnalisiDialog
     Q_OBJECT
 
 public:
-    TAnalisiRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida, const CondizioniRiduzione& condizioni,
-                            ModoCondizionata modo, bool consideraFisse, QWidget* parent = nullptr);
+    TAnalisiRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida,
+                            const CondizioniRiduzione& condizioni, ModoCondizionata modo, bool consideraFisse,
+                            QWidget* parent = nullptr);
 
 protected:
     void calcola(ControlloEsecuzione& controllo, ConteggiAnalisi& conteggi) override;
@@ -36,8 +37,9 @@ class TAnalisiStoricaRidCond final : public TAnalisiDialog
     Q_OBJECT
 
 public:
-    TAnalisiStoricaRidCond(StatoApplicazione& stato, ApriGuida apriGuida, const CondizioniRiduzione& condizioni,
-                           int sceltaRuota, int sceltaDimensione, QWidget* parent = nullptr);
+    TAnalisiStoricaRidCond(StatoApplicazione& stato, ApriGuida apriGuida,
+                           const CondizioniRiduzione& condizioni, int sceltaRuota, int sceltaDimensione,
+                           QWidget* parent = nullptr);
 
 protected:
     void calcola(ControlloEsecuzione& controllo, ConteggiAnalisi& conteggi) override;

@@ -7,7 +7,8 @@
 
 void TPri::collegaComandiCondizionata()
 {
-    m_comandi.collega(QStringLiteral("Riduzione condizionata"), this, [this] { comandoRiduzioneCondizionata(); });
+    m_comandi.collega(QStringLiteral("Riduzione condizionata"), this,
+                      [this] { comandoRiduzioneCondizionata(); });
 }
 
 void TPri::comandoRiduzioneCondizionata()

@@ -12,8 +12,8 @@ void TPri::collegaComandiSpoglio()
 void TPri::comandoSpoglio()
 {
     if (m_stato.giocate.vuoto()) {
-        (void)m_stato.messaggi.mostra(Messaggio{messaggi_spoglio::NessunaGiocata, "Attenzione", Icona::Informazione,
-                                                Pulsanti::Ok, Risposta::Ok});
+        (void)m_stato.messaggi.mostra(Messaggio{messaggi_spoglio::NessunaGiocata, "Attenzione",
+                                                Icona::Informazione, Pulsanti::Ok, Risposta::Ok});
         return;
     }
     const EsitoImporti importi = ValidaImporti(caselleImporti(), m_stato.sistema.posizioni, m_stato.generali);

@@ -35,20 +35,34 @@ constexpr int RigheMassime = ListaIntervalli::Massimo;
 const char* EtichettaInsieme(int criterio)
 {
     switch (criterio) {
-    case 0: return "Quantità ammesse di numeri pari:";
-    case 1: return "Quantità ammesse di numeri dispari:";
-    case 2: return "Lunghezza massima sequenze di numeri pari consecutivi";
-    case 3: return "Lunghezza massima sequenze di numeri dispari consecutivi";
-    case 15: return "Quantità ammesse di consecutività numeriche:";
-    case 16: return "Quantità ammesse di interruzioni pari/dispari:";
-    case 17: return "Quantità ammesse di interruzioni pari/dispari consecutive";
-    case 18: return "Quantità ammesse di simmetrie numeriche:";
-    case 19: return "Quantità ammesse di simmetrie pari:";
-    case 20: return "Quantità ammesse di simmetrie dispari:";
-    case 21: return "Quantità ammesse di paralleli numerici:";
-    case 22: return "Quantità ammesse di paralleli pari:";
-    case 23: return "Quantità ammesse di paralleli dispari:";
-    default: return "Numero di errori consentiti";
+    case 0:
+        return "Quantità ammesse di numeri pari:";
+    case 1:
+        return "Quantità ammesse di numeri dispari:";
+    case 2:
+        return "Lunghezza massima sequenze di numeri pari consecutivi";
+    case 3:
+        return "Lunghezza massima sequenze di numeri dispari consecutivi";
+    case 15:
+        return "Quantità ammesse di consecutività numeriche:";
+    case 16:
+        return "Quantità ammesse di interruzioni pari/dispari:";
+    case 17:
+        return "Quantità ammesse di interruzioni pari/dispari consecutive";
+    case 18:
+        return "Quantità ammesse di simmetrie numeriche:";
+    case 19:
+        return "Quantità ammesse di simmetrie pari:";
+    case 20:
+        return "Quantità ammesse di simmetrie dispari:";
+    case 21:
+        return "Quantità ammesse di paralleli numerici:";
+    case 22:
+        return "Quantità ammesse di paralleli pari:";
+    case 23:
+        return "Quantità ammesse di paralleli dispari:";
+    default:
+        return "Numero di errori consentiti";
     }
 }
 
@@ -104,7 +118,8 @@ private:
 class DelegatoIntervallo final : public QStyledItemDelegate
 {
 public:
-    DelegatoIntervallo(bool decimali, QObject* genitore) : QStyledItemDelegate(genitore), m_decimali(decimali) {}
+    DelegatoIntervallo(bool decimali, QObject* genitore) : QStyledItemDelegate(genitore), m_decimali(decimali)
+    {}
 
     QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
                           const QModelIndex& indice) const override
@@ -143,8 +158,8 @@ bool RigaVuota(const QTableWidget* griglia, int riga)
 } // namespace
 
 TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRiduzioneDialog(stato, apriGuida, QString::fromLatin1(TopicGuida), QStringLiteral("Riduzione condizionata"),
-                       parent, QStringLiteral("Applica riduzione")),
+    : TRiduzioneDialog(stato, apriGuida, QString::fromLatin1(TopicGuida),
+                       QStringLiteral("Riduzione condizionata"), parent, QStringLiteral("Applica riduzione")),
       m_guida(std::move(apriGuida)), m_attuale(CondizioniDelSistema(stato.sistema))
 {
     m_attuale.abilitati[CriterioErrori] = 1;
@@ -167,6 +182,8 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida
         m_pagine->addWidget(CriterioAIntervalli(c) ? creaPaginaIntervalli(c) : creaPaginaInsieme(c));
     }
     layoutPagina->addWidget(m_pagine);
+    // The pages take what the interval grids need; the chart gets the rest.
+    m_pagine->setFixedHeight(170);
     destra->addWidget(m_riquadroPagina);
     destra->addWidget(creaGrafico(), 1);
     corpo->addLayout(destra, 1);
@@ -332,8 +349,10 @@ void TRidCondizionata::riempiIntervalli(int criterio)
     griglia->setRowCount(0);
     for (int i = 0; i < lista.usati(); ++i) {
         griglia->insertRow(i);
-        griglia->setItem(i, 1, new QTableWidgetItem(TestoLimite(criterio, lista.minimi[static_cast<std::size_t>(i)])));
-        griglia->setItem(i, 2, new QTableWidgetItem(TestoLimite(criterio, lista.massimi[static_cast<std::size_t>(i)])));
+        griglia->setItem(
+            i, 1, new QTableWidgetItem(TestoLimite(criterio, lista.minimi[static_cast<std::size_t>(i)])));
+        griglia->setItem(
+            i, 2, new QTableWidgetItem(TestoLimite(criterio, lista.massimi[static_cast<std::size_t>(i)])));
     }
     sistemaRighe(griglia, -1);
 }
@@ -384,7 +403,8 @@ void TRidCondizionata::azzeraIntervalli(int criterio)
 void TRidCondizionata::valoreCliccato(int criterio, int valore, bool acceso)
 {
     const auto& pulsanti = m_valori[static_cast<std::size_t>(criterio)];
-    if (!acceso && std::none_of(pulsanti.begin(), pulsanti.end(), [](QPushButton* p) { return p->isChecked(); })) {
+    if (!acceso &&
+        std::none_of(pulsanti.begin(), pulsanti.end(), [](QPushButton* p) { return p->isChecked(); })) {
         // No value left: 0 comes back (its toggle refreshes the chart).
         if (valore != 0) {
             pulsanti.front()->setChecked(true);
@@ -501,7 +521,8 @@ bool TRidCondizionata::controllaParametri()
 
 EsitoRiduzione TRidCondizionata::esegui(ControlloEsecuzione& controllo)
 {
-    const ModoCondizionata modo = m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
+    const ModoCondizionata modo =
+        m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
     EsitoRiduzione esito = RiduzioneCondizionata(stato().sistema, stato().giocate, m_validate, modo,
                                                  consideraFisseAttivo(), controllo);
     if (!esito.confermata()) {
@@ -533,7 +554,8 @@ void TRidCondizionata::apriAnalisiGiocate()
     if (!validaCondizioni()) {
         return;
     }
-    const ModoCondizionata modo = m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
+    const ModoCondizionata modo =
+        m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
     TAnalisiRidCondizionata finestra(stato(), m_guida, m_validate, modo, consideraFisseAttivo(), this);
     m_apriAnalisi(finestra);
 }

@@ -75,9 +75,10 @@ QWidget* TRidCondizionata::creaGrafico()
     ArchivioImpostazioni& store = stato().impostazioni;
     const std::int32_t ruota = IDE_Intero(store, ChiaveRidCondRuota, CampioneStorico::SceltaTutte, false);
     const std::int32_t dimensione = IDE_Intero(store, ChiaveRidCondDimensione, 0, false);
-    m_ruota->setCurrentIndex(ruota >= 0 && ruota < CampioneStorico::SceltePossibili ? ruota
-                                                                                    : CampioneStorico::SceltaTutte);
-    m_dimensione->setCurrentIndex(dimensione >= 0 && dimensione < CampioneStorico::Dimensioni ? dimensione : 0);
+    m_ruota->setCurrentIndex(
+        ruota >= 0 && ruota < CampioneStorico::SceltePossibili ? ruota : CampioneStorico::SceltaTutte);
+    m_dimensione->setCurrentIndex(dimensione >= 0 && dimensione < CampioneStorico::Dimensioni ? dimensione
+                                                                                              : 0);
     m_aggiorna = new QPushButton(QStringLiteral("Aggiorna"), m_riquadroGrafico);
     m_aggiorna->setObjectName(QStringLiteral("aggiornaPushButton"));
     m_aggiorna->setAutoDefault(false);
@@ -130,8 +131,9 @@ void TRidCondizionata::aggiornaGrafico()
         condizioni = m_validate;
     } else if (CriterioAIntervalli(criterio)) {
         svuotaGrafico();
-        const EsitoIntervalli letti = LeggiIntervalli(
-            lette.griglie[static_cast<std::size_t>(criterio - PrimoCriterioIntervalli)], condizioni.lista(criterio));
+        const EsitoIntervalli letti =
+            LeggiIntervalli(lette.griglie[static_cast<std::size_t>(criterio - PrimoCriterioIntervalli)],
+                            condizioni.lista(criterio));
         if (!letti.ok) {
             stato().messaggi.mostra(*letti.messaggio);
             m_griglie[static_cast<std::size_t>(criterio)]->setFocus();

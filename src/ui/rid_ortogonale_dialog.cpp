@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -168,9 +169,8 @@ void TRidOrtogonale::garanziaCambiata()
 {
     const int g = GaranziaAmmessa(stato().sistema.numeriPerGiocata, garanzia());
     if (g != garanzia()) {
-        // Emits again; the second pass finds g allowed.
+        const QSignalBlocker blocco(m_garanzia);
         m_garanzia->setCurrentIndex(g - 2);
-        return;
     }
     ortogonale_ui::RiempiTabellaPunti(m_punti, g);
     aggiornaStima();

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -95,8 +96,8 @@ void TRidOrtogonaleGiocate::garanziaCambiata()
 {
     const int g = GaranziaAmmessa(m_k, garanzia());
     if (g != garanzia()) {
+        const QSignalBlocker blocco(m_garanzia);
         m_garanzia->setCurrentIndex(g - 2);
-        return;
     }
     ortogonale_ui::RiempiTabellaPunti(m_punti, g);
     controllaModo();

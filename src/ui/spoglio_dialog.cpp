@@ -192,7 +192,8 @@ TSpoglio::TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambia
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 3; ++c) {
             auto* cella = new QTableWidgetItem;
-            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
             if (r == RigaTotaleSpoglio) {
                 QFont grassetto = cella->font();
                 grassetto.setBold(true);
@@ -200,7 +201,8 @@ TSpoglio::TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambia
             }
             m_riepilogo->setItem(r, c, cella);
         }
-        m_riepilogo->item(r, 0)->setText(QString::fromUtf8(messaggi_spoglio::VociRiepilogo[static_cast<std::size_t>(r)]));
+        m_riepilogo->item(r, 0)->setText(
+            QString::fromUtf8(messaggi_spoglio::VociRiepilogo[static_cast<std::size_t>(r)]));
     }
     m_riepilogo->setFixedSize(150 + 90 + 130 + 2 * m_riepilogo->frameWidth(),
                               m_riepilogo->horizontalHeader()->sizeHint().height() + 9 * 20 +
@@ -387,9 +389,9 @@ void TSpoglio::verifica()
         (void)m_stato.messaggi.mostra(Avviso(griglia.messaggio));
         return;
     }
-    const EsitoSpoglio esito =
-        Spoglio(m_stato.giocate, griglia.numeri,
-                ParametriDaSistema(m_stato.sistema, m_stato.generali.vincitaMassima), m_stato.generali.decimali);
+    const EsitoSpoglio esito = Spoglio(m_stato.giocate, griglia.numeri,
+                                       ParametriDaSistema(m_stato.sistema, m_stato.generali.vincitaMassima),
+                                       m_stato.generali.decimali);
     m_resoconto = esito.resoconto;
     mostraResoconto();
     mostraRiepilogo(esito);
@@ -407,7 +409,8 @@ void TSpoglio::stampa()
     dati.data = m_data->text();
     for (int r = 0; r < RuoteArchivio; ++r) {
         for (int c = 0; c < 5; ++c) {
-            dati.celle[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = m_numeri->item(r, c)->text();
+            dati.celle[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                m_numeri->item(r, c)->text();
         }
     }
     for (int r = 0; r < 9; ++r) {

@@ -15,8 +15,8 @@ namespace {
 
 // Counts of the seven class rows, in the summary's order.
 constexpr std::array<const char*, 7> EtichetteClassi = {
-    "Nº Cinquine: ", "Nº Quaterne: ", "Nº Terni: ", "Nº Ambi: ", "Nº Ambetti: ", "Nº Estratti: ",
-    "Nº Estratti det.: ",
+    "Nº Cinquine: ", "Nº Quaterne: ", "Nº Terni: ",         "Nº Ambi: ",
+    "Nº Ambetti: ",  "Nº Estratti: ", "Nº Estratti det.: ",
 };
 
 // Text placed by its top edge, as the coordinates of the page are given.
@@ -80,7 +80,8 @@ void DisegnaSpoglio(QPainter& pittore, QPagedPaintDevice& pagine, const StampaSp
     grassetto.setBold(true);
     pittore.setFont(grassetto);
     Scrivi(pittore, 66 * w, y + 7 * l + l / 2,
-           QStringLiteral("Totale: ") + Testo(dati.riepilogo[RigaTotaleSpoglio].importo) + QStringLiteral(" €"));
+           QStringLiteral("Totale: ") + Testo(dati.riepilogo[RigaTotaleSpoglio].importo) +
+               QStringLiteral(" €"));
     pittore.setFont(font);
     y += 14 * l;
 

@@ -31,7 +31,8 @@ void Riempi(ElencoGiocate& elenco, const std::vector<Tipo_Giocata>& giocate)
     elenco.setConteggio(static_cast<std::int32_t>(giocate.size()));
 }
 
-ParametriVincite Parametri(std::initializer_list<Ruota> ruote, std::initializer_list<std::pair<ClassePremio, double>> importi)
+ParametriVincite Parametri(std::initializer_list<Ruota> ruote,
+                           std::initializer_list<std::pair<ClassePremio, double>> importi)
 {
     ParametriVincite p;
     for (Ruota r : ruote) {
@@ -67,8 +68,15 @@ std::vector<std::string> Riepilogo(const EsitoSpoglio& esito)
 
 std::vector<std::string> RiepilogoVuoto()
 {
-    return {"Cinquina|0|0,00", "Quaterna|0|0,00", "Terno|0|0,00", "Ambo|0|0,00", "Ambetto|0|0,00", "Etratto|0|0,00",
-            "Estratto determinato|0|0,00", "||", "TOTALE|0|0,00"};
+    return {"Cinquina|0|0,00",
+            "Quaterna|0|0,00",
+            "Terno|0|0,00",
+            "Ambo|0|0,00",
+            "Ambetto|0|0,00",
+            "Etratto|0|0,00",
+            "Estratto determinato|0|0,00",
+            "||",
+            "TOTALE|0|0,00"};
 }
 
 } // namespace
@@ -85,13 +93,17 @@ TEST(Spoglio, GrigliaRifiutata)
         {"zero", {{Bari, 1, "0"}}, "La ruota \"Bari\" contiene dei valori non validi!"},
         {"oltre 90", {{Bari, 1, "12"}, {Roma, 4, "91"}}, "La ruota \"Roma\" contiene dei valori non validi!"},
         {"non un numero", {{Firenze, 2, "1x"}}, "La ruota \"Firenze\" contiene dei valori non validi!"},
-        {"uguali", {{Genova, 1, "5"}, {Genova, 5, "05"}}, "Alcuni numeri della ruota \"Genova\" sono identici!"},
+        {"uguali",
+         {{Genova, 1, "5"}, {Genova, 5, "05"}},
+         "Alcuni numeri della ruota \"Genova\" sono identici!"},
         // Every value is checked before any repeated number.
         {"valori prima dei doppioni",
          {{Bari, 1, "5"}, {Bari, 2, "5"}, {Nazionale, 3, "95"}},
          "La ruota \"Nazionale\" contiene dei valori non validi!"},
         {"vuota", {}, "Inserire i numeri dell'estrazione da utilizzare per lo spoglio."},
-        {"solo spazi", {{Milano, 2, "  "}}, "Inserire i numeri dell'estrazione da utilizzare per lo spoglio."},
+        {"solo spazi",
+         {{Milano, 2, "  "}},
+         "Inserire i numeri dell'estrazione da utilizzare per lo spoglio."},
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);
@@ -142,7 +154,8 @@ TEST(Spoglio, RigheDiOgniClasse)
 {
     ElencoGiocate elenco;
     Riempi(elenco, {giocata({10, 20})});
-    ParametriVincite p = Parametri({Nazionale}, {{Estratto, 1.0}, {EstrattoDeterminato, 1.0}, {Ambetto, 1.0}});
+    ParametriVincite p =
+        Parametri({Nazionale}, {{Estratto, 1.0}, {EstrattoDeterminato, 1.0}, {Ambetto, 1.0}});
     p.posizioni = {1, 0, 0, 0, 0};
     const EsitoSpoglio esito = Spoglio(elenco, Estrazione({{Nazionale, {10, 21, 60, 61, 62}}}), p, 2);
     const std::string ruota = " Ruota: Nazionale" + Spazi(5);
@@ -174,10 +187,10 @@ TEST(Spoglio, VincitaMassima)
     ParametriVincite p = Parametri({Bari}, {{Cinquina, 2.0}, {Quaterna, 1.0}});
     EsitoSpoglio esito = Spoglio(elenco, numeri, p, 2);
     ASSERT_EQ(esito.resoconto.size(), 10u);
-    EXPECT_EQ(esito.resoconto[2],
-              " Ruota: Bari" + Spazi(10) + "Nº Cinquine indovinate: 1" + Spazi(3) + "Vincita: 6.000.000,00 Euro");
-    EXPECT_EQ(esito.resoconto[3],
-              " Ruota: Bari" + Spazi(10) + "Nº Quaterne indovinate: 5" + Spazi(3) + "Vincita: 120.000,00 Euro");
+    EXPECT_EQ(esito.resoconto[2], " Ruota: Bari" + Spazi(10) + "Nº Cinquine indovinate: 1" + Spazi(3) +
+                                      "Vincita: 6.000.000,00 Euro");
+    EXPECT_EQ(esito.resoconto[3], " Ruota: Bari" + Spazi(10) + "Nº Quaterne indovinate: 5" + Spazi(3) +
+                                      "Vincita: 120.000,00 Euro");
     EXPECT_EQ(esito.resoconto.back(), Spazi(43) + "VINCITA TOTALE: 12.000.000,00 Euro");
     std::vector<std::string> riepilogo = RiepilogoVuoto();
     riepilogo[0] = "Cinquina|2|12.000.000,00";
@@ -205,7 +218,8 @@ TEST(Spoglio, NienteVintoLasciaTuttoAZero)
         {"solo Nazionale con Tutte", Parametri({Tutte}, {{Estratto, 1.0}, {Ambo, 1.0}}),
          Estrazione({{Nazionale, {1, 2, 3, 4, 5}}})},
         {"ruota non giocata", Parametri({Bari}, {{Estratto, 1.0}}), Estrazione({{Roma, {1, 2, 3, 4, 5}}})},
-        {"un solo numero con l'ambo", Parametri({Bari}, {{Ambo, 1.0}}), Estrazione({{Bari, {1, 80, 81, 82, 83}}})},
+        {"un solo numero con l'ambo", Parametri({Bari}, {{Ambo, 1.0}}),
+         Estrazione({{Bari, {1, 80, 81, 82, 83}}})},
     };
     ElencoGiocate elenco;
     Riempi(elenco, {giocata({1, 2, 3}), giocata({1, 40, 50})});

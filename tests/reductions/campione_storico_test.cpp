@@ -149,11 +149,11 @@ TEST(CampioneStorico, BinDiMedieEdErrori)
         int bin;
     };
     for (const Riga& r : std::vector<Riga>{
-             {"media-mezzo-al-pari", 8, giocata({10, 11}), 10},       // 10.5 -> 10
-             {"media-mezzo-al-pari-2", 8, giocata({11, 12}), 12},     // 11.5 -> 12
+             {"media-mezzo-al-pari", 8, giocata({10, 11}), 10},   // 10.5 -> 10
+             {"media-mezzo-al-pari-2", 8, giocata({11, 12}), 12}, // 11.5 -> 12
              {"media-pari-senza-pari", 9, giocata({11, 13}), -1},
              {"media-dispari", 10, giocata({11, 14, 20}), 11},
-             {"differenza-media", 12, giocata({1, 4, 6}), 2},         // 2.5 -> 2
+             {"differenza-media", 12, giocata({1, 4, 6}), 2}, // 2.5 -> 2
              {"consecutivi-a-cinque", 15, giocata({1, 2, 3, 4, 5, 6, 7}), 5},
              {"somma-tetto", 4, giocata({80, 81, 82, 83, 84, 85}), 440},
          }) {
@@ -179,10 +179,10 @@ TEST(AnalisiCondizionata, ContatoriDelleDueAnalisi)
     s.fisse[0] = 1;
     ElencoGiocate elenco;
     ASSERT_TRUE(elenco.AssicuraCapacita(4));
-    elenco.voce(1) = giocata({1, 2, 3});   // valid
-    elenco.voce(2) = giocata({2, 4, 6});   // 3 even, no fixed 1
-    elenco.voce(3) = giocata({1, 8, 30});  // sum 39
-    elenco.voce(4) = giocata({5, 7, 9});   // no even, sum 21, no fixed 1
+    elenco.voce(1) = giocata({1, 2, 3});  // valid
+    elenco.voce(2) = giocata({2, 4, 6});  // 3 even, no fixed 1
+    elenco.voce(3) = giocata({1, 8, 30}); // sum 39
+    elenco.voce(4) = giocata({5, 7, 9});  // no even, sum 21, no fixed 1
     elenco.setConteggio(4);
 
     Sempre sempre;

@@ -75,17 +75,21 @@ TEST(Condizioni, ValoriDiGiocateScelte)
     constexpr bool T = true;
     constexpr bool F = false;
     const std::vector<Riga> righe = {
-        {"uno-sei", giocata({1, 2, 3, 4, 5, 6}),
+        {"uno-sei",
+         giocata({1, 2, 3, 4, 5, 6}),
          {3, 3, 1, 1, 21, 12, 9, 3, 3.5, 4, 3, 1, 1, 1, 5, 5, 5, 5, 0, 0, 0, 0, 0, 0},
          {T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T}},
-        {"simmetria-e-parallelo", giocata({10, 55, 81}),
+        {"simmetria-e-parallelo",
+         giocata({10, 55, 81}),
          {1, 2, 1, 2, 146, 10, 136, 126, 146.0 / 3, 10, 68, 26, 35.5, 45, 71, 0, 1, 1, 1, 0, 0, 1, 0, 0},
          {T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T}},
         // Runs: even 2 4 6 (3), odd 9 11 (2); parity changes at 6-9 and 11-80; 11 + 80 = 91.
-        {"sequenze", giocata({2, 4, 6, 9, 11, 80}),
+        {"sequenze",
+         giocata({2, 4, 6, 9, 11, 80}),
          {4, 2, 3, 2, 112, 92, 20, 72, 112.0 / 6, 23, 10, 2, 78.0 / 5, 69, 78, 0, 2, 1, 1, 1, 0, 0, 1, 0},
          {T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T, T}},
-        {"un-numero", giocata({7}),
+        {"un-numero",
+         giocata({7}),
          {0, 1, 0, 1, 7, 0, 7, 7, 7, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
          {T, T, T, T, T, T, T, T, T, F, T, F, F, F, F, T, T, T, F, F, F, F, F, F}},
     };
@@ -110,11 +114,11 @@ TEST(Condizioni, ValoriDiGiocateScelte)
 TEST(Condizioni, ErroriConsentitiEFisse)
 {
     CondizioniRiduzione c = SoloErrori({0, 1});
-    Insieme(c, 0, {2});            // even numbers: 2
-    Intervallo(c, 4, 10.0, 20.0);  // sum 10..20
-    const Tipo_Giocata unoSbagliato = giocata({1, 2, 3});  // 1 even, sum 6: fails both
-    const Tipo_Giocata unErrore = giocata({2, 4, 5});      // 2 even, sum 11: passes both
-    const Tipo_Giocata conUnErrore = giocata({2, 4, 6});   // 3 even, sum 12: fails 0 only
+    Insieme(c, 0, {2});                                   // even numbers: 2
+    Intervallo(c, 4, 10.0, 20.0);                         // sum 10..20
+    const Tipo_Giocata unoSbagliato = giocata({1, 2, 3}); // 1 even, sum 6: fails both
+    const Tipo_Giocata unErrore = giocata({2, 4, 5});     // 2 even, sum 11: passes both
+    const Tipo_Giocata conUnErrore = giocata({2, 4, 6});  // 3 even, sum 12: fails 0 only
 
     struct Riga
     {
@@ -208,7 +212,8 @@ TEST(Condizioni, TabelleComeLeDefinizioni)
             std::shuffle(numeri.begin(), numeri.end(), caso);
             std::sort(numeri.begin(), numeri.begin() + m);
             for (int i = 0; i < m; ++i) {
-                gio[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
+                gio[static_cast<std::size_t>(i)] =
+                    static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
             }
             if (g % 50 == 49 && m >= 2) {
                 std::swap(gio[0], gio[1]); // out of order
@@ -283,10 +288,15 @@ TEST(Condizioni, LeggiIntervalli)
         {"pieno-vuoto-pieno", {{"10", "20"}, {" ", ""}, {"30", "40"}}, "", 2},
         {"decimali", {{"10.5", "10.5"}}, "", 1},
         {"tutto-vuoto", {{"", ""}, {"", ""}}, "", 0},
-        {"minimo-mancante", {{"10", "20"}, {"", "5"}}, "Il valore minimo dell'intervallo nº 2 non è valido.", 1},
+        {"minimo-mancante",
+         {{"10", "20"}, {"", "5"}},
+         "Il valore minimo dell'intervallo nº 2 non è valido.",
+         1},
         {"massimo-oltre", {{"1", "856"}}, "Il valore massimo dell'intervallo nº 1 non è valido.", 0},
-        {"minimo-maggiore", {{"", ""}, {"", ""}, {"30", "20"}},
-         "Il valore minimo dell'intervallo nº 3 è maggiore di quello massimo.", 0},
+        {"minimo-maggiore",
+         {{"", ""}, {"", ""}, {"30", "20"}},
+         "Il valore minimo dell'intervallo nº 3 è maggiore di quello massimo.",
+         0},
         {"due-punti", {{"1.2.3", "4"}}, "Il valore minimo dell'intervallo nº 1 non è valido.", 0},
         {"virgola", {{"1,5", "4"}}, "Il valore minimo dell'intervallo nº 1 non è valido.", 0},
         {"massimo-ammesso", {{"0", "855"}}, "", 1},

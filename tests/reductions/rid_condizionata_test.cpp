@@ -139,8 +139,8 @@ TEST(RidCondizionata, PronosticoCasiLimite)
         }
         ElencoGiocate elenco;
         StopAl stop(r.stopAl);
-        const EsitoRiduzione esito =
-            RiduzioneCondizionata(r.sistema, elenco, PariUnoODue(), ModoCondizionata::Pronostico, r.fisse, stop);
+        const EsitoRiduzione esito = RiduzioneCondizionata(r.sistema, elenco, PariUnoODue(),
+                                                           ModoCondizionata::Pronostico, r.fisse, stop);
         EXPECT_EQ(esito.codice, r.codice);
         EXPECT_EQ(elenco.conteggio(), r.conteggio);
         EXPECT_EQ(r.sistema.modificato, r.codice == CodiceRiduzione::Completata);
@@ -193,10 +193,21 @@ TEST(RidCondizionata, GiocateCasiLimite)
         molte.push_back(giocata({2, 4, 6}));
     }
     const std::vector<Riga> righe = {
-        {"tutte-accettate", {giocata({1, 2, 3}), giocata({1, 3, 4})}, -1, CodiceRiduzione::Completata, 2, true,
+        {"tutte-accettate",
+         {giocata({1, 2, 3}), giocata({1, 3, 4})},
+         -1,
+         CodiceRiduzione::Completata,
+         2,
+         true,
          nullptr},
-        {"tutte-eliminate", {giocata({2, 4, 6}), giocata({1, 3, 5})}, -1, CodiceRiduzione::NessunRisultato, 0, true,
-         "Sono state eliminate tutte le giocate.\rVerificare le condizioni o la presenza di eventuali fisse nel "
+        {"tutte-eliminate",
+         {giocata({2, 4, 6}), giocata({1, 3, 5})},
+         -1,
+         CodiceRiduzione::NessunRisultato,
+         0,
+         true,
+         "Sono state eliminate tutte le giocate.\rVerificare le condizioni o la presenza di eventuali fisse "
+         "nel "
          "pronostico."},
         {"interrotta", molte, 1, CodiceRiduzione::Interrotta, 40, false, nullptr},
     };
@@ -210,8 +221,8 @@ TEST(RidCondizionata, GiocateCasiLimite)
         }
         elenco.setConteggio(static_cast<std::int32_t>(r.giocate.size()));
         StopAl stop(r.stopAl);
-        const EsitoRiduzione esito = RiduzioneCondizionata(s, elenco, PariUnoODue(), ModoCondizionata::Giocate,
-                                                           false, stop);
+        const EsitoRiduzione esito =
+            RiduzioneCondizionata(s, elenco, PariUnoODue(), ModoCondizionata::Giocate, false, stop);
         EXPECT_EQ(esito.codice, r.codice);
         EXPECT_EQ(elenco.conteggio(), r.conteggio);
         EXPECT_EQ(s.modificato, r.modificato);

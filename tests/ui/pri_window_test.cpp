@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione:"));
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
         QVERIFY(w<QCheckBox>("ruota12CheckBox")->isChecked());
-        QVERIFY(!azione(QStringLiteral("Riduzione condizionata"))->isEnabled());
+        QVERIFY(!azione(QStringLiteral("Riduzione cruciverba"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Salva Sistema1.qvs"))->isEnabled());
     }
 

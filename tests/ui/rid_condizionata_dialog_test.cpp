@@ -5,8 +5,11 @@
 #include "support/cartella_temporanea.h"
 #include "ui/analisi_condizionata_dialog.h"
 #include "ui/grafico_barre.h"
+#include "ui/pri_window.h"
 #include "ui/rid_condizionata_dialog.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +22,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -39,6 +43,7 @@ private slots:
     void giocateTutteEliminate();
     void graficoStorico();
     void analisi();
+    void comandoDelMenu();
 
 private:
     void pronostico(int n, int k);
@@ -128,7 +133,8 @@ void RidCondizionataDialogTest::aperturaDalRecord()
     TRidCondizionata d(*m_stato, {});
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Riduzione condizionata"));
-    QCOMPARE(trova<QPushButton>(&d, QStringLiteral("avviaPushButton"))->text(), QStringLiteral("Applica riduzione"));
+    QCOMPARE(trova<QPushButton>(&d, QStringLiteral("avviaPushButton"))->text(),
+             QStringLiteral("Applica riduzione"));
     auto* lista = trova<QListWidget>(&d, QStringLiteral("criteriListWidget"));
     QCOMPARE(lista->count(), 25);
     QCOMPARE(lista->item(24)->text(), QStringLiteral("Errori consentiti"));
@@ -156,8 +162,10 @@ void RidCondizionataDialogTest::aperturaDalRecord()
     QVERIFY(!giocate->isEnabled());
     QCOMPARE(giocate->text(), QStringLiteral("Applica riduzione alle 0 giocate attuali"));
     QVERIFY(!trova<QCheckBox>(&d, QStringLiteral("consideraFisseCheckBox"))->isEnabled());
-    QCOMPARE(trova<QComboBox>(&d, QStringLiteral("ruotaComboBox"))->currentText(), QStringLiteral("Nazionale"));
-    QCOMPARE(trova<QComboBox>(&d, QStringLiteral("dimensioneComboBox"))->currentText(), QStringLiteral("Cinquine"));
+    QCOMPARE(trova<QComboBox>(&d, QStringLiteral("ruotaComboBox"))->currentText(),
+             QStringLiteral("Nazionale"));
+    QCOMPARE(trova<QComboBox>(&d, QStringLiteral("dimensioneComboBox"))->currentText(),
+             QStringLiteral("Cinquine"));
 
     // "Errori consentiti" cannot be unticked; "Deseleziona tutti" keeps it.
     lista->item(24)->setCheckState(Qt::Unchecked);
@@ -184,13 +192,13 @@ void RidCondizionataDialogTest::validazioneEFocus_data()
     QTest::addColumn<QString>("minimo");
     QTest::addColumn<QString>("testo");
     QTest::addColumn<int>("pagina");
-    QTest::newRow("nessuna condizione") << -1 << QString() << QStringLiteral("Selezionare almeno una condizione!")
-                                        << 0;
-    QTest::newRow("intervallo mancante") << 6 << QString()
-                                         << QStringLiteral("Inserire almeno un intervallo consentito.") << 6;
-    QTest::newRow("minimo non valido") << 1 << QStringLiteral("900")
-                                       << QStringLiteral("Il valore minimo dell'intervallo nº 1 non è valido.")
-                                       << 11;
+    QTest::newRow("nessuna condizione")
+        << -1 << QString() << QStringLiteral("Selezionare almeno una condizione!") << 0;
+    QTest::newRow("intervallo mancante")
+        << 6 << QString() << QStringLiteral("Inserire almeno un intervallo consentito.") << 6;
+    QTest::newRow("minimo non valido")
+        << 1 << QStringLiteral("900") << QStringLiteral("Il valore minimo dell'intervallo nº 1 non è valido.")
+        << 11;
 }
 
 void RidCondizionataDialogTest::validazioneEFocus()
@@ -245,14 +253,14 @@ void RidCondizionataDialogTest::grigliaCresceESiAzzera()
     QCOMPARE(editor->text(), QStringLiteral("45"));
 
     m_messaggi->risposte = {Risposta::No, Risposta::Si};
-    QTest::mouseClick(trova<QPushButton>(trova<QWidget>(&d, QStringLiteral("pagina4")),
-                                         QStringLiteral("azzeraPushButton")),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        trova<QPushButton>(trova<QWidget>(&d, QStringLiteral("pagina4")), QStringLiteral("azzeraPushButton")),
+        Qt::LeftButton);
     QCOMPARE(messaggio(), QStringLiteral("Eliminare tutti gli intervalli ?"));
     QCOMPARE(g->rowCount(), 3);
-    QTest::mouseClick(trova<QPushButton>(trova<QWidget>(&d, QStringLiteral("pagina4")),
-                                         QStringLiteral("azzeraPushButton")),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        trova<QPushButton>(trova<QWidget>(&d, QStringLiteral("pagina4")), QStringLiteral("azzeraPushButton")),
+        Qt::LeftButton);
     QCOMPARE(g->rowCount(), 1);
     QVERIFY(g->item(0, 1) == nullptr || g->item(0, 1)->text().isEmpty());
 
@@ -316,14 +324,16 @@ void RidCondizionataDialogTest::giocateTutteEliminate()
     QVERIFY(giocate->isChecked());
     QCOMPARE(giocate->text(), QStringLiteral("Applica riduzione alle 2 giocate attuali"));
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("avviaPushButton")), Qt::LeftButton);
-    QCOMPARE(messaggio(), QStringLiteral("Sono state eliminate tutte le giocate.\rVerificare le condizioni o la "
-                                         "presenza di eventuali fisse nel pronostico."));
+    QCOMPARE(messaggio(),
+             QStringLiteral("Sono state eliminate tutte le giocate.\rVerificare le condizioni o la "
+                            "presenza di eventuali fisse nel pronostico."));
     QCOMPARE(m_stato->giocate.conteggio(), 0);
     QVERIFY(m_stato->sistema.modificato);
     QVERIFY(d.isVisible());
     QVERIFY(trova<QRadioButton>(&d, QStringLiteral("pronosticoRadioButton"))->isChecked());
     QVERIFY(!giocate->isEnabled());
-    QCOMPARE(trova<QLabel>(&d, QStringLiteral("statoAvanzamentoLabel"))->text(), QStringLiteral("Stato avanzamento"));
+    QCOMPARE(trova<QLabel>(&d, QStringLiteral("statoAvanzamentoLabel"))->text(),
+             QStringLiteral("Stato avanzamento"));
     QCOMPARE(m_stato->giocate.conteggioAnnulla(), 2);
 }
 
@@ -378,6 +388,9 @@ void RidCondizionataDialogTest::graficoStorico()
     QVERIFY(grafico->elementi() > 0);
     QCOMPARE(etichetta->text(), QStringLiteral("Estrazioni valide: 50.0 %"));
     QVERIFY(QFile::exists(QString::fromStdString(m_cartella->file("Quarvin.con"))));
+    lista->setCurrentRow(4);
+    d.grab().save(QStringLiteral("/tmp/rid_condizionata_dialog_somma.png"));
+    lista->setCurrentRow(24);
     m_stato->archivio.svuota(); // a scan now would find nothing
     valore(d, 24, 1)->click();
     QCOMPARE(etichetta->text(), QStringLiteral("Estrazioni valide: 100.0 %"));
@@ -413,10 +426,44 @@ void RidCondizionataDialogTest::analisi()
     QCOMPARE(conteggi.nonRispettate[0], 6);   // with the 7 and both others odd
 
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("analisiStoricaPushButton")), Qt::LeftButton);
-    QCOMPARE(titolo, QStringLiteral("Ananlisi sull'archivio storico, ruota: Tutte , sviluppo estrazioni in: Cinquine"));
+    QCOMPARE(titolo, QStringLiteral(
+                         "Ananlisi sull'archivio storico, ruota: Tutte , sviluppo estrazioni in: Cinquine"));
     QCOMPARE(conteggi.esaminate, 0);
     QCOMPARE(conteggi.nonRispettate.size(), std::size_t{24});
     QCOMPARE(m_stato->giocate.conteggio(), 0);
+}
+
+void RidCondizionataDialogTest::comandoDelMenu()
+{
+    TPri finestra(
+        *m_stato, [](const QString&) {}, [](const QString&) {});
+    finestra.iniziaNuovoSistema();
+    QAction* azione = nullptr;
+    for (QAction* a : finestra.findChildren<QAction*>()) {
+        if (a->text() == QStringLiteral("Riduzione condizionata")) {
+            azione = a;
+        }
+    }
+    QVERIFY(azione != nullptr && azione->isEnabled());
+
+    // Empty list: the system is validated first, and an empty prediction stops there.
+    azione->trigger();
+    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
+
+    // With plays there is no validation: the dialog opens.
+    QVERIFY(m_stato->giocate.AssicuraCapacita(1));
+    m_stato->giocate.voce(1) = test::giocata({1, 2, 3});
+    m_stato->giocate.setConteggio(1);
+    bool aperto = false;
+    QTimer::singleShot(0, this, [&] {
+        if (auto* d = qobject_cast<TRidCondizionata*>(QApplication::activeModalWidget())) {
+            aperto = true;
+            d->reject();
+        }
+    });
+    azione->trigger();
+    QVERIFY(aperto);
+    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
 }
 
 QTEST_MAIN(RidCondizionataDialogTest)

@@ -181,7 +181,7 @@ void RidOrtogonaleDialogTest::stimaDelRiduttore()
     auto* fisse = trova<QCheckBox>(&dialogo, "consideraFisseCheckBox");
     QVERIFY(fisse->isChecked());
     QCOMPARE(tipo->text(), QStringLiteral("Tipo di riduzione: non immediata (controllo fisse)"));
-    QTest::mouseClick(fisse, Qt::LeftButton);
+    fisse->click();
     QVERIFY(!fisse->isChecked());
     QCOMPARE(stima->text(), QStringLiteral("Nº stimato di giocate: 8"));
     QCOMPARE(tipo->text(), QStringLiteral("Tipo di riduzione: immediata"));
@@ -372,6 +372,10 @@ void RidOrtogonaleDialogTest::guida()
     TRidOrtogonaleGiocate gio(*m_stato, [this](const QString& t) { m_guide << t; }, 3, SegniNumeri{});
     gio.show();
     clicca(&gio, "guidaPushButton");
+    if (qEnvironmentVariableIsSet("QUARVIN_GRAB")) {
+        pro.grab().save(QStringLiteral("/tmp/orto_pro.png"));
+        gio.grab().save(QStringLiteral("/tmp/orto_gio.png"));
+    }
     QCOMPARE(m_guide, (QStringList{"mdr_ortopro.htm", "mdr_ortogio.htm"}));
 }
 

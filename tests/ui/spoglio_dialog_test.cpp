@@ -63,7 +63,7 @@ template <typename T> void QuandoAperto(std::function<void(T*)> azione)
 // The draw of 30/5/2026 on all eleven wheels (Roma 67 47 2 86 42, Nazionale 77 72 73 56 83).
 Tipo_Estrazione EstrazioneCompleta()
 {
-    const int numeri[11][5] = {{87, 61, 14, 25, 38}, {72, 1, 87, 13, 26}, {34, 60, 5, 42, 54},
+    const int numeri[11][5] = {{87, 61, 14, 25, 38}, {72, 1, 87, 13, 26},  {34, 60, 5, 42, 54},
                                {62, 5, 18, 69, 73},  {14, 54, 29, 81, 83}, {71, 76, 89, 19, 25},
                                {33, 15, 48, 26, 65}, {67, 47, 2, 86, 42},  {78, 87, 66, 10, 52},
                                {84, 23, 40, 15, 24}, {77, 72, 73, 56, 83}};
@@ -112,7 +112,10 @@ private:
     QTableWidget* griglia() const { return Figlio<QTableWidget>(m_dialogo.get(), "numeriTableWidget"); }
     QLineEdit* data() const { return Figlio<QLineEdit>(m_dialogo.get(), "dataLineEdit"); }
     QPushButton* verifica() const { return Figlio<QPushButton>(m_dialogo.get(), "verificaPushButton"); }
-    QString cella(int ruota, int posizione) const { return griglia()->item(ruota - 1, posizione - 1)->text(); }
+    QString cella(int ruota, int posizione) const
+    {
+        return griglia()->item(ruota - 1, posizione - 1)->text();
+    }
     QStringList riepilogo() const;
     QStringList resoconto() const;
 
@@ -176,8 +179,15 @@ QStringList SpoglioDialogTest::resoconto() const
 }
 
 const QStringList RiepilogoVuoto = {
-    "Cinquina|0|0,00", "Quaterna|0|0,00", "Terno|0|0,00", "Ambo|0|0,00", "Ambetto|0|0,00",
-    "Etratto|0|0,00",  "Estratto determinato|0|0,00", "||", "TOTALE|0|0,00",
+    "Cinquina|0|0,00",
+    "Quaterna|0|0,00",
+    "Terno|0|0,00",
+    "Ambo|0|0,00",
+    "Ambetto|0|0,00",
+    "Etratto|0|0,00",
+    "Estratto determinato|0|0,00",
+    "||",
+    "TOTALE|0|0,00",
 };
 
 void SpoglioDialogTest::frecceScorronoLArchivio()
@@ -190,7 +200,7 @@ void SpoglioDialogTest::frecceScorronoLArchivio()
     struct Passo
     {
         const char* nome;
-        QString data;       // typed before the arrow; a null text keeps what is shown
+        QString data; // typed before the arrow; a null text keeps what is shown
         const char* freccia;
         QString attesa;
     };
@@ -226,8 +236,9 @@ void SpoglioDialogTest::frecceScorronoLArchivio()
     Clicca(m_dialogo.get(), "verificaPushButton");
     QVERIFY(m_messaggi.mostrati.empty());
     // Bari 3..7 holds 3, 5, 7 of the first play: three ambi through Tutte.
-    QCOMPARE(resoconto().value(2), Riga("Bari", "7,50").replace(QStringLiteral("Ambi indovinati: 1"),
-                                                               QStringLiteral("Ambi indovinati: 3")));
+    QCOMPARE(resoconto().value(2),
+             Riga("Bari", "7,50")
+                 .replace(QStringLiteral("Ambi indovinati: 1"), QStringLiteral("Ambi indovinati: 3")));
 }
 
 void SpoglioDialogTest::apriConLaScelta()
@@ -307,7 +318,8 @@ void SpoglioDialogTest::rifiutiLascianoTuttoComEra()
         QString messaggio;
     };
     const Caso casi[] = {
-        {"zero", Bari, 1, QStringLiteral("0"), QStringLiteral("La ruota \"Bari\" contiene dei valori non validi!")},
+        {"zero", Bari, 1, QStringLiteral("0"),
+         QStringLiteral("La ruota \"Bari\" contiene dei valori non validi!")},
         {"oltre 90", Roma, 3, QStringLiteral("91"),
          QStringLiteral("La ruota \"Roma\" contiene dei valori non validi!")},
         {"uguali", Nazionale, 2, QStringLiteral("77"),
@@ -345,7 +357,8 @@ void SpoglioDialogTest::azzera()
     m_dialogo->mostraEstrazione(4);
     m_messaggi.risposte = {Risposta::No};
     Clicca(m_dialogo.get(), "azzeraPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()), QStringLiteral("Azzerare i numeri dell'estrazione ?"));
+    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+             QStringLiteral("Azzerare i numeri dell'estrazione ?"));
     QCOMPARE(m_messaggi.mostrati.back().pulsanti, Pulsanti::SiNo);
     QCOMPARE(data()->text(), QStringLiteral("30/5/2026"));
     QVERIFY(verifica()->isEnabled());
@@ -395,7 +408,8 @@ void SpoglioDialogTest::salvaNellArchivio()
         QString messaggio;
     };
     const Caso casi[] = {
-        {"data", QStringLiteral("31/02"), Bari, QStringLiteral("1"), QString::fromUtf8(messaggi_archivio::DataNonValida)},
+        {"data", QStringLiteral("31/02"), Bari, QStringLiteral("1"),
+         QString::fromUtf8(messaggi_archivio::DataNonValida)},
         {"ruota incompleta", QStringLiteral("3/3/2003"), Roma, QStringLiteral("5"),
          QStringLiteral("La ruota \"Roma\" contiene dei valori non validi!")},
         {"numeri uguali", QStringLiteral("3/3/2003"), Bari, QStringLiteral("2"),
@@ -437,9 +451,8 @@ void SpoglioDialogTest::internet()
     QCOMPARE(data()->text(), QStringLiteral("8/3/2003")); // nothing new: the grid stays
     QVERIFY(!verifica()->isEnabled());
 
-    m_dialogo->setApriAggiornamento([this] {
-        (void)m_stato->archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11));
-    });
+    m_dialogo->setApriAggiornamento(
+        [this] { (void)m_stato->archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11)); });
     Clicca(m_dialogo.get(), "internetPushButton");
     QCOMPARE(data()->text(), QStringLiteral("6/6/2026"));
     QCOMPARE(cella(Bari, 1), QStringLiteral("11"));
@@ -528,7 +541,8 @@ void SpoglioDialogTest::stampaSuPdf()
 void SpoglioDialogTest::dallaFinestraPrincipale()
 {
     m_dialogo.reset();
-    TPri finestra(*m_stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(
+        *m_stato, [](const QString&) {}, [](const QString&) {});
     finestra.iniziaNuovoSistema();
     finestra.show();
     QAction* spoglio = nullptr;
@@ -540,7 +554,8 @@ void SpoglioDialogTest::dallaFinestraPrincipale()
 
     m_stato->giocate.setConteggio(0);
     spoglio->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()), QStringLiteral("Non ci sono giocate da controllare!"));
+    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+             QStringLiteral("Non ci sono giocate da controllare!"));
     QCOMPARE(m_messaggi.mostrati.back().icona, Icona::Informazione);
 
     m_stato->giocate.voce(1) = test::giocata({1, 3, 5, 7, 9});
@@ -548,7 +563,8 @@ void SpoglioDialogTest::dallaFinestraPrincipale()
     m_stato->giocate.setConteggio(2);
     Figlio<QLineEdit>(&finestra, "amboLineEdit")->setText(QStringLiteral("0,07"));
     spoglio->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()), QString::fromStdString(MessaggioImportiNonValidi(m_stato->generali)));
+    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+             QString::fromStdString(MessaggioImportiNonValidi(m_stato->generali)));
     QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
     QVERIFY(finestra.findChild<TSpoglio*>() == nullptr);
 
