@@ -2,9 +2,10 @@
 // file from text files of plays, one reducer per text file. Each line of a text file is one play written
 // as positions 1..v separated by spaces (blank lines skipped). Unless given, k is the count of positions
 // on the first line (every line must have k), v the largest position used, and g the highest guarantee
-// the plays carry that the dialogs can ask for (2..5, at most k - 1 when k <= 5). A given g is checked too, so that no reducer that breaks its promise reaches a
-// data file. The guarantee is that of the file's kind: ".ro2" orthogonal (every g positions lie inside a
-// play), anything else the guarantee reductions (every min(k, 5) positions share g with a play).
+// the plays carry that the dialogs can ask for (2..5, at most k - 1 when k <= 5). A given g is checked too,
+// so that no reducer that breaks its promise reaches a data file. The guarantee is that of the file's kind:
+// ".ro2" orthogonal (every g positions lie inside a play), anything else the guarantee reductions (every
+// min(k, 5) positions share g with a play).
 //
 // riduttori elenco FILE: one line per reducer, "v k g P".
 #include "cli/comandi_cli.h"
@@ -51,12 +52,14 @@ bool FinisceCon(const std::string& testo, const std::string& fine)
     if (testo.size() < fine.size()) {
         return false;
     }
-    return std::equal(fine.rbegin(), fine.rend(), testo.rbegin(),
-                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b); });
+    return std::equal(fine.rbegin(), fine.rend(), testo.rbegin(), [](char a, char b) {
+        return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b);
+    });
 }
 
 // The plays of one text file; false with the reason.
-bool LeggiTesto(const std::string& percorso, int kDato, int vDato, RiduttoreDaScrivere& r, std::string& errore)
+bool LeggiTesto(const std::string& percorso, int kDato, int vDato, RiduttoreDaScrivere& r,
+                std::string& errore)
 {
     std::ifstream file(percorso);
     if (!file) {
@@ -179,7 +182,8 @@ int Elenco(const std::vector<std::string>& argomenti, std::ostream& out, std::os
         return ErroreUso(err, UsoRiduttori);
     }
     for (const RiduttoreImmediato& r : ElencoRiduttoriImmediati(argomenti[1])) {
-        out << r.v << ' ' << r.k << ' ' << r.g << ' ' << r.giocate << (r.danneggiato ? " danneggiato" : "") << '\n';
+        out << r.v << ' ' << r.k << ' ' << r.g << ' ' << r.giocate << (r.danneggiato ? " danneggiato" : "")
+            << '\n';
     }
     return UscitaOk;
 }

@@ -22,7 +22,8 @@ TabellaPassi::TabellaPassi()
                 }
             }
             totale += c;
-            somma[static_cast<std::size_t>(j)][static_cast<std::size_t>(a)] = static_cast<std::int32_t>(totale);
+            somma[static_cast<std::size_t>(j)][static_cast<std::size_t>(a)] =
+                static_cast<std::int32_t>(totale);
         }
     }
 }

@@ -36,7 +36,10 @@ struct Maschera
     {
         return numero <= 64 ? ((basso >> (numero - 1U)) & 1U) != 0 : ((alto >> (numero - 65U)) & 1U) != 0;
     }
-    int comuni(const Maschera& m) const { return std::popcount(basso & m.basso) + std::popcount(alto & m.alto); }
+    int comuni(const Maschera& m) const
+    {
+        return std::popcount(basso & m.basso) + std::popcount(alto & m.alto);
+    }
 };
 
 Maschera MascheraDi(const Tipo_Giocata& g, int s)
@@ -269,7 +272,8 @@ EsitoGaranzia ProImmediato(EsecuzioneRiduzione& esecuzione, const RiduttoreImmed
     const int k = riduttore.k;
     esecuzione.setTotale(static_cast<double>(riduttore.giocate));
     for (std::int64_t r = 0; r < riduttore.giocate; ++r) {
-        const Tipo_Giocata g = GiocataDaPosizioni(lettura.posizioni.data() + r * k, k, esecuzione.pronostico());
+        const Tipo_Giocata g =
+            GiocataDaPosizioni(lettura.posizioni.data() + r * k, k, esecuzione.pronostico());
         if ((iniziali == 0 || presenti.count(ChiaveGiocata(g)) == 0) && !esecuzione.aggiungi(g)) {
             return {esecuzione.concludi(), false};
         }
@@ -379,8 +383,9 @@ EsitoGaranzia ProAccorpa(EsecuzioneRiduzione& esecuzione, IndiceCopertura& indic
         return esecuzione.esamina();
     });
     if (memoria && !esecuzione.interrotta()) {
-        CompletamentoCasuale(giocate, iniziali + 1, static_cast<std::int32_t>(iniziali + esecuzione.aggiunte()),
-                             k, esecuzione.pronostico(), true, generatore);
+        CompletamentoCasuale(giocate, iniziali + 1,
+                             static_cast<std::int32_t>(iniziali + esecuzione.aggiunte()), k,
+                             esecuzione.pronostico(), true, generatore);
     }
     return {esecuzione.concludi(NessunaGiocata()), false};
 }
@@ -391,9 +396,9 @@ EsitoGaranzia RiduzionePronosticoGaranzia(Sistema& sistema, ElencoGiocate& gioca
                                           const ParametriGaraPro& parametri, GeneratoreCasuale& generatore,
                                           ControlloEsecuzione& controllo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
-                                   {ModoRiduzione::Aggiunge, parametri.consideraFisse,
-                                    IntervalloVerificaCombinazioni, false});
+    EsecuzioneRiduzione esecuzione(
+        sistema, giocate, controllo,
+        {ModoRiduzione::Aggiunge, parametri.consideraFisse, IntervalloVerificaCombinazioni, false});
     esecuzione.avvia();
     const int k = sistema.numeriPerGiocata;
     const int n = static_cast<int>(esecuzione.pronostico().size());
@@ -519,9 +524,9 @@ EsitoGaranzia GioCinquine(EsecuzioneRiduzione& esecuzione, IndiceCopertura& indi
     ElencoGiocate& giocate = esecuzione.giocate();
     const std::int32_t quante = esecuzione.iniziali();
     const bool fisse = esecuzione.consideraFisse();
-    InsiemeCombinazioni* mappa = mappaCinquine != nullptr && mappaCinquine->t() == 5 && mappaCinquine->prenotato()
-                                     ? mappaCinquine
-                                     : nullptr;
+    InsiemeCombinazioni* mappa =
+        mappaCinquine != nullptr && mappaCinquine->t() == 5 && mappaCinquine->prenotato() ? mappaCinquine
+                                                                                          : nullptr;
     if (mappa != nullptr) {
         mappa->svuota();
     }
@@ -602,9 +607,9 @@ EsitoGaranzia GioCinquine(EsecuzioneRiduzione& esecuzione, IndiceCopertura& indi
 
 } // namespace
 
-EsitoGaranzia RiduzioneGiocateGaranzia(Sistema& sistema, ElencoGiocate& giocate, const ParametriGaraGio& parametri,
-                                       InsiemeCombinazioni* mappaCinquine, GeneratoreCasuale& generatore,
-                                       ControlloEsecuzione& controllo)
+EsitoGaranzia RiduzioneGiocateGaranzia(Sistema& sistema, ElencoGiocate& giocate,
+                                       const ParametriGaraGio& parametri, InsiemeCombinazioni* mappaCinquine,
+                                       GeneratoreCasuale& generatore, ControlloEsecuzione& controllo)
 {
     const int k = parametri.numeriGiocate;
     EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,

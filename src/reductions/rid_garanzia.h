@@ -68,7 +68,8 @@ struct StimaRiduzione
 
 // Whether the mode "Riduttori immediati" may stay selected: a reducer for (v, k, g) exists and the fixed
 // numbers are not considered.
-[[nodiscard]] bool ImmediatiAmmessi(const std::string& fileRiduttori, int v, int k, int g, bool consideraFisse);
+[[nodiscard]] bool ImmediatiAmmessi(const std::string& fileRiduttori, int v, int k, int g,
+                                    bool consideraFisse);
 
 // The outcome of a guarantee run. riduttoreDanneggiato: the immediate reducer failed its checks; nothing
 // was committed (the system's modified flag is left as it was) and the dialog shows the damaged-reducer
@@ -81,7 +82,7 @@ struct EsitoGaranzia
 
 struct ParametriGaraPro
 {
-    int garanzia = 2;          // g, clamped with GaranziaAmmessa against the system's k
+    int garanzia = 2; // g, clamped with GaranziaAmmessa against the system's k
     bool consideraFisse = false;
     std::string fileRiduttori; // Quarvin.ra2 (empty or missing: no immediate path)
 };
@@ -104,12 +105,12 @@ struct ParametriGaraPro
 
 struct ParametriGaraGio
 {
-    int garanzia = 2;           // g, clamped with GaranziaAmmessa against k
+    int garanzia = 2; // g, clamped with GaranziaAmmessa against k
     bool consideraFisse = false;
-    bool immediati = false;     // mode "Riduttori immediati"
-    std::string fileRiduttori;  // Quarvin.ra2
-    int numeriGiocate = 0;      // k, the size of every current play (at least 3)
-    SegniNumeri numeriUsati{};  // the numbers occurring in the plays: the base list
+    bool immediati = false;    // mode "Riduttori immediati"
+    std::string fileRiduttori; // Quarvin.ra2
+    int numeriGiocate = 0;     // k, the size of every current play (at least 3)
+    SegniNumeri numeriUsati{}; // the numbers occurring in the plays: the base list
 };
 
 // "Riduzione delle giocate a garanzia" (TRidGaraGio). Replaces the list with plays of k numbers of the

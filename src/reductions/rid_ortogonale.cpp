@@ -1,5 +1,6 @@
 #include "reductions/rid_ortogonale.h"
 
+#include "core/messaggi.h"
 #include "reductions/indice_copertura.h"
 #include "reductions/messaggi_riduzioni.h"
 #include "reductions/rid_garanzia.h"
@@ -121,6 +122,16 @@ EsitoOrtogonale RiduttoreDanneggiato(EsecuzioneRiduzione& esecuzione)
     return esito;
 }
 
+// The bits of the coverage index could not be reserved: nothing changed, and the user reads the same
+// warning as for a list that cannot grow.
+EsitoOrtogonale SenzaMemoria(EsecuzioneRiduzione& esecuzione)
+{
+    EsitoOrtogonale esito{esecuzione.concludi(), false};
+    esito.esito.codice = CodiceRiduzione::MemoriaInsufficiente;
+    esito.esito.messaggio = Avviso(messaggi::MemoriaInsufficiente);
+    return esito;
+}
+
 EsitoOrtogonale Concluso(EsitoRiduzione esito)
 {
     EsitoOrtogonale e;
@@ -137,7 +148,7 @@ RiduttoreImmediato RiduttorePer(const std::string& file, bool usabile, int v, in
     return CercaRiduttoreImmediato(file, v, k, g);
 }
 
-// Moves plays da+1..da+n to 1..n (the ranges may not overlap by more than the move allows: memmove).
+// Moves plays da+1..da+n to 1..n; the two ranges overlap when n > da, hence memmove.
 void PortaInTesta(ElencoGiocate& giocate, std::int32_t da, std::int64_t n)
 {
     if (n > 0 && da > 0) {
@@ -271,9 +282,9 @@ EsitoOrtogonale RiduzioneOrtogonale(Sistema& sistema, ElencoGiocate& giocate,
                                     const ParametriOrtogonale& parametri, GeneratoreCasuale& generatore,
                                     ControlloEsecuzione& controllo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
-                                   {ModoRiduzione::Aggiunge, parametri.consideraFisse,
-                                    IntervalloVerificaCombinazioni, false});
+    EsecuzioneRiduzione esecuzione(
+        sistema, giocate, controllo,
+        {ModoRiduzione::Aggiunge, parametri.consideraFisse, IntervalloVerificaCombinazioni, false});
     esecuzione.avvia();
     const int k = std::clamp(sistema.numeriPerGiocata, 1, NumeriMassimiPerGiocata);
     const int g = GaranziaAmmessa(k, parametri.garanzia);
@@ -292,9 +303,7 @@ EsitoOrtogonale RiduzioneOrtogonale(Sistema& sistema, ElencoGiocate& giocate,
 
     IndiceCopertura indice;
     if (!indice.prenota(g)) {
-        // Without the bits the run cannot tell covered combinations apart; the list's warning is the
-        // same as for a failed growth.
-        return Concluso(esecuzione.concludi(nessuna));
+        return SenzaMemoria(esecuzione);
     }
     const std::int32_t iniziali = esecuzione.iniziali();
     for (std::int32_t i = 1; i <= iniziali; ++i) {
@@ -314,8 +323,9 @@ EsitoOrtogonale RiduzioneOrtogonale(Sistema& sistema, ElencoGiocate& giocate,
         return esecuzione.esamina();
     });
     if (completa) {
-        CompletamentoCasuale(giocate, iniziali + 1, static_cast<std::int32_t>(iniziali + esecuzione.aggiunte()), k,
-                             pronostico, true, generatore);
+        CompletamentoCasuale(giocate, iniziali + 1,
+                             static_cast<std::int32_t>(iniziali + esecuzione.aggiunte()), k, pronostico, true,
+                             generatore);
     }
     return Concluso(esecuzione.concludi(nessuna));
 }
@@ -326,8 +336,9 @@ EsitoOrtogonale RiduzioneOrtogonaleGiocate(Sistema& sistema, ElencoGiocate& gioc
 {
     // Mantiene: the new plays are produced after the current ones (aggiungi writes them there) and are
     // moved to the front only when the run completes; every other ending leaves the list as it was.
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
-                                   {ModoRiduzione::Mantiene, parametri.consideraFisse, IntervalloGiocate, false});
+    EsecuzioneRiduzione esecuzione(
+        sistema, giocate, controllo,
+        {ModoRiduzione::Mantiene, parametri.consideraFisse, IntervalloGiocate, false});
     esecuzione.avvia();
     const int k = std::clamp(parametri.numeriPerGiocata, 1, NumeriMassimiPerGiocata);
     const int g = GaranziaAmmessa(k, parametri.garanzia);
@@ -347,7 +358,7 @@ EsitoOrtogonale RiduzioneOrtogonaleGiocate(Sistema& sistema, ElencoGiocate& gioc
 
     IndiceCopertura indice;
     if (!indice.prenota(g)) {
-        return Concluso(esecuzione.concludi(nessuna));
+        return SenzaMemoria(esecuzione);
     }
     // The combinations already met in an earlier play; without the memory every combination is looked
     // at again, which changes nothing but the time.
@@ -380,8 +391,8 @@ EsitoOrtogonale RiduzioneOrtogonaleGiocate(Sistema& sistema, ElencoGiocate& gioc
     }
 
     const std::int64_t aggiunte = esecuzione.aggiunte();
-    CompletamentoCasuale(giocate, conteggio + 1, static_cast<std::int32_t>(conteggio + aggiunte), k, base, false,
-                         generatore);
+    CompletamentoCasuale(giocate, conteggio + 1, static_cast<std::int32_t>(conteggio + aggiunte), k, base,
+                         false, generatore);
     PortaInTesta(giocate, conteggio, aggiunte);
     esecuzione.setMantenute(static_cast<std::int32_t>(aggiunte));
     return Concluso(esecuzione.concludi(nessuna));

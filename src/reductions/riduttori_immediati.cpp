@@ -112,7 +112,8 @@ std::vector<RiduttoreImmediato> LeggiDirectory(FileRiduttori& file)
         r.giocate = U32(e + 4);
         r.posizione = U32(e + 8);
         r.checksum = U16(e + 12);
-        const std::uint64_t byteGiocate = static_cast<std::uint64_t>(r.giocate) * static_cast<std::uint64_t>(r.k);
+        const std::uint64_t byteGiocate =
+            static_cast<std::uint64_t>(r.giocate) * static_cast<std::uint64_t>(r.k);
         r.danneggiato = !TriploValido(r.v, r.k, r.g) || r.posizione < fineDirectory ||
                         r.posizione > file.dimensione() || byteGiocate > file.dimensione() - r.posizione;
         voci.push_back(r);
@@ -197,8 +198,7 @@ std::optional<std::string> ControllaRiduttori(const std::vector<RiduttoreDaScriv
     std::uint64_t dimensione =
         DimensioneIntestazioneRiduttori + std::uint64_t{DimensioneVoceRiduttori} * riduttori.size();
     for (const RiduttoreDaScrivere& r : riduttori) {
-        const std::string nome =
-            std::to_string(r.v) + " " + std::to_string(r.k) + " " + std::to_string(r.g);
+        const std::string nome = std::to_string(r.v) + " " + std::to_string(r.k) + " " + std::to_string(r.g);
         if (!TriploValido(r.v, r.k, r.g)) {
             return "riduttore " + nome + ": v, k o g fuori intervallo";
         }
@@ -253,7 +253,8 @@ std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScriver
 
 bool RiduttoreGarantisce(const RiduttoreDaScrivere& r, bool ortogonale)
 {
-    if (!TriploValido(r.v, r.k, r.g) || r.posizioni.empty() || r.posizioni.size() % static_cast<std::size_t>(r.k) != 0) {
+    if (!TriploValido(r.v, r.k, r.g) || r.posizioni.empty() ||
+        r.posizioni.size() % static_cast<std::size_t>(r.k) != 0) {
         return false;
     }
     IndiceCopertura indice;
@@ -274,7 +275,9 @@ bool RiduttoreGarantisce(const RiduttoreDaScrivere& r, bool ortogonale)
     if (s > r.v) {
         return false;
     }
-    return CombinazioniPronostico(posizioni, s).perOgni([&](const Tipo_Giocata& c) { return indice.coperta(c, s); });
+    return CombinazioniPronostico(posizioni, s).perOgni([&](const Tipo_Giocata& c) {
+        return indice.coperta(c, s);
+    });
 }
 
 bool ScriviRiduttoriImmediati(const std::string& file, const std::vector<RiduttoreDaScrivere>& riduttori)

@@ -90,7 +90,8 @@ struct RiduttoreDaScrivere
 
 // Why a reducer cannot be written, or nullopt when every reducer is valid (triple in range, at least one
 // play, positions 1..v ascending within each play, no triple twice, the file under 4 GiB).
-[[nodiscard]] std::optional<std::string> ControllaRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori);
+[[nodiscard]] std::optional<std::string>
+ControllaRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori);
 
 // The file image of the reducers (checksums computed), as ScriviRiduttoriImmediati writes it; expects
 // reducers accepted by ControllaRiduttori.

@@ -185,6 +185,7 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida
     // The pages take what the interval grids need; the chart gets the rest.
     m_pagine->setFixedHeight(170);
     destra->addWidget(m_riquadroPagina);
+    disabilitaInEsecuzione(m_riquadroPagina);
     destra->addWidget(creaGrafico(), 1);
     corpo->addLayout(destra, 1);
     areaParametri()->addLayout(corpo, 1);

@@ -14,11 +14,12 @@ namespace mg = messaggi_garanzia;
 
 TRidGaraGio::TRidGaraGio(StatoApplicazione& stato, ApriGuida apriGuida, int k, const SegniNumeri& numeriUsati,
                          QWidget* parent)
-    : TRidGaranziaBase(stato, std::move(apriGuida), "mdr_garagio.htm", mg::TitoloGiocate, k, mg::PuntiNelleGiocate,
-                       mg::PuntiGarantitiFinali, ChiaveRidGaraGio, parent),
+    : TRidGaranziaBase(stato, std::move(apriGuida), "mdr_garagio.htm", mg::TitoloGiocate, k,
+                       mg::PuntiNelleGiocate, mg::PuntiGarantitiFinali, ChiaveRidGaraGio, parent),
       m_numeriUsati(numeriUsati)
 {
-    m_v = static_cast<int>(std::count_if(numeriUsati.begin(), numeriUsati.end(), [](std::uint8_t s) { return s != 0; }));
+    m_v = static_cast<int>(
+        std::count_if(numeriUsati.begin(), numeriUsati.end(), [](std::uint8_t s) { return s != 0; }));
     // Without the memory the five-number path examines every combination of every play.
     (void)m_mappaCinquine.prenota(5);
 
@@ -34,7 +35,8 @@ TRidGaraGio::TRidGaraGio(StatoApplicazione& stato, ApriGuida apriGuida, int k, c
 
     {
         const QSignalBlocker blocco(m_modo);
-        m_modo->setCurrentIndex(std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidGaraGioTR, 0, false), 0, 1));
+        m_modo->setCurrentIndex(
+            std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidGaraGioTR, 0, false), 0, 1));
     }
     connect(m_modo, &QComboBox::currentIndexChanged, this, [this] { aggiornaRiduttori(); });
     caricaGaranzia();
@@ -46,7 +48,8 @@ void TRidGaraGio::aggiornaRiduttori()
     if (m_modo == nullptr || m_modo->currentIndex() != 1) {
         return;
     }
-    if (!ImmediatiAmmessi(fileRiduttori(), m_v, numeriPerGiocata(), garanzia(), consideraFisse(casellaFisse()))) {
+    if (!ImmediatiAmmessi(fileRiduttori(), m_v, numeriPerGiocata(), garanzia(),
+                          consideraFisse(casellaFisse()))) {
         m_modo->setCurrentIndex(0);
     }
 }
@@ -60,10 +63,9 @@ EsitoRiduzione TRidGaraGio::esegui(ControlloEsecuzione& controllo)
     p.fileRiduttori = fileRiduttori();
     p.numeriGiocate = numeriPerGiocata();
     p.numeriUsati = m_numeriUsati;
-    const EsitoGaranzia e =
-        RiduzioneGiocateGaranzia(stato().sistema, stato().giocate, p,
-                                 m_mappaCinquine.prenotato() ? &m_mappaCinquine : nullptr, stato().generatore,
-                                 controllo);
+    const EsitoGaranzia e = RiduzioneGiocateGaranzia(stato().sistema, stato().giocate, p,
+                                                     m_mappaCinquine.prenotato() ? &m_mappaCinquine : nullptr,
+                                                     stato().generatore, controllo);
     if (e.riduttoreDanneggiato) {
         mostraRiduttoreDanneggiato();
     }

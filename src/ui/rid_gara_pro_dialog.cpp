@@ -25,7 +25,8 @@ namespace mr = messaggi_riduttori;
 TRidGaranziaBase::TRidGaranziaBase(StatoApplicazione& stato, ApriGuida apriGuida, const char* topic,
                                    const char* titolo, int k, const char* colonnaPunti,
                                    const char* colonnaGarantiti, const char* chiave, QWidget* parent)
-    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(topic), QString::fromUtf8(titolo), parent),
+    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(topic), QString::fromUtf8(titolo),
+                       parent),
       m_k(k), m_chiave(chiave), m_fileRiduttori(stato.cartelle.dati + NomeFileRiduttoriGaranzia)
 {
     m_apriIndirizzo = [](const QString& indirizzo) {
@@ -84,9 +85,8 @@ void TRidGaranziaBase::garanziaScelta()
 {
     const int g = GaranziaAmmessa(m_k, garanzia());
     if (g != garanzia()) {
-        // Snaps back; the change comes here again with an allowed value.
+        const QSignalBlocker blocco(m_garanzia);
         m_garanzia->setCurrentIndex(g - 2);
-        return;
     }
     const std::array<int, 5> punti = PuntiGarantiti(m_k, g);
     for (int riga = 0; riga < 5; ++riga) {
@@ -127,8 +127,8 @@ void TRidGaranziaBase::scaricaRiduttori()
 
 void TRidGaranziaBase::mostraRiduttoreDanneggiato()
 {
-    stato().messaggi.mostra(Messaggio{mr::Danneggiato, mr::TitoloDanneggiato, Icona::Errore, Pulsanti::Ok,
-                                      Risposta::Ok});
+    stato().messaggi.mostra(
+        Messaggio{mr::Danneggiato, mr::TitoloDanneggiato, Icona::Errore, Pulsanti::Ok, Risposta::Ok});
     const Risposta risposta = stato().messaggi.mostra(
         Messaggio{mr::ApriPaginaRiduttori, "Attenzione", Icona::Domanda, Pulsanti::SiNo, Risposta::Si});
     if (risposta == Risposta::Si) {

@@ -28,8 +28,8 @@ public:
     int garanzia() const;
 
 protected:
-    TRidGaranziaBase(StatoApplicazione& stato, ApriGuida apriGuida, const char* topic, const char* titolo, int k,
-                     const char* colonnaPunti, const char* colonnaGarantiti, const char* chiave,
+    TRidGaranziaBase(StatoApplicazione& stato, ApriGuida apriGuida, const char* topic, const char* titolo,
+                     int k, const char* colonnaPunti, const char* colonnaGarantiti, const char* chiave,
                      QWidget* parent);
 
     // Loads the stored guarantee and applies the clamp; the subclass calls it once its widgets exist.

@@ -2,10 +2,10 @@
 
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
+#include "reductions/messaggi_riduzioni.h"
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
-#include "reductions/messaggi_riduzioni.h"
 
 #include <QCheckBox>
 #include <QComboBox>

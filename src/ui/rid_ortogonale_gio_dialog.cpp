@@ -36,8 +36,8 @@ TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida
       m_k(numeriGiocate), m_numeriUsati(numeriUsati), m_apriIndirizzo(ortogonale_ui::ApriNelBrowser()),
       m_file(ortogonale_ui::FileRiduttoriOrtogonali(stato))
 {
-    m_v = static_cast<int>(std::count_if(m_numeriUsati.begin(), m_numeriUsati.end(),
-                                         [](std::uint8_t s) { return s != 0; }));
+    m_v = static_cast<int>(
+        std::count_if(m_numeriUsati.begin(), m_numeriUsati.end(), [](std::uint8_t s) { return s != 0; }));
 
     auto* campi = new QFormLayout;
     m_garanzia = ortogonale_ui::CreaSelettoreGaranzia(this);
@@ -67,7 +67,8 @@ TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida
     disabilitaInEsecuzione(scarica);
     mostraConteggio(QString::fromUtf8(messaggi_riduzioni::NumeroGiocate));
 
-    m_garanzia->setCurrentIndex(std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidOrtogGio, 0, false), 0, 3));
+    m_garanzia->setCurrentIndex(
+        std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidOrtogGio, 0, false), 0, 3));
     m_modo->setCurrentIndex(std::clamp(IDE_Intero(stato.impostazioni, ChiaveRidOrtogGioTR, 0, false), 0, 1));
     garanziaCambiata();
 
@@ -105,8 +106,7 @@ void TRidOrtogonaleGiocate::garanziaCambiata()
 
 void TRidOrtogonaleGiocate::controllaModo()
 {
-    if (immediati() &&
-        !ImmediatiAmmessi(m_file, m_v, m_k, garanzia(), consideraFisse(m_consideraFisse))) {
+    if (immediati() && !ImmediatiAmmessi(m_file, m_v, m_k, garanzia(), consideraFisse(m_consideraFisse))) {
         m_modo->setCurrentIndex(ModoNormale);
     }
 }
@@ -120,8 +120,8 @@ EsitoRiduzione TRidOrtogonaleGiocate::esegui(ControlloEsecuzione& controllo)
     parametri.consideraFisse = consideraFisse(m_consideraFisse);
     parametri.immediati = immediati();
     parametri.fileRiduttori = m_file;
-    const EsitoOrtogonale esito =
-        RiduzioneOrtogonaleGiocate(stato().sistema, stato().giocate, parametri, stato().generatore, controllo);
+    const EsitoOrtogonale esito = RiduzioneOrtogonaleGiocate(stato().sistema, stato().giocate, parametri,
+                                                             stato().generatore, controllo);
     if (esito.riduttoreDanneggiato) {
         ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, m_apriIndirizzo);
         // The run is still on: the dialog closes once the base has left the running state.

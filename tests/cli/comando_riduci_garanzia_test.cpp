@@ -77,8 +77,8 @@ TEST_F(RiduciGaranzia, StessoSemeStesseGiocate)
 {
     crea("base.qvs", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", "6");
     const auto riduci = [&](const std::string& seme, const std::string& uscita) {
-        return esegui({"riduci", "garanzia-pronostico", file("base.qvs"), "--garanzia", "ambo", "--seme", seme, "-o",
-                       file(uscita)});
+        return esegui({"riduci", "garanzia-pronostico", file("base.qvs"), "--garanzia", "ambo", "--seme",
+                       seme, "-o", file(uscita)});
     };
     ASSERT_EQ(riduci("7", "a.qvs").uscita, 0);
     ASSERT_EQ(riduci("7", "b.qvs").uscita, 0);
@@ -92,9 +92,8 @@ TEST_F(RiduciGaranzia, GiocateRidotteEFisseSenzaRisultato)
 {
     crea("base.qvs", "1 2 3 4 5 6 7 8 9 10", "7", "1 2 3 4 5 6");
     ASSERT_EQ(esegui({"sviluppa", file("base.qvs"), "--sovrascrivi"}).uscita, 0);
-    const Risultato ridotte =
-        esegui({"riduci", "garanzia-giocate", file("base.qvs"), "--garanzia", "terno", "--seme", "1", "-o",
-                file("ridotte.qvs")});
+    const Risultato ridotte = esegui({"riduci", "garanzia-giocate", file("base.qvs"), "--garanzia", "terno",
+                                      "--seme", "1", "-o", file("ridotte.qvs")});
     ASSERT_EQ(ridotte.uscita, 0) << ridotte.err;
     EXPECT_LT(Righe(giocate(file("ridotte.qvs"))), 120U);
 
@@ -118,7 +117,8 @@ TEST_F(RiduciGaranzia, RiduttoriCreatiEUsati)
                       "--sovrascrivi"})
                   .uscita,
               0);
-    EXPECT_EQ(giocate(file("sette.qvs")), "11 12 13\n11 14 15\n11 16 17\n12 14 16\n12 15 17\n13 14 17\n13 15 16\n");
+    EXPECT_EQ(giocate(file("sette.qvs")),
+              "11 12 13\n11 14 15\n11 16 17\n12 14 16\n12 15 17\n13 14 17\n13 15 16\n");
 
     // A damaged reducer: the error, nothing written.
     auto byte = test::LeggiFile(file("dati/Quarvin.ra2"));
@@ -135,7 +135,7 @@ TEST_F(RiduciGaranzia, RiduttoriCreatiEUsati)
 TEST_F(RiduciGaranzia, RiduttoriRifiutati)
 {
     testo("fano.txt", Fano);
-    testo("poche.txt", "1 2 3\n4 5 6\n");
+    testo("poche.txt", "1 2 3\n4 5 6\n7 8 9\n");
     testo("miste.txt", "1 2 3\n4 5\n");
     struct Caso
     {
@@ -174,7 +174,9 @@ TEST_F(RiduciGaranzia, ErroriDUso)
         {"garanzia sconosciuta",
          {"riduci", "garanzia-giocate", file("base.qvs"), "--garanzia", "sestina", "--sovrascrivi"},
          2},
-        {"giocate assenti", {"riduci", "garanzia-giocate", file("base.qvs"), "--garanzia", "ambo", "--sovrascrivi"}, 1},
+        {"giocate assenti",
+         {"riduci", "garanzia-giocate", file("base.qvs"), "--garanzia", "ambo", "--sovrascrivi"},
+         1},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);

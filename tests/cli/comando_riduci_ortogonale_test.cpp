@@ -167,11 +167,12 @@ TEST_F(RiduciOrtogonale, ConLeFisse)
                   .uscita,
               0);
     // Three fixed numbers and ambo: no pair holds them all.
-    const Risultato nessuna = esegui({"riduci", "ortogonale-pronostico", file("tre.qvs"), "--garanzia", "ambo",
-                                      "--considera-fisse", "--sovrascrivi"});
+    const Risultato nessuna = esegui({"riduci", "ortogonale-pronostico", file("tre.qvs"), "--garanzia",
+                                      "ambo", "--considera-fisse", "--sovrascrivi"});
     EXPECT_EQ(nessuna.uscita, 1);
-    EXPECT_EQ(nessuna.err,
-              "Non è stata aggiunta nemmeno una giocata!\nVerificare la presenza delle fisse nel pronostico.\n");
+    EXPECT_EQ(
+        nessuna.err,
+        "Non è stata aggiunta nemmeno una giocata!\nVerificare la presenza delle fisse nel pronostico.\n");
     EXPECT_EQ(giocate(file("tre.qvs")), "");
 
     // Two fixed numbers and ambo: the one pair of them, in one play that holds both.

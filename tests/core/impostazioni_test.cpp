@@ -46,6 +46,7 @@ ImpostazioniGenerali Modificate()
     g.usaProxy = true;
     g.proxyAuth = true;
     g.stampaNumSchedina = false;
+    g.serverRiduttori = "https://riduttori.esempio.it";
     // k / 100.0 is the double nearest to the decimal text, so it survives the stored text.
     auto sposta = [](auto& valori, double passo) {
         for (auto& v : valori) {
@@ -94,6 +95,7 @@ void ConfrontaImpostazioni(const ImpostazioniGenerali& letta, const Impostazioni
     EXPECT_EQ(letta.usaProxy, attesa.usaProxy);
     EXPECT_EQ(letta.proxyAuth, attesa.proxyAuth);
     EXPECT_EQ(letta.stampaNumSchedina, attesa.stampaNumSchedina);
+    EXPECT_EQ(letta.serverRiduttori, attesa.serverRiduttori);
     EXPECT_EQ(letta.calOr, attesa.calOr);
     EXPECT_EQ(letta.calVer, attesa.calVer);
     EXPECT_EQ(letta.newCalOr, attesa.newCalOr);
@@ -144,8 +146,8 @@ TEST(Impostazioni, OgniValoreTornaComeScritto)
     ConfrontaImpostazioni(CaricaImpostazioniGenerali(store), scritte);
 
     // 18 amounts, 5 stake limits, 2 notification, 6 proxy, 1 print flag, 20 + 20 + 32 calibrations,
-    // 3 print options, 9 probability settings, the update server.
-    EXPECT_EQ(store.nomi().size(), 117u);
+    // 3 print options, 9 probability settings, the update server, the reducers' server.
+    EXPECT_EQ(store.nomi().size(), 118u);
 }
 
 TEST(Impostazioni, FormatoDeiValoriScritti)

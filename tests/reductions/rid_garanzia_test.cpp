@@ -65,8 +65,8 @@ int Comuni(const Tipo_Giocata& a, const Tipo_Giocata& b)
 }
 
 // The first s-subset (of the given numbers) that no play meets in g numbers; empty when none.
-std::string Scoperta(const std::vector<std::uint8_t>& numeri, int s, int g, const std::vector<Tipo_Giocata>& giocate,
-                     const MappaFisse* fisse = nullptr)
+std::string Scoperta(const std::vector<std::uint8_t>& numeri, int s, int g,
+                     const std::vector<Tipo_Giocata>& giocate, const MappaFisse* fisse = nullptr)
 {
     std::string scoperta;
     CombinazioniPronostico(numeri, s).perOgni([&](const Tipo_Giocata& c) {
@@ -158,7 +158,7 @@ TEST(RidGaranzia, PronosticoGarantisceLaClasse)
     GeneratoreCasuale gen;
     gen.imposta(2024);
     for (int prova = 0; prova < 40; ++prova) {
-        const int k = 3 + static_cast<int>(gen.estrai(5));        // 3..7
+        const int k = 3 + static_cast<int>(gen.estrai(5)); // 3..7
         const int n = k + 1 + static_cast<int>(gen.estrai(k <= 5 ? 6 : 3));
         const int g = GaranziaAmmessa(k, 2 + static_cast<int>(gen.estrai(4)));
         const int da = 1 + static_cast<int>(gen.estrai(70));
@@ -180,7 +180,8 @@ TEST(RidGaranzia, PronosticoGarantisceLaClasse)
         p.garanzia = g;
         const EsitoGaranzia e = RiduzionePronosticoGaranzia(s, elenco, p, gen, continua);
         // The play already present may guarantee the class alone.
-        ASSERT_TRUE(e.esito.confermata() || (conPresenti && e.esito.codice == CodiceRiduzione::NessunRisultato));
+        ASSERT_TRUE(e.esito.confermata() ||
+                    (conPresenti && e.esito.codice == CodiceRiduzione::NessunRisultato));
         EXPECT_EQ(s.modificato, e.esito.confermata());
         const std::vector<Tipo_Giocata> giocate = Giocate(elenco);
         for (std::size_t i = conPresenti ? 1 : 0; i < giocate.size(); ++i) {
@@ -321,9 +322,9 @@ TEST(RidGaranzia, PercorsoCinquineLasciaLElencoComEra)
     struct Caso
     {
         const char* nome;
-        int stopAl;           // 0: no stop
-        std::size_t limite;   // slots the allocator grants (0: no limit)
-        int n;                // C(n, 7) plays
+        int stopAl;         // 0: no stop
+        std::size_t limite; // slots the allocator grants (0: no limit)
+        int n;              // C(n, 7) plays
         bool seiFisse;
         CodiceRiduzione codice;
     };
@@ -423,8 +424,9 @@ TEST_F(RidGaranziaImmediati, GiocateRidotteDalRiduttore)
     EXPECT_EQ(elenco.conteggio(), 7);
     EXPECT_EQ(elenco.voce(1), giocata({11, 12, 13}));
     for (const Tipo_Giocata& attuale : prima) {
-        EXPECT_EQ(Scoperta(std::vector<std::uint8_t>(attuale.begin(), attuale.begin() + 3), 3, 2, Giocate(elenco)),
-                  "");
+        EXPECT_EQ(
+            Scoperta(std::vector<std::uint8_t>(attuale.begin(), attuale.begin() + 3), 3, 2, Giocate(elenco)),
+            "");
     }
 }
 

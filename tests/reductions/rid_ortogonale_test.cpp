@@ -105,7 +105,8 @@ std::vector<std::vector<int>> Sottoinsiemi(const std::vector<int>& numeri, int g
 
 bool Contiene(const Tipo_Giocata& g, const std::vector<int>& c)
 {
-    return std::all_of(c.begin(), c.end(), [&](int n) { return std::find(g.begin(), g.end(), n) != g.end(); });
+    return std::all_of(c.begin(), c.end(),
+                       [&](int n) { return std::find(g.begin(), g.end(), n) != g.end(); });
 }
 
 // The g-subsets of the reference that no play contains.
@@ -114,7 +115,8 @@ std::vector<std::vector<int>> Scoperte(const std::vector<int>& riferimento, int 
 {
     std::vector<std::vector<int>> scoperte;
     for (const auto& c : Sottoinsiemi(riferimento, g)) {
-        if (std::none_of(giocate.begin(), giocate.end(), [&](const Tipo_Giocata& p) { return Contiene(p, c); })) {
+        if (std::none_of(giocate.begin(), giocate.end(),
+                         [&](const Tipo_Giocata& p) { return Contiene(p, c); })) {
             scoperte.push_back(c);
         }
     }
@@ -190,17 +192,6 @@ ParametriOrtogonaleGiocate ParametriGiocate(const std::vector<Tipo_Giocata>& gio
 
 } // namespace
 
-TEST(RidOrtogonale, TabellaDeiPunti)
-{
-    // With ambo the table reads 2, 1 and three blank rows.
-    EXPECT_EQ(PuntiRigaOrtogonale(2, 1), 2);
-    EXPECT_EQ(PuntiRigaOrtogonale(2, 2), 1);
-    EXPECT_EQ(PuntiRigaOrtogonale(2, 3), 0);
-    EXPECT_EQ(PuntiRigaOrtogonale(4, 1), 4);
-    EXPECT_EQ(PuntiRigaOrtogonale(4, 4), 1);
-    EXPECT_EQ(PuntiRigaOrtogonale(4, 5), 0);
-}
-
 TEST(RidOrtogonale, SeiNumeriCopronoTuttiGliAmbi)
 {
     Sistema s = Pronostico({3, 11, 25, 40, 62, 88}, 3);
@@ -226,9 +217,9 @@ TEST(RidOrtogonale, ProprietaOrtogonaleDelPronostico)
 {
     std::uint32_t stato = 20260;
     for (int prova = 0; prova < 60; ++prova) {
-        const int k = 3 + prova % 6;                          // 3..8
+        const int k = 3 + prova % 6; // 3..8
         const int g = GaranziaAmmessa(k, 2 + prova % 4);
-        const int n = k + static_cast<int>(stato % 7U);       // k..k+6
+        const int n = k + static_cast<int>(stato % 7U); // k..k+6
         stato = stato * 69069U + 1U;
         const int base = 1 + static_cast<int>(stato % 70U);
         std::vector<int> numeri;
@@ -248,7 +239,8 @@ TEST(RidOrtogonale, ProprietaOrtogonaleDelPronostico)
         if (prova % 3 == 0) {
             Tipo_Giocata p{};
             for (int i = 0; i < k; ++i) {
-                p[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
+                p[static_cast<std::size_t>(i)] =
+                    static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
             }
             prima = {p, giocata({1, 2})};
             Riempi(elenco, prima);
@@ -281,7 +273,7 @@ TEST(RidOrtogonale, ProprietaOrtogonaleDelleGiocate)
 {
     std::uint32_t stato = 77;
     for (int prova = 0; prova < 60; ++prova) {
-        const int k = 3 + prova % 5;                          // 3..7
+        const int k = 3 + prova % 5; // 3..7
         const int g = GaranziaAmmessa(k, 2 + prova % 4);
         const int quante = 2 + prova % 9;
         const int v = k + 2 + prova % 8;
@@ -422,8 +414,8 @@ TEST(RidOrtogonale, LeGiocateRestanoSeLaRiduzioneNonSiConclude)
         Sistema s;
         GeneratoreCasuale generatore;
         StopAl stop(1);
-        const EsitoOrtogonale esito = RiduzioneOrtogonaleGiocate(
-            s, elenco, ParametriGiocate(riga.giocate, 6, 3), generatore, stop);
+        const EsitoOrtogonale esito =
+            RiduzioneOrtogonaleGiocate(s, elenco, ParametriGiocate(riga.giocate, 6, 3), generatore, stop);
         EXPECT_EQ(esito.esito.codice, riga.atteso);
         EXPECT_EQ(Giocate(elenco), riga.giocate);
         EXPECT_FALSE(s.modificato);
@@ -452,7 +444,8 @@ TEST(RidOrtogonale, RiduttoriImmediati)
     const std::string file = cartella.file(NomeFileRiduttoriOrtogonali);
     // (6, 3, 2): eight triples that together hold all 15 pairs of 6 positions; (5, 3, 2):
     // four plays of which two hold none of the pairs of the current plays below.
-    const std::vector<std::uint8_t> sei = {1, 2, 3, 1, 4, 5, 1, 2, 6, 2, 4, 6, 3, 4, 6, 3, 5, 6, 2, 3, 5, 1, 3, 4};
+    const std::vector<std::uint8_t> sei = {1, 2, 3, 1, 4, 5, 1, 2, 6, 2, 4, 6,
+                                           3, 4, 6, 3, 5, 6, 2, 3, 5, 1, 3, 4};
     const std::vector<std::uint8_t> cinque = {1, 2, 3, 2, 3, 4, 1, 4, 5, 2, 4, 5};
     ASSERT_TRUE(ScriviRiduttoriImmediati(file, {{6, 3, 2, sei}, {5, 3, 2, cinque}}));
 
@@ -465,11 +458,10 @@ TEST(RidOrtogonale, RiduttoriImmediati)
         EsecuzioneContinua continua;
         const EsitoOrtogonale esito = RiduzioneOrtogonale(s, elenco, {2, false, file}, generatore, continua);
         ASSERT_TRUE(esito.esito.confermata());
-        EXPECT_EQ(Giocate(elenco),
-                  (std::vector<Tipo_Giocata>{giocata({10, 40, 50}), giocata({10, 20, 30}), giocata({10, 20, 60}),
-                                             giocata({20, 40, 60}), giocata({30, 40, 60}),
-                                             giocata({30, 50, 60}), giocata({20, 30, 50}),
-                                             giocata({10, 30, 40})}));
+        EXPECT_EQ(Giocate(elenco), (std::vector<Tipo_Giocata>{giocata({10, 40, 50}), giocata({10, 20, 30}),
+                                                              giocata({10, 20, 60}), giocata({20, 40, 60}),
+                                                              giocata({30, 40, 60}), giocata({30, 50, 60}),
+                                                              giocata({20, 30, 50}), giocata({10, 30, 40})}));
         EXPECT_EQ(generatore.seme(), 0U); // no random completion
     }
     {
@@ -553,7 +545,8 @@ TEST(RidOrtogonale, InterruzioneDelPercorsoImmediatoDelleGiocate)
     std::vector<std::uint8_t> posizioni;
     for (int i = 0; i < 300; ++i) {
         const auto a = static_cast<std::uint8_t>(1 + i % 4);
-        posizioni.insert(posizioni.end(), {a, static_cast<std::uint8_t>(a + 1), static_cast<std::uint8_t>(a + 2)});
+        posizioni.insert(posizioni.end(),
+                         {a, static_cast<std::uint8_t>(a + 1), static_cast<std::uint8_t>(a + 2)});
     }
     ASSERT_TRUE(ScriviRiduttoriImmediati(file, {{6, 3, 2, posizioni}}));
     const std::vector<Tipo_Giocata> attuali = {giocata({1, 2, 3}), giocata({4, 5, 6}), giocata({1, 3, 5})};

@@ -25,7 +25,8 @@ void ScriviU32(std::vector<unsigned char>& b, std::size_t offset, std::uint32_t 
         return;
     }
     const std::array<unsigned char, 4> le{static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                          static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+                                          static_cast<unsigned char>(v >> 16),
+                                          static_cast<unsigned char>(v >> 24)};
     std::memcpy(b.data() + offset, le.data(), le.size());
 }
 
@@ -103,7 +104,8 @@ TEST(RiduttoriImmediati, FileDanneggiati)
         casi.push_back({"firma errata", b, false});
     }
     casi.push_back({"file vuoto", {}, false});
-    casi.push_back({"directory troncata", std::vector<unsigned char>(buono.begin(), buono.begin() + 12), false});
+    casi.push_back(
+        {"directory troncata", std::vector<unsigned char>(buono.begin(), buono.begin() + 12), false});
 
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);

@@ -94,8 +94,9 @@ void RidGaraDialogTest::pronostico(int n, int k, std::initializer_list<int> fiss
 
 void RidGaraDialogTest::scriviFano()
 {
-    QVERIFY(ScriviRiduttoriImmediati(m_stato->cartelle.dati + NomeFileRiduttoriGaranzia,
-                                     {{7, 3, 2, {1, 2, 3, 1, 4, 5, 1, 6, 7, 2, 4, 6, 2, 5, 7, 3, 4, 7, 3, 5, 6}}}));
+    QVERIFY(ScriviRiduttoriImmediati(
+        m_stato->cartelle.dati + NomeFileRiduttoriGaranzia,
+        {{7, 3, 2, {1, 2, 3, 1, 4, 5, 1, 6, 7, 2, 4, 6, 2, 5, 7, 3, 4, 7, 3, 5, 6}}}));
 }
 
 void RidGaraDialogTest::selettoreRitornaAlMassimo_data()
@@ -107,8 +108,8 @@ void RidGaraDialogTest::selettoreRitornaAlMassimo_data()
     QTest::addColumn<QStringList>("tabella");
     QTest::newRow("k 3 terno") << 3 << 0 << 1 << QStringLiteral("Ambo")
                                << QStringList{"2", "1", "0", "0", "0"};
-    QTest::newRow("k 3 salvata cinquina") << 3 << 3 << -1 << QStringLiteral("Ambo")
-                                          << QStringList{"2", "1", "0", "0", "0"};
+    QTest::newRow("k 3 salvata cinquina")
+        << 3 << 3 << -1 << QStringLiteral("Ambo") << QStringList{"2", "1", "0", "0", "0"};
     QTest::newRow("k 5 cinquina") << 5 << 0 << 3 << QStringLiteral("Quaterna")
                                   << QStringList{"4", "3", "2", "1", "0"};
     QTest::newRow("k 8 cinquina") << 8 << 0 << 3 << QStringLiteral("Cinquina")
@@ -151,7 +152,7 @@ void RidGaraDialogTest::stimaDelRiduttore()
     QVERIFY(fisse->isChecked());
     QCOMPARE(stima->text(), QStringLiteral("Nº stimato di giocate: non disponibile"));
     QCOMPARE(tipo->text(), QStringLiteral("Tipo di riduzione: non immediata (controllo fisse)"));
-    QTest::mouseClick(fisse, Qt::LeftButton);
+    fisse->click();
     QCOMPARE(stima->text(), QStringLiteral("Nº stimato di giocate: 7"));
     QCOMPARE(tipo->text(), QStringLiteral("Tipo di riduzione: immediata"));
 }
@@ -235,10 +236,10 @@ void RidGaraDialogTest::modoTornaNormale()
         auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
         QCOMPARE(modo->currentText(), QStringLiteral("Normale"));
         auto* fisse = trova<QCheckBox>(&dialogo, "consideraFisseCheckBox");
-        QTest::mouseClick(fisse, Qt::LeftButton);
+        fisse->click();
         modo->setCurrentIndex(1);
         QCOMPARE(modo->currentText(), QStringLiteral("Riduttori immediati"));
-        QTest::mouseClick(fisse, Qt::LeftButton);
+        fisse->click();
         QCOMPARE(modo->currentText(), QStringLiteral("Normale"));
         auto* intestazione = trova<QTreeWidget>(&dialogo, "puntiTreeWidget")->headerItem();
         QCOMPARE(intestazione->text(0), QStringLiteral("Punti nelle giocate attuali"));
