@@ -14,7 +14,8 @@ function(quarvin_add_qtest)
     cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     set_target_properties(${T_NAME} PROPERTIES AUTOMOC ON)
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} quarvin_testsupport Qt6::Test Qt6::Widgets)
+    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} quarvin_testsupport quarvin_testsupport_ui Qt6::Test
+        Qt6::Widgets)
     quarvin_warnings(${T_NAME})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES LABELS ui

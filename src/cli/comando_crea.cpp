@@ -128,11 +128,8 @@ bool LeggiCampi(const ArgomentiComando& a, CampiCrea& campi, std::string& errore
     if (auto f = a.valore("--fisse"); f && !LeggiFisseCrea(*f, campi.numeriPerGiocata, campi.fisse, errore)) {
         return false;
     }
-    if (auto r = a.valore("--ruote")) {
-        campi.ruote.emplace();
-        if (!LeggiRuote(*r, *campi.ruote, errore)) {
-            return false;
-        }
+    if (!LeggiRuoteOpzionali(a, campi.ruote, errore)) {
+        return false;
     }
     if (auto i = a.valore("--importi"); i && !LeggiImporti(*i, campi.importi, errore)) {
         return false;

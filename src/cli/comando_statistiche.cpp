@@ -37,12 +37,9 @@ int ComandoStatistiche(const RigaComando& riga, std::ostream& out, std::ostream&
         return ErroreUso(err, messaggi_cli::ArgomentoInatteso + argomenti.parole()[0]);
     }
     std::optional<SegniRuote> ruote;
-    if (auto r = argomenti.valore("--ruote")) {
-        ruote.emplace();
-        if (!LeggiRuote(*r, *ruote, errore)) {
-            ServizioMessaggiTesto(err).mostra(Avviso(errore));
-            return UscitaRifiuto;
-        }
+    if (!LeggiRuoteOpzionali(argomenti, ruote, errore)) {
+        ServizioMessaggiTesto(err).mostra(Avviso(errore));
+        return UscitaRifiuto;
     }
 
     AmbienteCli ambiente(riga, err);

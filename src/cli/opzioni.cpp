@@ -116,4 +116,13 @@ bool LeggiRuote(const std::string& testoRuote, SegniRuote& ruote, std::string& e
     return true;
 }
 
+bool LeggiRuoteOpzionali(const ArgomentiComando& argomenti, std::optional<SegniRuote>& ruote, std::string& errore)
+{
+    if (auto r = argomenti.valore("--ruote")) {
+        ruote.emplace();
+        return LeggiRuote(*r, *ruote, errore);
+    }
+    return true;
+}
+
 } // namespace cli

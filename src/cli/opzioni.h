@@ -53,5 +53,9 @@ private:
 // The wheel names of a --ruote option, separated by spaces, any case ("Bari Roma", "Tutte",
 // "Tutte Nazionale"); false (with the message) on an unknown name or no name.
 [[nodiscard]] bool LeggiRuote(const std::string& testoRuote, SegniRuote& ruote, std::string& errore);
+// The optional "--ruote" of a command: `ruote` is left empty when the option is absent. False, with the
+// reason in `errore`, when the wheels cannot be read.
+[[nodiscard]] bool LeggiRuoteOpzionali(const ArgomentiComando& argomenti, std::optional<SegniRuote>& ruote,
+                                       std::string& errore);
 
 } // namespace cli

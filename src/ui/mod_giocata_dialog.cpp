@@ -3,7 +3,7 @@
 #include "editor/messaggi_giocate.h"
 #include "editor/modifica_giocate.h"
 #include "editor/stato_applicazione.h"
-#include "ui/filtro_cifre.h"
+#include "ui/campi_giocata.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,36 +27,22 @@ TModGiocata::TModGiocata(StatoApplicazione& stato, int posizione, std::function<
     m_posizione->setMinimumWidth(100);
     m_etichetta = new QLabel(this);
     m_etichetta->setObjectName(QStringLiteral("giocataLabel"));
-    m_numeri = new QLineEdit(this);
-    m_numeri->setObjectName(QStringLiteral("numeriLineEdit"));
-    m_numeri->setMaxLength(30);
-    m_numeri->setMinimumWidth(240);
-    m_numeri->setToolTip(QString::fromUtf8(messaggi_giocate::SuggerimentoNumeri));
-    m_numeri->installEventFilter(new FiltroCifre(true, this));
+    m_numeri = CreaCasellaNumeri(this);
 
-    m_applica = new QPushButton(QStringLiteral("Applica"), this);
-    m_applica->setObjectName(QStringLiteral("applicaPushButton"));
-    m_applica->setDefault(true);
-    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    chiudi->setObjectName(QStringLiteral("chiudiPushButton"));
-    chiudi->setAutoDefault(false);
+    const PulsantiApplicaChiudi pulsanti = CreaPulsantiApplicaChiudi(this);
+    m_applica = pulsanti.applica;
 
     auto* riga = new QHBoxLayout;
     riga->addWidget(m_etichetta, 1);
     riga->addWidget(m_posizione);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch(1);
-    pulsanti->addWidget(m_applica);
-    pulsanti->addWidget(chiudi);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(riga);
     layout->addWidget(m_numeri);
-    layout->addLayout(pulsanti);
+    layout->addLayout(pulsanti.riga);
 
     connect(m_posizione, &QSpinBox::valueChanged, this, &TModGiocata::mostraGiocata);
     connect(m_numeri, &QLineEdit::textEdited, this, [this] { m_applica->setEnabled(true); });
     connect(m_applica, &QPushButton::clicked, this, &TModGiocata::applica);
-    connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     mostraGiocata();
     m_numeri->setFocus();

@@ -3,37 +3,15 @@
 #include "checking/manutenzione_archivio.h"
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
-#include "ui/filtro_cifre.h"
+#include "ui/griglia_estrazione.h"
 #include "ui/filtro_data.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// The cells are edited in a two-digit line edit that lets through digits and backspace only.
-class DelegatoNumero final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem&, const QModelIndex&) const override
-    {
-        auto* editor = new QLineEdit(genitore);
-        editor->setMaxLength(2);
-        editor->setAlignment(Qt::AlignCenter);
-        editor->installEventFilter(new FiltroCifre(false, editor));
-        return editor;
-    }
-};
-
-} // namespace
 
 TNewModEstra::TNewModEstra(StatoApplicazione& stato, std::int32_t posizione, QWidget* parent)
     : QDialog(parent), m_stato(stato), m_posizione(posizione)
@@ -57,35 +35,7 @@ TNewModEstra::TNewModEstra(StatoApplicazione& stato, std::int32_t posizione, QWi
     riga->addStretch();
     layout->addLayout(riga);
 
-    m_numeri = new QTableWidget(RuoteArchivio, 5, this);
-    m_numeri->setObjectName(QStringLiteral("numeriTableWidget"));
-    m_numeri->setItemDelegate(new DelegatoNumero(m_numeri));
-    QStringList ruote;
-    for (int w = 1; w <= RuoteArchivio; ++w) {
-        const std::string_view nome = NomiRuote[static_cast<std::size_t>(w)];
-        ruote << QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()));
-    }
-    m_numeri->setVerticalHeaderLabels(ruote);
-    m_numeri->setHorizontalHeaderLabels({QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°"),
-                                         QStringLiteral("4°"), QStringLiteral("5°")});
-    m_numeri->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_numeri->horizontalHeader()->setDefaultSectionSize(44);
-    m_numeri->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_numeri->verticalHeader()->setDefaultSectionSize(24);
-    m_numeri->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    m_numeri->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            auto* cella = new QTableWidgetItem;
-            cella->setTextAlignment(Qt::AlignCenter);
-            m_numeri->setItem(r, c, cella);
-        }
-    }
-    m_numeri->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numeri->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numeri->setFixedSize(
-        m_numeri->verticalHeader()->sizeHint().width() + 5 * 44 + 2 * m_numeri->frameWidth(),
-        m_numeri->horizontalHeader()->sizeHint().height() + RuoteArchivio * 24 + 2 * m_numeri->frameWidth());
+    m_numeri = CreaGrigliaEstrazione(this, 44, 24);
     layout->addWidget(m_numeri);
 
     auto* pulsanti = new QHBoxLayout;
@@ -118,12 +68,7 @@ void TNewModEstra::riempi(std::int32_t posizione)
 {
     const EstrazioneDigitata d = EstrazioneInTesto(m_stato.archivio.estrazione(posizione));
     m_data->setText(QString::fromStdString(d.data));
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            m_numeri->item(r, c)->setText(
-                QString::fromStdString(d.numeri[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-        }
-    }
+    ScriviGrigliaEstrazione(*m_numeri, d.numeri);
 }
 
 void TNewModEstra::azzera()
@@ -134,23 +79,14 @@ void TNewModEstra::azzera()
         return;
     }
     m_data->clear();
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            m_numeri->item(r, c)->setText(QString());
-        }
-    }
+    SvuotaGrigliaEstrazione(*m_numeri);
 }
 
 void TNewModEstra::applica()
 {
     EstrazioneDigitata d;
     d.data = m_data->text().toStdString();
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            d.numeri[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                m_numeri->item(r, c)->text().toStdString();
-        }
-    }
+    d.numeri = LeggiGrigliaEstrazione(*m_numeri);
     const EsitoEstrazioneDigitata esito = LeggiEstrazioneDigitata(d);
     if (!esito.valida) {
         m_stato.messaggi.mostra(Avviso(esito.messaggio));

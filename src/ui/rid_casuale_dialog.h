@@ -1,14 +1,13 @@
 #pragma once
 
-#include "ui/riduzione_dialog.h"
+#include "ui/rid_casuale_base.h"
 
 class QCheckBox;
-class QLineEdit;
 
 // "Aggiungi giocate casuali": appends N plays drawn at random from the prediction (with the fixed
 // numbers when "Considera Fisse" is ticked). The count is checked before the run; the run appends
 // one play at a time and a confirmed stop takes them away again. The count is kept in NumNewRandom.
-class TRidCasuale final : public TRiduzioneDialog
+class TRidCasuale final : public TRidCasualeBase
 {
     Q_OBJECT
 
@@ -16,12 +15,9 @@ public:
     TRidCasuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
 
 protected:
-    bool controllaParametri() override;
+    RichiestaCasuale controllaQuante(const std::string& testo) override;
     EsitoRiduzione esegui(ControlloEsecuzione& controllo) override;
-    void salvaOpzioni() override;
 
 private:
     QCheckBox* m_consideraFisse = nullptr;
-    QLineEdit* m_quante = nullptr;
-    std::int32_t m_richieste = 0;
 };

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "ui/riduzione_dialog.h"
-
-class QLineEdit;
+#include "ui/rid_casuale_base.h"
 
 // "Elimina giocate casualmente": removes N plays chosen at random (all of them when N is at least the
 // count). A confirmed stop brings every removed play back. The count is kept in NumNewRandomDel.
-class TRidCasualeElimina final : public TRiduzioneDialog
+class TRidCasualeElimina final : public TRidCasualeBase
 {
     Q_OBJECT
 
@@ -14,11 +12,6 @@ public:
     TRidCasualeElimina(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
 
 protected:
-    bool controllaParametri() override;
+    RichiestaCasuale controllaQuante(const std::string& testo) override;
     EsitoRiduzione esegui(ControlloEsecuzione& controllo) override;
-    void salvaOpzioni() override;
-
-private:
-    QLineEdit* m_quante = nullptr;
-    std::int32_t m_richieste = 0;
 };

@@ -7,8 +7,8 @@
 #include "platform/http_client.h"
 #include "ui/aggio_dialog.h"
 #include "ui/dai_num_estra_dialog.h"
-#include "ui/filtro_cifre.h"
 #include "ui/filtro_data.h"
+#include "ui/griglia_estrazione.h"
 #include "ui/stampa_spoglio.h"
 
 #include <QFontDatabase>
@@ -22,7 +22,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -33,32 +32,10 @@ constexpr const char* TopicGuida = "gf_spoglio.htm";
 constexpr int LarghezzaCella = 40;
 constexpr int AltezzaRiga = 22;
 
-// The cells are edited in a two-digit line edit that lets through digits and backspace only.
-class DelegatoNumero final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem&, const QModelIndex&) const override
-    {
-        auto* editor = new QLineEdit(genitore);
-        editor->setMaxLength(2);
-        editor->setAlignment(Qt::AlignCenter);
-        editor->installEventFilter(new FiltroCifre(false, editor));
-        return editor;
-    }
-};
-
 bool ScegliStampanteQt(QPrinter& stampante, QWidget* genitore)
 {
     QPrintDialog dialogo(&stampante, genitore);
     return dialogo.exec() == QDialog::Accepted;
-}
-
-QString Nome(int ruota)
-{
-    const std::string_view nome = NomiRuote[static_cast<std::size_t>(ruota)];
-    return QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()));
 }
 
 } // namespace
@@ -111,35 +88,7 @@ TSpoglio::TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambia
     rigaData->addStretch();
     sinistra->addLayout(rigaData);
 
-    m_numeri = new QTableWidget(RuoteArchivio, 5, this);
-    m_numeri->setObjectName(QStringLiteral("numeriTableWidget"));
-    m_numeri->setItemDelegate(new DelegatoNumero(m_numeri));
-    QStringList ruote;
-    for (int w = 1; w <= RuoteArchivio; ++w) {
-        ruote << Nome(w);
-    }
-    m_numeri->setVerticalHeaderLabels(ruote);
-    m_numeri->setHorizontalHeaderLabels({QStringLiteral("1°"), QStringLiteral("2°"), QStringLiteral("3°"),
-                                         QStringLiteral("4°"), QStringLiteral("5°")});
-    m_numeri->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_numeri->horizontalHeader()->setDefaultSectionSize(LarghezzaCella);
-    m_numeri->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_numeri->verticalHeader()->setDefaultSectionSize(AltezzaRiga);
-    m_numeri->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    m_numeri->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            auto* cella = new QTableWidgetItem;
-            cella->setTextAlignment(Qt::AlignCenter);
-            m_numeri->setItem(r, c, cella);
-        }
-    }
-    m_numeri->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numeri->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_numeri->setFixedSize(m_numeri->verticalHeader()->sizeHint().width() + 5 * LarghezzaCella +
-                               2 * m_numeri->frameWidth(),
-                           m_numeri->horizontalHeader()->sizeHint().height() + RuoteArchivio * AltezzaRiga +
-                               2 * m_numeri->frameWidth());
+    m_numeri = CreaGrigliaEstrazione(this, LarghezzaCella, AltezzaRiga);
     sinistra->addWidget(m_numeri);
 
     const auto pulsante = [this](const char* nome, const char* testo) {
@@ -284,12 +233,7 @@ void TSpoglio::mostraEstrazione(std::int32_t i)
     }
     const EstrazioneDigitata d = EstrazioneInTesto(m_stato.archivio.estrazione(i));
     m_data->setText(QString::fromStdString(d.data));
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            m_numeri->item(r, c)->setText(
-                QString::fromStdString(d.numeri[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-        }
-    }
+    ScriviGrigliaEstrazione(*m_numeri, d.numeri);
     m_verifica->setEnabled(true);
 }
 
@@ -324,12 +268,7 @@ void TSpoglio::salva()
 {
     EstrazioneDigitata d;
     d.data = m_data->text().toStdString();
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            d.numeri[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                m_numeri->item(r, c)->text().toStdString();
-        }
-    }
+    d.numeri = LeggiGrigliaEstrazione(*m_numeri);
     const EsitoEstrazioneDigitata esito = LeggiEstrazioneDigitata(d);
     if (!esito.valida) {
         (void)m_stato.messaggi.mostra(Avviso(esito.messaggio));
@@ -364,11 +303,7 @@ void TSpoglio::azzera()
         return;
     }
     m_data->clear();
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            m_numeri->item(r, c)->setText(QString());
-        }
-    }
+    SvuotaGrigliaEstrazione(*m_numeri);
     m_verifica->setEnabled(false);
 }
 
@@ -377,13 +312,7 @@ void TSpoglio::verifica()
     if (!m_verifica->isEnabled()) {
         return;
     }
-    CelleSpoglio celle;
-    for (int r = 0; r < RuoteArchivio; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            celle[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                m_numeri->item(r, c)->text().toStdString();
-        }
-    }
+    const CelleSpoglio celle = LeggiGrigliaEstrazione(*m_numeri);
     const EsitoGrigliaSpoglio griglia = LeggiGrigliaSpoglio(celle);
     if (!griglia.valida) {
         (void)m_stato.messaggi.mostra(Avviso(griglia.messaggio));

@@ -2,7 +2,7 @@
 
 #include "core/file_archivio.h"
 #include "editor/file_sistema.h"
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -12,41 +12,8 @@
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
 // Every run works in its own folders, with the settings in an INI file of the temporary folder.
-class Cli : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
-    }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(),
-                         {"--dati", m_cartella.file("dati"), "--personale", m_cartella.file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-private:
-    test::CartellaTemporanea m_cartella;
-};
+using Cli = test::ProvaRigaComando;
 
 } // namespace
 
@@ -212,7 +179,7 @@ TEST_F(Cli, ArchivioInfoPreparaQuarvinDbDalTestoDistribuito)
         e.setAnno(2004);
         piccolo.InserisciEstrazione(e);
     }
-    ASSERT_TRUE(SalvaArchivio(file("dati/Quarvin.db"), piccolo, [] { return std::uint8_t{0}; }));
+    ASSERT_TRUE(salvaArchivio(piccolo));
     r = esegui({"archivio", "info"});
     EXPECT_EQ(r.out, "Estrazioni: 2\nPrima estrazione: 03/01/2004\nUltima estrazione: 10/01/2004\n");
 }

@@ -1,29 +1,20 @@
 #include "cli/comandi.h"
 
 #include "checking/messaggi_aggiornamento.h"
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 #include "support/server_http_locale.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
+#include <mutex>
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
-class ArchivioAggiorna : public ::testing::Test
+class ArchivioAggiorna : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
         m_server.server().Get("/aggiorna.php", [this](const httplib::Request& req, httplib::Response& res) {
             std::lock_guard blocco(m_mutex);
             m_data = req.get_param_value("duel");
@@ -36,22 +27,7 @@ protected:
         });
         m_server.avvia();
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
 
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(),
-                         {"--dati", m_cartella.file("dati"), "--personale", m_cartella.file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    test::CartellaTemporanea m_cartella;
     test::ServerHttpLocale m_server;
     std::mutex m_mutex;
     std::string m_data;

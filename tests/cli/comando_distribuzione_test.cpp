@@ -1,44 +1,15 @@
 #include "cli/comandi.h"
 
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
-class ComandoDistribuzione : public ::testing::Test
-{
-protected:
-    void SetUp() override { ::setenv("QUARVIN_IMPOSTAZIONI", file("impostazioni.ini").c_str(), 1); }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(), {"--dati", file("dati"), "--personale", file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-private:
-    test::CartellaTemporanea m_cartella;
-};
+using ComandoDistribuzione = test::ProvaRigaComando;
 
 } // namespace
 

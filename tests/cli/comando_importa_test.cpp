@@ -1,63 +1,33 @@
 #include "cli/comandi.h"
 
 #include "editor/importa_giocate.h"
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
 // A system of three plays in a temporary folder, and the commands run on it.
-class ComandiGiocate : public ::testing::Test
+class ComandiGiocate : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
         ASSERT_EQ(esegui({"crea", "-o", file("base.qvs"), "--pronostico", "1 2 3 4 5", "--k", "1"}).uscita,
                   0);
         scrivi("tre.txt", "1 2\n3 4\n5 6\n");
         ASSERT_EQ(esegui({"importa", file("base.qvs"), "--testo", file("tre.txt"), "--sovrascrivi"}).uscita,
                   0);
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(), {"--dati", file("dati"), "--personale", file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    std::string giocate(const std::string& sistema) { return esegui({"giocate", sistema}).out; }
 
     void scrivi(const std::string& nome, const std::string& testo)
     {
         std::ofstream(file(nome), std::ios::binary) << testo;
     }
-
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 } // namespace

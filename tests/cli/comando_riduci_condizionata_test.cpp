@@ -2,35 +2,23 @@
 #include "editor/file_riduzioni.h"
 #include "reductions/condizioni.h"
 
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
 // riduci condizionata on systems that carry the conditions of Quarvin.con (read by every new system).
-class RiduciCondizionata : public ::testing::Test
+class RiduciCondizionata : public test::ProvaRigaComando
 {
 protected:
-    void SetUp() override { ::setenv("QUARVIN_IMPOSTAZIONI", file("impostazioni.ini").c_str(), 1); }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
     // Conditions: 1 or 2 even numbers, no error; then the system 1..8 in plays of 3.
     void crea(bool conCondizioni)
     {
-        std::filesystem::create_directories(file("dati"));
+        creaDati();
         if (conCondizioni) {
             CondizioniRiduzione c;
             c.abilitati[0] = 1;
@@ -43,27 +31,11 @@ protected:
             0);
     }
 
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(), {"--dati", file("dati"), "--personale", file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
     std::size_t giocate(const std::string& sistema)
     {
         const std::string testo = esegui({"giocate", sistema}).out;
         return static_cast<std::size_t>(std::count(testo.begin(), testo.end(), '\n'));
     }
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 } // namespace

@@ -1,46 +1,20 @@
 #include "cli/comandi.h"
 
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
-class RiduciGaranzia : public ::testing::Test
+class RiduciGaranzia : public test::ProvaRigaComando
 {
 protected:
-    void SetUp() override
-    {
-        ::setenv("QUARVIN_IMPOSTAZIONI", file("impostazioni.ini").c_str(), 1);
-        std::filesystem::create_directories(file("dati"));
-    }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(), {"--dati", file("dati"), "--personale", file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
+    void SetUp() override { creaDati(); }
 
     void crea(const std::string& nome, const std::string& numeri, const std::string& k,
               const std::string& fisse = "")
@@ -56,12 +30,6 @@ protected:
     {
         std::ofstream(file(nome)) << contenuto;
     }
-
-    std::string giocate(const std::string& sistema) { return esegui({"giocate", sistema}).out; }
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 constexpr const char* Fano = "1 2 3\n1 4 5\n1 6 7\n2 4 6\n2 5 7\n3 4 7\n3 5 6\n";

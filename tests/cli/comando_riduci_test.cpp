@@ -1,54 +1,25 @@
 #include "cli/comandi.h"
 
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <sstream>
+#include <string>
 
 namespace {
 
-struct Risultato
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
-
 // A system with the prediction 1..8 in plays of 3 and the fixed number 1, in a temporary folder.
-class Riduci : public ::testing::Test
+class Riduci : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", file("impostazioni.ini").c_str(), 1);
         ASSERT_EQ(esegui({"crea", "-o", file("base.qvs"), "--pronostico", "1 2 3 4 5 6 7 8", "--k", "3",
                           "--fisse", "1"})
                       .uscita,
                   0);
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
-    Risultato esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(), {"--dati", file("dati"), "--personale", file("pers")});
-        std::ostringstream out;
-        std::ostringstream err;
-        Risultato r;
-        r.uscita = EseguiRigaComando(argomenti, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-
-    std::string giocate(const std::string& sistema) { return esegui({"giocate", sistema}).out; }
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 std::size_t Righe(const std::string& testo)

@@ -1,6 +1,6 @@
 #include "cli/comandi.h"
 
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,7 @@
 
 namespace {
 
-struct Esito
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
+using Esito = test::EsitoRigaComando;
 
 const std::string Separatore(74, '-');
 
@@ -29,38 +24,19 @@ std::string Riepilogo(const std::string& ambo, const std::string& totale)
 // The data folder starts empty, so the archive is the one shipped with the program. The system is the
 // development in pairs of 2 10 20 47 67 on Roma and Tutte, ambo 1 €: (2,47) is play 3, (2,67) play 4,
 // (47,67) play 10.
-class ComandoSpoglio : public ::testing::Test
+class ComandoSpoglio : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
         ASSERT_EQ(esegui({"crea", "-o", sistema(), "--pronostico", "2 10 20 47 67", "--k", "2", "--ruote",
                           "Roma Tutte", "--importi", "ambo=1"})
                       .uscita,
                   0);
         ASSERT_EQ(esegui({"sviluppa", sistema(), "--sovrascrivi"}).uscita, 0);
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
 
-    std::string sistema() const { return m_cartella.file("coppie.qvs"); }
-    std::string file(const std::string& nome) const { return m_cartella.file(nome); }
-
-    Esito esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(),
-                         {"--dati", m_cartella.file("dati"), "--personale", m_cartella.file("pers")});
-        std::ostringstream o;
-        std::ostringstream e;
-        Esito r;
-        r.uscita = EseguiRigaComando(argomenti, o, e);
-        r.out = o.str();
-        r.err = e.str();
-        return r;
-    }
-
-private:
-    test::CartellaTemporanea m_cartella;
+    std::string sistema() const { return file("coppie.qvs"); }
 };
 
 // The 55 numbers of a day of the shipped archive, wheel by wheel, as --numeri takes them ("-" for a wheel

@@ -1,62 +1,41 @@
 #include "cli/comandi.h"
 
-#include "core/file_archivio.h"
 #include "editor/smorfia.h"
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
+#include "support/estrazione_prova.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
+#include <utility>
 
 namespace {
 
 // Two draws in the data folder: Nazionale 6..10 on 1/1/2010, Bari 1..5 on 2/1/2010; a small smorfia.
-class ComandoStatistica : public ::testing::Test
+class ComandoStatistica : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
-        std::filesystem::create_directories(m_cartella.file("dati"));
         ArchivioStorico archivio;
-        for (int giorno : {1, 2}) {
-            Tipo_Estrazione e;
-            e.giorno = static_cast<std::uint8_t>(giorno);
-            e.mese = 1;
-            e.setAnno(2010);
-            for (int p = 1; p <= 5; ++p) {
-                e.setNumero(giorno == 1 ? Nazionale : Bari, p,
-                            static_cast<std::uint8_t>(giorno == 1 ? 5 + p : p));
-            }
-            archivio.InserisciEstrazione(e);
-        }
-        ASSERT_TRUE(SalvaArchivio(m_cartella.file("dati") + "/" + file_archivio::NomeFile, archivio,
-                                  [] { return std::uint8_t{0}; }));
-        ASSERT_TRUE(smorfia::ScriviSmorfia(m_cartella.file("dati") + "/" + smorfia::NomeFile,
+        archivio.InserisciEstrazione(test::estrazioneSu(Nazionale, 1, 1, 2010, 6));
+        archivio.InserisciEstrazione(test::estrazioneSu(Bari, 2, 1, 2010, 1));
+        ASSERT_TRUE(salvaArchivio(archivio));
+        ASSERT_TRUE(smorfia::ScriviSmorfia(file("dati") + "/" + smorfia::NomeFile,
                                            {{31, "il padrone di casa"}, {70, "casa grande"}}));
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
 
     int esegui(std::vector<std::string> argomenti, std::vector<std::string>& righe, std::string& err)
     {
-        argomenti.insert(argomenti.begin(),
-                         {"--dati", m_cartella.file("dati"), "--personale", m_cartella.file("pers")});
-        std::ostringstream o;
-        std::ostringstream e;
-        const int uscita = EseguiRigaComando(argomenti, o, e);
+        const Risultato esito = ProvaRigaComando::esegui(std::move(argomenti));
         righe.clear();
-        std::istringstream in(o.str());
+        std::istringstream in(esito.out);
         for (std::string r; std::getline(in, r);) {
             righe.push_back(r);
         }
-        err = e.str();
-        return uscita;
+        err = esito.err;
+        return esito.uscita;
     }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 } // namespace

@@ -1,60 +1,34 @@
 #include "cli/comandi.h"
 
-#include "core/file_archivio.h"
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
+#include "support/estrazione_prova.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
+#include <utility>
 
 namespace {
 
 // Two draws in the data folder: Nazionale 6..10 in the first, Bari 1..5 in the second.
-class ComandoStatistiche : public ::testing::Test
+class ComandoStatistiche : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
-        std::filesystem::create_directories(m_cartella.file("dati"));
         ArchivioStorico archivio;
-        Tipo_Estrazione e;
-        e.giorno = 1;
-        e.mese = 1;
-        e.setAnno(2010);
-        for (int p = 1; p <= 5; ++p) {
-            e.setNumero(Nazionale, p, static_cast<std::uint8_t>(5 + p));
-        }
-        archivio.InserisciEstrazione(e);
-        e = {};
-        e.giorno = 2;
-        e.mese = 1;
-        e.setAnno(2010);
-        for (int p = 1; p <= 5; ++p) {
-            e.setNumero(Bari, p, static_cast<std::uint8_t>(p));
-        }
-        archivio.InserisciEstrazione(e);
-        ASSERT_TRUE(SalvaArchivio(m_cartella.file("dati") + "/" + file_archivio::NomeFile, archivio,
-                                  [] { return std::uint8_t{0}; }));
+        archivio.InserisciEstrazione(test::estrazioneSu(Nazionale, 1, 1, 2010, 6));
+        archivio.InserisciEstrazione(test::estrazioneSu(Bari, 2, 1, 2010, 1));
+        ASSERT_TRUE(salvaArchivio(archivio));
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
 
     int esegui(std::vector<std::string> argomenti, std::string& out, std::string& err)
     {
-        argomenti.insert(argomenti.begin(),
-                         {"--dati", m_cartella.file("dati"), "--personale", m_cartella.file("pers")});
-        std::ostringstream o;
-        std::ostringstream e;
-        const int uscita = EseguiRigaComando(argomenti, o, e);
-        out = o.str();
-        err = e.str();
-        return uscita;
+        Risultato esito = ProvaRigaComando::esegui(std::move(argomenti));
+        out = std::move(esito.out);
+        err = std::move(esito.err);
+        return esito.uscita;
     }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 std::vector<std::string> Righe(const std::string& testo)
@@ -80,9 +54,13 @@ TEST_F(ComandoStatistiche, NovantaRigheConRitardoFrequenzaEProbabilita)
     };
     const Riga righe[] = {
         {"Tutte come un nuovo sistema", {"statistiche"}, "1\t0\t1\t0.000000", "6\t2\t0\t100.000000"},
-        {"solo Nazionale", {"statistiche", "--ruote", "Nazionale"}, "1\t2\t0\t100.000000",
+        {"solo Nazionale",
+         {"statistiche", "--ruote", "Nazionale"},
+         "1\t2\t0\t100.000000",
          "6\t1\t1\t0.000000"},
-        {"Bari e Nazionale", {"statistiche", "--ruote", "bari nazionale"}, "1\t0\t1\t0.000000",
+        {"Bari e Nazionale",
+         {"statistiche", "--ruote", "bari nazionale"},
+         "1\t0\t1\t0.000000",
          "6\t1\t1\t25.000000"},
     };
     for (const Riga& r : righe) {

@@ -1,32 +1,24 @@
 #include "cli/comandi.h"
 
 #include "core/file_archivio.h"
-#include "support/cartella_temporanea.h"
+#include "support/cli_prova.h"
 #include "support/estrazione_prova.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
-struct Esito
-{
-    int uscita = -1;
-    std::string out;
-    std::string err;
-};
+using Esito = test::EsitoRigaComando;
 
 // Four draws in the data folder (Bari 1.., 2.., 3.., 4..; the third with Nazionale 81..85).
-class VincitaEArchivio : public ::testing::Test
+class VincitaEArchivio : public test::ProvaRigaComando
 {
 protected:
     void SetUp() override
     {
-        ::setenv("QUARVIN_IMPOSTAZIONI", m_cartella.file("impostazioni.ini").c_str(), 1);
-        std::filesystem::create_directories(m_cartella.file("dati"));
         ArchivioStorico archivio;
         for (int i = 0; i < 4; ++i) {
             Tipo_Estrazione e = test::estrazione(1 + i, 2, 2010, i + 1);
@@ -35,27 +27,8 @@ protected:
             }
             (void)archivio.InserisciEstrazione(e);
         }
-        ASSERT_TRUE(SalvaArchivio(archivioFile(), archivio, [] { return std::uint8_t{0}; }));
+        ASSERT_TRUE(salvaArchivio(archivio));
     }
-    void TearDown() override { ::unsetenv("QUARVIN_IMPOSTAZIONI"); }
-
-    std::string archivioFile() const { return m_cartella.file("dati") + "/" + file_archivio::NomeFile; }
-
-    Esito esegui(std::vector<std::string> argomenti)
-    {
-        argomenti.insert(argomenti.begin(),
-                         {"--dati", m_cartella.file("dati"), "--personale", m_cartella.file("pers")});
-        std::ostringstream o;
-        std::ostringstream e;
-        Esito r;
-        r.uscita = EseguiRigaComando(argomenti, o, e);
-        r.out = o.str();
-        r.err = e.str();
-        return r;
-    }
-
-private:
-    test::CartellaTemporanea m_cartella;
 };
 
 } // namespace
@@ -135,7 +108,7 @@ TEST_F(VincitaEArchivio, EliminaConservaLUltimaEstrazione)
     ASSERT_EQ(tutte.uscita, 0) << tutte.err;
     EXPECT_EQ(tutte.out, "Estrazioni eliminate: 1\nEstrazioni rimaste: 1\n");
     ArchivioStorico letto;
-    ASSERT_TRUE(CaricaArchivio(archivioFile(), letto).ok());
+    ASSERT_TRUE(CaricaArchivio(fileArchivio(), letto).ok());
     ASSERT_EQ(letto.conteggio(), 1);
     EXPECT_EQ(letto.estrazione(1).giorno, 1);
     EXPECT_EQ(esegui({"archivio", "elimina", "1"}).uscita, 2);

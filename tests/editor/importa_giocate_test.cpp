@@ -5,6 +5,7 @@
 #include "editor/file_sistema.h"
 #include "editor/messaggi_giocate.h"
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 namespace {
 
 using test::giocata;
+using test::Giocate;
 
 void Riempi(ElencoGiocate& elenco, std::initializer_list<Tipo_Giocata> giocate)
 {
@@ -26,15 +28,6 @@ void Riempi(ElencoGiocate& elenco, std::initializer_list<Tipo_Giocata> giocate)
         elenco.voce(++i) = g;
     }
     elenco.setConteggio(i);
-}
-
-std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
-{
-    std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= elenco.conteggio(); ++i) {
-        v.push_back(elenco.voce(i));
-    }
-    return v;
 }
 
 // A counting run control: how often the import let events run.

@@ -2,6 +2,7 @@
 
 #include "core/messaggi.h"
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 namespace {
 
+using test::AllocatoreLimitato;
 using test::giocata;
 
 std::vector<std::uint8_t> Numeri(std::initializer_list<int> numeri)
@@ -92,22 +94,6 @@ public:
 
 private:
     std::size_t m_fermaAlla;
-};
-
-// Fails every request for more than `limite` slots.
-class AllocatoreLimitato final : public AllocatoreGiocate
-{
-public:
-    explicit AllocatoreLimitato(std::size_t limite) : m_limite(limite) {}
-    Tipo_Giocata* rialloca(Tipo_Giocata* vecchio, std::size_t nuoveVoci) override
-    {
-        return nuoveVoci > m_limite ? nullptr : m_standard.rialloca(vecchio, nuoveVoci);
-    }
-    void libera(Tipo_Giocata* blocco) override { m_standard.libera(blocco); }
-
-private:
-    std::size_t m_limite;
-    AllocatoreStandard m_standard;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "reductions/esecuzione_riduzione.h"
 
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 namespace {
 
 using test::giocata;
+using test::Giocate;
 
 // Answers the polls of a run as a user would: at poll `richiestaAl` (1-based) "Interrompi" was
 // pressed and the question is answered with `conferma`; every other poll goes on.
@@ -34,15 +36,6 @@ private:
     int m_richiestaAl;
     bool m_conferma;
 };
-
-std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
-{
-    std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= elenco.conteggio(); ++i) {
-        v.push_back(elenco.voce(i));
-    }
-    return v;
-}
 
 std::vector<Tipo_Giocata> Ordinate(std::vector<Tipo_Giocata> v)
 {

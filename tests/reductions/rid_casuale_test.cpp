@@ -2,6 +2,8 @@
 
 #include "editor/sviluppo_integrale.h"
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
+#include "support/sistema_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -13,35 +15,9 @@
 namespace {
 
 using test::giocata;
-
-Sistema Pronostico(int n, int k, std::initializer_list<int> fisse = {})
-{
-    Sistema s;
-    for (int i = 0; i < n; ++i) {
-        s.pronostico[static_cast<std::size_t>(i)] = 1;
-    }
-    s.numeriPerGiocata = k;
-    for (int f : fisse) {
-        s.fisse[static_cast<std::size_t>(s.numeroFisse++)] = static_cast<std::uint8_t>(f);
-    }
-    return s;
-}
-
-std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
-{
-    std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= elenco.conteggio(); ++i) {
-        v.push_back(elenco.voce(i));
-    }
-    return v;
-}
-
-void Sviluppa(Sistema& s, ElencoGiocate& elenco, bool fisse = false)
-{
-    EsecuzioneContinua continua;
-    ASSERT_EQ(SviluppoIntegrale(s, fisse, elenco, continua).codice, CodiceSviluppo::Completato);
-    s.modificato = false;
-}
+using test::Giocate;
+using test::PronosticoPrimi;
+using test::Sviluppa;
 
 // Confirms the stop at the given poll.
 class StopAl final : public ControlloEsecuzione
@@ -61,7 +37,7 @@ TEST(RidCasuale, StessoSemeStesseGiocate)
 {
     std::vector<Tipo_Giocata> prima;
     for (int volta = 0; volta < 2; ++volta) {
-        Sistema s = Pronostico(8, 3);
+        Sistema s = PronosticoPrimi(8, 3);
         ElencoGiocate elenco;
         GeneratoreCasuale generatore;
         generatore.imposta(42);
@@ -98,22 +74,22 @@ TEST(RidCasuale, LimitiDellAggiunta)
     const std::string conFisse =
         "Il numero di giocate da estrarre non è valido.\rCon le fisse, inserire un numero compreso tra 1 e ";
     const std::vector<Riga> righe = {
-        {"vuoto", Pronostico(8, 3), false, 0, "", 0, nonValido + "56"},
-        {"zero", Pronostico(8, 3), false, 0, "0", 0, nonValido + "56"},
-        {"segno", Pronostico(8, 3), false, 0, "-3", 0, nonValido + "56"},
-        {"oltre lo sviluppo", Pronostico(8, 3), false, 0, "57", 0, nonValido + "56"},
-        {"tutto lo sviluppo", Pronostico(8, 3), false, 0, "56", 56, ""},
-        {"sviluppo completo", Pronostico(8, 3), false, 1, "1", 0,
+        {"vuoto", PronosticoPrimi(8, 3), false, 0, "", 0, nonValido + "56"},
+        {"zero", PronosticoPrimi(8, 3), false, 0, "0", 0, nonValido + "56"},
+        {"segno", PronosticoPrimi(8, 3), false, 0, "-3", 0, nonValido + "56"},
+        {"oltre lo sviluppo", PronosticoPrimi(8, 3), false, 0, "57", 0, nonValido + "56"},
+        {"tutto lo sviluppo", PronosticoPrimi(8, 3), false, 0, "56", 56, ""},
+        {"sviluppo completo", PronosticoPrimi(8, 3), false, 1, "1", 0,
          "Non è possibile estrarre nuove giocate.\rSono già state sviluppate tutte le giocate del "
          "pronostico."},
-        {"fisse: oltre quelle con le fisse", Pronostico(8, 3, {1}), true, 0, "22", 0, conFisse + "21"},
-        {"fisse: tutte quelle con le fisse", Pronostico(8, 3, {1}), true, 0, "21", 21, ""},
-        {"fisse non spuntate: il limite è lo sviluppo", Pronostico(8, 3, {1}), false, 0, "22", 22, ""},
-        {"fisse: già sviluppate", Pronostico(8, 3, {1}), true, 2, "1", 0,
+        {"fisse: oltre quelle con le fisse", PronosticoPrimi(8, 3, {1}), true, 0, "22", 0, conFisse + "21"},
+        {"fisse: tutte quelle con le fisse", PronosticoPrimi(8, 3, {1}), true, 0, "21", 21, ""},
+        {"fisse non spuntate: il limite è lo sviluppo", PronosticoPrimi(8, 3, {1}), false, 0, "22", 22, ""},
+        {"fisse: già sviluppate", PronosticoPrimi(8, 3, {1}), true, 2, "1", 0,
          "Non è possibile estrarre nuove giocate.\r"
          "Sono già state sviluppate tutte le giocate del pronostico che contengono le fisse."},
-        {"fisse che riempiono la giocata", Pronostico(8, 2, {3, 7}), true, 0, "2", 0, conFisse + "1"},
-        {"fissa non pronosticata", Pronostico(8, 3, {20}), true, 0, "29", 0, conFisse + "28"},
+        {"fisse che riempiono la giocata", PronosticoPrimi(8, 2, {3, 7}), true, 0, "2", 0, conFisse + "1"},
+        {"fissa non pronosticata", PronosticoPrimi(8, 3, {20}), true, 0, "29", 0, conFisse + "28"},
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);
@@ -145,13 +121,13 @@ TEST(RidCasuale, ConLeFisseSiEsauriscono)
         std::int64_t attese;
     };
     const std::vector<Riga> righe = {
-        {"una fissa", Pronostico(8, 3, {1}), {}, 21},
+        {"una fissa", PronosticoPrimi(8, 3, {1}), {}, 21},
         {"una fissa, alcune già presenti",
-         Pronostico(8, 3, {1}),
+         PronosticoPrimi(8, 3, {1}),
          {giocata({1, 2, 3}), giocata({1, 7, 8}), giocata({2, 3, 4}), giocata({1, 2, 3})},
          19},
-        {"fisse che riempiono la giocata", Pronostico(8, 2, {3, 7}), {}, 1},
-        {"fissa non pronosticata", Pronostico(5, 3, {20}), {}, 10},
+        {"fisse che riempiono la giocata", PronosticoPrimi(8, 2, {3, 7}), {}, 1},
+        {"fissa non pronosticata", PronosticoPrimi(5, 3, {20}), {}, 10},
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);
@@ -190,7 +166,7 @@ TEST(RidCasuale, ConLeFisseSiEsauriscono)
 
 TEST(RidCasuale, AggiuntaInterrottaTornaIndietro)
 {
-    Sistema s = Pronostico(20, 4);
+    Sistema s = PronosticoPrimi(20, 4);
     ElencoGiocate elenco;
     ASSERT_TRUE(elenco.AllocaAnnulla());
     ASSERT_TRUE(elenco.AssicuraCapacita(1));
@@ -240,7 +216,7 @@ TEST(RidCasuale, EliminazioneTieneConteggioMenoN)
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);
-        Sistema s = Pronostico(6, 3);
+        Sistema s = PronosticoPrimi(6, 3);
         ElencoGiocate elenco;
         Sviluppa(s, elenco);
         const std::vector<Tipo_Giocata> prima = Giocate(elenco);
@@ -261,7 +237,7 @@ TEST(RidCasuale, EliminazioneTieneConteggioMenoN)
     // The same seed removes the same plays.
     std::vector<Tipo_Giocata> esiti[2];
     for (auto& esito : esiti) {
-        Sistema s = Pronostico(6, 3);
+        Sistema s = PronosticoPrimi(6, 3);
         ElencoGiocate elenco;
         Sviluppa(s, elenco);
         GeneratoreCasuale generatore;

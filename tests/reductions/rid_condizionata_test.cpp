@@ -2,6 +2,8 @@
 
 #include "editor/sviluppo_integrale.h"
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
+#include "support/sistema_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +13,8 @@
 namespace {
 
 using test::giocata;
-
-Sistema Pronostico(int n, int k, std::initializer_list<int> fisse = {})
-{
-    Sistema s;
-    for (int i = 0; i < n; ++i) {
-        s.pronostico[static_cast<std::size_t>(i)] = 1;
-    }
-    s.numeriPerGiocata = k;
-    for (int f : fisse) {
-        s.fisse[static_cast<std::size_t>(s.numeroFisse++)] = static_cast<std::uint8_t>(f);
-    }
-    return s;
-}
+using test::Giocate;
+using test::PronosticoPrimi;
 
 // Even numbers 1..2, errors {0}.
 CondizioniRiduzione PariUnoODue()
@@ -34,15 +25,6 @@ CondizioniRiduzione PariUnoODue()
     c.insiemi[0][1] = c.insiemi[0][2] = 1;
     c.errori[0] = 1;
     return c;
-}
-
-std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
-{
-    std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= elenco.conteggio(); ++i) {
-        v.push_back(elenco.voce(i));
-    }
-    return v;
 }
 
 class StopAl final : public ControlloEsecuzione
@@ -74,7 +56,7 @@ int Pari(const Tipo_Giocata& g)
 
 TEST(RidCondizionata, PronosticoAggiungeLeAccettateNuove)
 {
-    Sistema s = Pronostico(12, 4);
+    Sistema s = PronosticoPrimi(12, 4);
     ElencoGiocate elenco;
     // Two plays already there: one the conditions accept (not added again), one they refuse.
     ASSERT_TRUE(elenco.AllocaAnnulla());
@@ -121,13 +103,13 @@ TEST(RidCondizionata, PronosticoCasiLimite)
     };
     // 10 numbers in plays of 3: C(10,3) = 120, of which 1 or 2 even: 100.
     const std::vector<Riga> righe = {
-        {"completa", Pronostico(10, 3), false, -1, CodiceRiduzione::Completata, 100},
-        {"con-fissa-7", Pronostico(10, 3, {7}), true, -1, CodiceRiduzione::Completata, 30},
-        {"fissa-ignorata", Pronostico(10, 3, {7}), false, -1, CodiceRiduzione::Completata, 100},
-        {"interrotta", Pronostico(10, 3), false, 1, CodiceRiduzione::Interrotta, 0},
+        {"completa", PronosticoPrimi(10, 3), false, -1, CodiceRiduzione::Completata, 100},
+        {"con-fissa-7", PronosticoPrimi(10, 3, {7}), true, -1, CodiceRiduzione::Completata, 30},
+        {"fissa-ignorata", PronosticoPrimi(10, 3, {7}), false, -1, CodiceRiduzione::Completata, 100},
+        {"interrotta", PronosticoPrimi(10, 3), false, 1, CodiceRiduzione::Interrotta, 0},
         // Only even numbers: every play has 3 even numbers.
         {"nessuna", Sistema{}, false, -1, CodiceRiduzione::NessunRisultato, 0},
-        {"un-numero", Pronostico(5, 1), false, -1, CodiceRiduzione::Completata, 2},
+        {"un-numero", PronosticoPrimi(5, 1), false, -1, CodiceRiduzione::Completata, 2},
     };
     for (Riga r : righe) {
         SCOPED_TRACE(r.nome);
@@ -157,7 +139,7 @@ TEST(RidCondizionata, PronosticoCasiLimite)
 
 TEST(RidCondizionata, GiocateScambiaConLUltima)
 {
-    Sistema s = Pronostico(10, 3);
+    Sistema s = PronosticoPrimi(10, 3);
     ElencoGiocate elenco;
     const std::vector<Tipo_Giocata> iniziali = {giocata({1, 2, 3}), giocata({2, 4, 6}), giocata({1, 3, 4}),
                                                 giocata({4, 6, 8}), giocata({5, 7, 9})};
@@ -213,7 +195,7 @@ TEST(RidCondizionata, GiocateCasiLimite)
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
-        Sistema s = Pronostico(10, 3);
+        Sistema s = PronosticoPrimi(10, 3);
         ElencoGiocate elenco;
         ASSERT_TRUE(elenco.AssicuraCapacita(static_cast<std::int32_t>(r.giocate.size())));
         for (std::size_t i = 0; i < r.giocate.size(); ++i) {

@@ -3,6 +3,8 @@
 #include "editor/sviluppo_integrale.h"
 #include "reductions/messaggi_riduzioni.h"
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
+#include "support/sistema_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -13,45 +15,12 @@
 
 namespace {
 
+using test::AllocatoreLimitato;
 using test::giocata;
-
-Sistema Pronostico(std::vector<int> numeri, int k, std::initializer_list<int> fisse = {})
-{
-    Sistema s;
-    for (int n : numeri) {
-        s.pronostico[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    s.numeriPerGiocata = k;
-    for (int f : fisse) {
-        s.fisse[static_cast<std::size_t>(s.numeroFisse++)] = static_cast<std::uint8_t>(f);
-    }
-    return s;
-}
-
-std::vector<int> Primi(int n, int da = 1)
-{
-    std::vector<int> v;
-    for (int i = 0; i < n; ++i) {
-        v.push_back(da + i);
-    }
-    return v;
-}
-
-std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
-{
-    std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= elenco.conteggio(); ++i) {
-        v.push_back(elenco.voce(i));
-    }
-    return v;
-}
-
-void Sviluppa(Sistema& s, ElencoGiocate& elenco)
-{
-    EsecuzioneContinua continua;
-    ASSERT_EQ(SviluppoIntegrale(s, false, elenco, continua).codice, CodiceSviluppo::Completato);
-    s.modificato = false;
-}
+using test::Giocate;
+using test::Primi;
+using test::Pronostico;
+using test::Sviluppa;
 
 int Comuni(const Tipo_Giocata& a, const Tipo_Giocata& b)
 {
@@ -93,24 +62,6 @@ public:
 private:
     int m_poll;
     int m_polls = 0;
-};
-
-// Never gives more than a fixed number of slots.
-class AllocatoreLimitato final : public AllocatoreGiocate
-{
-public:
-    explicit AllocatoreLimitato(std::size_t limite) : m_limite(limite) {}
-    Tipo_Giocata* rialloca(Tipo_Giocata* vecchio, std::size_t nuoveVoci) override
-    {
-        if (nuoveVoci > m_limite) {
-            return nullptr;
-        }
-        return static_cast<Tipo_Giocata*>(std::realloc(vecchio, nuoveVoci * sizeof(Tipo_Giocata)));
-    }
-    void libera(Tipo_Giocata* blocco) override { std::free(blocco); }
-
-private:
-    std::size_t m_limite;
 };
 
 ParametriGaraGio ParametriGio(const ElencoGiocate& elenco, int g)

@@ -3,6 +3,8 @@
 #include "reductions/messaggi_riduzioni.h"
 #include "reductions/riduttori_immediati.h"
 #include "support/cartella_temporanea.h"
+#include "support/giocate_prova.h"
+#include "support/sistema_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -14,38 +16,11 @@
 
 namespace {
 
+using test::AllocatoreLimitato;
 using test::giocata;
-
-Sistema Pronostico(std::vector<int> numeri, int k, std::initializer_list<int> fisse = {})
-{
-    Sistema s;
-    for (int n : numeri) {
-        s.pronostico[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    s.numeriPerGiocata = k;
-    for (int f : fisse) {
-        s.fisse[static_cast<std::size_t>(s.numeroFisse++)] = static_cast<std::uint8_t>(f);
-    }
-    return s;
-}
-
-std::vector<int> Primi(int n)
-{
-    std::vector<int> v;
-    for (int i = 1; i <= n; ++i) {
-        v.push_back(i);
-    }
-    return v;
-}
-
-std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
-{
-    std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= elenco.conteggio(); ++i) {
-        v.push_back(elenco.voce(i));
-    }
-    return v;
-}
+using test::Giocate;
+using test::Primi;
+using test::Pronostico;
 
 void Riempi(ElencoGiocate& elenco, const std::vector<Tipo_Giocata>& giocate)
 {
@@ -141,22 +116,6 @@ public:
 private:
     int m_poll;
     int m_polls = 0;
-};
-
-// Gives at most `limite` plays of storage in total, so that a run can be made to fail while growing.
-class AllocatoreLimitato final : public AllocatoreGiocate
-{
-public:
-    explicit AllocatoreLimitato(std::size_t limite) : m_limite(limite) {}
-    Tipo_Giocata* rialloca(Tipo_Giocata* vecchio, std::size_t nuoveVoci) override
-    {
-        return nuoveVoci > m_limite ? nullptr : m_standard.rialloca(vecchio, nuoveVoci);
-    }
-    void libera(Tipo_Giocata* blocco) override { m_standard.libera(blocco); }
-
-private:
-    std::size_t m_limite;
-    AllocatoreStandard m_standard;
 };
 
 // Random plays of k numbers from 1..v, for the brute-force checks.

@@ -4,8 +4,8 @@
 #include "editor/stato_applicazione.h"
 #include "platform/http_client.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
 #include "support/estrazione_prova.h"
+#include "support/finestre_prova.h"
 #include "support/server_http_locale.h"
 #include "ui/aggio_dialog.h"
 #include "ui/aggiorna_software_dialog.h"
@@ -45,15 +45,6 @@ std::string Riga(const char* data, int segno)
     return riga + std::string(100, '0');
 }
 
-template <typename T> T* Trova(QWidget* w, const char* nome)
-{
-    T* figlio = w->findChild<T*>(QString::fromLatin1(nome));
-    if (figlio == nullptr) {
-        qFatal("widget %s not found", nome);
-    }
-    return figlio;
-}
-
 } // namespace
 
 class AggioDialogTest : public QObject
@@ -90,16 +81,13 @@ private:
     std::unique_ptr<TAggio> apriAggio();
     void clicca(QWidget* w, const char* nome)
     {
-        QTest::mouseClick(Trova<QPushButton>(w, nome), Qt::LeftButton);
+        QTest::mouseClick(test::trova<QPushButton>(w, nome), Qt::LeftButton);
     }
 
     std::unique_ptr<test::ServerHttpLocale> m_server;
     std::mutex m_mutex;
     std::string m_risposta;
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<HttpClient> m_client;
     std::vector<std::string> m_guide;
     std::vector<QString> m_aperti;
@@ -131,14 +119,10 @@ void AggioDialogTest::init()
     s.Get("/errore", [](const httplib::Request&, httplib::Response& res) { res.status = 404; });
     m_server->avvia();
 
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
-    m_stato->generali.serverAggiornamenti = m_server->indirizzo();
+    m_prova = std::make_unique<test::StatoDiProva>();
+    m_prova->stato.generali.serverAggiornamenti = m_server->indirizzo();
     for (int giorno = 3; giorno <= 5; ++giorno) {
-        (void)m_stato->archivio.InserisciEstrazione(test::estrazione(giorno, 3, 2009, giorno));
+        (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(giorno, 3, 2009, giorno));
     }
     m_client = std::make_unique<HttpClient>();
     m_guide.clear();
@@ -152,15 +136,15 @@ void AggioDialogTest::init()
 void AggioDialogTest::cleanup()
 {
     m_client.reset();
-    m_stato.reset();
+    m_prova.reset();
     m_server.reset();
-    m_cartella.reset();
+    m_prova.reset();
 }
 
 std::unique_ptr<TAggio> AggioDialogTest::apriAggio()
 {
     auto dialogo = std::make_unique<TAggio>(
-        *m_stato, *m_client, [this](const std::string& topic) { m_guide.push_back(topic); },
+        m_prova->stato, *m_client, [this](const std::string& topic) { m_guide.push_back(topic); },
         [this] { ++m_ricalcoli; });
     dialogo->setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
     dialogo->setMostraMessaggio([this](const QString& percorso) {
@@ -183,36 +167,36 @@ void AggioDialogTest::aggiornaUnisceSalvaEChiude()
     QCOMPARE(dialogo->result(), int(QDialog::Accepted));
     QVERIFY(dialogo->archivioSalvato());
     QCOMPARE(m_ricalcoli, 1);
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
-    QCOMPARE(m_stato->archivio.estrazione(1).chiaveData(), 20090301);
-    QCOMPARE(m_messaggi->ultimo(),
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
+    QCOMPARE(m_prova->stato.archivio.estrazione(1).chiaveData(), 20090301);
+    QCOMPARE(m_prova->messaggi.ultimo(),
              std::string("Aggiornamento avvenuto con successo.\rNumero di nuove estrazioni del Lotto: 2"));
-    QCOMPARE(m_messaggi->mostrati.back().titolo, std::string("OK"));
+    QCOMPARE(m_prova->messaggi.mostrati.back().titolo, std::string("OK"));
 
     ArchivioStorico riletto;
-    QVERIFY(CaricaArchivio(m_cartella->file("Quarvin.db"), riletto).ok());
+    QVERIFY(CaricaArchivio(m_prova->cartella.file("Quarvin.db"), riletto).ok());
     QCOMPARE(riletto.conteggio(), 5);
 
     QCOMPARE(m_rtf, std::vector<QString>{QStringLiteral("Novità\nCiao")});
     QCOMPARE(m_aperti, std::vector<QString>{QStringLiteral("https://www.example.org/")});
-    QVERIFY(!QFile::exists(QString::fromStdString(m_cartella->file("Msg.rtf"))));
-    QCOMPARE(Trova<QProgressBar>(dialogo.get(), "avanzamentoProgressBar")->value(), 0);
+    QVERIFY(!QFile::exists(QString::fromStdString(m_prova->cartella.file("Msg.rtf"))));
+    QCOMPARE(test::trova<QProgressBar>(dialogo.get(), "avanzamentoProgressBar")->value(), 0);
 }
 
 void AggioDialogTest::connessioneFallitaTieneAperto()
 {
-    m_stato->generali.serverAggiornamenti = m_server->indirizzo("/errore?");
+    m_prova->stato.generali.serverAggiornamenti = m_server->indirizzo("/errore?");
     auto dialogo = apriAggio();
     clicca(dialogo.get(), "aggiornaPushButton");
 
     QVERIFY(dialogo->isVisible());
-    QCOMPARE(m_messaggi->ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
+    QCOMPARE(m_prova->messaggi.ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
     QCOMPARE(m_guide, std::vector<std::string>{"rdp_connessione.htm"});
-    QCOMPARE(m_stato->archivio.conteggio(), 3);
-    QVERIFY(!QFile::exists(QString::fromStdString(m_cartella->file("Quarvin.db"))));
-    QVERIFY(Trova<QPushButton>(dialogo.get(), "aggiornaPushButton")->isEnabled());
-    QVERIFY(Trova<QPushButton>(dialogo.get(), "annullaPushButton")->isEnabled());
-    QVERIFY(Trova<QPushButton>(dialogo.get(), "impostazioniPushButton")->isEnabled());
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 3);
+    QVERIFY(!QFile::exists(QString::fromStdString(m_prova->cartella.file("Quarvin.db"))));
+    QVERIFY(test::trova<QPushButton>(dialogo.get(), "aggiornaPushButton")->isEnabled());
+    QVERIFY(test::trova<QPushButton>(dialogo.get(), "annullaPushButton")->isEnabled());
+    QVERIFY(test::trova<QPushButton>(dialogo.get(), "impostazioniPushButton")->isEnabled());
 
     QTest::keyClick(dialogo.get(), Qt::Key_Escape);
     QVERIFY(!dialogo->isVisible());
@@ -224,9 +208,9 @@ void AggioDialogTest::nuovaVersioneApreLaFinestra()
     risposta("nnn" + m_server->indirizzo("/nuova.exe") + "nnnE' disponibile una nuova versione.");
     auto dialogo = apriAggio();
     clicca(dialogo.get(), "aggiornaPushButton");
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t(1));
-    QCOMPARE(m_messaggi->mostrati[0].titolo, std::string("QUARVINA LOTTO"));
-    QCOMPARE(m_messaggi->mostrati[0].pulsanti, Pulsanti::OkAnnulla);
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t(1));
+    QCOMPARE(m_prova->messaggi.mostrati[0].titolo, std::string("QUARVINA LOTTO"));
+    QCOMPARE(m_prova->messaggi.mostrati[0].pulsanti, Pulsanti::OkAnnulla);
     QCOMPARE(m_software, std::vector<QString>{QString::fromStdString(m_server->indirizzo("/nuova.exe"))});
     QVERIFY(!dialogo->isVisible());
 }
@@ -243,22 +227,22 @@ void AggioDialogTest::pulsantiGuidaEImpostazioni()
     QVERIFY(dialogo->isVisible());
     clicca(dialogo.get(), "annullaPushButton");
     QVERIFY(!dialogo->isVisible());
-    QCOMPARE(m_stato->archivio.conteggio(), 3);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 3);
 }
 
 void AggioDialogTest::impoConnAbilitazioni()
 {
-    m_stato->generali.usaProxy = true;
-    m_stato->generali.proxyAuth = true;
-    m_stato->generali.proxyServer = "proxy.locale";
-    TImpoConn dialogo(*m_stato, {});
+    m_prova->stato.generali.usaProxy = true;
+    m_prova->stato.generali.proxyAuth = true;
+    m_prova->stato.generali.proxyServer = "proxy.locale";
+    TImpoConn dialogo(m_prova->stato, {});
     dialogo.show();
     dialogo.grab().save(QStringLiteral("/tmp/agg/timpoconn.png"));
-    auto* proxy = Trova<QCheckBox>(&dialogo, "usaProxyCheckBox");
-    auto* autenticazione = Trova<QCheckBox>(&dialogo, "autenticazioneCheckBox");
-    auto* host = Trova<QLineEdit>(&dialogo, "proxyServerLineEdit");
-    auto* utente = Trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit");
-    auto* password = Trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit");
+    auto* proxy = test::trova<QCheckBox>(&dialogo, "usaProxyCheckBox");
+    auto* autenticazione = test::trova<QCheckBox>(&dialogo, "autenticazioneCheckBox");
+    auto* host = test::trova<QLineEdit>(&dialogo, "proxyServerLineEdit");
+    auto* utente = test::trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit");
+    auto* password = test::trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit");
     QCOMPARE(host->text(), QStringLiteral("proxy.locale"));
     QVERIFY(host->isEnabled() && utente->isEnabled());
     QCOMPARE(password->echoMode(), QLineEdit::Password);
@@ -273,7 +257,7 @@ void AggioDialogTest::impoConnAbilitazioni()
     autenticazione->setChecked(true);
     QVERIFY(utente->isEnabled() && password->isEnabled());
 
-    auto* porta = Trova<QLineEdit>(&dialogo, "proxyPortaLineEdit");
+    auto* porta = test::trova<QLineEdit>(&dialogo, "proxyPortaLineEdit");
     porta->setFocus();
     QTest::keyClicks(porta, "8a0-8");
     QCOMPARE(porta->text(), QStringLiteral("808"));
@@ -283,54 +267,54 @@ void AggioDialogTest::impoConnAbilitazioni()
 
 void AggioDialogTest::impoConnApplica()
 {
-    TImpoConn dialogo(*m_stato, [this](const std::string& t) { m_guide.push_back(t); });
+    TImpoConn dialogo(m_prova->stato, [this](const std::string& t) { m_guide.push_back(t); });
     dialogo.show();
-    Trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
-    Trova<QLineEdit>(&dialogo, "proxyServerLineEdit")->setText(QStringLiteral("10.0.0.1"));
-    Trova<QLineEdit>(&dialogo, "proxyPortaLineEdit")->setText(QStringLiteral("3128"));
-    Trova<QCheckBox>(&dialogo, "autenticazioneCheckBox")->setChecked(true);
-    Trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit")->setText(QStringLiteral("mario"));
-    Trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit")->setText(QStringLiteral("segreta"));
-    Trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")
+    test::trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
+    test::trova<QLineEdit>(&dialogo, "proxyServerLineEdit")->setText(QStringLiteral("10.0.0.1"));
+    test::trova<QLineEdit>(&dialogo, "proxyPortaLineEdit")->setText(QStringLiteral("3128"));
+    test::trova<QCheckBox>(&dialogo, "autenticazioneCheckBox")->setChecked(true);
+    test::trova<QLineEdit>(&dialogo, "proxyUtenteLineEdit")->setText(QStringLiteral("mario"));
+    test::trova<QLineEdit>(&dialogo, "proxyPasswordLineEdit")->setText(QStringLiteral("segreta"));
+    test::trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")
         ->setText(QStringLiteral(" https://club.example/lotto "));
     clicca(&dialogo, "guidaPushButton");
     QCOMPARE(m_guide, std::vector<std::string>{"imp_connessione.htm"});
     clicca(&dialogo, "applicaPushButton");
 
     QCOMPARE(dialogo.result(), int(QDialog::Accepted));
-    const ImpostazioniGenerali& g = m_stato->generali;
+    const ImpostazioniGenerali& g = m_prova->stato.generali;
     QVERIFY(g.usaProxy && g.proxyAuth);
     QCOMPARE(g.proxyServer, std::string("10.0.0.1"));
     QCOMPARE(g.proxyPorta, std::string("3128"));
     QCOMPARE(g.proxyUsername, std::string("mario"));
     QCOMPARE(g.proxyPassword, std::string("segreta"));
     QCOMPARE(g.serverAggiornamenti, std::string("https://club.example/lotto"));
-    QCOMPARE(m_store->leggiTesto("ProxyPassword").value_or(""), std::string("segreta"));
-    QCOMPARE(m_store->leggiTesto("UsaProxy").value_or(""), std::string("1"));
-    QCOMPARE(m_store->leggiTesto("ServerAggiornamenti").value_or(""),
+    QCOMPARE(m_prova->store.leggiTesto("ProxyPassword").value_or(""), std::string("segreta"));
+    QCOMPARE(m_prova->store.leggiTesto("UsaProxy").value_or(""), std::string("1"));
+    QCOMPARE(m_prova->store.leggiTesto("ServerAggiornamenti").value_or(""),
              std::string("https://club.example/lotto"));
 }
 
 void AggioDialogTest::impoConnRifiutaServerEAnnulla()
 {
-    TImpoConn dialogo(*m_stato, {});
+    TImpoConn dialogo(m_prova->stato, {});
     dialogo.show();
-    Trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")->setText(QStringLiteral("file:///etc"));
+    test::trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")->setText(QStringLiteral("file:///etc"));
     clicca(&dialogo, "applicaPushButton");
     QVERIFY(dialogo.isVisible());
-    QVERIFY(m_messaggi->ultimo().find("https://") != std::string::npos);
-    QVERIFY(m_store->nomi().empty());
+    QVERIFY(m_prova->messaggi.ultimo().find("https://") != std::string::npos);
+    QVERIFY(m_prova->store.nomi().empty());
 
-    Trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
+    test::trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
     clicca(&dialogo, "annullaPushButton");
     QCOMPARE(dialogo.result(), int(QDialog::Rejected));
-    QVERIFY(!m_stato->generali.usaProxy);
-    QVERIFY(m_store->nomi().empty());
+    QVERIFY(!m_prova->stato.generali.usaProxy);
+    QVERIFY(m_prova->store.nomi().empty());
 }
 
 void AggioDialogTest::messaggioComeTestoSemplice()
 {
-    const std::string percorso = m_cartella->file("Msg.rtf");
+    const std::string percorso = m_prova->cartella.file("Msg.rtf");
     const std::string rtf =
         "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"file:///bin/sh\"}{\\fldrslt <b>clic</b>}}}";
     QVERIFY(ScriviFileAtomico(percorso,
@@ -338,7 +322,7 @@ void AggioDialogTest::messaggioComeTestoSemplice()
     Tperrtf dialogo(Tperrtf::testoDaFile(QString::fromStdString(percorso)));
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Messaggio"));
-    auto* testo = Trova<QPlainTextEdit>(&dialogo, "testoPlainTextEdit");
+    auto* testo = test::trova<QPlainTextEdit>(&dialogo, "testoPlainTextEdit");
     QCOMPARE(testo->toPlainText(), QStringLiteral("<b>clic</b>"));
     QVERIFY(testo->isReadOnly());
     dialogo.grab().save(QStringLiteral("/tmp/agg/tperrtf.png"));
@@ -349,9 +333,10 @@ void AggioDialogTest::messaggioComeTestoSemplice()
 
 void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()
 {
-    TAggiornaSoftware dialogo(*m_stato, *m_client, QString::fromStdString(m_server->indirizzo("/nuova.exe")),
+    TAggiornaSoftware dialogo(m_prova->stato, *m_client,
+                              QString::fromStdString(m_server->indirizzo("/nuova.exe")),
                               [this](const std::string& t) { m_guide.push_back(t); });
-    const QString cartella = QString::fromStdString(m_cartella->file("scaricati"));
+    const QString cartella = QString::fromStdString(m_prova->cartella.file("scaricati"));
     QVERIFY(QDir().mkpath(cartella));
     dialogo.setCartellaDestinazione(cartella);
     dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
@@ -361,7 +346,7 @@ void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()
     vecchio.close();
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Aggiornamento di QUARVINA LOTTO"));
-    QCOMPARE(Trova<QLabel>(&dialogo, "testoLabel")->text(),
+    QCOMPARE(test::trova<QLabel>(&dialogo, "testoLabel")->text(),
              QStringLiteral("Fare clic su \"Aggiorna\" per avviare l'aggiornamento."));
     dialogo.grab().save(QStringLiteral("/tmp/agg/taggiornasoftware.png"));
     clicca(&dialogo, "aggiornaPushButton");
@@ -372,23 +357,24 @@ void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.size(), qint64(200000));
     QCOMPARE(m_aperti, std::vector<QString>{QUrl::fromLocalFile(cartella).toString()});
-    QVERIFY(m_messaggi->ultimo().find("QuarvinUPD.exe") != std::string::npos);
+    QVERIFY(m_prova->messaggi.ultimo().find("QuarvinUPD.exe") != std::string::npos);
 }
 
 void AggioDialogTest::aggiornaSoftwareFallitoNonLasciaFile()
 {
-    TAggiornaSoftware dialogo(*m_stato, *m_client, QString::fromStdString(m_server->indirizzo("/errore")),
+    TAggiornaSoftware dialogo(m_prova->stato, *m_client,
+                              QString::fromStdString(m_server->indirizzo("/errore")),
                               [this](const std::string& t) { m_guide.push_back(t); });
-    dialogo.setCartellaDestinazione(QString::fromStdString(m_cartella->cartella()));
+    dialogo.setCartellaDestinazione(QString::fromStdString(m_prova->cartella.cartella()));
     dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
     dialogo.show();
     clicca(&dialogo, "aggiornaPushButton");
     QVERIFY(dialogo.isVisible());
     QVERIFY(!QFile::exists(dialogo.percorsoFile()));
-    QCOMPARE(m_messaggi->ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
+    QCOMPARE(m_prova->messaggi.ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
     QCOMPARE(m_guide, std::vector<std::string>{"rdp_connessione.htm"});
     QVERIFY(m_aperti.empty());
-    QVERIFY(Trova<QPushButton>(&dialogo, "aggiornaPushButton")->isEnabled());
+    QVERIFY(test::trova<QPushButton>(&dialogo, "aggiornaPushButton")->isEnabled());
 }
 
 void AggioDialogTest::aggiornaSoftwareNelBrowser()
@@ -404,7 +390,7 @@ void AggioDialogTest::aggiornaSoftwareNelBrowser()
     };
     for (const Caso& caso : casi) {
         m_aperti.clear();
-        TAggiornaSoftware dialogo(*m_stato, *m_client, QString::fromLatin1(caso.indirizzo), {});
+        TAggiornaSoftware dialogo(m_prova->stato, *m_client, QString::fromLatin1(caso.indirizzo), {});
         dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
         dialogo.show();
         clicca(&dialogo, "browserPushButton");
@@ -426,7 +412,8 @@ public:
 
 void AggioDialogTest::finestraPrincipale()
 {
-    TPri finestra(*m_stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     std::vector<QString> abilitati;
     for (QAction* a : finestra.findChildren<QAction*>()) {
         if ((a->text() == QStringLiteral("Aggiorna da Internet") ||

@@ -2,8 +2,8 @@
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
 #include "support/estrazione_prova.h"
+#include "support/finestre_prova.h"
 #include "ui/aggio_manuale_dialog.h"
 #include "ui/dai_num_estra_dialog.h"
 #include "ui/new_mod_estra_dialog.h"
@@ -31,41 +31,17 @@
 
 namespace {
 
-template <typename T> T* Figlio(QWidget* w, const char* nome)
-{
-    T* trovato = w->findChild<T*>(QString::fromLatin1(nome));
-    if (trovato == nullptr) {
-        qFatal("widget %s not found", nome);
-    }
-    return trovato;
-}
-
 void Clicca(QWidget* w, const char* pulsante)
 {
-    QTest::mouseClick(Figlio<QPushButton>(w, pulsante), Qt::LeftButton);
-}
-
-// Runs `azione` on the modal dialog of type T as soon as it is open (it is opened with exec()).
-template <typename T> void QuandoAperto(std::function<void(T*)> azione)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
-        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            azione(d);
-        }
-    });
-    timer->start();
+    QTest::mouseClick(test::trova<QPushButton>(w, pulsante), Qt::LeftButton);
 }
 
 // Fills the editor: the date and, for wheel w (0-based), the numbers base+w, base+w+11, ... so every
 // wheel holds five different numbers.
 void Compila(TNewModEstra* editor, const QString& data, int base = 1)
 {
-    Figlio<QLineEdit>(editor, "dataLineEdit")->setText(data);
-    auto* griglia = Figlio<QTableWidget>(editor, "numeriTableWidget");
+    test::trova<QLineEdit>(editor, "dataLineEdit")->setText(data);
+    auto* griglia = test::trova<QTableWidget>(editor, "numeriTableWidget");
     for (int w = 0; w < 11; ++w) {
         for (int p = 0; p < 5; ++p) {
             griglia->item(w, p)->setText(QString::number(base + w + 11 * p));
@@ -103,26 +79,19 @@ private:
     void apri();
     std::int32_t posizione() const { return m_dialogo->posizione(); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    test::ArchivioMemoria m_store;
-    test::MessaggiRegistrati m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TAggioManuale> m_dialogo;
     QStringList m_guide;
 };
 
 void AggioManualeDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_messaggi = test::MessaggiRegistrati{};
-    Cartelle cartelle;
-    cartelle.dati = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(m_store, m_messaggi, cartelle);
+    m_prova = std::make_unique<test::StatoDiProva>(test::QualiCartelle::SoloDati);
     // Four draws of March 2003 (Bari 1.., 2.., 3.., 4..) and one of 2004.
     for (int i = 0; i < 4; ++i) {
-        (void)m_stato->archivio.InserisciEstrazione(test::estrazione(1 + 7 * i, 3, 2003, i + 1));
+        (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(1 + 7 * i, 3, 2003, i + 1));
     }
-    (void)m_stato->archivio.InserisciEstrazione(test::estrazione(10, 1, 2004, 5));
+    (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(10, 1, 2004, 5));
     m_guide.clear();
     apri();
 }
@@ -130,13 +99,12 @@ void AggioManualeDialogTest::init()
 void AggioManualeDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
-    m_cartella.reset();
+    m_prova.reset();
 }
 
 void AggioManualeDialogTest::apri()
 {
-    m_dialogo = std::make_unique<TAggioManuale>(*m_stato, [this](const QString& t) { m_guide << t; });
+    m_dialogo = std::make_unique<TAggioManuale>(m_prova->stato, [this](const QString& t) { m_guide << t; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -144,15 +112,15 @@ void AggioManualeDialogTest::apri()
 void AggioManualeDialogTest::mostraLUltimaEstrazione()
 {
     QCOMPARE(m_dialogo->windowTitle(), QStringLiteral("Visualizza/Modifica archivio storico"));
-    auto* barra = Figlio<QScrollBar>(m_dialogo.get(), "concorsoScrollBar");
+    auto* barra = test::trova<QScrollBar>(m_dialogo.get(), "concorsoScrollBar");
     QCOMPARE(barra->minimum(), 1);
     QCOMPARE(barra->maximum(), 5);
     QCOMPARE(barra->value(), 5);
-    QCOMPARE(Figlio<QLabel>(m_dialogo.get(), "concorsoLabel")->text(), QStringLiteral("Nº Concorso:5"));
-    QCOMPARE(Figlio<QLabel>(m_dialogo.get(), "dataLabel")->text(), QStringLiteral("Data:10/1/2004"));
+    QCOMPARE(test::trova<QLabel>(m_dialogo.get(), "concorsoLabel")->text(), QStringLiteral("Nº Concorso:5"));
+    QCOMPARE(test::trova<QLabel>(m_dialogo.get(), "dataLabel")->text(), QStringLiteral("Data:10/1/2004"));
     barra->setValue(2);
-    QCOMPARE(Figlio<QLabel>(m_dialogo.get(), "dataLabel")->text(), QStringLiteral("Data:8/3/2003"));
-    auto* griglia = Figlio<QTableWidget>(m_dialogo.get(), "estrazioneTableWidget");
+    QCOMPARE(test::trova<QLabel>(m_dialogo.get(), "dataLabel")->text(), QStringLiteral("Data:8/3/2003"));
+    auto* griglia = test::trova<QTableWidget>(m_dialogo.get(), "estrazioneTableWidget");
     QCOMPARE(griglia->item(0, 0)->text(), QStringLiteral("Bari"));
     QCOMPARE(griglia->item(0, 1)->text(), QStringLiteral("2"));
     QCOMPARE(griglia->item(0, 5)->text(), QStringLiteral("6"));
@@ -162,46 +130,47 @@ void AggioManualeDialogTest::mostraLUltimaEstrazione()
 
 void AggioManualeDialogTest::nuovaEstrazione()
 {
-    QuandoAperto<TNewModEstra>([](TNewModEstra* editor) {
+    test::quandoAperto<TNewModEstra>([](TNewModEstra* editor) {
         QCOMPARE(editor->windowTitle(), QStringLiteral("Nuova estrazione"));
-        QCOMPARE(Figlio<QLineEdit>(editor, "dataLineEdit")->text(), QString());
+        QCOMPARE(test::trova<QLineEdit>(editor, "dataLineEdit")->text(), QString());
         Compila(editor, QStringLiteral("20/3/2003"), 3);
         Clicca(editor, "applicaPushButton");
     });
     Clicca(m_dialogo.get(), "nuovaPushButton");
-    QVERIFY(m_messaggi.mostrati.empty());
-    QCOMPARE(m_stato->archivio.conteggio(), 6);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 6);
     QCOMPARE(posizione(), 4);
-    QCOMPARE(Figlio<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->maximum(), 6);
-    QCOMPARE(m_stato->archivio.estrazione(4).numero(Nazionale, 5), 3 + 10 + 44);
+    QCOMPARE(test::trova<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->maximum(), 6);
+    QCOMPARE(m_prova->stato.archivio.estrazione(4).numero(Nazionale, 5), 3 + 10 + 44);
 
     // Saved at once: the file holds the six draws.
     ArchivioStorico letto;
-    QVERIFY(CaricaArchivio(m_cartella->file(file_archivio::NomeFile), letto).ok());
+    QVERIFY(CaricaArchivio(m_prova->cartella.file(file_archivio::NomeFile), letto).ok());
     QCOMPARE(letto.conteggio(), 6);
 }
 
 void AggioManualeDialogTest::modificaSpostaLEstrazione()
 {
-    Figlio<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->setValue(1);
-    QuandoAperto<TNewModEstra>([](TNewModEstra* editor) {
+    test::trova<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->setValue(1);
+    test::quandoAperto<TNewModEstra>([](TNewModEstra* editor) {
         QCOMPARE(editor->windowTitle(), QStringLiteral("Modifica estrazione nº 1"));
-        auto* data = Figlio<QLineEdit>(editor, "dataLineEdit");
+        auto* data = test::trova<QLineEdit>(editor, "dataLineEdit");
         QCOMPARE(data->text(), QStringLiteral("1/3/2003"));
-        QCOMPARE(Figlio<QTableWidget>(editor, "numeriTableWidget")->item(0, 4)->text(), QStringLiteral("5"));
+        QCOMPARE(test::trova<QTableWidget>(editor, "numeriTableWidget")->item(0, 4)->text(),
+                 QStringLiteral("5"));
         data->setText(QStringLiteral("30/3/2003"));
         Clicca(editor, "applicaPushButton");
     });
     Clicca(m_dialogo.get(), "modificaPushButton");
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
     QCOMPARE(posizione(), 4);
-    QCOMPARE(Figlio<QLabel>(m_dialogo.get(), "dataLabel")->text(), QStringLiteral("Data:30/3/2003"));
+    QCOMPARE(test::trova<QLabel>(m_dialogo.get(), "dataLabel")->text(), QStringLiteral("Data:30/3/2003"));
     // The old position holds the next older draw; the chooser finds the moved draw by its date.
-    QCOMPARE(m_stato->archivio.estrazione(1).numero(Bari, 1), 2);
-    TDaiNumEstra scelta(m_stato->archivio);
+    QCOMPARE(m_prova->stato.archivio.estrazione(1).numero(Bari, 1), 2);
+    TDaiNumEstra scelta(m_prova->stato.archivio);
     scelta.show();
-    Figlio<QScrollBar>(&scelta, "concorsoScrollBar")->setValue(3);
-    auto* giorni = Figlio<QComboBox>(&scelta, "giornoComboBox");
+    test::trova<QScrollBar>(&scelta, "concorsoScrollBar")->setValue(3);
+    auto* giorni = test::trova<QComboBox>(&scelta, "giornoComboBox");
     QCOMPARE(giorni->count(), 4);
     QCOMPARE(giorni->itemText(3), QStringLiteral("30"));
     giorni->setCurrentIndex(3);
@@ -211,15 +180,15 @@ void AggioManualeDialogTest::modificaSpostaLEstrazione()
 
 void AggioManualeDialogTest::modificaSullaDataDiUnAltraLaSostituisce()
 {
-    Figlio<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->setValue(4);
-    QuandoAperto<TNewModEstra>([](TNewModEstra* editor) {
-        Figlio<QLineEdit>(editor, "dataLineEdit")->setText(QStringLiteral("08/03/2003"));
+    test::trova<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->setValue(4);
+    test::quandoAperto<TNewModEstra>([](TNewModEstra* editor) {
+        test::trova<QLineEdit>(editor, "dataLineEdit")->setText(QStringLiteral("08/03/2003"));
         Clicca(editor, "applicaPushButton");
     });
     Clicca(m_dialogo.get(), "modificaPushButton");
-    QCOMPARE(m_stato->archivio.conteggio(), 4);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 4);
     QCOMPARE(posizione(), 2);
-    QCOMPARE(m_stato->archivio.estrazione(2).numero(Bari, 1), 4);
+    QCOMPARE(m_prova->stato.archivio.estrazione(2).numero(Bari, 1), 4);
 }
 
 void AggioManualeDialogTest::rifiutiDellEditor_data()
@@ -248,34 +217,34 @@ void AggioManualeDialogTest::rifiutiDellEditor()
     QFETCH(int, ruota);
     QFETCH(QStringList, numeri);
     QFETCH(QString, messaggio);
-    TNewModEstra editor(*m_stato, 0);
+    TNewModEstra editor(m_prova->stato, 0);
     editor.show();
     Compila(&editor, data);
-    auto* griglia = Figlio<QTableWidget>(&editor, "numeriTableWidget");
+    auto* griglia = test::trova<QTableWidget>(&editor, "numeriTableWidget");
     for (int p = 0; p < 5; ++p) {
         griglia->item(ruota, p)->setText(numeri[p]);
     }
     Clicca(&editor, "applicaPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()), messaggio);
-    QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Attenzione"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo), QStringLiteral("Attenzione"));
     QVERIFY(editor.isVisible());
     QCOMPARE(editor.indiceMemorizzato(), 0);
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
-    QVERIFY(!std::filesystem::exists(m_cartella->file(file_archivio::NomeFile)));
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
+    QVERIFY(!std::filesystem::exists(m_prova->cartella.file(file_archivio::NomeFile)));
 }
 
 void AggioManualeDialogTest::azzera()
 {
-    TNewModEstra editor(*m_stato, 2);
+    TNewModEstra editor(m_prova->stato, 2);
     editor.show();
-    auto* data = Figlio<QLineEdit>(&editor, "dataLineEdit");
-    auto* griglia = Figlio<QTableWidget>(&editor, "numeriTableWidget");
-    m_messaggi.risposte = {Risposta::No};
+    auto* data = test::trova<QLineEdit>(&editor, "dataLineEdit");
+    auto* griglia = test::trova<QTableWidget>(&editor, "numeriTableWidget");
+    m_prova->messaggi.risposte = {Risposta::No};
     Clicca(&editor, "azzeraPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Azzerare i numeri dell'estrazione ?"));
     QCOMPARE(data->text(), QStringLiteral("8/3/2003"));
-    m_messaggi.risposte = {Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Si};
     Clicca(&editor, "azzeraPushButton");
     QCOMPARE(data->text(), QString());
     QCOMPARE(griglia->item(0, 0)->text(), QString());
@@ -288,93 +257,93 @@ void AggioManualeDialogTest::azzera()
 
 void AggioManualeDialogTest::eliminaLasciaLaPiuVecchia()
 {
-    Figlio<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->setValue(3);
-    QuandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* selezione) {
+    test::trova<QScrollBar>(m_dialogo.get(), "concorsoScrollBar")->setValue(3);
+    test::quandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* selezione) {
         QCOMPARE(selezione->windowTitle(), QStringLiteral("Selezionare le estrazioni"));
-        QCOMPARE(Figlio<QLabel>(selezione, "spiegazioneLabel")->text(),
+        QCOMPARE(test::trova<QLabel>(selezione, "spiegazioneLabel")->text(),
                  QStringLiteral("Selezionare l'intervallo di estrazioni da eliminare"));
         QCOMPARE(selezione->prima(), 3);
         QCOMPARE(selezione->ultima(), 3);
-        Figlio<QScrollBar>(selezione, "primaScrollBar")->setValue(1);
-        Figlio<QScrollBar>(selezione, "ultimaScrollBar")->setValue(5);
-        QCOMPARE(Figlio<QLabel>(selezione, "quanteLabel")->text(),
+        test::trova<QScrollBar>(selezione, "primaScrollBar")->setValue(1);
+        test::trova<QScrollBar>(selezione, "ultimaScrollBar")->setValue(5);
+        QCOMPARE(test::trova<QLabel>(selezione, "quanteLabel")->text(),
                  QStringLiteral("Numero di estrazioni selezionate: 5"));
         Clicca(selezione, "okPushButton");
     });
-    m_messaggi.risposte = {Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Si};
     Clicca(m_dialogo.get(), "eliminaPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Eliminare le estrazioni dalla nº 1 alla nº 5 ?"));
-    QCOMPARE(m_stato->archivio.conteggio(), 1);
-    QCOMPARE(m_stato->archivio.estrazione(1).numero(Bari, 1), 1);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 1);
+    QCOMPARE(m_prova->stato.archivio.estrazione(1).numero(Bari, 1), 1);
     QCOMPARE(posizione(), 1);
     ArchivioStorico letto;
-    QVERIFY(CaricaArchivio(m_cartella->file(file_archivio::NomeFile), letto).ok());
+    QVERIFY(CaricaArchivio(m_prova->cartella.file(file_archivio::NomeFile), letto).ok());
     QCOMPARE(letto.conteggio(), 1);
 }
 
 void AggioManualeDialogTest::eliminaAnnullata()
 {
-    QuandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) { Clicca(s, "okPushButton"); });
-    m_messaggi.risposte = {Risposta::No};
+    test::quandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) { Clicca(s, "okPushButton"); });
+    m_prova->messaggi.risposte = {Risposta::No};
     Clicca(m_dialogo.get(), "eliminaPushButton");
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
-    QuandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) {
-        QCOMPARE(Figlio<QPushButton>(s, "annullaPushButton")->text(), QStringLiteral("Anulla"));
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
+    test::quandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) {
+        QCOMPARE(test::trova<QPushButton>(s, "annullaPushButton")->text(), QStringLiteral("Anulla"));
         Clicca(s, "annullaPushButton");
     });
-    const std::size_t messaggi = m_messaggi.mostrati.size();
+    const std::size_t messaggi = m_prova->messaggi.mostrati.size();
     Clicca(m_dialogo.get(), "eliminaPushButton");
-    QCOMPARE(m_messaggi.mostrati.size(), messaggi);
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
-    QVERIFY(!std::filesystem::exists(m_cartella->file(file_archivio::NomeFile)));
+    QCOMPARE(m_prova->messaggi.mostrati.size(), messaggi);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
+    QVERIFY(!std::filesystem::exists(m_prova->cartella.file(file_archivio::NomeFile)));
 }
 
 void AggioManualeDialogTest::salvataggioFallitoSegnalato()
 {
-    m_stato->cartelle.dati = m_cartella->cartella() + "manca/";
-    QuandoAperto<TNewModEstra>([](TNewModEstra* editor) {
+    m_prova->stato.cartelle.dati = m_prova->cartella.cartella() + "manca/";
+    test::quandoAperto<TNewModEstra>([](TNewModEstra* editor) {
         Compila(editor, QStringLiteral("1/1/2005"));
         Clicca(editor, "applicaPushButton");
     });
     Clicca(m_dialogo.get(), "nuovaPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QString::fromUtf8(messaggi_archivio::ErroreSalvataggioArchivio));
-    QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
     // The draw stays in memory and is shown.
-    QCOMPARE(m_stato->archivio.conteggio(), 6);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 6);
     QCOMPARE(posizione(), 6);
 }
 
 void AggioManualeDialogTest::selezioneTrascinaLAltraBarra()
 {
-    TSelezionaEstrazioni s(m_stato->archivio, 2, 3, QStringLiteral("prova"));
+    TSelezionaEstrazioni s(m_prova->stato.archivio, 2, 3, QStringLiteral("prova"));
     s.show();
-    auto* prima = Figlio<QScrollBar>(&s, "primaScrollBar");
-    auto* ultima = Figlio<QScrollBar>(&s, "ultimaScrollBar");
-    QCOMPARE(Figlio<QLabel>(&s, "primaLabel")->text(),
+    auto* prima = test::trova<QScrollBar>(&s, "primaScrollBar");
+    auto* ultima = test::trova<QScrollBar>(&s, "ultimaScrollBar");
+    QCOMPARE(test::trova<QLabel>(&s, "primaLabel")->text(),
              QStringLiteral("Estrazione iniziale: nº 2 del 8/3/2003"));
-    QCOMPARE(Figlio<QLabel>(&s, "ultimaLabel")->text(),
+    QCOMPARE(test::trova<QLabel>(&s, "ultimaLabel")->text(),
              QStringLiteral("Estrazione finale: nº 3 del 15/3/2003"));
     prima->setValue(5);
     QCOMPARE(ultima->value(), 5);
     ultima->setValue(1);
     QCOMPARE(prima->value(), 1);
-    QCOMPARE(Figlio<QLabel>(&s, "quanteLabel")->text(),
+    QCOMPARE(test::trova<QLabel>(&s, "quanteLabel")->text(),
              QStringLiteral("Numero di estrazioni selezionate: 1"));
 }
 
 void AggioManualeDialogTest::sceltaPerData()
 {
-    TDaiNumEstra scelta(m_stato->archivio);
+    TDaiNumEstra scelta(m_prova->stato.archivio);
     scelta.mostraEstrazione(0);
     scelta.show();
     QCOMPARE(scelta.windowTitle(), QStringLiteral("Specificare l'estrazione"));
-    auto* anni = Figlio<QComboBox>(&scelta, "annoComboBox");
-    auto* mesi = Figlio<QComboBox>(&scelta, "meseComboBox");
-    auto* giorni = Figlio<QComboBox>(&scelta, "giornoComboBox");
+    auto* anni = test::trova<QComboBox>(&scelta, "annoComboBox");
+    auto* mesi = test::trova<QComboBox>(&scelta, "meseComboBox");
+    auto* giorni = test::trova<QComboBox>(&scelta, "giornoComboBox");
     QCOMPARE(scelta.posizione(), 5);
-    QCOMPARE(Figlio<QLabel>(&scelta, "concorsoLabel")->text(), QStringLiteral("Nº Concorso: 5"));
+    QCOMPARE(test::trova<QLabel>(&scelta, "concorsoLabel")->text(), QStringLiteral("Nº Concorso: 5"));
     QCOMPARE(anni->count(), 2);
     QCOMPARE(anni->currentText(), QStringLiteral("2004"));
     QCOMPARE(mesi->currentText(), QStringLiteral("1"));
@@ -394,36 +363,36 @@ void AggioManualeDialogTest::sceltaPerData()
     giorni->setCurrentIndex(2);
     emit giorni->activated(2);
     QCOMPARE(scelta.posizione(), 3);
-    QCOMPARE(Figlio<QLabel>(&scelta, "concorsoLabel")->text(), QStringLiteral("Nº Concorso: 3"));
+    QCOMPARE(test::trova<QLabel>(&scelta, "concorsoLabel")->text(), QStringLiteral("Nº Concorso: 3"));
     mesi->setCurrentIndex(3);
     emit mesi->activated(3);
     QCOMPARE(giorni->count(), 0);
     QCOMPARE(scelta.posizione(), 5);
 
     // The bar sets the three lists.
-    Figlio<QScrollBar>(&scelta, "concorsoScrollBar")->setValue(2);
+    test::trova<QScrollBar>(&scelta, "concorsoScrollBar")->setValue(2);
     QCOMPARE(anni->currentText(), QStringLiteral("2003"));
     QCOMPARE(mesi->currentText(), QStringLiteral("3"));
     QCOMPARE(giorni->currentText(), QStringLiteral("8"));
 
     // The range follows the archive at every opening.
     scelta.hide();
-    (void)m_stato->archivio.InserisciEstrazione(test::estrazione(1, 2, 2005, 9));
+    (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(1, 2, 2005, 9));
     scelta.show();
-    QCOMPARE(Figlio<QScrollBar>(&scelta, "concorsoScrollBar")->maximum(), 6);
+    QCOMPARE(test::trova<QScrollBar>(&scelta, "concorsoScrollBar")->maximum(), 6);
     QCOMPARE(scelta.posizione(), 2);
 }
 
 void AggioManualeDialogTest::stampaSuPdf()
 {
-    const QString pdf = QString::fromStdString(m_cartella->file("estrazione.pdf"));
+    const QString pdf = QString::fromStdString(m_prova->cartella.file("estrazione.pdf"));
     Tipo_Estrazione e = test::estrazione(7, 3, 2003, 40);
     e.setNumero(Nazionale, 1, 81);
     e.setNumero(Nazionale, 2, 82);
     e.setNumero(Nazionale, 3, 83);
     e.setNumero(Nazionale, 4, 84);
     e.setNumero(Nazionale, 5, 85);
-    QCOMPARE(m_stato->archivio.InserisciEstrazione(e), 2);
+    QCOMPARE(m_prova->stato.archivio.InserisciEstrazione(e), 2);
     m_dialogo->mostraEstrazione(2);
 
     int richieste = 0;
@@ -468,7 +437,8 @@ void AggioManualeDialogTest::guida()
 void AggioManualeDialogTest::dallaFinestraPrincipale()
 {
     m_dialogo.reset();
-    TPri finestra(*m_stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     finestra.aggiornaArchivio();
     QAction* calcola = nullptr;
     QAction* visualizza = nullptr;
@@ -479,20 +449,20 @@ void AggioManualeDialogTest::dallaFinestraPrincipale()
     QVERIFY(calcola != nullptr && calcola->isEnabled());
     QVERIFY(visualizza != nullptr && visualizza->isEnabled());
 
-    QuandoAperto<TAggioManuale>([](TAggioManuale* d) {
-        QuandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) {
-            Figlio<QScrollBar>(s, "primaScrollBar")->setValue(1);
+    test::quandoAperto<TAggioManuale>([](TAggioManuale* d) {
+        test::quandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) {
+            test::trova<QScrollBar>(s, "primaScrollBar")->setValue(1);
             Clicca(s, "okPushButton");
         });
         Clicca(d, "eliminaPushButton");
         Clicca(d, "chiudiPushButton");
     });
-    m_messaggi.risposte = {Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Si};
     visualizza->trigger();
-    QCOMPARE(m_stato->archivio.conteggio(), 1);
-    QCOMPARE(Figlio<QLabel>(&finestra, "archivioLabel")->text(),
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 1);
+    QCOMPARE(test::trova<QLabel>(&finestra, "archivioLabel")->text(),
              QStringLiteral("Archivio storico: 1 estrazioni, dal 01/03/2003 al 01/03/2003"));
-    QCOMPARE(m_stato->statistiche.frequenze[Bari][1], 1);
+    QCOMPARE(m_prova->stato.statistiche.frequenze[Bari][1], 1);
 }
 
 QTEST_MAIN(AggioManualeDialogTest)

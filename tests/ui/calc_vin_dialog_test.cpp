@@ -1,5 +1,5 @@
 #include "core/impostazioni_generali.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/calc_vin_dialog.h"
 
 #include <QComboBox>
@@ -27,14 +27,7 @@ private slots:
     void pulsanteRiabilitatoDaOgniModifica();
 
 private:
-    template <typename T> T* trova(const char* nome) const
-    {
-        T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(const char* nome) const { return test::trova<T>(m_dialogo.get(), nome); }
     QPushButton* calcola() const { return trova<QPushButton>("calcolaPushButton"); }
     QString totale() const { return trova<QLabel>("totaleLabel")->text(); }
 

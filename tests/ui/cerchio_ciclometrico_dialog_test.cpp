@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/cerchio_ciclometrico_dialog.h"
 
 #include <QComboBox>
@@ -14,15 +14,6 @@
 #include <memory>
 
 namespace {
-
-template <typename T> T* Figlio(QWidget* w, const QString& nome)
-{
-    T* trovato = w->findChild<T*>(nome);
-    if (trovato == nullptr) {
-        qFatal("widget %s not found", qPrintable(nome));
-    }
-    return trovato;
-}
 
 Tipo_Estrazione Estrazione(int giorno, int mese, int anno, std::array<int, 5> bari, std::array<int, 5> roma)
 {
@@ -59,11 +50,11 @@ private slots:
 private:
     QString testo(const char* etichetta) const
     {
-        return Figlio<QLabel>(m_dialogo.get(), QString::fromLatin1(etichetta))->text();
+        return test::trova<QLabel>(m_dialogo.get(), QString::fromLatin1(etichetta))->text();
     }
     QLineEdit* campo(int i) const
     {
-        return Figlio<QLineEdit>(m_dialogo.get(), QStringLiteral("numero%1LineEdit").arg(i));
+        return test::trova<QLineEdit>(m_dialogo.get(), QStringLiteral("numero%1LineEdit").arg(i));
     }
     QString campi() const
     {
@@ -75,7 +66,7 @@ private:
     }
     QPushButton* pulsanteRidisegna() const
     {
-        return Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("ridisegnaPushButton"));
+        return test::trova<QPushButton>(m_dialogo.get(), QStringLiteral("ridisegnaPushButton"));
     }
     void scrivi(const QStringList& valori)
     {
@@ -92,45 +83,39 @@ private:
         }
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    test::ArchivioMemoria m_store;
-    test::MessaggiRegistrati m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TCerchioCiclometrico> m_dialogo;
     QStringList m_guide;
 };
 
 void CerchioCiclometricoDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_messaggi = test::MessaggiRegistrati{};
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_guide.clear();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(m_store, m_messaggi, Cartelle{c, c, c, c});
-    (void)m_stato->archivio.InserisciEstrazione(
+    (void)m_prova->stato.archivio.InserisciEstrazione(
         Estrazione(4, 1, 2003, {1, 2, 3, 4, 5}, {10, 20, 30, 40, 50}));
-    (void)m_stato->archivio.InserisciEstrazione(
+    (void)m_prova->stato.archivio.InserisciEstrazione(
         Estrazione(7, 1, 2003, {60, 6, 16, 86, 33}, {11, 22, 33, 44, 55}));
-    (void)m_stato->archivio.InserisciEstrazione(
+    (void)m_prova->stato.archivio.InserisciEstrazione(
         Estrazione(9, 12, 2003, {77, 5, 41, 23, 59}, {89, 1, 45, 2, 90}));
-    m_dialogo = std::make_unique<TCerchioCiclometrico>(*m_stato, [this](const QString& t) { m_guide << t; });
+    m_dialogo =
+        std::make_unique<TCerchioCiclometrico>(m_prova->stato, [this](const QString& t) { m_guide << t; });
 }
 
 void CerchioCiclometricoDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
-    m_cartella.reset();
+    m_prova.reset();
 }
 
 void CerchioCiclometricoDialogTest::apreSullUltimaEstrazione()
 {
     m_dialogo->show();
     QCOMPARE(m_dialogo->windowTitle(), QStringLiteral("Il cerchio cilometrico"));
-    QCOMPARE(Figlio<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"))->value(), 3);
+    QCOMPARE(test::trova<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"))->value(), 3);
     QCOMPARE(testo("dataLabel"), QStringLiteral("Del:9/12/2003"));
     QCOMPARE(testo("concorsoLabel"), QStringLiteral("Nº Concorso:3"));
-    QCOMPARE(Figlio<QComboBox>(m_dialogo.get(), QStringLiteral("ruotaComboBox"))->currentText(),
+    QCOMPARE(test::trova<QComboBox>(m_dialogo.get(), QStringLiteral("ruotaComboBox"))->currentText(),
              QStringLiteral("Bari"));
     QCOMPARE(campi(), QStringLiteral("5 23 41 59 77"));
     QCOMPARE(testo("numeriLabel"), QStringLiteral("Numeri: 5 23 41 59 77"));
@@ -143,8 +128,8 @@ void CerchioCiclometricoDialogTest::apreSullUltimaEstrazione()
 void CerchioCiclometricoDialogTest::barraERuotaCaricanoINumeri()
 {
     m_dialogo->show();
-    auto* barra = Figlio<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"));
-    auto* ruota = Figlio<QComboBox>(m_dialogo.get(), QStringLiteral("ruotaComboBox"));
+    auto* barra = test::trova<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"));
+    auto* ruota = test::trova<QComboBox>(m_dialogo.get(), QStringLiteral("ruotaComboBox"));
     QCOMPARE(ruota->count(), 11);
     QCOMPARE(ruota->itemText(10), QStringLiteral("Nazionale"));
 
@@ -204,12 +189,13 @@ void CerchioCiclometricoDialogTest::ridisegna()
     QVERIFY(pulsanteRidisegna()->isEnabled());
     QTest::mouseClick(pulsanteRidisegna(), Qt::LeftButton);
     if (messaggio.isEmpty()) {
-        QVERIFY(m_messaggi.mostrati.empty());
+        QVERIFY(m_prova->messaggi.mostrati.empty());
     } else {
-        QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(m_messaggi.ultimo()), messaggio);
-        QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Attenzione"));
-        QCOMPARE(m_messaggi.mostrati.back().icona, Icona::Avviso);
+        QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo),
+                 QStringLiteral("Attenzione"));
+        QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Avviso);
     }
     QCOMPARE(campi(), campiDopo);
     QCOMPARE(testo("numeriLabel"), numeri);
@@ -219,7 +205,7 @@ void CerchioCiclometricoDialogTest::ridisegna()
 void CerchioCiclometricoDialogTest::pentagonoDisegnato()
 {
     m_dialogo->show();
-    auto* disegno = Figlio<DisegnoCerchio>(m_dialogo.get(), QStringLiteral("cerchioDisegnoCerchio"));
+    auto* disegno = test::trova<DisegnoCerchio>(m_dialogo.get(), QStringLiteral("cerchioDisegnoCerchio"));
     const int lato = std::min(disegno->width(), disegno->height());
     const QPoint centro(lato / 2 - 1, lato / 2 - 1);
     const auto colore = [&] { return disegno->grab().toImage().pixelColor(centro); };
@@ -246,39 +232,41 @@ void CerchioCiclometricoDialogTest::riaperturaConservaINumeri()
 
     // A new draw in the archive: the next opening shows it.
     m_dialogo->hide();
-    (void)m_stato->archivio.InserisciEstrazione(Estrazione(2, 2, 2004, {1, 31, 61, 71, 81}, {1, 2, 3, 4, 5}));
+    (void)m_prova->stato.archivio.InserisciEstrazione(
+        Estrazione(2, 2, 2004, {1, 31, 61, 71, 81}, {1, 2, 3, 4, 5}));
     m_dialogo->show();
-    QCOMPARE(Figlio<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"))->maximum(), 4);
+    QCOMPARE(test::trova<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"))->maximum(), 4);
     QCOMPARE(testo("concorsoLabel"), QStringLiteral("Nº Concorso:4"));
     QCOMPARE(testo("numeriLabel"), QStringLiteral("Numeri: 1 31 61 71 81"));
 }
 
 void CerchioCiclometricoDialogTest::archivioVuoto()
 {
-    m_stato->archivio.svuota();
-    TCerchioCiclometrico vuoto(*m_stato, {});
+    m_prova->stato.archivio.svuota();
+    TCerchioCiclometrico vuoto(m_prova->stato, {});
     vuoto.show();
-    QVERIFY(!Figlio<QScrollBar>(&vuoto, QStringLiteral("estrazioneScrollBar"))->isEnabled());
-    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("dataLabel"))->text(), QStringLiteral("Del:"));
-    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("concorsoLabel"))->text(), QStringLiteral("Nº Concorso:"));
-    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(),
+    QVERIFY(!test::trova<QScrollBar>(&vuoto, QStringLiteral("estrazioneScrollBar"))->isEnabled());
+    QCOMPARE(test::trova<QLabel>(&vuoto, QStringLiteral("dataLabel"))->text(), QStringLiteral("Del:"));
+    QCOMPARE(test::trova<QLabel>(&vuoto, QStringLiteral("concorsoLabel"))->text(),
+             QStringLiteral("Nº Concorso:"));
+    QCOMPARE(test::trova<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(),
              QStringLiteral("Numeri: 0 0 0 0 0"));
     // Changing the wheel with no draw changes nothing.
-    Figlio<QComboBox>(&vuoto, QStringLiteral("ruotaComboBox"))->setCurrentIndex(3);
-    QCOMPARE(Figlio<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(),
+    test::trova<QComboBox>(&vuoto, QStringLiteral("ruotaComboBox"))->setCurrentIndex(3);
+    QCOMPARE(test::trova<QLabel>(&vuoto, QStringLiteral("numeriLabel"))->text(),
              QStringLiteral("Numeri: 0 0 0 0 0"));
 }
 
 void CerchioCiclometricoDialogTest::guidaEChiusura()
 {
     m_dialogo->show();
-    QTest::mouseClick(Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("guidaPushButton")),
+    QTest::mouseClick(test::trova<QPushButton>(m_dialogo.get(), QStringLiteral("guidaPushButton")),
                       Qt::LeftButton);
     QCOMPARE(m_guide, QStringList{QStringLiteral("stats_ciclometria.htm")});
     QTest::keyClick(m_dialogo.get(), Qt::Key_Escape);
     QVERIFY(!m_dialogo->isVisible());
     m_dialogo->show();
-    QTest::mouseClick(Figlio<QPushButton>(m_dialogo.get(), QStringLiteral("chiudiPushButton")),
+    QTest::mouseClick(test::trova<QPushButton>(m_dialogo.get(), QStringLiteral("chiudiPushButton")),
                       Qt::LeftButton);
     QVERIFY(!m_dialogo->isVisible());
 }

@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/elimina_giocate_dialog.h"
 
 #include <QLabel>
@@ -26,46 +26,32 @@ private slots:
 
 private:
     void apri(int posizione);
-    template <typename T> T* trova(const char* nome) const
-    {
-        T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(const char* nome) const { return test::trova<T>(m_dialogo.get(), nome); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TEliminaGiocate> m_dialogo;
 };
 
 void EliminaGiocateDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
-    QVERIFY(m_stato->giocate.AllocaAnnulla());
-    QVERIFY(m_stato->giocate.AssicuraCapacita(10));
+    m_prova = std::make_unique<test::StatoDiProva>();
+    QVERIFY(m_prova->stato.giocate.AllocaAnnulla());
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(10));
     for (int i = 1; i <= 10; ++i) {
-        m_stato->giocate.voce(i) = test::giocata({i, 50 + i});
+        m_prova->stato.giocate.voce(i) = test::giocata({i, 50 + i});
     }
-    m_stato->giocate.setConteggio(10);
+    m_prova->stato.giocate.setConteggio(10);
 }
 
 void EliminaGiocateDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void EliminaGiocateDialogTest::apri(int posizione)
 {
-    m_dialogo = std::make_unique<TEliminaGiocate>(*m_stato, posizione);
+    m_dialogo = std::make_unique<TEliminaGiocate>(m_prova->stato, posizione);
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -137,14 +123,14 @@ void EliminaGiocateDialogTest::conferma()
     QFETCH(int, terza);
     apri(prima);
     trova<QScrollBar>("ultimaScrollBar")->setValue(ultima);
-    m_messaggi->risposte.push_back(si ? Risposta::Si : Risposta::No);
+    m_prova->messaggi.risposte.push_back(si ? Risposta::Si : Risposta::No);
     QTest::keyClick(trova<QLineEdit>("primaLineEdit"), Qt::Key_Return);
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), domanda);
-    QCOMPARE(m_messaggi->mostrati.back().pulsanti, Pulsanti::SiNo);
-    QCOMPARE(m_stato->giocate.conteggio(), conteggio);
-    QCOMPARE(static_cast<int>(m_stato->giocate.voce(3)[0]), terza);
-    QCOMPARE(m_stato->giocate.conteggioAnnulla(), si ? 10 : 0);
-    QCOMPARE(m_stato->sistema.modificato, si);
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), domanda);
+    QCOMPARE(m_prova->messaggi.mostrati.back().pulsanti, Pulsanti::SiNo);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), conteggio);
+    QCOMPARE(static_cast<int>(m_prova->stato.giocate.voce(3)[0]), terza);
+    QCOMPARE(m_prova->stato.giocate.conteggioAnnulla(), si ? 10 : 0);
+    QCOMPARE(m_prova->stato.sistema.modificato, si);
     QCOMPARE(m_dialogo->isVisible(), !si);
 }
 

@@ -2,8 +2,8 @@
 #include "core/probabilita.h"
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
 #include "support/estrazione_prova.h"
+#include "support/finestre_prova.h"
 #include "ui/impo_frequenze_dialog.h"
 #include "ui/impo_probabilita_dialog.h"
 #include "ui/pri_window.h"
@@ -60,11 +60,7 @@ private:
     template <typename T>
     static T* trova(QWidget* dialogo, const char* nome)
     {
-        T* w = dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
+        return test::trova<T>(dialogo, nome);
     }
     template <typename T>
     T* trova(const char* nome) const
@@ -79,10 +75,7 @@ private:
         QTest::mouseClick(trova<QPushButton>(dialogo, pulsante), Qt::LeftButton);
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::vector<std::string> m_guide;
     int m_ricalcoli = 0;
     std::unique_ptr<TImpoProbabilita> m_dialogo;
@@ -91,11 +84,7 @@ private:
 
 void ImpoProbabilitaDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_guide.clear();
     m_ricalcoli = 0;
     apri();
@@ -105,20 +94,21 @@ void ImpoProbabilitaDialogTest::cleanup()
 {
     m_frequenze.reset();
     m_dialogo.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void ImpoProbabilitaDialogTest::apri()
 {
     m_dialogo = std::make_unique<TImpoProbabilita>(
-        *m_stato, [this](const std::string& topic) { m_guide.push_back(topic); }, [this] { ++m_ricalcoli; });
+        m_prova->stato, [this](const std::string& topic) { m_guide.push_back(topic); },
+        [this] { ++m_ricalcoli; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
 
 void ImpoProbabilitaDialogTest::apriFrequenze()
 {
-    m_frequenze = std::make_unique<TImpoFrequenze>(*m_stato, [this] { ++m_ricalcoli; });
+    m_frequenze = std::make_unique<TImpoFrequenze>(m_prova->stato, [this] { ++m_ricalcoli; });
     m_frequenze->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frequenze.get()));
 }
@@ -126,7 +116,8 @@ void ImpoProbabilitaDialogTest::apriFrequenze()
 void ImpoProbabilitaDialogTest::aggiungiEstrazioni(int quante)
 {
     for (int i = 0; i < quante; ++i) {
-        QCOMPARE(m_stato->archivio.InserisciEstrazione(test::estrazioneNumero(i, 1 + (i * 7) % 86)), i + 1);
+        QCOMPARE(m_prova->stato.archivio.InserisciEstrazione(test::estrazioneNumero(i, 1 + (i * 7) % 86)),
+                 i + 1);
     }
 }
 
@@ -168,11 +159,11 @@ void ImpoProbabilitaDialogTest::mostraLeImpostazioni()
 
 void ImpoProbabilitaDialogTest::mostraImpostazioniSalvate()
 {
-    m_stato->generali.ipUsaRit = false;
-    m_stato->generali.ipRitDirProp = false;
-    m_stato->generali.ipFreqInvProp = false;
-    m_stato->generali.ipPrMax = 75.0;
-    m_stato->generali.ipPfMax = 25.0;
+    m_prova->stato.generali.ipUsaRit = false;
+    m_prova->stato.generali.ipRitDirProp = false;
+    m_prova->stato.generali.ipFreqInvProp = false;
+    m_prova->stato.generali.ipPrMax = 75.0;
+    m_prova->stato.generali.ipPfMax = 25.0;
     apri();
     QVERIFY(!casella("ritardiCheckBox")->isChecked());
     QVERIFY(!trova<QWidget>("ritardiSceltaWidget")->isEnabled());
@@ -225,10 +216,10 @@ void ImpoProbabilitaDialogTest::interazioneCaselle()
     QFETCH(bool, frequenzeDopo);
     QFETCH(int, posizioneDopo);
 
-    m_stato->generali.ipUsaRit = ritardi;
-    m_stato->generali.ipUsaFre = frequenze;
-    m_stato->generali.ipPrMax = 100.0 - posizione;
-    m_stato->generali.ipPfMax = posizione;
+    m_prova->stato.generali.ipUsaRit = ritardi;
+    m_prova->stato.generali.ipUsaFre = frequenze;
+    m_prova->stato.generali.ipPrMax = 100.0 - posizione;
+    m_prova->stato.generali.ipPfMax = posizione;
     apri();
     QTest::mouseClick(casella(cliccata.toLatin1().constData()), Qt::LeftButton);
 
@@ -240,13 +231,13 @@ void ImpoProbabilitaDialogTest::interazioneCaselle()
     QCOMPARE(pesi(),
              QStringLiteral("Peso ritardi/frequenze: %1/%2").arg(100 - posizioneDopo).arg(posizioneDopo));
     // Nothing is stored before "OK".
-    QVERIFY(m_store->nomi().empty());
-    QCOMPARE(m_stato->generali.ipUsaRit, ritardi);
+    QVERIFY(m_prova->store.nomi().empty());
+    QCOMPARE(m_prova->stato.generali.ipUsaRit, ritardi);
 }
 
 void ImpoProbabilitaDialogTest::okSalvaERicalcola()
 {
-    m_stato->generali.ipPrMin = 5.0; // a stale lower end is reset to 0
+    m_prova->stato.generali.ipPrMin = 5.0; // a stale lower end is reset to 0
     apri();
     QTest::mouseClick(trova<QRadioButton>("ritardiMenoRadioButton"), Qt::LeftButton);
     QTest::mouseClick(trova<QRadioButton>("frequenzePiuRadioButton"), Qt::LeftButton);
@@ -257,10 +248,10 @@ void ImpoProbabilitaDialogTest::okSalvaERicalcola()
     QVERIFY(!m_dialogo->isVisible());
     QCOMPARE(m_dialogo->result(), int(QDialog::Accepted));
     QCOMPARE(m_ricalcoli, 1);
-    QVERIFY(m_messaggi->mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
 
-    const ImpostazioniGenerali salvate = CaricaImpostazioniGenerali(*m_store);
-    const ImpostazioniGenerali& inMemoria = m_stato->generali;
+    const ImpostazioniGenerali salvate = CaricaImpostazioniGenerali(m_prova->store);
+    const ImpostazioniGenerali& inMemoria = m_prova->stato.generali;
     for (const ImpostazioniGenerali* g : {&inMemoria, &salvate}) {
         QCOMPARE(g->ipUsaRit, true);
         QCOMPARE(g->ipRitDirProp, false);
@@ -272,27 +263,28 @@ void ImpoProbabilitaDialogTest::okSalvaERicalcola()
         QCOMPARE(g->ipPfMax, 20.0);
     }
     // The whole group is written together.
-    QVERIFY(m_store->nomi().size() > 9);
+    QVERIFY(m_prova->store.nomi().size() > 9);
 }
 
 void ImpoProbabilitaDialogTest::okSenzaRicalcolaUsaLeStatistiche()
 {
     aggiungiEstrazioni(20);
-    m_dialogo = std::make_unique<TImpoProbabilita>(*m_stato, TImpoProbabilita::ApriGuida{});
+    m_dialogo = std::make_unique<TImpoProbabilita>(m_prova->stato, TImpoProbabilita::ApriGuida{});
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
-    QCOMPARE(m_stato->statistiche.probabilita[1], 0.0);
+    QCOMPARE(m_prova->stato.statistiche.probabilita[1], 0.0);
     clicca(m_dialogo.get(), "okPushButton");
 
     StatisticheNumeri attese;
-    RicalcolaStatistiche(m_stato->archivio, m_stato->sistema.ruote, m_stato->generali, attese);
+    RicalcolaStatistiche(m_prova->stato.archivio, m_prova->stato.sistema.ruote, m_prova->stato.generali,
+                         attese);
     QVERIFY(attese.probabilita != StatisticheNumeri{}.probabilita);
-    QVERIFY(m_stato->statistiche.probabilita == attese.probabilita);
+    QVERIFY(m_prova->stato.statistiche.probabilita == attese.probabilita);
 }
 
 void ImpoProbabilitaDialogTest::anullaEdEscNonCambianoNulla()
 {
-    const ImpostazioniGenerali prima = m_stato->generali;
+    const ImpostazioniGenerali prima = m_prova->stato.generali;
     for (const bool conEsc : {false, true}) {
         apri();
         QTest::mouseClick(casella("ritardiCheckBox"), Qt::LeftButton);
@@ -305,10 +297,10 @@ void ImpoProbabilitaDialogTest::anullaEdEscNonCambianoNulla()
         QVERIFY(!m_dialogo->isVisible());
         QCOMPARE(m_dialogo->result(), int(QDialog::Rejected));
     }
-    QCOMPARE(m_stato->generali.ipUsaRit, prima.ipUsaRit);
-    QCOMPARE(m_stato->generali.ipFreqInvProp, prima.ipFreqInvProp);
-    QCOMPARE(m_stato->generali.ipPrMax, prima.ipPrMax);
-    QVERIFY(m_store->nomi().empty());
+    QCOMPARE(m_prova->stato.generali.ipUsaRit, prima.ipUsaRit);
+    QCOMPARE(m_prova->stato.generali.ipFreqInvProp, prima.ipFreqInvProp);
+    QCOMPARE(m_prova->stato.generali.ipPrMax, prima.ipPrMax);
+    QVERIFY(m_prova->store.nomi().empty());
     QCOMPARE(m_ricalcoli, 0);
 }
 
@@ -317,8 +309,8 @@ void ImpoProbabilitaDialogTest::invioConferma()
     cursore()->setValue(100);
     QTest::keyClick(cursore(), Qt::Key_Return);
     QCOMPARE(m_dialogo->result(), int(QDialog::Accepted));
-    QCOMPARE(m_stato->generali.ipPrMax, 0.0);
-    QCOMPARE(m_stato->generali.ipPfMax, 100.0);
+    QCOMPARE(m_prova->stato.generali.ipPrMax, 0.0);
+    QCOMPARE(m_prova->stato.generali.ipPfMax, 100.0);
 }
 
 void ImpoProbabilitaDialogTest::guidaInLinea()
@@ -349,18 +341,18 @@ void ImpoProbabilitaDialogTest::pulsanteFrequenze()
 
     QCOMPARE(titolo, QStringLiteral("Impostazioni sul calcolo delle frequenze"));
     QCOMPARE(mostrato, QStringLiteral("100"));
-    QCOMPARE(m_stato->generali.ifNumEstra, 30); // lowered to the archive's draws
-    QCOMPARE(CaricaImpostazioniGenerali(*m_store).ifNumEstra, 30);
+    QCOMPARE(m_prova->stato.generali.ifNumEstra, 30); // lowered to the archive's draws
+    QCOMPARE(CaricaImpostazioniGenerali(m_prova->store).ifNumEstra, 30);
     QCOMPARE(m_ricalcoli, 1);
     // The probability dialog stays open, and cancelling it keeps the stored span.
     QVERIFY(m_dialogo->isVisible());
     clicca(m_dialogo.get(), "annullaPushButton");
-    QCOMPARE(m_stato->generali.ifNumEstra, 30);
+    QCOMPARE(m_prova->stato.generali.ifNumEstra, 30);
 }
 
 void ImpoProbabilitaDialogTest::frequenzeMostra()
 {
-    m_stato->generali.ifNumEstra = 250;
+    m_prova->stato.generali.ifNumEstra = 250;
     apriFrequenze();
     QCOMPARE(m_frequenze->windowTitle(), QStringLiteral("Impostazioni sul calcolo delle frequenze"));
     QCOMPARE(trova<QLabel>(m_frequenze.get(), "notaLabel")->text(),
@@ -394,14 +386,14 @@ void ImpoProbabilitaDialogTest::frequenzeRifiuta()
     trova<QPushButton>(m_frequenze.get(), "okPushButton")->setFocus();
     clicca(m_frequenze.get(), "okPushButton");
 
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Il numero di estrazioni non è valido!"));
-    QCOMPARE(QString::fromStdString(m_messaggi->mostrati.back().titolo), QStringLiteral("Attenzione"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo), QStringLiteral("Attenzione"));
     QVERIFY(m_frequenze->isVisible());
     QCOMPARE(m_frequenze->focusWidget(), numero);
-    QCOMPARE(m_stato->generali.ifNumEstra, 100);
-    QVERIFY(m_store->nomi().empty());
+    QCOMPARE(m_prova->stato.generali.ifNumEstra, 100);
+    QVERIFY(m_prova->store.nomi().empty());
     QCOMPARE(m_ricalcoli, 0);
 }
 
@@ -428,11 +420,11 @@ void ImpoProbabilitaDialogTest::frequenzeAccetta()
     numero->setText(testo);
     QTest::keyClick(numero, Qt::Key_Return); // Enter is "OK"
 
-    QVERIFY(m_messaggi->mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
     QVERIFY(!m_frequenze->isVisible());
     QCOMPARE(m_frequenze->result(), int(QDialog::Accepted));
-    QCOMPARE(m_stato->generali.ifNumEstra, atteso);
-    QCOMPARE(CaricaImpostazioniGenerali(*m_store).ifNumEstra, atteso);
+    QCOMPARE(m_prova->stato.generali.ifNumEstra, atteso);
+    QCOMPARE(CaricaImpostazioniGenerali(m_prova->store).ifNumEstra, atteso);
     QCOMPARE(m_ricalcoli, 1);
 }
 
@@ -450,8 +442,8 @@ void ImpoProbabilitaDialogTest::frequenzeAnulla()
         QVERIFY(!m_frequenze->isVisible());
         QCOMPARE(m_frequenze->result(), int(QDialog::Rejected));
     }
-    QCOMPARE(m_stato->generali.ifNumEstra, 100);
-    QVERIFY(m_store->nomi().empty());
+    QCOMPARE(m_prova->stato.generali.ifNumEstra, 100);
+    QVERIFY(m_prova->store.nomi().empty());
     QCOMPARE(m_ricalcoli, 0);
 }
 
@@ -459,7 +451,8 @@ void ImpoProbabilitaDialogTest::comandiDellaFinestraPrincipale()
 {
     m_dialogo.reset();
     aggiungiEstrazioni(40);
-    TPri finestra(*m_stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     finestra.iniziaNuovoSistema();
     finestra.show();
     auto azione = [&finestra](const QString& testo) -> QAction* {
@@ -496,12 +489,13 @@ void ImpoProbabilitaDialogTest::comandiDellaFinestraPrincipale()
 
     QCOMPARE(aperti, QStringLiteral("Impostazioni per il calcolo delle probabilità|"
                                     "Impostazioni sul calcolo delle frequenze"));
-    QCOMPARE(m_stato->generali.ipPfMax, 100.0);
-    QCOMPARE(m_stato->generali.ifNumEstra, 10);
+    QCOMPARE(m_prova->stato.generali.ipPfMax, 100.0);
+    QCOMPARE(m_prova->stato.generali.ifNumEstra, 10);
     StatisticheNumeri attese;
-    RicalcolaStatistiche(m_stato->archivio, m_stato->sistema.ruote, m_stato->generali, attese);
-    QVERIFY(m_stato->statistiche.probabilita == attese.probabilita);
-    QVERIFY(m_stato->statistiche.frequenze == attese.frequenze);
+    RicalcolaStatistiche(m_prova->stato.archivio, m_prova->stato.sistema.ruote, m_prova->stato.generali,
+                         attese);
+    QVERIFY(m_prova->stato.statistiche.probabilita == attese.probabilita);
+    QVERIFY(m_prova->stato.statistiche.frequenze == attese.frequenze);
 }
 
 QTEST_MAIN(ImpoProbabilitaDialogTest)

@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/mod_giocata_dialog.h"
 
 #include <QLabel>
@@ -25,47 +25,33 @@ private slots:
 
 private:
     void apri(int posizione);
-    template <typename T> T* trova(const char* nome) const
-    {
-        T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(const char* nome) const { return test::trova<T>(m_dialogo.get(), nome); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TModGiocata> m_dialogo;
     int m_aggiornamenti = 0;
 };
 
 void ModGiocataDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
-    QVERIFY(m_stato->giocate.AssicuraCapacita(3));
-    m_stato->giocate.voce(1) = test::giocata({1, 2, 3});
-    m_stato->giocate.voce(2) = test::giocata({4, 5});
-    m_stato->giocate.voce(3) = test::giocata({6, 7, 90});
-    m_stato->giocate.setConteggio(3);
+    m_prova = std::make_unique<test::StatoDiProva>();
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(3));
+    m_prova->stato.giocate.voce(1) = test::giocata({1, 2, 3});
+    m_prova->stato.giocate.voce(2) = test::giocata({4, 5});
+    m_prova->stato.giocate.voce(3) = test::giocata({6, 7, 90});
+    m_prova->stato.giocate.setConteggio(3);
     m_aggiornamenti = 0;
 }
 
 void ModGiocataDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void ModGiocataDialogTest::apri(int posizione)
 {
-    m_dialogo = std::make_unique<TModGiocata>(*m_stato, posizione, [this] { ++m_aggiornamenti; });
+    m_dialogo = std::make_unique<TModGiocata>(m_prova->stato, posizione, [this] { ++m_aggiornamenti; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -131,17 +117,17 @@ void ModGiocataDialogTest::applica()
     casella->selectAll();
     QTest::keyClicks(casella, testo);
     QTest::keyClick(casella, Qt::Key_Return);
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), messaggio);
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
     if (!messaggio.isEmpty()) {
-        QCOMPARE(m_messaggi->mostrati.back().titolo, std::string("Attenzione"));
-        QCOMPARE(m_messaggi->mostrati.back().icona, Icona::Avviso);
+        QCOMPARE(m_prova->messaggi.mostrati.back().titolo, std::string("Attenzione"));
+        QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Avviso);
     }
-    QCOMPARE(QString::fromStdString(TestoGiocata(m_stato->giocate.voce(posizione))), dopo);
+    QCOMPARE(QString::fromStdString(TestoGiocata(m_prova->stato.giocate.voce(posizione))), dopo);
     QCOMPARE(trova<QSpinBox>("posizioneSpinBox")->value(), selettore);
-    QCOMPARE(m_stato->sistema.modificato, messaggio.isEmpty());
+    QCOMPARE(m_prova->stato.sistema.modificato, messaggio.isEmpty());
     QCOMPARE(m_aggiornamenti, messaggio.isEmpty() ? 1 : 0);
     QVERIFY(casella->hasFocus());
-    QCOMPARE(m_stato->giocate.conteggio(), 3);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 3);
 }
 
 QTEST_MAIN(ModGiocataDialogTest)

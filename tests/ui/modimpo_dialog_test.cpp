@@ -1,7 +1,7 @@
 #include "core/impostazioni.h"
 #include "core/impostazioni_generali.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/modimpo_dialog.h"
 
 #include <QLineEdit>
@@ -33,15 +33,7 @@ private slots:
 
 private:
     void apri();
-    template <typename T>
-    T* trova(const char* nome) const
-    {
-        T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(const char* nome) const { return test::trova<T>(m_dialogo.get(), nome); }
     QTableWidget* griglia() const { return trova<QTableWidget>("importiTableWidget"); }
     void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
 

@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/nuova_giocata_dialog.h"
 
 #include <QLabel>
@@ -22,35 +22,21 @@ private slots:
     void tastiECaratteri();
 
 private:
-    template <typename T> T* trova(const char* nome) const
-    {
-        T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(const char* nome) const { return test::trova<T>(m_dialogo.get(), nome); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TNuovaGiocata> m_dialogo;
     int m_aggiornamenti = 0;
 };
 
 void NuovaGiocataDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
-    QVERIFY(m_stato->giocate.AssicuraCapacita(1));
-    m_stato->giocate.voce(1) = test::giocata({1, 2, 3});
-    m_stato->giocate.setConteggio(1);
+    m_prova = std::make_unique<test::StatoDiProva>();
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(1));
+    m_prova->stato.giocate.voce(1) = test::giocata({1, 2, 3});
+    m_prova->stato.giocate.setConteggio(1);
     m_aggiornamenti = 0;
-    m_dialogo = std::make_unique<TNuovaGiocata>(*m_stato, [this] { ++m_aggiornamenti; });
+    m_dialogo = std::make_unique<TNuovaGiocata>(m_prova->stato, [this] { ++m_aggiornamenti; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -58,7 +44,7 @@ void NuovaGiocataDialogTest::init()
 void NuovaGiocataDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void NuovaGiocataDialogTest::applica_data()
@@ -99,15 +85,15 @@ void NuovaGiocataDialogTest::applica()
     } else {
         QTest::mouseClick(applica, Qt::LeftButton);
     }
-    QCOMPARE(m_stato->giocate.conteggio(), conteggio);
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), messaggio);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), conteggio);
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
     QCOMPARE(casella->text(), rimasto);
-    QCOMPARE(m_stato->sistema.modificato, conteggio == 2);
+    QCOMPARE(m_prova->stato.sistema.modificato, conteggio == 2);
     QCOMPARE(trova<QLabel>("giocataLabel")->text(), QStringLiteral("Giocata Nº: %1").arg(conteggio + 1));
     QVERIFY(!applica->isEnabled());
     QVERIFY(casella->hasFocus());
     QCOMPARE(m_aggiornamenti, 1);
-    QCOMPARE(m_stato->giocate.conteggioAnnulla(), 0);
+    QCOMPARE(m_prova->stato.giocate.conteggioAnnulla(), 0);
     QVERIFY(m_dialogo->isVisible());
     // Enter with "Applica" disabled does nothing.
     QTest::keyClick(casella, Qt::Key_Return);

@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/griglia_numeri.h"
 #include "ui/pri_window.h"
 #include "ui/vista_giocate.h"
@@ -31,22 +31,14 @@ private slots:
     void doppioClicECanc();
 
 private:
-    QAction* azione(const QString& testo) const
-    {
-        for (QAction* a : m_finestra->findChildren<QAction*>()) {
-            if (a->text() == testo) {
-                return a;
-            }
-        }
-        qFatal("action not found");
-    }
+    QAction* azione(const QString& testo) const { return test::azione(m_finestra.get(), testo); }
     void giocate(int n)
     {
-        QVERIFY(m_stato->giocate.AssicuraCapacita(n));
+        QVERIFY(m_prova->stato.giocate.AssicuraCapacita(n));
         for (int i = 1; i <= n; ++i) {
-            m_stato->giocate.voce(i) = test::giocata({i, 50 + i % 40});
+            m_prova->stato.giocate.voce(i) = test::giocata({i, 50 + i % 40});
         }
-        m_stato->giocate.setConteggio(n);
+        m_prova->stato.giocate.setConteggio(n);
         m_finestra->AggiornaRiepilogo();
     }
     QString giocateFinali() const
@@ -54,24 +46,17 @@ private:
         return m_finestra->findChild<QLabel*>(QStringLiteral("giocateFinaliLabel"))->text();
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
     QString m_file;
 };
 
 void PriGiocateTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
-    QVERIFY(m_stato->giocate.AllocaAnnulla());
+    m_prova = std::make_unique<test::StatoDiProva>();
+    QVERIFY(m_prova->stato.giocate.AllocaAnnulla());
     m_finestra = std::make_unique<TPri>(
-        *m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     m_finestra->setScegliFileGiocate([this](QWidget*, TPri::FileGiocate) { return m_file; });
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
@@ -79,9 +64,9 @@ void PriGiocateTest::init()
 
 void PriGiocateTest::cleanup()
 {
-    m_stato->sistema.modificato = false;
+    m_prova->stato.sistema.modificato = false;
     m_finestra.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void PriGiocateTest::comandiAbilitati()
@@ -100,102 +85,104 @@ void PriGiocateTest::comandiAbilitati()
 void PriGiocateTest::annullaDopoEliminaTutte()
 {
     azione(QStringLiteral("Annulla ultima operazione"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Non ci sono giocate da ripristinare!"));
-    QCOMPARE(m_messaggi->mostrati.back().icona, Icona::Informazione);
+    QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Informazione);
     azione(QStringLiteral("Elimina tutte le giocate"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Non ci sono giocate finali da eliminare."));
 
     giocate(50);
-    m_messaggi->risposte = {Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Si};
     azione(QStringLiteral("Elimina tutte le giocate"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), QStringLiteral("Eliminare tutte le giocate ?"));
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QVERIFY(m_stato->sistema.modificato);
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QStringLiteral("Eliminare tutte le giocate ?"));
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QVERIFY(m_prova->stato.sistema.modificato);
 
     for (int volta = 0; volta < 2; ++volta) { // the snapshot stays: it can be restored again
-        m_messaggi->risposte = {Risposta::Si};
-        m_stato->giocate.svuota();
+        m_prova->messaggi.risposte = {Risposta::Si};
+        m_prova->stato.giocate.svuota();
         azione(QStringLiteral("Annulla ultima operazione"))->trigger();
-        QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
                  QStringLiteral("Sostituire le attuali 0 giocate con le precedenti 50 giocate ?"));
-        QCOMPARE(m_stato->giocate.conteggio(), 50);
+        QCOMPARE(m_prova->stato.giocate.conteggio(), 50);
     }
     QVERIFY(giocateFinali().contains(QStringLiteral("50")));
 }
 
 void PriGiocateTest::importaEdEsportaTesto()
 {
-    m_file = QString::fromStdString(m_cartella->file("giocate.txt"));
+    m_file = QString::fromStdString(m_prova->cartella.file("giocate.txt"));
     std::ofstream(m_file.toStdString()) << "1 2 3\n3 2 1\n1 2 3 4 5 6 7 8 9 10 11\n\n";
     azione(QStringLiteral("Importa giocate da file di testo"))->trigger();
-    QCOMPARE(m_stato->giocate.conteggio(), 2);
-    QVERIFY(m_stato->sistema.modificato);
-    QVERIFY(m_messaggi->mostrati.empty());
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 2);
+    QVERIFY(m_prova->stato.sistema.modificato);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
 
-    m_stato->sistema.modificato = false;
+    m_prova->stato.sistema.modificato = false;
     azione(QStringLiteral("Importa giocate da file di testo"))->trigger();
-    QVERIFY(QString::fromStdString(m_messaggi->ultimo())
+    QVERIFY(QString::fromStdString(m_prova->messaggi.ultimo())
                 .startsWith(QStringLiteral("Nel file non è stata trovata nessuna nuova giocata valida.")));
-    QVERIFY(!m_stato->sistema.modificato);
-    QCOMPARE(m_stato->giocate.conteggio(), 2);
+    QVERIFY(!m_prova->stato.sistema.modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 2);
 
-    m_file = QString::fromStdString(m_cartella->file("uscita.txt"));
+    m_file = QString::fromStdString(m_prova->cartella.file("uscita.txt"));
     azione(QStringLiteral("Esporta giocate su file di testo"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), QStringLiteral("Giocate salvate con successo."));
-    QCOMPARE(m_messaggi->mostrati.back().titolo, std::string("OK"));
-    m_file = QString::fromStdString(m_cartella->file("manca/uscita.txt"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QStringLiteral("Giocate salvate con successo."));
+    QCOMPARE(m_prova->messaggi.mostrati.back().titolo, std::string("OK"));
+    m_file = QString::fromStdString(m_prova->cartella.file("manca/uscita.txt"));
     azione(QStringLiteral("Esporta giocate su file di testo"))->trigger();
-    QVERIFY(
-        QString::fromStdString(m_messaggi->ultimo()).startsWith(QStringLiteral("Si è verificato un errore")));
-    QCOMPARE(m_messaggi->mostrati.back().icona, Icona::Errore);
+    QVERIFY(QString::fromStdString(m_prova->messaggi.ultimo())
+                .startsWith(QStringLiteral("Si è verificato un errore")));
+    QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Errore);
 
-    m_file = QString::fromStdString(m_cartella->file("versione.qvs"));
+    m_file = QString::fromStdString(m_prova->cartella.file("versione.qvs"));
     std::ofstream(m_file.toStdString()) << '\x07';
     azione(QStringLiteral("Importa giocate da un altro sistema"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral(
                  "Questa versione non è compatibile con la versione usata per creare il sistema da aprire."));
-    const auto mostrati = m_messaggi->mostrati.size();
+    const auto mostrati = m_prova->messaggi.mostrati.size();
     m_file.clear(); // cancelled dialog
     azione(QStringLiteral("Importa giocate da un sistema esterno (.lpc)"))->trigger();
-    QCOMPARE(m_messaggi->mostrati.size(), mostrati);
+    QCOMPARE(m_prova->messaggi.mostrati.size(), mostrati);
 }
 
 void PriGiocateTest::pronosticoDaGiocateESvuota()
 {
     azione(QStringLiteral("Pronostico da giocate"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("L'elenco delle giocate finali è vuoto."));
     giocate(2); // 1 51, 2 52
-    m_messaggi->risposte = {Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Si};
     azione(QStringLiteral("Pronostico da giocate"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Inserire nel pronostico i numeri presenti nelle giocate finali ?"));
-    QCOMPARE(m_stato->sistema.numeriPronostico(), 4);
+    QCOMPARE(m_prova->stato.sistema.numeriPronostico(), 4);
     QCOMPARE(m_finestra->findChild<GrigliaNumeri*>(QStringLiteral("vssGrigliaNumeri"))->segni(),
-             m_stato->sistema.pronostico);
+             m_prova->stato.sistema.pronostico);
     QCOMPARE(m_finestra->findChild<QLabel*>(QStringLiteral("pronosticoLabel"))->text(),
              QStringLiteral("Pronostico: 4 numeri"));
 
-    m_messaggi->risposte = {Risposta::No};
+    m_prova->messaggi.risposte = {Risposta::No};
     azione(QStringLiteral("Elimina tutti i numeri"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Eliminare tutti numeri del pronostico iniziale ?"));
-    QCOMPARE(m_stato->sistema.numeriPronostico(), 4);
-    m_messaggi->risposte = {Risposta::Si};
+    QCOMPARE(m_prova->stato.sistema.numeriPronostico(), 4);
+    m_prova->messaggi.risposte = {Risposta::Si};
     azione(QStringLiteral("Elimina tutti i numeri"))->trigger();
-    QCOMPARE(m_stato->sistema.numeriPronostico(), 0);
+    QCOMPARE(m_prova->stato.sistema.numeriPronostico(), 0);
 }
 
 void PriGiocateTest::doppioClicECanc()
 {
     auto* vista = m_finestra->findChild<VistaGiocate*>(QStringLiteral("sggioVistaGiocate"));
     QTest::keyClick(vista, Qt::Key_Delete); // empty list: no signal, no message
-    QVERIFY(m_messaggi->mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
     azione(QStringLiteral("Elimina giocate"))->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Non ci sono giocate da eliminare!"));
 
     giocate(10);
@@ -224,7 +211,7 @@ void PriGiocateTest::doppioClicECanc()
     QTest::mouseDClick(vista, Qt::LeftButton, Qt::NoModifier, QPoint(20, vista->altezzaRiga() * 2 + 2));
     QCOMPARE(titolo, QStringLiteral("Modifica giocata"));
     QVERIFY(posizione.startsWith(QStringLiteral("Giocata Nº: ")));
-    QCOMPARE(m_stato->giocate.conteggio(), 10);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 10);
 }
 
 QTEST_MAIN(PriGiocateTest)

@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/pri_window.h"
 
 #include <QAction>
@@ -28,29 +28,21 @@ private slots:
     void riduceIlPronostico();
 
 private:
-    QAction* azione(const QString& testo) const
-    {
-        for (QAction* a : m_finestra->findChildren<QAction*>()) {
-            if (a->text() == testo) {
-                return a;
-            }
-        }
-        qFatal("action not found");
-    }
+    QAction* azione(const QString& testo) const { return test::azione(m_finestra.get(), testo); }
     void pronostico(int n, int indiceNumeri)
     {
         for (int i = 0; i < n; ++i) {
-            m_stato->sistema.pronostico[static_cast<std::size_t>(i)] = 1;
+            m_prova->stato.sistema.pronostico[static_cast<std::size_t>(i)] = 1;
         }
         m_finestra->findChild<QComboBox*>(QStringLiteral("numpergioComboBox"))->setCurrentIndex(indiceNumeri);
     }
     void mettiGiocate(const std::vector<Tipo_Giocata>& giocate)
     {
-        QVERIFY(m_stato->giocate.AssicuraCapacita(static_cast<std::int32_t>(giocate.size()) + 1));
+        QVERIFY(m_prova->stato.giocate.AssicuraCapacita(static_cast<std::int32_t>(giocate.size()) + 1));
         for (std::size_t i = 0; i < giocate.size(); ++i) {
-            m_stato->giocate.voce(static_cast<std::int32_t>(i + 1)) = giocate[i];
+            m_prova->stato.giocate.voce(static_cast<std::int32_t>(i + 1)) = giocate[i];
         }
-        m_stato->giocate.setConteggio(static_cast<std::int32_t>(giocate.size()));
+        m_prova->stato.giocate.setConteggio(static_cast<std::int32_t>(giocate.size()));
     }
     // Triggers the command; when its dialog opens, returns its title after pressing Avvia in it.
     QString esegui(const QString& comando)
@@ -67,22 +59,15 @@ private:
         return titolo;
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
 };
 
 void PriOrtogonaleTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_finestra = std::make_unique<TPri>(
-        *m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_finestra.get()));
@@ -90,9 +75,9 @@ void PriOrtogonaleTest::init()
 
 void PriOrtogonaleTest::cleanup()
 {
-    m_stato->sistema.modificato = false;
+    m_prova->stato.sistema.modificato = false;
     m_finestra.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void PriOrtogonaleTest::controlliDiIngresso_data()
@@ -130,8 +115,8 @@ void PriOrtogonaleTest::controlliDiIngresso()
     }
     QVERIFY(azione(comando)->isEnabled());
     QCOMPARE(esegui(comando), QString());
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), messaggio);
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
 }
 
 void PriOrtogonaleTest::riduceLeGiocate()
@@ -141,11 +126,11 @@ void PriOrtogonaleTest::riduceLeGiocate()
                   test::giocata({2, 3, 4}), test::giocata({1, 2, 5})});
     QCOMPARE(esegui(QStringLiteral("Riduzione ortogonale delle giocate")),
              QStringLiteral("Riduzione ortogonale delle giocate"));
-    QVERIFY2(m_messaggi->mostrati.empty(), m_messaggi->ultimo().c_str());
-    QVERIFY(m_stato->giocate.conteggio() < 5);
+    QVERIFY2(m_prova->messaggi.mostrati.empty(), m_prova->messaggi.ultimo().c_str());
+    QVERIFY(m_prova->stato.giocate.conteggio() < 5);
     const auto* etichetta = m_finestra->findChild<QLabel*>(QStringLiteral("giocateFinaliLabel"));
-    QVERIFY(etichetta->text().contains(QString::number(m_stato->giocate.conteggio())));
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(etichetta->text().contains(QString::number(m_prova->stato.giocate.conteggio())));
+    QVERIFY(m_prova->stato.sistema.modificato);
 }
 
 void PriOrtogonaleTest::riduceIlPronostico()
@@ -153,10 +138,10 @@ void PriOrtogonaleTest::riduceIlPronostico()
     pronostico(6, 2);
     QCOMPARE(esegui(QStringLiteral("Riduzione ortogonale del pronostico")),
              QStringLiteral("Riduzione ortogonale del pronostico"));
-    QVERIFY2(m_messaggi->mostrati.empty(), m_messaggi->ultimo().c_str());
-    QVERIFY(m_stato->giocate.conteggio() > 0);
+    QVERIFY2(m_prova->messaggi.mostrati.empty(), m_prova->messaggi.ultimo().c_str());
+    QVERIFY(m_prova->stato.giocate.conteggio() > 0);
     const auto* etichetta = m_finestra->findChild<QLabel*>(QStringLiteral("giocateFinaliLabel"));
-    QVERIFY(etichetta->text().contains(QString::number(m_stato->giocate.conteggio())));
+    QVERIFY(etichetta->text().contains(QString::number(m_prova->stato.giocate.conteggio())));
 }
 
 QTEST_MAIN(PriOrtogonaleTest)

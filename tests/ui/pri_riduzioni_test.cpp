@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/pri_window.h"
 
 #include <QAction>
@@ -28,34 +28,19 @@ private slots:
     void aggiungiPoiElimina();
 
 private:
-    QAction* azione(const QString& testo) const
-    {
-        for (QAction* a : m_finestra->findChildren<QAction*>()) {
-            if (a->text() == testo) {
-                return a;
-            }
-        }
-        qFatal("action not found");
-    }
+    QAction* azione(const QString& testo) const { return test::azione(m_finestra.get(), testo); }
     // Triggers a command whose dialog opens: types the count and starts it from inside the dialog.
     QString eseguiDialogo(const QString& comando, const QString& quante);
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
 };
 
 void PriRiduzioniTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_finestra = std::make_unique<TPri>(
-        *m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_finestra.get()));
@@ -63,9 +48,9 @@ void PriRiduzioniTest::init()
 
 void PriRiduzioniTest::cleanup()
 {
-    m_stato->sistema.modificato = false;
+    m_prova->stato.sistema.modificato = false;
     m_finestra.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 QString PriRiduzioniTest::eseguiDialogo(const QString& comando, const QString& quante)
@@ -115,30 +100,30 @@ void PriRiduzioniTest::controlliDiIngresso()
     azione(comando)->trigger();
     QCoreApplication::processEvents();
     QVERIFY(!dialogoAperto);
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), messaggio);
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
 }
 
 void PriRiduzioniTest::aggiungiPoiElimina()
 {
     for (int i = 0; i < 8; ++i) {
-        m_stato->sistema.pronostico[static_cast<std::size_t>(i)] = 1;
+        m_prova->stato.sistema.pronostico[static_cast<std::size_t>(i)] = 1;
     }
     m_finestra->findChild<QComboBox*>(QStringLiteral("numpergioComboBox"))->setCurrentIndex(2);
-    QCOMPARE(m_stato->sistema.numeriPerGiocata, 3);
+    QCOMPARE(m_prova->stato.sistema.numeriPerGiocata, 3);
 
     QCOMPARE(eseguiDialogo(QStringLiteral("Aggiungi giocate casuali"), QStringLiteral("12")),
              QStringLiteral("Aggiungi giocate casuali"));
-    QVERIFY2(m_messaggi->mostrati.empty(), m_messaggi->ultimo().c_str());
-    QCOMPARE(m_stato->giocate.conteggio(), 12);
+    QVERIFY2(m_prova->messaggi.mostrati.empty(), m_prova->messaggi.ultimo().c_str());
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 12);
     const auto* giocate = m_finestra->findChild<QLabel*>(QStringLiteral("giocateFinaliLabel"));
     QVERIFY(giocate->text().contains(QStringLiteral("12")));
 
     QCOMPARE(eseguiDialogo(QStringLiteral("Elimina giocate casualmente"), QStringLiteral("5")),
              QStringLiteral("Elimina giocate casualmente"));
-    QCOMPARE(m_stato->giocate.conteggio(), 7);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 7);
     QVERIFY(giocate->text().contains(QStringLiteral("7")));
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->stato.sistema.modificato);
 }
 
 QTEST_MAIN(PriRiduzioniTest)

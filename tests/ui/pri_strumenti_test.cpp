@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/cerchio_ciclometrico_dialog.h"
 #include "ui/grafico_barre.h"
 #include "ui/pri_window.h"
@@ -16,25 +16,6 @@
 #include <functional>
 #include <memory>
 
-namespace {
-
-// Runs `azione` on the modal dialog of type T as soon as it is open (it is opened with exec()).
-template <typename T> void QuandoAperto(std::function<void(T*)> azione)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
-        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            azione(d);
-        }
-    });
-    timer->start();
-}
-
-} // namespace
-
 // The statistics tools as the main window opens them: the circle from the menu and from the view
 // selector, the distribution from " Giocate finali ".
 class PriStrumentiTest : public QObject
@@ -49,30 +30,15 @@ private slots:
     void distribuzioneDelleGiocate();
 
 private:
-    QAction* azione(const QString& testo) const
-    {
-        for (QAction* a : m_finestra->findChildren<QAction*>()) {
-            if (a->text() == testo) {
-                return a;
-            }
-        }
-        qFatal("action not found");
-    }
+    QAction* azione(const QString& testo) const { return test::azione(m_finestra.get(), testo); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
 };
 
 void PriStrumentiTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     Tipo_Estrazione e;
     e.giorno = 3;
     e.mese = 5;
@@ -81,26 +47,26 @@ void PriStrumentiTest::init()
     for (int p = 1; p <= 5; ++p) {
         e.setNumero(Bari, p, static_cast<std::uint8_t>(bari[p - 1]));
     }
-    (void)m_stato->archivio.InserisciEstrazione(e);
-    m_stato->ricalcolaStatistiche();
+    (void)m_prova->stato.archivio.InserisciEstrazione(e);
+    m_prova->stato.ricalcolaStatistiche();
     m_finestra = std::make_unique<TPri>(
-        *m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
 }
 
 void PriStrumentiTest::cleanup()
 {
-    m_stato->sistema.modificato = false;
+    m_prova->stato.sistema.modificato = false;
     m_finestra.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void PriStrumentiTest::cerchioDalMenuEDalSelettore()
 {
     QVERIFY(azione(QStringLiteral("Cerchio ciclometrico"))->isEnabled());
     QString numeri;
-    QuandoAperto<TCerchioCiclometrico>([&](TCerchioCiclometrico* d) {
+    test::quandoAperto<TCerchioCiclometrico>([&](TCerchioCiclometrico* d) {
         numeri = d->findChild<QLabel*>(QStringLiteral("numeriLabel"))->text();
         d->accept();
     });
@@ -112,7 +78,7 @@ void PriStrumentiTest::cerchioDalMenuEDalSelettore()
     auto* selettore = m_finestra->findChild<QComboBox*>(QStringLiteral("visualizzaComboBox"));
     QCOMPARE(selettore->currentIndex(), 2);
     bool aperto = false;
-    QuandoAperto<TCerchioCiclometrico>([&](TCerchioCiclometrico* d) {
+    test::quandoAperto<TCerchioCiclometrico>([&](TCerchioCiclometrico* d) {
         aperto = true;
         d->reject();
     });
@@ -127,28 +93,28 @@ void PriStrumentiTest::distribuzioneSenzaGiocate()
     QAction* comando = azione(QStringLiteral("Visualizza distribuzione dei numeri"));
     QVERIFY(comando->isEnabled());
     comando->trigger();
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Non ci sono giocate da controllare!"));
-    QCOMPARE(QString::fromStdString(m_messaggi->mostrati.back().titolo), QStringLiteral("Attenzione"));
-    QCOMPARE(m_messaggi->mostrati.back().icona, Icona::Informazione);
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo), QStringLiteral("Attenzione"));
+    QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Informazione);
 }
 
 void PriStrumentiTest::distribuzioneDelleGiocate()
 {
-    QVERIFY(m_stato->giocate.AssicuraCapacita(2));
-    m_stato->giocate.voce(1) = test::giocata({1, 2, 3});
-    m_stato->giocate.voce(2) = test::giocata({3, 90});
-    m_stato->giocate.setConteggio(2);
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(2));
+    m_prova->stato.giocate.voce(1) = test::giocata({1, 2, 3});
+    m_prova->stato.giocate.voce(2) = test::giocata({3, 90});
+    m_prova->stato.giocate.setConteggio(2);
     double tre = -1;
-    QuandoAperto<TVisuaDistri>([&](TVisuaDistri* d) {
+    test::quandoAperto<TVisuaDistri>([&](TVisuaDistri* d) {
         QTRY_VERIFY(d->completata());
         tre = d->findChild<GraficoBarre*>(QStringLiteral("distribuzioneGraficoBarre"))->valore(2);
         d->accept();
     });
     azione(QStringLiteral("Visualizza distribuzione dei numeri"))->trigger();
     QCOMPARE(tre, 2.0);
-    QVERIFY(m_messaggi->mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
 }
 
 QTEST_MAIN(PriStrumentiTest)

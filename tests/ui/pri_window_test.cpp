@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/griglia_numeri.h"
 #include "ui/notifica_dialog.h"
 #include "ui/pri_window.h"
@@ -45,32 +45,13 @@ class PriWindowTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
 
-    template <typename T>
-    T* w(const char* nome) const
-    {
-        T* trovato = m_finestra->findChild<T*>(QString::fromLatin1(nome));
-        if (trovato == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return trovato;
-    }
+    template <typename T> T* w(const char* nome) const { return test::trova<T>(m_finestra.get(), nome); }
     QString etichetta(const char* nome) const { return w<QLabel>(nome)->text(); }
 
-    QAction* azione(const QString& testo) const
-    {
-        for (QAction* a : m_finestra->findChildren<QAction*>()) {
-            if (a->text() == testo) {
-                return a;
-            }
-        }
-        qFatal("action not found");
-    }
+    QAction* azione(const QString& testo) const { return test::azione(m_finestra.get(), testo); }
 
     void pronostico(std::initializer_list<int> numeri)
     {
@@ -83,22 +64,18 @@ private:
 private slots:
     void init()
     {
-        m_cartella = std::make_unique<test::CartellaTemporanea>();
-        m_store = std::make_unique<test::ArchivioMemoria>();
-        m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-        Cartelle cartelle{m_cartella->cartella(), m_cartella->cartella(), m_cartella->cartella(),
-                          m_cartella->cartella()};
-        m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, cartelle);
-        m_finestra = std::make_unique<TPri>(*m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova = std::make_unique<test::StatoDiProva>();
+        m_finestra = std::make_unique<TPri>(
+            m_prova->stato, [](const QString&) {}, [](const QString&) {});
         m_finestra->iniziaNuovoSistema();
         m_finestra->show();
     }
 
     void cleanup()
     {
-        m_stato->sistema.modificato = false;
+        m_prova->stato.sistema.modificato = false;
         m_finestra.reset();
-        m_stato.reset();
+        m_prova.reset();
     }
 
     void statoIniziale()
@@ -124,7 +101,7 @@ private slots:
         QTest::mouseMove(griglia, Cella(13));
         QTest::mouseRelease(griglia, Qt::LeftButton, Qt::NoModifier, Cella(13));
         QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 4 numeri"));
-        QCOMPARE(m_stato->sistema.pronostico[12], std::uint8_t{1});
+        QCOMPARE(m_prova->stato.sistema.pronostico[12], std::uint8_t{1});
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non salvato"));
 
         QTest::mousePress(griglia, Qt::RightButton, Qt::NoModifier, Cella(2));
@@ -138,10 +115,10 @@ private slots:
         pronostico({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
         w<QComboBox>("numpergioComboBox")->setCurrentIndex(2);
         QCOMPARE(etichetta("sviluppoLabel"), QStringLiteral("Sviluppo integrale: 120 giocate"));
-        QCOMPARE(m_store->leggiIntero("IDE_NumxGio"), std::optional<std::int32_t>(2));
+        QCOMPARE(m_prova->store.leggiIntero("IDE_NumxGio"), std::optional<std::int32_t>(2));
 
-        QVERIFY(m_stato->giocate.AssicuraCapacita(60));
-        m_stato->giocate.setConteggio(60);
+        QVERIFY(m_prova->stato.giocate.AssicuraCapacita(60));
+        m_prova->stato.giocate.setConteggio(60);
         m_finestra->AggiornaRiepilogo();
         QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione: 50.000 %"));
         QCOMPARE(etichetta("giocateFinaliLabel"), QStringLiteral("Numero giocate finali: 60"));
@@ -163,8 +140,8 @@ private slots:
         w<QLineEdit>("ternoLineEdit")->clear();
         QTest::keyClicks(w<QLineEdit>("ternoLineEdit"), QStringLiteral("0.5x"));
         QCOMPARE(w<QLineEdit>("ternoLineEdit")->text(), QStringLiteral("0,5"));
-        QVERIFY(m_stato->giocate.AssicuraCapacita(100));
-        m_stato->giocate.setConteggio(100);
+        QVERIFY(m_prova->stato.giocate.AssicuraCapacita(100));
+        m_prova->stato.giocate.setConteggio(100);
         m_finestra->AggiornaRiepilogo();
         QCOMPARE(etichetta("importoLabel"), QStringLiteral("Importo di giocata: 1,50 €"));
         QCOMPARE(etichetta("costoLabel"), QStringLiteral("Costo complessivo: 450,00 €"));
@@ -187,25 +164,25 @@ private slots:
         auto* tutte = w<QCheckBox>("ruota12CheckBox");
         tutte->click();
         QVERIFY(tutte->isChecked());
-        QCOMPARE(m_stato->sistema.ruote[Tutte - 1], std::uint8_t{1});
+        QCOMPARE(m_prova->stato.sistema.ruote[Tutte - 1], std::uint8_t{1});
     }
 
     void fisseNonValide()
     {
         auto* prima = w<QLineEdit>("fissa1LineEdit");
         QTest::keyClicks(prima, QStringLiteral("9a1"));
-        QCOMPARE(m_messaggi->ultimo(), std::string("Il valore inserito non è valido!"));
+        QCOMPARE(m_prova->messaggi.ultimo(), std::string("Il valore inserito non è valido!"));
         QCOMPARE(prima->text(), QString());
 
         prima->setText(QStringLiteral("5"));
         w<QLineEdit>("fissa3LineEdit")->setText(QStringLiteral("5"));
-        m_messaggi->mostrati.clear();
+        m_prova->messaggi.mostrati.clear();
         QFocusEvent uscita(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(w<QLineEdit>("fissa3LineEdit"), &uscita);
         QCOMPARE(w<QLineEdit>("fissa3LineEdit")->text(), QString());
         QCOMPARE(prima->text(), QStringLiteral("5"));
-        QVERIFY(!m_messaggi->mostrati.empty());
-        QCOMPARE(m_messaggi->ultimo(), std::string("Il valore inserito non è valido!"));
+        QVERIFY(!m_prova->messaggi.mostrati.empty());
+        QCOMPARE(m_prova->messaggi.ultimo(), std::string("Il valore inserito non è valido!"));
     }
 
     void salvaERiapri()
@@ -216,7 +193,7 @@ private slots:
         w<QLineEdit>("estrattoLineEdit")->setText(QStringLiteral("1000"));
         w<QLineEdit>("amboLineEdit")->setText(QStringLiteral("0,125"));
         w<QCheckBox>("posizione3CheckBox")->click();
-        const QString percorso = QString::fromStdString(m_cartella->file("prova.qvs"));
+        const QString percorso = QString::fromStdString(m_prova->cartella.file("prova.qvs"));
         m_finestra->setScegliFileSalva([&percorso](QWidget*, const QString&) { return percorso; });
         azione(QStringLiteral("Salva con nome"))->trigger();
         QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [prova.qvs]"));
@@ -234,33 +211,36 @@ private slots:
         QCOMPARE(w<QLineEdit>("amboLineEdit")->text(), QStringLiteral("0,125"));
         QVERIFY(w<QCheckBox>("posizione3CheckBox")->isChecked());
         QCOMPARE(etichetta("importoLabel"), importo);
-        QCOMPARE(m_stato->sistema.importi[0], 1000.0);
+        QCOMPARE(m_prova->stato.sistema.importi[0], 1000.0);
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
     }
 
     void domandaPrimaDiNuovo()
     {
         pronostico({1, 2, 3});
-        m_messaggi->risposte.push_back(Risposta::Annulla);
+        m_prova->messaggi.risposte.push_back(Risposta::Annulla);
         azione(QStringLiteral("Nuovo"))->trigger();
-        QCOMPARE(m_messaggi->ultimo(),
+        QCOMPARE(m_prova->messaggi.ultimo(),
                  std::string("Il sistema attuale non è stato salvato!\rSalvare il sistema sul disco ?"));
         QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 3 numeri"));
 
-        m_messaggi->risposte.push_back(Risposta::No);
+        m_prova->messaggi.risposte.push_back(Risposta::No);
         azione(QStringLiteral("Nuovo"))->trigger();
         QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 0 numeri"));
     }
 
     void fileNonValidoAllApertura()
     {
-        const std::string percorso = m_cartella->file("rotto.qvs");
+        const std::string percorso = m_prova->cartella.file("rotto.qvs");
         test::ScriviFile(percorso, {5, 0, 0});
         m_finestra->apriSistema(QString::fromStdString(percorso));
-        QCOMPARE(m_messaggi->mostrati.size(), std::size_t{2});
-        QCOMPARE(m_messaggi->mostrati[0].testo,
-                 std::string("Questa versione non è compatibile con la versione usata per creare il sistema da aprire."));
-        QCOMPARE(m_messaggi->mostrati[1].testo, std::string("Si è verificato un errore durante l'apertura del sistema."));
+        QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{2});
+        QCOMPARE(
+            m_prova->messaggi.mostrati[0].testo,
+            std::string(
+                "Questa versione non è compatibile con la versione usata per creare il sistema da aprire."));
+        QCOMPARE(m_prova->messaggi.mostrati[1].testo,
+                 std::string("Si è verificato un errore durante l'apertura del sistema."));
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
     }
 
@@ -271,7 +251,7 @@ private slots:
         sabato.mese = 12;
         sabato.setAnno(2026);
         sabato.setNumero(Bari, 1, 7);
-        QCOMPARE(m_stato->archivio.InserisciEstrazione(sabato), 1);
+        QCOMPARE(m_prova->stato.archivio.InserisciEstrazione(sabato), 1);
         OrologioFisso martediSera({2026, 12, 8, 21, 0});
         m_finestra->controllaAggiornamento(martediSera);
         auto* notifica = m_finestra->findChild<TNotificaAggiornamento*>();
@@ -281,11 +261,11 @@ private slots:
                  QStringLiteral("L'ultimo aggiornamento dell'archivio storico risale a Sabato 5/12/2026."));
         notifica->findChild<QCheckBox*>(QStringLiteral("nonMostrareCheckBox"))->setChecked(true);
         notifica->reject();
-        QCOMPARE(m_stato->generali.notificaAggio, 0);
-        QCOMPARE(m_store->leggiIntero("notificaaggio"), std::optional<std::int32_t>(0));
+        QCOMPARE(m_prova->stato.generali.notificaAggio, 0);
+        QCOMPARE(m_prova->store.leggiIntero("notificaaggio"), std::optional<std::int32_t>(0));
 
         // Notifications off: a system named on the command line is ignored.
-        const std::string percorso = m_cartella->file("argomento.qvs");
+        const std::string percorso = m_prova->cartella.file("argomento.qvs");
         test::ScriviFile(percorso, {4});
         m_finestra->primaAttivazione({QStringLiteral("quarvin"), QString::fromStdString(percorso)}, martediSera);
         QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [Sistema1.qvs]"));
@@ -294,7 +274,7 @@ private slots:
     void argomentoApreIlSistema()
     {
         pronostico({4, 8, 15, 16, 23, 42});
-        const QString percorso = QString::fromStdString(m_cartella->file("dariga.qvs"));
+        const QString percorso = QString::fromStdString(m_prova->cartella.file("dariga.qvs"));
         m_finestra->setScegliFileSalva([&percorso](QWidget*, const QString&) { return percorso; });
         azione(QStringLiteral("Salva con nome"))->trigger();
         azione(QStringLiteral("Nuovo"))->trigger();
@@ -320,16 +300,17 @@ private slots:
             qFatal("development dialog not shown");
         });
         azione(QStringLiteral("Sviluppo integrale del pronostico"))->trigger();
-        QCOMPARE(m_stato->giocate.conteggio(), 20);
+        QCOMPARE(m_prova->stato.giocate.conteggio(), 20);
         QCOMPARE(etichetta("giocateFinaliLabel"), QStringLiteral("Numero giocate finali: 20"));
         QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione: 0.000 %"));
 
         // Not enough numbers: the check stops the command before any dialog.
-        m_messaggi->risposte.push_back(Risposta::No);
+        m_prova->messaggi.risposte.push_back(Risposta::No);
         azione(QStringLiteral("Nuovo"))->trigger();
         pronostico({1, 2});
         azione(QStringLiteral("Sviluppo integrale del pronostico"))->trigger();
-        QCOMPARE(m_messaggi->ultimo(), std::string("Il pronostico iniziale non contiene abbastanza numeri!"));
+        QCOMPARE(m_prova->messaggi.ultimo(),
+                 std::string("Il pronostico iniziale non contiene abbastanza numeri!"));
     }
 };
 

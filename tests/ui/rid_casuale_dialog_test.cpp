@@ -1,7 +1,7 @@
 #include "editor/stato_applicazione.h"
 #include "editor/sviluppo_integrale.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/rid_casuale_dialog.h"
 #include "ui/rid_casuale_elimina_dialog.h"
 
@@ -34,44 +34,30 @@ private slots:
 
 private:
     void pronostico(int n, int k, std::initializer_list<int> fisse = {});
-    template <typename T> T* trova(QDialog* d, const char* nome) const
-    {
-        T* w = d->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(QDialog* d, const char* nome) const { return test::trova<T>(d, nome); }
     static void clicca(QDialog* d, const char* nome)
     {
         QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(nome)), Qt::LeftButton);
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     QStringList m_guide;
 };
 
 void RidCasualeDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_guide.clear();
 }
 
 void RidCasualeDialogTest::cleanup()
 {
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void RidCasualeDialogTest::pronostico(int n, int k, std::initializer_list<int> fisse)
 {
-    Sistema& s = m_stato->sistema;
+    Sistema& s = m_prova->stato.sistema;
     for (int i = 0; i < n; ++i) {
         s.pronostico[static_cast<std::size_t>(i)] = 1;
     }
@@ -97,12 +83,12 @@ void RidCasualeDialogTest::aggiungiApreConLeOpzioni()
     QFETCH(int, salvato);
     QFETCH(QString, mostrato);
     pronostico(10, 3);
-    m_stato->sistema.numeroFisse = fisse;
-    m_stato->sistema.fisse[0] = 1;
+    m_prova->stato.sistema.numeroFisse = fisse;
+    m_prova->stato.sistema.fisse[0] = 1;
     if (salvato != 0) {
-        m_store->scriviIntero("IDE_NumNewRandom", salvato);
+        m_prova->store.scriviIntero("IDE_NumNewRandom", salvato);
     }
-    TRidCasuale dialogo(*m_stato, {});
+    TRidCasuale dialogo(m_prova->stato, {});
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Aggiungi giocate casuali"));
     auto* casella = trova<QCheckBox>(&dialogo, "consideraFisseCheckBox");
@@ -125,21 +111,21 @@ void RidCasualeDialogTest::aggiungiApreConLeOpzioni()
 void RidCasualeDialogTest::aggiungiAggiungeEChiude()
 {
     pronostico(8, 3, {1});
-    m_stato->generatore.imposta(5);
-    TRidCasuale dialogo(*m_stato, {});
+    m_prova->stato.generatore.imposta(5);
+    TRidCasuale dialogo(m_prova->stato, {});
     dialogo.show();
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("21"));
     clicca(&dialogo, "avviaPushButton");
 
-    QVERIFY(m_messaggi->mostrati.empty());
-    QCOMPARE(m_stato->giocate.conteggio(), 21);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 21);
     for (std::int32_t i = 1; i <= 21; ++i) {
-        QCOMPARE(int(m_stato->giocate.voce(i)[0]), 1);
+        QCOMPARE(int(m_prova->stato.giocate.voce(i)[0]), 1);
     }
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->stato.sistema.modificato);
     QVERIFY(!dialogo.isVisible());
     QCOMPARE(dialogo.result(), int(QDialog::Accepted));
-    QCOMPARE(m_store->leggiIntero("IDE_NumNewRandom"), std::optional<std::int32_t>(21));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_NumNewRandom"), std::optional<std::int32_t>(21));
 }
 
 void RidCasualeDialogTest::aggiungiRifiutaIlNumero_data()
@@ -172,33 +158,34 @@ void RidCasualeDialogTest::aggiungiRifiutaIlNumero()
     pronostico(8, 3);
     if (sviluppato) {
         EsecuzioneContinua continua;
-        QVERIFY(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte == 56);
-        m_stato->sistema.modificato = false;
+        QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte ==
+                56);
+        m_prova->stato.sistema.modificato = false;
     }
-    const int prima = m_stato->giocate.conteggio();
-    TRidCasuale dialogo(*m_stato, {});
+    const int prima = m_prova->stato.giocate.conteggio();
+    TRidCasuale dialogo(m_prova->stato, {});
     dialogo.show();
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(testo);
     clicca(&dialogo, "avviaPushButton");
 
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), messaggio);
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), messaggio);
     QVERIFY(dialogo.isVisible());
-    QCOMPARE(m_stato->giocate.conteggio(), prima);
-    QVERIFY(!m_stato->sistema.modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), prima);
+    QVERIFY(!m_prova->stato.sistema.modificato);
 
     // Closing writes the count; a text that is not a number is written as 1.
     clicca(&dialogo, "annullaPushButton");
     QVERIFY(!dialogo.isVisible());
-    QCOMPARE(m_store->leggiIntero("IDE_NumNewRandom"), std::optional<std::int32_t>(salvato));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_NumNewRandom"), std::optional<std::int32_t>(salvato));
 }
 
 void RidCasualeDialogTest::aggiungiInterrotta()
 {
     pronostico(40, 6);
-    m_stato->giocate.AllocaAnnulla();
-    m_messaggi->risposte.push_back(Risposta::Si);
-    TRidCasuale dialogo(*m_stato, {});
+    m_prova->stato.giocate.AllocaAnnulla();
+    m_prova->messaggi.risposte.push_back(Risposta::Si);
+    TRidCasuale dialogo(m_prova->stato, {});
     dialogo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("3000000"));
@@ -219,10 +206,10 @@ void RidCasualeDialogTest::aggiungiInterrotta()
     QVERIFY(letto);
     QVERIFY(chiusuraRifiutata);
     QVERIFY(campoBloccato);
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QVERIFY(!m_stato->sistema.modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QVERIFY(!m_prova->stato.sistema.modificato);
     QVERIFY(dialogo.isVisible());
     QVERIFY(!dialogo.inEsecuzione());
     QVERIFY(trova<QPushButton>(&dialogo, "avviaPushButton")->isEnabled());
@@ -234,20 +221,21 @@ void RidCasualeDialogTest::eliminaTutteChiude()
 {
     pronostico(6, 3);
     EsecuzioneContinua continua;
-    QVERIFY(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte == 20);
-    m_stato->sistema.modificato = false;
-    m_store->scriviIntero("IDE_NumNewRandomDel", 20);
+    QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte ==
+            20);
+    m_prova->stato.sistema.modificato = false;
+    m_prova->store.scriviIntero("IDE_NumNewRandomDel", 20);
 
-    TRidCasualeElimina dialogo(*m_stato, {});
+    TRidCasualeElimina dialogo(m_prova->stato, {});
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Elimina giocate casualmente"));
     QCOMPARE(trova<QLineEdit>(&dialogo, "giocateLineEdit")->text(), QStringLiteral("20"));
     QVERIFY(dialogo.findChild<QCheckBox*>() == nullptr);
     clicca(&dialogo, "avviaPushButton");
 
-    QVERIFY(m_messaggi->mostrati.empty());
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QVERIFY(m_prova->stato.sistema.modificato);
     QVERIFY(!dialogo.isVisible());
     QCOMPARE(dialogo.result(), int(QDialog::Accepted));
 }
@@ -256,15 +244,16 @@ void RidCasualeDialogTest::eliminaRifiutaZero()
 {
     pronostico(6, 3);
     EsecuzioneContinua continua;
-    QVERIFY(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte == 20);
-    TRidCasualeElimina dialogo(*m_stato, {});
+    QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte ==
+            20);
+    TRidCasualeElimina dialogo(m_prova->stato, {});
     dialogo.show();
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("0"));
     clicca(&dialogo, "avviaPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral(
                  "Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 20"));
-    QCOMPARE(m_stato->giocate.conteggio(), 20);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 20);
     QVERIFY(dialogo.isVisible());
     dialogo.grab().save(QStringLiteral("/tmp/rid_casuale_elimina_dialog.png"));
 }
@@ -273,9 +262,9 @@ void RidCasualeDialogTest::guida()
 {
     pronostico(6, 3);
     const auto registra = [this](const QString& topic) { m_guide.push_back(topic); };
-    TRidCasuale aggiungi(*m_stato, registra);
+    TRidCasuale aggiungi(m_prova->stato, registra);
     clicca(&aggiungi, "guidaPushButton");
-    TRidCasualeElimina elimina(*m_stato, registra);
+    TRidCasualeElimina elimina(m_prova->stato, registra);
     clicca(&elimina, "guidaPushButton");
     QCOMPARE(m_guide, (QStringList{QStringLiteral("mdr_casuale.htm"), QStringLiteral("mdr_casuale.htm")}));
 }

@@ -2,7 +2,7 @@
 #include "editor/stato_applicazione.h"
 #include "reductions/rid_condizionata.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/analisi_condizionata_dialog.h"
 #include "ui/grafico_barre.h"
 #include "ui/pri_window.h"
@@ -48,14 +48,7 @@ private slots:
 private:
     void pronostico(int n, int k);
     void condizioniPari(std::initializer_list<int> pari);
-    template <typename T> T* trova(QObject* d, const QString& nome) const
-    {
-        T* w = d->findChild<T*>(nome);
-        if (w == nullptr) {
-            qFatal("widget %s not found", qPrintable(nome));
-        }
-        return w;
-    }
+    template <typename T> T* trova(QObject* d, const QString& nome) const { return test::trova<T>(d, nome); }
     QPushButton* valore(TRidCondizionata& d, int criterio, int v) const
     {
         return trova<QPushButton>(trova<QWidget>(&d, QStringLiteral("pagina%1").arg(criterio)),
@@ -72,34 +65,27 @@ private:
         g->item(riga, colonna) != nullptr ? g->item(riga, colonna)->setText(testo)
                                           : g->setItem(riga, colonna, new QTableWidgetItem(testo));
     }
-    QString messaggio() const { return QString::fromStdString(m_messaggi->ultimo()); }
+    QString messaggio() const { return QString::fromStdString(m_prova->messaggi.ultimo()); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
 };
 
 void RidCondizionataDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
 }
 
 void RidCondizionataDialogTest::cleanup()
 {
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void RidCondizionataDialogTest::pronostico(int n, int k)
 {
     for (int i = 0; i < n; ++i) {
-        m_stato->sistema.pronostico[static_cast<std::size_t>(i)] = 1;
+        m_prova->stato.sistema.pronostico[static_cast<std::size_t>(i)] = 1;
     }
-    m_stato->sistema.numeriPerGiocata = k;
+    m_prova->stato.sistema.numeriPerGiocata = k;
 }
 
 void RidCondizionataDialogTest::condizioniPari(std::initializer_list<int> pari)
@@ -111,13 +97,13 @@ void RidCondizionataDialogTest::condizioniPari(std::initializer_list<int> pari)
     }
     c.errori[0] = 1;
     c.errori[CriterioErrori] = 1; // cleared when the dialog opens
-    ImpostaCondizioni(m_stato->sistema, c);
+    ImpostaCondizioni(m_prova->stato.sistema, c);
 }
 
 void RidCondizionataDialogTest::aperturaDalRecord()
 {
     condizioniPari({2, 3});
-    CondizioniRiduzione c = CondizioniDelSistema(m_stato->sistema);
+    CondizioniRiduzione c = CondizioniDelSistema(m_prova->stato.sistema);
     c.abilitati[4] = 1;
     c.lista(4).numero = 2;
     c.lista(4).minimi = {150, 20};
@@ -126,11 +112,11 @@ void RidCondizionataDialogTest::aperturaDalRecord()
     c.lista(8).numero = 1;
     c.lista(8).minimi[0] = 10.5;
     c.lista(8).massimi[0] = 12;
-    ImpostaCondizioni(m_stato->sistema, c);
-    m_store->scriviIntero("IDE_RidCond_cbe", 4);
-    m_store->scriviIntero("IDE_RidCond_cb4", 11);
+    ImpostaCondizioni(m_prova->stato.sistema, c);
+    m_prova->store.scriviIntero("IDE_RidCond_cbe", 4);
+    m_prova->store.scriviIntero("IDE_RidCond_cb4", 11);
 
-    TRidCondizionata d(*m_stato, {});
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Riduzione condizionata"));
     QCOMPARE(trova<QPushButton>(&d, QStringLiteral("avviaPushButton"))->text(),
@@ -179,11 +165,11 @@ void RidCondizionataDialogTest::aperturaDalRecord()
     lista->setCurrentRow(17);
     QCOMPARE(trova<QStackedWidget>(&d, QStringLiteral("pagineStackedWidget"))->currentIndex(), 17);
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("annullaPushButton")), Qt::LeftButton);
-    QCOMPARE(m_store->leggiIntero("IDE_RidCond_cbe"), std::optional<std::int32_t>(17));
-    QCOMPARE(m_store->leggiIntero("IDE_RidCond_cb4"), std::optional<std::int32_t>(11));
-    QCOMPARE(m_store->leggiIntero("IDE_RidCond_cb2"), std::optional<std::int32_t>(0));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidCond_cbe"), std::optional<std::int32_t>(17));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidCond_cb4"), std::optional<std::int32_t>(11));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidCond_cb2"), std::optional<std::int32_t>(0));
     // Nothing validated: the record is as it was.
-    QCOMPARE(CondizioniDelSistema(m_stato->sistema).blocco(), c.blocco());
+    QCOMPARE(CondizioniDelSistema(m_prova->stato.sistema).blocco(), c.blocco());
 }
 
 void RidCondizionataDialogTest::validazioneEFocus_data()
@@ -208,7 +194,7 @@ void RidCondizionataDialogTest::validazioneEFocus()
     QFETCH(QString, testo);
     QFETCH(int, pagina);
     pronostico(10, 3);
-    TRidCondizionata d(*m_stato, {});
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     auto* lista = trova<QListWidget>(&d, QStringLiteral("criteriListWidget"));
     if (spunta >= 0) {
@@ -222,12 +208,12 @@ void RidCondizionataDialogTest::validazioneEFocus()
     QCOMPARE(messaggio(), testo);
     QCOMPARE(lista->currentRow(), pagina);
     QVERIFY(d.isVisible());
-    QVERIFY(!QFile::exists(QString::fromStdString(m_cartella->file("Quarvin.con"))));
+    QVERIFY(!QFile::exists(QString::fromStdString(m_prova->cartella.file("Quarvin.con"))));
 }
 
 void RidCondizionataDialogTest::grigliaCresceESiAzzera()
 {
-    TRidCondizionata d(*m_stato, {});
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     QTableWidget* g = griglia(d, 4);
     QCOMPARE(g->rowCount(), 1);
@@ -252,7 +238,7 @@ void RidCondizionataDialogTest::grigliaCresceESiAzzera()
     QTest::keyClicks(editor, QStringLiteral("4a,5"));
     QCOMPARE(editor->text(), QStringLiteral("45"));
 
-    m_messaggi->risposte = {Risposta::No, Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::No, Risposta::Si};
     QTest::mouseClick(
         trova<QPushButton>(trova<QWidget>(&d, QStringLiteral("pagina4")), QStringLiteral("azzeraPushButton")),
         Qt::LeftButton);
@@ -277,7 +263,7 @@ void RidCondizionataDialogTest::grigliaCresceESiAzzera()
 
 void RidCondizionataDialogTest::paginaInsiemeNonRestaVuota()
 {
-    TRidCondizionata d(*m_stato, {});
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     QPushButton* tre = valore(d, 18, 3);
     tre->click();
@@ -293,32 +279,32 @@ void RidCondizionataDialogTest::pronosticoAggiungeEScrive()
 {
     pronostico(10, 3);
     condizioniPari({1, 2});
-    TRidCondizionata d(*m_stato, {});
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("avviaPushButton")), Qt::LeftButton);
-    QVERIFY(m_messaggi->mostrati.empty());
-    QCOMPARE(m_stato->giocate.conteggio(), 100);
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 100);
+    QVERIFY(m_prova->stato.sistema.modificato);
     QVERIFY(!d.isVisible());
     // The validated record, flag 24 set and error 24 clear, in memory and in Quarvin.con.
-    const CondizioniRiduzione c = CondizioniDelSistema(m_stato->sistema);
+    const CondizioniRiduzione c = CondizioniDelSistema(m_prova->stato.sistema);
     QCOMPARE(int(c.abilitati[CriterioErrori]), 1);
     QCOMPARE(int(c.errori[CriterioErrori]), 0);
-    const auto file = test::LeggiFile(m_cartella->file("Quarvin.con"));
+    const auto file = test::LeggiFile(m_prova->cartella.file("Quarvin.con"));
     QCOMPARE(file.size(), std::size_t{17888});
-    QVERIFY(std::equal(file.begin(), file.end(), m_stato->sistema.riduzioni.condizionata.begin()));
+    QVERIFY(std::equal(file.begin(), file.end(), m_prova->stato.sistema.riduzioni.condizionata.begin()));
 }
 
 void RidCondizionataDialogTest::giocateTutteEliminate()
 {
     pronostico(10, 3);
     condizioniPari({1});
-    m_stato->giocate.AllocaAnnulla();
-    QVERIFY(m_stato->giocate.AssicuraCapacita(2));
-    m_stato->giocate.voce(1) = test::giocata({2, 4, 6});
-    m_stato->giocate.voce(2) = test::giocata({1, 3, 5});
-    m_stato->giocate.setConteggio(2);
-    TRidCondizionata d(*m_stato, {});
+    m_prova->stato.giocate.AllocaAnnulla();
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(2));
+    m_prova->stato.giocate.voce(1) = test::giocata({2, 4, 6});
+    m_prova->stato.giocate.voce(2) = test::giocata({1, 3, 5});
+    m_prova->stato.giocate.setConteggio(2);
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     auto* giocate = trova<QRadioButton>(&d, QStringLiteral("giocateRadioButton"));
     QVERIFY(giocate->isChecked());
@@ -327,14 +313,14 @@ void RidCondizionataDialogTest::giocateTutteEliminate()
     QCOMPARE(messaggio(),
              QStringLiteral("Sono state eliminate tutte le giocate.\rVerificare le condizioni o la "
                             "presenza di eventuali fisse nel pronostico."));
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QVERIFY(m_stato->sistema.modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QVERIFY(m_prova->stato.sistema.modificato);
     QVERIFY(d.isVisible());
     QVERIFY(trova<QRadioButton>(&d, QStringLiteral("pronosticoRadioButton"))->isChecked());
     QVERIFY(!giocate->isEnabled());
     QCOMPARE(trova<QLabel>(&d, QStringLiteral("statoAvanzamentoLabel"))->text(),
              QStringLiteral("Stato avanzamento"));
-    QCOMPARE(m_stato->giocate.conteggioAnnulla(), 2);
+    QCOMPARE(m_prova->stato.giocate.conteggioAnnulla(), 2);
 }
 
 void RidCondizionataDialogTest::graficoStorico()
@@ -348,11 +334,11 @@ void RidCondizionataDialogTest::graficoStorico()
         for (int p = 1; p <= 5; ++p) {
             e.setNumero(Bari, p, static_cast<std::uint8_t>(n == 0 ? 10 * p : p));
         }
-        m_stato->archivio.InserisciEstrazione(e);
+        m_prova->stato.archivio.InserisciEstrazione(e);
     }
     condizioniPari({2});
-    m_store->scriviIntero("IDE_RidCond_cb4", 0);
-    TRidCondizionata d(*m_stato, {});
+    m_prova->store.scriviIntero("IDE_RidCond_cb4", 0);
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     d.aggiornaGrafico();
     auto* grafico = trova<GraficoBarre>(&d, QStringLiteral("graficoBarre"));
@@ -387,11 +373,11 @@ void RidCondizionataDialogTest::graficoStorico()
     lista->setCurrentRow(24);
     QVERIFY(grafico->elementi() > 0);
     QCOMPARE(etichetta->text(), QStringLiteral("Estrazioni valide: 50.0 %"));
-    QVERIFY(QFile::exists(QString::fromStdString(m_cartella->file("Quarvin.con"))));
+    QVERIFY(QFile::exists(QString::fromStdString(m_prova->cartella.file("Quarvin.con"))));
     lista->setCurrentRow(4);
     d.grab().save(QStringLiteral("/tmp/rid_condizionata_dialog_somma.png"));
     lista->setCurrentRow(24);
-    m_stato->archivio.svuota(); // a scan now would find nothing
+    m_prova->stato.archivio.svuota(); // a scan now would find nothing
     valore(d, 24, 1)->click();
     QCOMPARE(etichetta->text(), QStringLiteral("Estrazioni valide: 100.0 %"));
     trova<QPushButton>(&d, QStringLiteral("aggiornaPushButton"))->click();
@@ -403,9 +389,9 @@ void RidCondizionataDialogTest::analisi()
 {
     pronostico(10, 3);
     condizioniPari({1, 2});
-    m_stato->sistema.numeroFisse = 1;
-    m_stato->sistema.fisse[0] = 7;
-    TRidCondizionata d(*m_stato, {});
+    m_prova->stato.sistema.numeroFisse = 1;
+    m_prova->stato.sistema.fisse[0] = 7;
+    TRidCondizionata d(m_prova->stato, {});
     d.show();
     QString titolo;
     ConteggiAnalisi conteggi;
@@ -430,13 +416,13 @@ void RidCondizionataDialogTest::analisi()
                          "Ananlisi sull'archivio storico, ruota: Tutte , sviluppo estrazioni in: Cinquine"));
     QCOMPARE(conteggi.esaminate, 0);
     QCOMPARE(conteggi.nonRispettate.size(), std::size_t{24});
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
 }
 
 void RidCondizionataDialogTest::comandoDelMenu()
 {
     TPri finestra(
-        *m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     finestra.iniziaNuovoSistema();
     QAction* azione = nullptr;
     for (QAction* a : finestra.findChildren<QAction*>()) {
@@ -448,12 +434,12 @@ void RidCondizionataDialogTest::comandoDelMenu()
 
     // Empty list: the system is validated first, and an empty prediction stops there.
     azione->trigger();
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
 
     // With plays there is no validation: the dialog opens.
-    QVERIFY(m_stato->giocate.AssicuraCapacita(1));
-    m_stato->giocate.voce(1) = test::giocata({1, 2, 3});
-    m_stato->giocate.setConteggio(1);
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(1));
+    m_prova->stato.giocate.voce(1) = test::giocata({1, 2, 3});
+    m_prova->stato.giocate.setConteggio(1);
     bool aperto = false;
     QTimer::singleShot(0, this, [&] {
         if (auto* d = qobject_cast<TRidCondizionata*>(QApplication::activeModalWidget())) {
@@ -463,7 +449,7 @@ void RidCondizionataDialogTest::comandoDelMenu()
     });
     azione->trigger();
     QVERIFY(aperto);
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
 }
 
 QTEST_MAIN(RidCondizionataDialogTest)

@@ -2,7 +2,7 @@
 #include "editor/sviluppo_integrale.h"
 #include "reductions/riduttori_immediati.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/rid_gara_gio_dialog.h"
 #include "ui/rid_gara_pro_dialog.h"
 
@@ -36,14 +36,7 @@ private slots:
 private:
     void pronostico(int n, int k, std::initializer_list<int> fisse = {});
     void scriviFano();
-    template <typename T> T* trova(QDialog* d, const char* nome) const
-    {
-        T* w = d->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(QDialog* d, const char* nome) const { return test::trova<T>(d, nome); }
     static void clicca(QDialog* d, const char* nome)
     {
         QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(nome)), Qt::LeftButton);
@@ -58,31 +51,24 @@ private:
         return v;
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     QStringList m_aperti;
 };
 
 void RidGaraDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_aperti.clear();
 }
 
 void RidGaraDialogTest::cleanup()
 {
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void RidGaraDialogTest::pronostico(int n, int k, std::initializer_list<int> fisse)
 {
-    Sistema& s = m_stato->sistema;
+    Sistema& s = m_prova->stato.sistema;
     for (int i = 0; i < n; ++i) {
         s.pronostico[static_cast<std::size_t>(i)] = 1;
     }
@@ -95,7 +81,7 @@ void RidGaraDialogTest::pronostico(int n, int k, std::initializer_list<int> fiss
 void RidGaraDialogTest::scriviFano()
 {
     QVERIFY(ScriviRiduttoriImmediati(
-        m_stato->cartelle.dati + NomeFileRiduttoriGaranzia,
+        m_prova->stato.cartelle.dati + NomeFileRiduttoriGaranzia,
         {{7, 3, 2, {1, 2, 3, 1, 4, 5, 1, 6, 7, 2, 4, 6, 2, 5, 7, 3, 4, 7, 3, 5, 6}}}));
 }
 
@@ -124,8 +110,8 @@ void RidGaraDialogTest::selettoreRitornaAlMassimo()
     QFETCH(QString, mostrato);
     QFETCH(QStringList, tabella);
     pronostico(12, k);
-    m_store->scriviIntero("IDE_RidGara", salvato);
-    TRidGaraPro dialogo(*m_stato, {});
+    m_prova->store.scriviIntero("IDE_RidGara", salvato);
+    TRidGaraPro dialogo(m_prova->stato, {});
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Riduzione del pronostico a garanzia"));
     auto* garanzia = trova<QComboBox>(&dialogo, "garanziaComboBox");
@@ -144,7 +130,7 @@ void RidGaraDialogTest::stimaDelRiduttore()
 {
     scriviFano();
     pronostico(7, 3, {4});
-    TRidGaraPro dialogo(*m_stato, {});
+    TRidGaraPro dialogo(m_prova->stato, {});
     dialogo.show();
     auto* stima = trova<QLabel>(&dialogo, "stimaLabel");
     auto* tipo = trova<QLabel>(&dialogo, "tipoLabel");
@@ -160,16 +146,16 @@ void RidGaraDialogTest::stimaDelRiduttore()
 void RidGaraDialogTest::pronosticoAggiungeEChiude()
 {
     pronostico(10, 4);
-    TRidGaraPro dialogo(*m_stato, {});
+    TRidGaraPro dialogo(m_prova->stato, {});
     dialogo.show();
     trova<QComboBox>(&dialogo, "garanziaComboBox")->setCurrentIndex(1);
     clicca(&dialogo, "avviaPushButton");
-    QVERIFY(m_messaggi->mostrati.empty());
-    QVERIFY(m_stato->giocate.conteggio() > 0);
-    QVERIFY(m_stato->giocate.conteggio() < 210);
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QVERIFY(m_prova->stato.giocate.conteggio() > 0);
+    QVERIFY(m_prova->stato.giocate.conteggio() < 210);
+    QVERIFY(m_prova->stato.sistema.modificato);
     QVERIFY(!dialogo.isVisible());
-    QCOMPARE(m_store->leggiIntero("IDE_RidGara"), std::optional<std::int32_t>(1));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidGara"), std::optional<std::int32_t>(1));
 }
 
 void RidGaraDialogTest::riduttoreDanneggiatoChiudeSenzaToccareIlSistema_data()
@@ -185,27 +171,27 @@ void RidGaraDialogTest::riduttoreDanneggiatoChiudeSenzaToccareIlSistema()
     QFETCH(bool, modificato);
     QFETCH(bool, apri);
     scriviFano();
-    const std::string file = m_stato->cartelle.dati + NomeFileRiduttoriGaranzia;
+    const std::string file = m_prova->stato.cartelle.dati + NomeFileRiduttoriGaranzia;
     auto byte = test::LeggiFile(file);
     byte.back() = 9; // position beyond v
     test::ScriviFile(file, byte);
     pronostico(7, 3);
-    m_stato->sistema.modificato = modificato;
-    m_messaggi->risposte.push_back(Risposta::Ok);
-    m_messaggi->risposte.push_back(apri ? Risposta::Si : Risposta::No);
-    TRidGaraPro dialogo(*m_stato, {});
+    m_prova->stato.sistema.modificato = modificato;
+    m_prova->messaggi.risposte.push_back(Risposta::Ok);
+    m_prova->messaggi.risposte.push_back(apri ? Risposta::Si : Risposta::No);
+    TRidGaraPro dialogo(m_prova->stato, {});
     dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_aperti << indirizzo; });
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
 
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{2});
-    const Messaggio& errore = m_messaggi->mostrati[0];
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{2});
+    const Messaggio& errore = m_prova->messaggi.mostrati[0];
     QCOMPARE(QString::fromStdString(errore.testo),
              QStringLiteral("Il file contenente i riduttori immediati risulta danneggiato. Si consiglia di "
                             "reinstallare il software o i riduttori immediati."));
     QCOMPARE(QString::fromStdString(errore.titolo), QStringLiteral("Errore fatale"));
     QCOMPARE(errore.icona, Icona::Errore);
-    const Messaggio& domanda = m_messaggi->mostrati[1];
+    const Messaggio& domanda = m_prova->messaggi.mostrati[1];
     QCOMPARE(QString::fromStdString(domanda.testo),
              QStringLiteral("Vuoi aprire la pagina web del sito di QUARVINA LOTTO dedicata all'installazione "
                             "dei riduttori immediati ?"));
@@ -214,8 +200,8 @@ void RidGaraDialogTest::riduttoreDanneggiatoChiudeSenzaToccareIlSistema()
                                                          "riduttori_immediati/index2.php?idm=g&idf=12345")}
                             : QStringList{});
     QTRY_VERIFY(!dialogo.isVisible());
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QCOMPARE(m_stato->sistema.modificato, modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QCOMPARE(m_prova->stato.sistema.modificato, modificato);
 }
 
 void RidGaraDialogTest::modoTornaNormale()
@@ -223,15 +209,16 @@ void RidGaraDialogTest::modoTornaNormale()
     scriviFano();
     pronostico(7, 3, {1});
     EsecuzioneContinua continua;
-    QVERIFY(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte == 35);
-    m_store->scriviIntero("IDE_RidGaraGioTR", 1);
+    QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte ==
+            35);
+    m_prova->store.scriviIntero("IDE_RidGaraGioTR", 1);
     SegniNumeri usati{};
     for (int i = 0; i < 7; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
     {
         // Loaded with the fixed numbers considered: back to "Normale".
-        TRidGaraGio dialogo(*m_stato, {}, 3, usati);
+        TRidGaraGio dialogo(m_prova->stato, {}, 3, usati);
         dialogo.show();
         auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
         QCOMPARE(modo->currentText(), QStringLiteral("Normale"));
@@ -248,7 +235,7 @@ void RidGaraDialogTest::modoTornaNormale()
     }
     // No reducer for 6 numbers.
     usati[6] = 0;
-    TRidGaraGio dialogo(*m_stato, {}, 3, usati);
+    TRidGaraGio dialogo(m_prova->stato, {}, 3, usati);
     dialogo.show();
     trova<QCheckBox>(&dialogo, "consideraFisseCheckBox")->setChecked(false);
     auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
@@ -261,31 +248,32 @@ void RidGaraDialogTest::giocateRidotte()
     scriviFano();
     pronostico(7, 3);
     EsecuzioneContinua continua;
-    QVERIFY(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte == 35);
-    m_stato->sistema.modificato = false;
+    QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte ==
+            35);
+    m_prova->stato.sistema.modificato = false;
     SegniNumeri usati{};
     for (int i = 0; i < 7; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
-    TRidGaraGio dialogo(*m_stato, {}, 3, usati);
+    TRidGaraGio dialogo(m_prova->stato, {}, 3, usati);
     dialogo.show();
     trova<QComboBox>(&dialogo, "modoComboBox")->setCurrentIndex(1);
     clicca(&dialogo, "avviaPushButton");
-    QVERIFY(m_messaggi->mostrati.empty());
-    QCOMPARE(m_stato->giocate.conteggio(), 7);
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 7);
+    QVERIFY(m_prova->stato.sistema.modificato);
     QVERIFY(!dialogo.isVisible());
-    QCOMPARE(m_store->leggiIntero("IDE_RidGaraGioTR"), std::optional<std::int32_t>(1));
-    QCOMPARE(m_store->leggiIntero("IDE_RidGaraGio"), std::optional<std::int32_t>(0));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidGaraGioTR"), std::optional<std::int32_t>(1));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidGaraGio"), std::optional<std::int32_t>(0));
 }
 
 void RidGaraDialogTest::scaricaRiduttori()
 {
     scriviFano();
-    const auto dimensione = test::LeggiFile(m_stato->cartelle.dati + NomeFileRiduttoriGaranzia).size();
+    const auto dimensione = test::LeggiFile(m_prova->stato.cartelle.dati + NomeFileRiduttoriGaranzia).size();
     pronostico(10, 3);
-    m_stato->generali.serverRiduttori = "https://mio.server.example/";
-    TRidGaraPro dialogo(*m_stato, {});
+    m_prova->stato.generali.serverRiduttori = "https://mio.server.example/";
+    TRidGaraPro dialogo(m_prova->stato, {});
     dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_aperti << indirizzo; });
     dialogo.show();
     clicca(&dialogo, "scaricaPushButton");
@@ -293,7 +281,7 @@ void RidGaraDialogTest::scaricaRiduttori()
                                                   "index2.php?idm=g&idf=%1")
                                        .arg(dimensione)});
     // Anything but a web address never reaches the shell.
-    m_stato->generali.serverRiduttori = "file:///etc/passwd";
+    m_prova->stato.generali.serverRiduttori = "file:///etc/passwd";
     clicca(&dialogo, "scaricaPushButton");
     QCOMPARE(m_aperti.size(), 1);
 }

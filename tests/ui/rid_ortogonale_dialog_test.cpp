@@ -2,7 +2,7 @@
 #include "editor/sviluppo_integrale.h"
 #include "reductions/riduttori_immediati.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/rid_ortogonale_dialog.h"
 #include "ui/rid_ortogonale_gio_dialog.h"
 
@@ -43,14 +43,7 @@ private:
     void pronostico(std::vector<int> numeri, int k, std::initializer_list<int> fisse = {});
     std::vector<Tipo_Giocata> giocate() const;
     void scriviRiduttore(int v, int k, int g, std::vector<std::uint8_t> posizioni);
-    template <typename T> T* trova(QDialog* d, const char* nome) const
-    {
-        T* w = d->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(QDialog* d, const char* nome) const { return test::trova<T>(d, nome); }
     static QStringList colonna(QTableWidget* t, int c)
     {
         QStringList v;
@@ -64,33 +57,26 @@ private:
         QTest::mouseClick(d->findChild<QPushButton*>(QString::fromLatin1(nome)), Qt::LeftButton);
     }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     QStringList m_indirizzi;
     QStringList m_guide;
 };
 
 void RidOrtogonaleDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_indirizzi.clear();
     m_guide.clear();
 }
 
 void RidOrtogonaleDialogTest::cleanup()
 {
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void RidOrtogonaleDialogTest::pronostico(std::vector<int> numeri, int k, std::initializer_list<int> fisse)
 {
-    Sistema& s = m_stato->sistema;
+    Sistema& s = m_prova->stato.sistema;
     s.pronostico = {};
     for (int n : numeri) {
         s.pronostico[static_cast<std::size_t>(n - 1)] = 1;
@@ -105,15 +91,15 @@ void RidOrtogonaleDialogTest::pronostico(std::vector<int> numeri, int k, std::in
 std::vector<Tipo_Giocata> RidOrtogonaleDialogTest::giocate() const
 {
     std::vector<Tipo_Giocata> v;
-    for (std::int32_t i = 1; i <= m_stato->giocate.conteggio(); ++i) {
-        v.push_back(m_stato->giocate.voce(i));
+    for (std::int32_t i = 1; i <= m_prova->stato.giocate.conteggio(); ++i) {
+        v.push_back(m_prova->stato.giocate.voce(i));
     }
     return v;
 }
 
 void RidOrtogonaleDialogTest::scriviRiduttore(int v, int k, int g, std::vector<std::uint8_t> posizioni)
 {
-    QVERIFY(ScriviRiduttoriImmediati(m_cartella->file(NomeFileRiduttoriOrtogonali),
+    QVERIFY(ScriviRiduttoriImmediati(m_prova->cartella.file(NomeFileRiduttoriOrtogonali),
                                      {{v, k, g, std::move(posizioni)}}));
 }
 
@@ -140,9 +126,9 @@ void RidOrtogonaleDialogTest::pronosticoApreConLeOpzioni()
     QFETCH(QStringList, punti);
     pronostico({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, k);
     if (salvato >= 0) {
-        m_store->scriviIntero("IDE_RidOrtog", salvato);
+        m_prova->store.scriviIntero("IDE_RidOrtog", salvato);
     }
-    TRidOrtogonale dialogo(*m_stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, {});
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Riduzione ortogonale del pronostico"));
     auto* selettore = trova<QComboBox>(&dialogo, "garanziaComboBox");
@@ -168,14 +154,14 @@ void RidOrtogonaleDialogTest::pronosticoApreConLeOpzioni()
     QCOMPARE(colonna(tabella, 0).front(), QString::number(attesa));
 
     dialogo.reject();
-    QCOMPARE(m_store->leggiIntero("IDE_RidOrtog"), std::optional<std::int32_t>(attesa - 2));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidOrtog"), std::optional<std::int32_t>(attesa - 2));
 }
 
 void RidOrtogonaleDialogTest::stimaDelRiduttore()
 {
     pronostico({5, 15, 25, 35, 45, 55}, 3, {5});
     scriviRiduttore(6, 3, 2, {1, 2, 3, 1, 4, 5, 1, 2, 6, 2, 4, 6, 3, 4, 6, 3, 5, 6, 2, 3, 5, 1, 3, 4});
-    TRidOrtogonale dialogo(*m_stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, {});
     dialogo.show();
     auto* stima = trova<QLabel>(&dialogo, "stimaLabel");
     auto* tipo = trova<QLabel>(&dialogo, "tipoLabel");
@@ -190,20 +176,20 @@ void RidOrtogonaleDialogTest::stimaDelRiduttore()
     // The immediate run: the reducer's eight plays, no random completion.
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(!dialogo.isVisible());
-    QCOMPARE(m_stato->giocate.conteggio(), 8);
-    QCOMPARE(m_stato->giocate.voce(1), test::giocata({5, 15, 25}));
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 8);
+    QCOMPARE(m_prova->stato.giocate.voce(1), test::giocata({5, 15, 25}));
 }
 
 void RidOrtogonaleDialogTest::pronosticoAggiungeEChiude()
 {
     pronostico({3, 11, 25, 40, 62, 88}, 3);
-    m_stato->generatore.imposta(9);
-    TRidOrtogonale dialogo(*m_stato, {});
+    m_prova->stato.generatore.imposta(9);
+    TRidOrtogonale dialogo(m_prova->stato, {});
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(!dialogo.isVisible());
     QCOMPARE(dialogo.result(), int(QDialog::Accepted));
-    QVERIFY(m_stato->sistema.modificato);
+    QVERIFY(m_prova->stato.sistema.modificato);
     // Every pair of the six numbers lies in one play.
     const std::vector<Tipo_Giocata> v = giocate();
     QVERIFY(!v.empty());
@@ -223,15 +209,15 @@ void RidOrtogonaleDialogTest::pronosticoSenzaGiocateRestaAperto()
 {
     // Three fixed numbers and ambo: no pair can hold them, nothing is added.
     pronostico({1, 2, 3, 4, 5, 6, 7, 8}, 4, {1, 2, 3});
-    TRidOrtogonale dialogo(*m_stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, {});
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(dialogo.isVisible());
     QCOMPARE(
-        QString::fromStdString(m_messaggi->ultimo()),
+        QString::fromStdString(m_prova->messaggi.ultimo()),
         QStringLiteral("Non è stata aggiunta nemmeno una giocata!\rVerificare la presenza delle fisse nel "
                        "pronostico."));
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
     QVERIFY(trova<QPushButton>(&dialogo, "avviaPushButton")->isEnabled());
 }
 
@@ -239,37 +225,37 @@ void RidOrtogonaleDialogTest::riduttoreDanneggiatoChiude()
 {
     // A reducer with a play out of order: reading it fails.
     pronostico({1, 2, 3, 4, 5, 6}, 3);
-    const std::string ro2 = m_cartella->file(NomeFileRiduttoriOrtogonali);
+    const std::string ro2 = m_prova->cartella.file(NomeFileRiduttoriOrtogonali);
     scriviRiduttore(6, 3, 2, {1, 2, 3, 1, 4, 5, 1, 2, 6, 2, 4, 6, 3, 4, 6, 3, 5, 6, 2, 3, 5, 1, 3, 4});
     std::vector<unsigned char> byte = test::LeggiFile(ro2);
     byte[byte.size() - 2] = 4; // 1 3 4 -> 1 4 4
     test::ScriviFile(ro2, byte);
-    m_messaggi->risposte = {Risposta::Ok, Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Ok, Risposta::Si};
 
-    TRidOrtogonale dialogo(*m_stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, {});
     dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_indirizzi << indirizzo; });
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QTRY_VERIFY(!dialogo.isVisible());
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{2});
-    QCOMPARE(m_messaggi->mostrati[0].titolo, std::string("Errore fatale"));
-    QCOMPARE(m_messaggi->mostrati[0].testo,
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{2});
+    QCOMPARE(m_prova->messaggi.mostrati[0].titolo, std::string("Errore fatale"));
+    QCOMPARE(m_prova->messaggi.mostrati[0].testo,
              std::string("Il file contenente i riduttori immediati risulta danneggiato. Si consiglia di "
                          "reinstallare il software o i riduttori immediati."));
-    QCOMPARE(m_messaggi->mostrati[1].pulsanti, Pulsanti::SiNo);
+    QCOMPARE(m_prova->messaggi.mostrati[1].pulsanti, Pulsanti::SiNo);
     QCOMPARE(m_indirizzi.size(), 1);
     QVERIFY(m_indirizzi.front().endsWith(
         QStringLiteral("/lotto/riduttori_immediati/index2.php?idm=o&idf=12345")));
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QVERIFY(!m_stato->sistema.modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QVERIFY(!m_prova->stato.sistema.modificato);
 }
 
 void RidOrtogonaleDialogTest::scaricaRiduttori()
 {
     pronostico({1, 2, 3, 4, 5, 6}, 3);
     scriviRiduttore(6, 3, 2, {1, 2, 3});
-    const auto dimensione = test::LeggiFile(m_cartella->file(NomeFileRiduttoriOrtogonali)).size();
-    TRidOrtogonale dialogo(*m_stato, {});
+    const auto dimensione = test::LeggiFile(m_prova->cartella.file(NomeFileRiduttoriOrtogonali)).size();
+    TRidOrtogonale dialogo(m_prova->stato, {});
     dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_indirizzi << indirizzo; });
     dialogo.show();
     clicca(&dialogo, "scaricaPushButton");
@@ -285,10 +271,10 @@ void RidOrtogonaleDialogTest::giocateModoERicadute()
     for (int i = 0; i < 5; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
-    m_store->scriviIntero("IDE_RidOrtogGio", 0);
-    m_store->scriviIntero("IDE_RidOrtogGioTR", 1);
+    m_prova->store.scriviIntero("IDE_RidOrtogGio", 0);
+    m_prova->store.scriviIntero("IDE_RidOrtogGioTR", 1);
     {
-        TRidOrtogonaleGiocate dialogo(*m_stato, {}, 3, usati);
+        TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 3, usati);
         dialogo.show();
         QCOMPARE(dialogo.windowTitle(), QStringLiteral("Riduzione ortogonale delle giocate"));
         auto* tabella = trova<QTableWidget>(&dialogo, "puntiTableWidget");
@@ -303,34 +289,34 @@ void RidOrtogonaleDialogTest::giocateModoERicadute()
     // Without a reducer for the plays' numbers the loaded mode falls back.
     SegniNumeri sei = usati;
     sei[5] = 1;
-    TRidOrtogonaleGiocate dialogo(*m_stato, {}, 3, sei);
+    TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 3, sei);
     dialogo.show();
     auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
     QCOMPARE(modo->currentText(), QStringLiteral("Normale"));
     modo->setCurrentIndex(1);
     QCOMPARE(modo->currentIndex(), 0);
     dialogo.reject();
-    QCOMPARE(m_store->leggiIntero("IDE_RidOrtogGioTR"), std::optional<std::int32_t>(0));
-    QCOMPARE(m_store->leggiIntero("IDE_RidOrtogGio"), std::optional<std::int32_t>(0));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidOrtogGioTR"), std::optional<std::int32_t>(0));
+    QCOMPARE(m_prova->store.leggiIntero("IDE_RidOrtogGio"), std::optional<std::int32_t>(0));
 }
 
 void RidOrtogonaleDialogTest::giocateRiduceEChiude()
 {
     pronostico({1, 2, 3, 4, 5, 6, 7, 8}, 3);
     EsecuzioneContinua continua;
-    QCOMPARE(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte, 56);
-    m_stato->sistema.modificato = false;
+    QCOMPARE(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte, 56);
+    m_prova->stato.sistema.modificato = false;
     SegniNumeri usati{};
     for (int i = 0; i < 8; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
-    TRidOrtogonaleGiocate dialogo(*m_stato, {}, 3, usati);
+    TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 3, usati);
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(!dialogo.isVisible());
-    QVERIFY(m_stato->sistema.modificato);
-    QVERIFY(m_stato->giocate.conteggio() < 56);
-    QVERIFY(m_stato->giocate.conteggio() >= 10); // C(8,2) / C(3,2) rounded up
+    QVERIFY(m_prova->stato.sistema.modificato);
+    QVERIFY(m_prova->stato.giocate.conteggio() < 56);
+    QVERIFY(m_prova->stato.giocate.conteggio() >= 10); // C(8,2) / C(3,2) rounded up
 }
 
 void RidOrtogonaleDialogTest::giocateInterrottaLasciaLeGiocate()
@@ -339,15 +325,16 @@ void RidOrtogonaleDialogTest::giocateInterrottaLasciaLeGiocate()
                 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36},
                4);
     EsecuzioneContinua continua;
-    QVERIFY(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte > 50000);
-    m_stato->sistema.modificato = false;
+    QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte >
+            50000);
+    m_prova->stato.sistema.modificato = false;
     const std::vector<Tipo_Giocata> prima = giocate();
     SegniNumeri usati{};
     for (int i = 0; i < 36; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
-    m_messaggi->risposte.push_back(Risposta::Si);
-    TRidOrtogonaleGiocate dialogo(*m_stato, {}, 4, usati);
+    m_prova->messaggi.risposte.push_back(Risposta::Si);
+    TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 4, usati);
     dialogo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
     trova<QComboBox>(&dialogo, "garanziaComboBox")->setCurrentIndex(1);
@@ -360,22 +347,22 @@ void RidOrtogonaleDialogTest::giocateInterrottaLasciaLeGiocate()
     });
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(bloccato);
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
     QVERIFY(dialogo.isVisible());
     QVERIFY(giocate() == prima);
-    QVERIFY(!m_stato->sistema.modificato);
+    QVERIFY(!m_prova->stato.sistema.modificato);
     QVERIFY(trova<QPushButton>(&dialogo, "avviaPushButton")->isEnabled());
 }
 
 void RidOrtogonaleDialogTest::guida()
 {
     pronostico({1, 2, 3, 4, 5, 6}, 3);
-    TRidOrtogonale pro(*m_stato, [this](const QString& t) { m_guide << t; });
+    TRidOrtogonale pro(m_prova->stato, [this](const QString& t) { m_guide << t; });
     pro.show();
     clicca(&pro, "guidaPushButton");
     TRidOrtogonaleGiocate gio(
-        *m_stato, [this](const QString& t) { m_guide << t; }, 3, SegniNumeri{});
+        m_prova->stato, [this](const QString& t) { m_guide << t; }, 3, SegniNumeri{});
     gio.show();
     clicca(&gio, "guidaPushButton");
     QCOMPARE(m_guide, (QStringList{"mdr_ortopro.htm", "mdr_ortogio.htm"}));

@@ -3,8 +3,8 @@
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
 #include "support/estrazione_prova.h"
+#include "support/finestre_prova.h"
 #include "ui/dai_num_estra_dialog.h"
 #include "ui/pri_window.h"
 #include "ui/spoglio_dialog.h"
@@ -31,33 +31,9 @@
 
 namespace {
 
-template <typename T> T* Figlio(QWidget* w, const char* nome)
-{
-    T* trovato = w->findChild<T*>(QString::fromLatin1(nome));
-    if (trovato == nullptr) {
-        qFatal("widget %s not found", nome);
-    }
-    return trovato;
-}
-
 void Clicca(QWidget* w, const char* pulsante)
 {
-    QTest::mouseClick(Figlio<QAbstractButton>(w, pulsante), Qt::LeftButton);
-}
-
-// Runs `azione` on the modal dialog of type T as soon as it is open (it is opened with exec()).
-template <typename T> void QuandoAperto(std::function<void(T*)> azione)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
-        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            azione(d);
-        }
-    });
-    timer->start();
+    QTest::mouseClick(test::trova<QAbstractButton>(w, pulsante), Qt::LeftButton);
 }
 
 // The draw of 30/5/2026 on all eleven wheels (Roma 67 47 2 86 42, Nazionale 77 72 73 56 83).
@@ -109,9 +85,9 @@ private slots:
     void dallaFinestraPrincipale();
 
 private:
-    QTableWidget* griglia() const { return Figlio<QTableWidget>(m_dialogo.get(), "numeriTableWidget"); }
-    QLineEdit* data() const { return Figlio<QLineEdit>(m_dialogo.get(), "dataLineEdit"); }
-    QPushButton* verifica() const { return Figlio<QPushButton>(m_dialogo.get(), "verificaPushButton"); }
+    QTableWidget* griglia() const { return test::trova<QTableWidget>(m_dialogo.get(), "numeriTableWidget"); }
+    QLineEdit* data() const { return test::trova<QLineEdit>(m_dialogo.get(), "dataLineEdit"); }
+    QPushButton* verifica() const { return test::trova<QPushButton>(m_dialogo.get(), "verificaPushButton"); }
     QString cella(int ruota, int posizione) const
     {
         return griglia()->item(ruota - 1, posizione - 1)->text();
@@ -119,10 +95,7 @@ private:
     QStringList riepilogo() const;
     QStringList resoconto() const;
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    test::ArchivioMemoria m_store;
-    test::MessaggiRegistrati m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TSpoglio> m_dialogo;
     QStringList m_guide;
     int m_archivioCambiato = 0;
@@ -130,26 +103,22 @@ private:
 
 void SpoglioDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_messaggi = test::MessaggiRegistrati{};
-    Cartelle cartelle;
-    cartelle.dati = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(m_store, m_messaggi, cartelle);
+    m_prova = std::make_unique<test::StatoDiProva>(test::QualiCartelle::SoloDati);
     // Three draws of March 2003 with data on Bari only (1.., 2.., 3..), then a complete one.
     for (int i = 0; i < 3; ++i) {
-        (void)m_stato->archivio.InserisciEstrazione(test::estrazione(1 + 7 * i, 3, 2003, i + 1));
+        (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(1 + 7 * i, 3, 2003, i + 1));
     }
-    (void)m_stato->archivio.InserisciEstrazione(EstrazioneCompleta());
-    QVERIFY(m_stato->giocate.AssicuraCapacita(2));
-    m_stato->giocate.voce(1) = test::giocata({1, 3, 5, 7, 9});
-    m_stato->giocate.voce(2) = test::giocata({2, 10, 20, 30, 47});
-    m_stato->giocate.setConteggio(2);
-    m_stato->sistema.ruote = {0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1}; // Roma and Tutte
-    m_stato->sistema.importi[Ambo - 1] = 1.0;
+    (void)m_prova->stato.archivio.InserisciEstrazione(EstrazioneCompleta());
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(2));
+    m_prova->stato.giocate.voce(1) = test::giocata({1, 3, 5, 7, 9});
+    m_prova->stato.giocate.voce(2) = test::giocata({2, 10, 20, 30, 47});
+    m_prova->stato.giocate.setConteggio(2);
+    m_prova->stato.sistema.ruote = {0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1}; // Roma and Tutte
+    m_prova->stato.sistema.importi[Ambo - 1] = 1.0;
     m_guide.clear();
     m_archivioCambiato = 0;
     m_dialogo = std::make_unique<TSpoglio>(
-        *m_stato, [this](const QString& t) { m_guide << t; }, [this] { ++m_archivioCambiato; });
+        m_prova->stato, [this](const QString& t) { m_guide << t; }, [this] { ++m_archivioCambiato; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -157,13 +126,12 @@ void SpoglioDialogTest::init()
 void SpoglioDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
-    m_cartella.reset();
+    m_prova.reset();
 }
 
 QStringList SpoglioDialogTest::riepilogo() const
 {
-    auto* tabella = Figlio<QTableWidget>(m_dialogo.get(), "riepilogoTableWidget");
+    auto* tabella = test::trova<QTableWidget>(m_dialogo.get(), "riepilogoTableWidget");
     QStringList righe;
     for (int r = 0; r < tabella->rowCount(); ++r) {
         righe << tabella->item(r, 0)->text() + QLatin1Char('|') + tabella->item(r, 1)->text() +
@@ -174,7 +142,8 @@ QStringList SpoglioDialogTest::riepilogo() const
 
 QStringList SpoglioDialogTest::resoconto() const
 {
-    const QString testo = Figlio<QPlainTextEdit>(m_dialogo.get(), "resocontoPlainTextEdit")->toPlainText();
+    const QString testo =
+        test::trova<QPlainTextEdit>(m_dialogo.get(), "resocontoPlainTextEdit")->toPlainText();
     return testo.isEmpty() ? QStringList() : testo.split(QLatin1Char('\n'));
 }
 
@@ -194,7 +163,7 @@ void SpoglioDialogTest::frecceScorronoLArchivio()
 {
     QCOMPARE(m_dialogo->windowTitle(), QStringLiteral("Spoglio delle giocate"));
     QCOMPARE(riepilogo(), RiepilogoVuoto);
-    QCOMPARE(Figlio<QLabel>(m_dialogo.get(), "notaLabel")->text(),
+    QCOMPARE(test::trova<QLabel>(m_dialogo.get(), "notaLabel")->text(),
              QStringLiteral("*Al lordo delle ritenute di legge"));
 
     struct Passo
@@ -234,7 +203,7 @@ void SpoglioDialogTest::frecceScorronoLArchivio()
     QCOMPARE(cella(Nazionale, 5), QString());
     QVERIFY(verifica()->isEnabled());
     Clicca(m_dialogo.get(), "verificaPushButton");
-    QVERIFY(m_messaggi.mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
     // Bari 3..7 holds 3, 5, 7 of the first play: three ambi through Tutte.
     QCOMPARE(resoconto().value(2),
              Riga("Bari", "7,50")
@@ -244,16 +213,16 @@ void SpoglioDialogTest::frecceScorronoLArchivio()
 void SpoglioDialogTest::apriConLaScelta()
 {
     Clicca(m_dialogo.get(), "verificaPushButton"); // empty grid: refused, nothing changes
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Inserire i numeri dell'estrazione da utilizzare per lo spoglio."));
     m_dialogo->mostraEstrazione(4);
     Clicca(m_dialogo.get(), "verificaPushButton");
     QVERIFY(!verifica()->isEnabled());
 
     std::int32_t proposta = 0;
-    QuandoAperto<TDaiNumEstra>([&proposta](TDaiNumEstra* scelta) {
+    test::quandoAperto<TDaiNumEstra>([&proposta](TDaiNumEstra* scelta) {
         proposta = scelta->posizione();
-        Figlio<QScrollBar>(scelta, "concorsoScrollBar")->setValue(2);
+        test::trova<QScrollBar>(scelta, "concorsoScrollBar")->setValue(2);
         Clicca(scelta, "okPushButton");
     });
     Clicca(m_dialogo.get(), "apriPushButton");
@@ -265,7 +234,7 @@ void SpoglioDialogTest::apriConLaScelta()
     QVERIFY(verifica()->isEnabled());
 
     // Cancelled: the grid stays.
-    QuandoAperto<TDaiNumEstra>([](TDaiNumEstra* scelta) { Clicca(scelta, "annullaPushButton"); });
+    test::quandoAperto<TDaiNumEstra>([](TDaiNumEstra* scelta) { Clicca(scelta, "annullaPushButton"); });
     Clicca(m_dialogo.get(), "apriPushButton");
     QCOMPARE(data()->text(), QStringLiteral("8/3/2003"));
 }
@@ -330,9 +299,10 @@ void SpoglioDialogTest::rifiutiLascianoTuttoComEra()
         griglia()->item(caso.ruota - 1, caso.posizione - 1)->setText(caso.testo);
         QVERIFY2(verifica()->isEnabled(), caso.nome);
         Clicca(m_dialogo.get(), "verificaPushButton");
-        QVERIFY2(QString::fromStdString(m_messaggi.ultimo()) == caso.messaggio, caso.nome);
-        QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Attenzione"));
-        QCOMPARE(m_messaggi.mostrati.back().icona, Icona::Avviso);
+        QVERIFY2(QString::fromStdString(m_prova->messaggi.ultimo()) == caso.messaggio, caso.nome);
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo),
+                 QStringLiteral("Attenzione"));
+        QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Avviso);
         QCOMPARE(resoconto(), prima);
         QCOMPARE(riepilogo(), riepilogoPrima);
         QVERIFY(verifica()->isEnabled());
@@ -345,9 +315,9 @@ void SpoglioDialogTest::rifiutiLascianoTuttoComEra()
             griglia()->item(w - 1, p)->setText(QString());
         }
     }
-    const std::size_t messaggi = m_messaggi.mostrati.size();
+    const std::size_t messaggi = m_prova->messaggi.mostrati.size();
     Clicca(m_dialogo.get(), "verificaPushButton");
-    QCOMPARE(m_messaggi.mostrati.size(), messaggi);
+    QCOMPARE(m_prova->messaggi.mostrati.size(), messaggi);
     QCOMPARE(resoconto(), QStringList());
     QCOMPARE(riepilogo(), RiepilogoVuoto);
 }
@@ -355,14 +325,14 @@ void SpoglioDialogTest::rifiutiLascianoTuttoComEra()
 void SpoglioDialogTest::azzera()
 {
     m_dialogo->mostraEstrazione(4);
-    m_messaggi.risposte = {Risposta::No};
+    m_prova->messaggi.risposte = {Risposta::No};
     Clicca(m_dialogo.get(), "azzeraPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Azzerare i numeri dell'estrazione ?"));
-    QCOMPARE(m_messaggi.mostrati.back().pulsanti, Pulsanti::SiNo);
+    QCOMPARE(m_prova->messaggi.mostrati.back().pulsanti, Pulsanti::SiNo);
     QCOMPARE(data()->text(), QStringLiteral("30/5/2026"));
     QVERIFY(verifica()->isEnabled());
-    m_messaggi.risposte = {Risposta::Si};
+    m_prova->messaggi.risposte = {Risposta::Si};
     Clicca(m_dialogo.get(), "azzeraPushButton");
     QCOMPARE(data()->text(), QString());
     QCOMPARE(cella(Roma, 2), QString());
@@ -390,13 +360,13 @@ void SpoglioDialogTest::salvaNellArchivio()
     m_dialogo->mostraEstrazione(1);
     data()->setText(QStringLiteral("2/3/2003"));
     Clicca(m_dialogo.get(), "salvaPushButton");
-    QVERIFY(m_messaggi.mostrati.empty());
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
-    QCOMPARE(m_stato->archivio.estrazione(2).numero(Bari, 1), 1);
-    QVERIFY(!m_stato->archivio.estrazione(2).haDati(Roma));
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
+    QCOMPARE(m_prova->stato.archivio.estrazione(2).numero(Bari, 1), 1);
+    QVERIFY(!m_prova->stato.archivio.estrazione(2).haDati(Roma));
     QCOMPARE(m_archivioCambiato, 1);
     ArchivioStorico letto;
-    QVERIFY(CaricaArchivio(m_cartella->file(file_archivio::NomeFile), letto).ok());
+    QVERIFY(CaricaArchivio(m_prova->cartella.file(file_archivio::NomeFile), letto).ok());
     QCOMPARE(letto.conteggio(), 5);
 
     struct Caso
@@ -420,23 +390,23 @@ void SpoglioDialogTest::salvaNellArchivio()
         data()->setText(caso.data);
         griglia()->item(caso.ruota - 1, 0)->setText(caso.testo);
         Clicca(m_dialogo.get(), "salvaPushButton");
-        QVERIFY2(QString::fromStdString(m_messaggi.ultimo()) == caso.messaggio, caso.nome);
-        QCOMPARE(m_stato->archivio.conteggio(), 5);
+        QVERIFY2(QString::fromStdString(m_prova->messaggi.ultimo()) == caso.messaggio, caso.nome);
+        QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
     }
     QCOMPARE(m_archivioCambiato, 1);
 }
 
 void SpoglioDialogTest::salvataggioFallitoSegnalato()
 {
-    m_stato->cartelle.dati = m_cartella->cartella() + "manca/";
+    m_prova->stato.cartelle.dati = m_prova->cartella.cartella() + "manca/";
     m_dialogo->mostraEstrazione(4);
     data()->setText(QStringLiteral("6/6/2026"));
     Clicca(m_dialogo.get(), "salvaPushButton");
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QString::fromUtf8(messaggi_archivio::ErroreSalvataggioArchivio));
-    QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
     // The draw stays in memory, and the statistics follow it.
-    QCOMPARE(m_stato->archivio.conteggio(), 5);
+    QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
     QCOMPARE(m_archivioCambiato, 1);
 }
 
@@ -452,7 +422,7 @@ void SpoglioDialogTest::internet()
     QVERIFY(!verifica()->isEnabled());
 
     m_dialogo->setApriAggiornamento(
-        [this] { (void)m_stato->archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11)); });
+        [this] { (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11)); });
     Clicca(m_dialogo.get(), "internetPushButton");
     QCOMPARE(data()->text(), QStringLiteral("6/6/2026"));
     QCOMPARE(cella(Bari, 1), QStringLiteral("11"));
@@ -466,7 +436,7 @@ void SpoglioDialogTest::riaperturaConservaLEstrazione()
     Clicca(m_dialogo.get(), "verificaPushButton");
     QCOMPARE(resoconto().size(), 6);
     m_dialogo->hide();
-    (void)m_stato->archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11));
+    (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11));
     m_dialogo->show();
     QCOMPARE(data()->text(), QStringLiteral("30/5/2026"));
     QCOMPARE(cella(Roma, 2), QStringLiteral("47"));
@@ -475,7 +445,7 @@ void SpoglioDialogTest::riaperturaConservaLEstrazione()
     QCOMPARE(riepilogo(), RiepilogoVuoto);
     QVERIFY(verifica()->isEnabled());
     std::int32_t proposta = 0;
-    QuandoAperto<TDaiNumEstra>([&proposta](TDaiNumEstra* scelta) {
+    test::quandoAperto<TDaiNumEstra>([&proposta](TDaiNumEstra* scelta) {
         proposta = scelta->posizione();
         Clicca(scelta, "annullaPushButton");
     });
@@ -486,16 +456,16 @@ void SpoglioDialogTest::riaperturaConservaLEstrazione()
 void SpoglioDialogTest::stampaSuPdf()
 {
     // 120 winning plays: the report runs over several pages.
-    QVERIFY(m_stato->giocate.AssicuraCapacita(121));
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(121));
     for (int i = 1; i <= 120; ++i) {
-        m_stato->giocate.voce(i) = test::giocata({2, 47, 50 + i % 10, 60 + i % 5, 70 + i % 10});
+        m_prova->stato.giocate.voce(i) = test::giocata({2, 47, 50 + i % 10, 60 + i % 5, 70 + i % 10});
     }
-    m_stato->giocate.setConteggio(120);
+    m_prova->stato.giocate.setConteggio(120);
     m_dialogo->mostraEstrazione(4);
     Clicca(m_dialogo.get(), "verificaPushButton");
     QCOMPARE(resoconto().size(), 2 + 120 * 4);
 
-    const QString pdf = QString::fromStdString(m_cartella->file("spoglio.pdf"));
+    const QString pdf = QString::fromStdString(m_prova->cartella.file("spoglio.pdf"));
     int richieste = 0;
     QString lavoro;
     m_dialogo->setScegliStampante([&](QPrinter& stampante, QWidget*) {
@@ -542,7 +512,7 @@ void SpoglioDialogTest::dallaFinestraPrincipale()
 {
     m_dialogo.reset();
     TPri finestra(
-        *m_stato, [](const QString&) {}, [](const QString&) {});
+        m_prova->stato, [](const QString&) {}, [](const QString&) {});
     finestra.iniziaNuovoSistema();
     finestra.show();
     QAction* spoglio = nullptr;
@@ -550,27 +520,27 @@ void SpoglioDialogTest::dallaFinestraPrincipale()
         spoglio = a->text() == QStringLiteral("Spoglio delle giocate") ? a : spoglio;
     }
     QVERIFY(spoglio != nullptr && spoglio->isEnabled());
-    QVERIFY(Figlio<QToolBar>(&finestra, "strumentiToolBar")->actions().contains(spoglio));
+    QVERIFY(test::trova<QToolBar>(&finestra, "strumentiToolBar")->actions().contains(spoglio));
 
-    m_stato->giocate.setConteggio(0);
+    m_prova->stato.giocate.setConteggio(0);
     spoglio->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Non ci sono giocate da controllare!"));
-    QCOMPARE(m_messaggi.mostrati.back().icona, Icona::Informazione);
+    QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Informazione);
 
-    m_stato->giocate.voce(1) = test::giocata({1, 3, 5, 7, 9});
-    m_stato->giocate.voce(2) = test::giocata({2, 10, 20, 30, 47});
-    m_stato->giocate.setConteggio(2);
-    Figlio<QLineEdit>(&finestra, "amboLineEdit")->setText(QStringLiteral("0,07"));
+    m_prova->stato.giocate.voce(1) = test::giocata({1, 3, 5, 7, 9});
+    m_prova->stato.giocate.voce(2) = test::giocata({2, 10, 20, 30, 47});
+    m_prova->stato.giocate.setConteggio(2);
+    test::trova<QLineEdit>(&finestra, "amboLineEdit")->setText(QStringLiteral("0,07"));
     spoglio->trigger();
-    QCOMPARE(QString::fromStdString(m_messaggi.ultimo()),
-             QString::fromStdString(MessaggioImportiNonValidi(m_stato->generali)));
-    QCOMPARE(QString::fromStdString(m_messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QString::fromStdString(MessaggioImportiNonValidi(m_prova->stato.generali)));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati.back().titolo), QStringLiteral("Errore"));
     QVERIFY(finestra.findChild<TSpoglio*>() == nullptr);
 
-    Figlio<QLineEdit>(&finestra, "amboLineEdit")->setText(QStringLiteral("1"));
+    test::trova<QLineEdit>(&finestra, "amboLineEdit")->setText(QStringLiteral("1"));
     TSpoglio* primo = nullptr;
-    QuandoAperto<TSpoglio>([&primo](TSpoglio* d) {
+    test::quandoAperto<TSpoglio>([&primo](TSpoglio* d) {
         primo = d;
         d->mostraEstrazione(4);
         Clicca(d, "verificaPushButton");
@@ -582,9 +552,9 @@ void SpoglioDialogTest::dallaFinestraPrincipale()
     QVERIFY(primo->resoconto()[2].find("Vincita: 2,50 Euro") != std::string::npos);
     TSpoglio* secondo = nullptr;
     QString dataRiaperta;
-    QuandoAperto<TSpoglio>([&](TSpoglio* d) {
+    test::quandoAperto<TSpoglio>([&](TSpoglio* d) {
         secondo = d;
-        dataRiaperta = Figlio<QLineEdit>(d, "dataLineEdit")->text();
+        dataRiaperta = test::trova<QLineEdit>(d, "dataLineEdit")->text();
         Clicca(d, "chiudiPushButton");
     });
     spoglio->trigger();

@@ -1,7 +1,7 @@
 #include "editor/stato_applicazione.h"
 #include "editor/sviluppo_integrale.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/sviluppo_integrale_dialog.h"
 
 #include <QCheckBox>
@@ -52,52 +52,38 @@ private slots:
 private:
     void apri();
     void pronostico(int n, int k, std::initializer_list<int> fisse = {});
-    template <typename T> T* trova(const char* nome) const
-    {
-        T* w = m_dialogo->findChild<T*>(QString::fromLatin1(nome));
-        if (w == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return w;
-    }
+    template <typename T> T* trova(const char* nome) const { return test::trova<T>(m_dialogo.get(), nome); }
     void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
     void verificaInattivo();
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TSviluppoIntegrale> m_dialogo;
     QStringList m_guide;
 };
 
 void SviluppoIntegraleDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_store = std::make_unique<test::ArchivioMemoria>();
-    m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, Cartelle{c, c, c, c});
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_guide.clear();
 }
 
 void SviluppoIntegraleDialogTest::cleanup()
 {
     m_dialogo.reset();
-    m_stato.reset();
+    m_prova.reset();
 }
 
 void SviluppoIntegraleDialogTest::apri()
 {
     m_dialogo = std::make_unique<TSviluppoIntegrale>(
-        *m_stato, [this](const QString& topic) { m_guide.push_back(topic); });
+        m_prova->stato, [this](const QString& topic) { m_guide.push_back(topic); });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
 
 void SviluppoIntegraleDialogTest::pronostico(int n, int k, std::initializer_list<int> fisse)
 {
-    Sistema& s = m_stato->sistema;
+    Sistema& s = m_prova->stato.sistema;
     for (int i = 0; i < n; ++i) {
         s.pronostico[static_cast<std::size_t>(i)] = 1;
     }
@@ -130,8 +116,8 @@ void SviluppoIntegraleDialogTest::consideraFisse()
 {
     QFETCH(int, fisse);
     pronostico(10, 3);
-    m_stato->sistema.numeroFisse = fisse;
-    m_stato->sistema.fisse = {1, 2, 3};
+    m_prova->stato.sistema.numeroFisse = fisse;
+    m_prova->stato.sistema.fisse = {1, 2, 3};
     apri();
     QCOMPARE(m_dialogo->windowTitle(), QStringLiteral("Sviluppo integrale"));
     QCOMPARE(trova<QGroupBox>("opzioniGroupBox")->title(), QStringLiteral(" Opzioni "));
@@ -166,31 +152,31 @@ void SviluppoIntegraleDialogTest::esitoDellaCorsa()
     QFETCH(int, giocateDopo);
     pronostico(6, 3);
     if (fissa != 0) {
-        m_stato->sistema.numeroFisse = 1;
-        m_stato->sistema.fisse[0] = static_cast<std::uint8_t>(fissa);
+        m_prova->stato.sistema.numeroFisse = 1;
+        m_prova->stato.sistema.fisse[0] = static_cast<std::uint8_t>(fissa);
     }
     if (giocatePrima > 0) {
         EsecuzioneContinua continua;
-        QCOMPARE(SviluppoIntegrale(m_stato->sistema, false, m_stato->giocate, continua).aggiunte,
+        QCOMPARE(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte,
                  giocatePrima);
-        m_stato->sistema.modificato = false;
+        m_prova->stato.sistema.modificato = false;
     }
     apri();
     trova<QCheckBox>("consideraFisseCheckBox")->setChecked(spunta);
 
     clicca("avviaPushButton");
 
-    QCOMPARE(m_stato->giocate.conteggio(), giocateDopo);
-    QCOMPARE(m_stato->sistema.modificato, chiusa);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), giocateDopo);
+    QCOMPARE(m_prova->stato.sistema.modificato, chiusa);
     QCOMPARE(m_dialogo->isVisible(), !chiusa);
     if (chiusa) {
         QCOMPARE(m_dialogo->result(), int(QDialog::Accepted));
-        QVERIFY(m_messaggi->mostrati.empty());
+        QVERIFY(m_prova->messaggi.mostrati.empty());
     } else {
-        QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(m_messaggi->ultimo()), NessunaGiocata);
-        QCOMPARE(QString::fromStdString(m_messaggi->mostrati[0].titolo), QStringLiteral("Attenzione"));
-        QVERIFY(m_messaggi->mostrati[0].icona == Icona::Avviso);
+        QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), NessunaGiocata);
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.mostrati[0].titolo), QStringLiteral("Attenzione"));
+        QVERIFY(m_prova->messaggi.mostrati[0].icona == Icona::Avviso);
     }
     verificaInattivo();
 }
@@ -211,7 +197,7 @@ void SviluppoIntegraleDialogTest::interruzione()
     QFETCH(int, giocate);
     // 40 numbers in plays of 5: enough polls for the click to land in the middle of the run.
     pronostico(40, 5);
-    m_messaggi->risposte.push_back(static_cast<Risposta>(risposta));
+    m_prova->messaggi.risposte.push_back(static_cast<Risposta>(risposta));
     apri();
 
     DuranteLaCorsa durante;
@@ -239,10 +225,10 @@ void SviluppoIntegraleDialogTest::interruzione()
     QVERIFY(durante.visibileDopoEscape);
     QVERIFY(!durante.chiusuraAccettata);
 
-    QCOMPARE(m_messaggi->mostrati.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(m_messaggi->ultimo()),
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
-    QCOMPARE(m_stato->giocate.conteggio(), giocate);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), giocate);
     QCOMPARE(m_dialogo->isVisible(), !chiusa);
     verificaInattivo();
 }
@@ -258,8 +244,8 @@ void SviluppoIntegraleDialogTest::annullaEGuida()
     clicca("annullaPushButton");
     QVERIFY(!m_dialogo->isVisible());
     QCOMPARE(m_dialogo->result(), int(QDialog::Rejected));
-    QCOMPARE(m_stato->giocate.conteggio(), 0);
-    QVERIFY(!m_stato->sistema.modificato);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
+    QVERIFY(!m_prova->stato.sistema.modificato);
 }
 
 QTEST_MAIN(SviluppoIntegraleDialogTest)

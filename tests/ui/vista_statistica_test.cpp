@@ -2,7 +2,7 @@
 #include "editor/smorfia.h"
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/grafico_barre.h"
 #include "ui/pri_window.h"
 #include "ui/vista_statistica.h"
@@ -52,31 +52,13 @@ class VistaStatisticaTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    std::unique_ptr<test::ArchivioMemoria> m_store;
-    std::unique_ptr<test::MessaggiRegistrati> m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
     QStringList m_guide;
 
-    template <typename T> T* w(const char* nome) const
-    {
-        T* trovato = m_finestra->findChild<T*>(QString::fromLatin1(nome));
-        if (trovato == nullptr) {
-            qFatal("widget %s not found", nome);
-        }
-        return trovato;
-    }
+    template <typename T> T* w(const char* nome) const { return test::trova<T>(m_finestra.get(), nome); }
 
-    QAction* azione(const QString& testo) const
-    {
-        for (QAction* a : m_finestra->findChildren<QAction*>()) {
-            if (a->text() == testo) {
-                return a;
-            }
-        }
-        qFatal("action not found");
-    }
+    QAction* azione(const QString& testo) const { return test::azione(m_finestra.get(), testo); }
 
     GraficoBarre* grafico() const { return w<GraficoBarre>("statisticheGraficoBarre"); }
     QComboBox* selettore() const { return w<QComboBox>("visualizzaComboBox"); }
@@ -92,18 +74,13 @@ private:
 private slots:
     void init()
     {
-        m_cartella = std::make_unique<test::CartellaTemporanea>();
-        m_store = std::make_unique<test::ArchivioMemoria>();
-        m_messaggi = std::make_unique<test::MessaggiRegistrati>();
-        Cartelle cartelle{m_cartella->cartella(), m_cartella->cartella(), m_cartella->cartella(),
-                          m_cartella->cartella()};
-        m_stato = std::make_unique<StatoApplicazione>(*m_store, *m_messaggi, cartelle);
-        m_stato->archivio = ArchivioPiccolo();
-        QVERIFY(smorfia::ScriviSmorfia(m_cartella->file(smorfia::NomeFile),
+        m_prova = std::make_unique<test::StatoDiProva>();
+        m_prova->stato.archivio = ArchivioPiccolo();
+        QVERIFY(smorfia::ScriviSmorfia(m_prova->cartella.file(smorfia::NomeFile),
                                        {{12, "i soldati"}, {31, "il padrone di casa"}, {70, "casa grande"}}));
         m_guide.clear();
         m_finestra = std::make_unique<TPri>(
-            *m_stato, [this](const QString& t) { m_guide << t; }, [](const QString&) {});
+            m_prova->stato, [this](const QString& t) { m_guide << t; }, [](const QString&) {});
         m_finestra->iniziaNuovoSistema();
         m_finestra->resize(1100, 900);
         m_finestra->show();
@@ -111,9 +88,9 @@ private slots:
 
     void cleanup()
     {
-        m_stato->sistema.modificato = false;
+        m_prova->stato.sistema.modificato = false;
         m_finestra.reset();
-        m_stato.reset();
+        m_prova.reset();
     }
 
     void ilSelettoreCambiaVista()
@@ -128,7 +105,7 @@ private slots:
         // N = 100 exceeds the four draws: the title and the setting take 4.
         scegli(1);
         QCOMPARE(grafico()->titolo(), QStringLiteral("Frequenze dei 90 numeri su 4 estrazioni"));
-        QCOMPARE(m_stato->generali.ifNumEstra, 4);
+        QCOMPARE(m_prova->stato.generali.ifNumEstra, 4);
         QVERIFY(impostazioni->isEnabled());
         QCOMPARE(grafico()->valore(0), 2.0);
 
@@ -202,7 +179,7 @@ private slots:
         // Only Nazionale: the delays of view 0 are all 4.
         w<QCheckBox>("ruota11CheckBox")->click();
         w<QCheckBox>("ruota12CheckBox")->click();
-        QCOMPARE(m_stato->sistema.ruote[Nazionale - 1], std::uint8_t{1});
+        QCOMPARE(m_prova->stato.sistema.ruote[Nazionale - 1], std::uint8_t{1});
         scegli(0);
         QCOMPARE(grafico()->valore(0), 4.0);
         scegli(4);
@@ -232,7 +209,7 @@ private slots:
         QVERIFY(visualizza->isEnabled());
         QTest::mouseClick(visualizza, Qt::LeftButton);
         QCOMPARE(
-            m_messaggi->ultimo(),
+            m_prova->messaggi.ultimo(),
             std::string("Alcuni numeri non sono validi!\rInserire i numeri separandoli con uno spazio."));
         numeri->clear();
         QTest::keyClicks(numeri, QStringLiteral("1 2 x6"));
@@ -247,8 +224,8 @@ private slots:
         QCOMPARE(Cella(analisi, 16, 1), QStringLiteral("2"));
         QCOMPARE(analisi->currentIndex().row(), 16);
 
-        m_stato->sistema.pronostico[4] = 1;
-        m_stato->sistema.pronostico[89] = 1;
+        m_prova->stato.sistema.pronostico[4] = 1;
+        m_prova->stato.sistema.pronostico[89] = 1;
         w<QPushButton>("pronosticoPushButton")->click();
         QCOMPARE(numeri->text(), QStringLiteral("5 90"));
     }
@@ -257,11 +234,11 @@ private slots:
     void impostazioniEGuida()
     {
         QStringList guide;
-        VistaStatistica vista(*m_stato, [&guide](const QString& t) { guide << t; });
+        VistaStatistica vista(m_prova->stato, [&guide](const QString& t) { guide << t; });
         std::vector<bool> aperte;
         vista.setApriImpostazioni([&](bool probabilita) {
             aperte.push_back(probabilita);
-            m_stato->generali.ifNumEstra = 2;
+            m_prova->stato.generali.ifNumEstra = 2;
         });
         vista.show();
         vista.selezionaVista(1);
@@ -286,9 +263,9 @@ private slots:
         ArchivioStorico reale;
         (void)ImportaFileArchivioTesto(std::string(std::getenv("QUARVIN_SORGENTI")) + "/data/storico.txt",
                                        reale);
-        m_stato->archivio = reale;
-        std::filesystem::remove(m_cartella->file(smorfia::NomeFile));
-        QVERIFY(smorfia::PreparaSmorfiaPredefinita(m_cartella->cartella(),
+        m_prova->stato.archivio = reale;
+        std::filesystem::remove(m_prova->cartella.file(smorfia::NomeFile));
+        QVERIFY(smorfia::PreparaSmorfiaPredefinita(m_prova->cartella.cartella(),
                                                    std::string(std::getenv("QUARVIN_SORGENTI")) +
                                                        "/data/smorfia.txt")
                     .empty());

@@ -1,6 +1,6 @@
 #include "editor/stato_applicazione.h"
 #include "support/archivio_memoria.h"
-#include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/grafico_barre.h"
 #include "ui/visua_distri_dialog.h"
 
@@ -13,19 +13,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-template <typename T> T* Figlio(QWidget* w, const char* nome)
-{
-    T* trovato = w->findChild<T*>(QString::fromLatin1(nome));
-    if (trovato == nullptr) {
-        qFatal("widget %s not found", nome);
-    }
-    return trovato;
-}
-
-} // namespace
 
 class VisuaDistriDialogTest : public QObject
 {
@@ -48,66 +35,59 @@ private:
     void giocateCinquine(int n);
     void attendiFine(TVisuaDistri& dialogo) { QTRY_VERIFY(dialogo.completata()); }
 
-    std::unique_ptr<test::CartellaTemporanea> m_cartella;
-    test::ArchivioMemoria m_store;
-    test::MessaggiRegistrati m_messaggi;
-    std::unique_ptr<StatoApplicazione> m_stato;
+    std::unique_ptr<test::StatoDiProva> m_prova;
     QStringList m_guide;
 };
 
 void VisuaDistriDialogTest::init()
 {
-    m_cartella = std::make_unique<test::CartellaTemporanea>();
-    m_messaggi = test::MessaggiRegistrati{};
+    m_prova = std::make_unique<test::StatoDiProva>();
     m_guide.clear();
-    const std::string c = m_cartella->cartella();
-    m_stato = std::make_unique<StatoApplicazione>(m_store, m_messaggi, Cartelle{c, c, c, c});
 }
 
 void VisuaDistriDialogTest::cleanup()
 {
-    m_stato.reset();
-    m_cartella.reset();
+    m_prova.reset();
 }
 
 void VisuaDistriDialogTest::sviluppoSeiTerzine()
 {
     const int numeri[] = {4, 17, 33, 58, 71, 90};
     for (int n : numeri) {
-        m_stato->sistema.pronostico[static_cast<std::size_t>(n - 1)] = 1;
+        m_prova->stato.sistema.pronostico[static_cast<std::size_t>(n - 1)] = 1;
     }
-    QVERIFY(m_stato->giocate.AssicuraCapacita(20));
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(20));
     int i = 0;
     for (int a = 0; a < 6; ++a) {
         for (int b = a + 1; b < 6; ++b) {
             for (int c = b + 1; c < 6; ++c) {
-                m_stato->giocate.voce(++i) = test::giocata({numeri[a], numeri[b], numeri[c]});
+                m_prova->stato.giocate.voce(++i) = test::giocata({numeri[a], numeri[b], numeri[c]});
             }
         }
     }
-    m_stato->giocate.setConteggio(20);
+    m_prova->stato.giocate.setConteggio(20);
 }
 
 void VisuaDistriDialogTest::giocateCinquine(int n)
 {
-    QVERIFY(m_stato->giocate.AssicuraCapacita(n));
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(n));
     for (int i = 1; i <= n; ++i) {
         Tipo_Giocata g{};
         for (int j = 0; j < 5; ++j) {
             g[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(1 + (5 * (i - 1) + j) % 90);
         }
         OrdinaGiocata(g);
-        m_stato->giocate.voce(i) = g;
+        m_prova->stato.giocate.voce(i) = g;
     }
-    m_stato->giocate.setConteggio(n);
+    m_prova->stato.giocate.setConteggio(n);
 }
 
 void VisuaDistriDialogTest::sviluppoDiSeiNumeriInTerzine()
 {
     sviluppoSeiTerzine();
-    TVisuaDistri dialogo(*m_stato, {});
+    TVisuaDistri dialogo(m_prova->stato, {});
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Distribuzione dei numeri nelle giocate"));
-    auto* grafico = Figlio<GraficoBarre>(&dialogo, "distribuzioneGraficoBarre");
+    auto* grafico = test::trova<GraficoBarre>(&dialogo, "distribuzioneGraficoBarre");
     QCOMPARE(grafico->titolo(), QStringLiteral("Distribuzione dei numeri nelle giocate"));
     // The bars are there, at 0, before the count starts.
     QCOMPARE(grafico->elementi(), 90);
@@ -116,21 +96,21 @@ void VisuaDistriDialogTest::sviluppoDiSeiNumeriInTerzine()
     dialogo.show();
     attendiFine(dialogo);
     for (int n = 1; n <= 90; ++n) {
-        const bool predetto = m_stato->sistema.pronostico[static_cast<std::size_t>(n - 1)] != 0;
+        const bool predetto = m_prova->stato.sistema.pronostico[static_cast<std::size_t>(n - 1)] != 0;
         QCOMPARE(grafico->valore(n - 1), predetto ? 10.0 : 0.0);
         QCOMPARE(grafico->etichetta(n - 1), QString::number(n));
     }
-    QVERIFY(!Figlio<QProgressBar>(&dialogo, "avanzamentoProgressBar")->isVisible());
-    QVERIFY(!Figlio<QPushButton>(&dialogo, "interrompiPushButton")->isVisible());
+    QVERIFY(!test::trova<QProgressBar>(&dialogo, "avanzamentoProgressBar")->isVisible());
+    QVERIFY(!test::trova<QPushButton>(&dialogo, "interrompiPushButton")->isVisible());
     for (const char* nome : {"stampaPushButton", "guidaPushButton", "chiudiPushButton"}) {
-        QVERIFY2(Figlio<QPushButton>(&dialogo, nome)->isVisible(), nome);
+        QVERIFY2(test::trova<QPushButton>(&dialogo, nome)->isVisible(), nome);
     }
     const QString catture = qEnvironmentVariable("QUARVIN_CATTURE");
     if (!catture.isEmpty()) {
         dialogo.grab().save(QDir(catture).filePath(QStringLiteral("distribuzione.png")));
     }
     QVERIFY(dialogo.close());
-    QVERIFY(m_messaggi.mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
 }
 
 void VisuaDistriDialogTest::interruzione_data()
@@ -146,8 +126,8 @@ void VisuaDistriDialogTest::interruzione()
     QFETCH(int, risposta);
     QFETCH(int, esaminate);
     giocateCinquine(1000);
-    TVisuaDistri dialogo(*m_stato, {});
-    auto* grafico = Figlio<GraficoBarre>(&dialogo, "distribuzioneGraficoBarre");
+    TVisuaDistri dialogo(m_prova->stato, {});
+    auto* grafico = test::trova<GraficoBarre>(&dialogo, "distribuzioneGraficoBarre");
     dialogo.show();
 
     // Runs at the first poll (after 357 plays), while the count is under way.
@@ -161,13 +141,13 @@ void VisuaDistriDialogTest::interruzione()
         chiusuraRifiutata = !dialogo.close() && dialogo.isVisible();
         QTest::keyClick(&dialogo, Qt::Key_Escape);
         chiusuraRifiutata = chiusuraRifiutata && dialogo.isVisible();
-        pannelloCalcolo = Figlio<QPushButton>(&dialogo, "interrompiPushButton")->isVisible() &&
-                          !Figlio<QPushButton>(&dialogo, "chiudiPushButton")->isVisible();
+        pannelloCalcolo = test::trova<QPushButton>(&dialogo, "interrompiPushButton")->isVisible() &&
+                          !test::trova<QPushButton>(&dialogo, "chiudiPushButton")->isVisible();
         primaBarra = grafico->valore(0);
-        avanzamento = Figlio<QProgressBar>(&dialogo, "avanzamentoProgressBar")->value();
-        Figlio<QPushButton>(&dialogo, "interrompiPushButton")->click();
+        avanzamento = test::trova<QProgressBar>(&dialogo, "avanzamentoProgressBar")->value();
+        test::trova<QPushButton>(&dialogo, "interrompiPushButton")->click();
     });
-    m_messaggi.risposte = {static_cast<Risposta>(risposta)};
+    m_prova->messaggi.risposte = {static_cast<Risposta>(risposta)};
     dialogo.avviaCalcolo();
 
     QVERIFY(visto);
@@ -176,8 +156,8 @@ void VisuaDistriDialogTest::interruzione()
     // The first chart update comes at the first poll; the gauge counts plays.
     QCOMPARE(primaBarra, 20.0);
     QCOMPARE(avanzamento, 357);
-    QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
-    const Messaggio& domanda = m_messaggi.mostrati.back();
+    QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
+    const Messaggio& domanda = m_prova->messaggi.mostrati.back();
     QCOMPARE(QString::fromStdString(domanda.testo),
              QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
     QCOMPARE(QString::fromStdString(domanda.titolo), QStringLiteral("Attenzione"));
@@ -191,18 +171,18 @@ void VisuaDistriDialogTest::interruzione()
         somma += static_cast<std::int64_t>(grafico->valore(n));
     }
     QCOMPARE(somma, 5 * static_cast<std::int64_t>(esaminate));
-    QVERIFY(Figlio<QPushButton>(&dialogo, "chiudiPushButton")->isVisible());
+    QVERIFY(test::trova<QPushButton>(&dialogo, "chiudiPushButton")->isVisible());
     QVERIFY(dialogo.close());
 }
 
 void VisuaDistriDialogTest::stampaSuPdf()
 {
     sviluppoSeiTerzine();
-    TVisuaDistri dialogo(*m_stato, {});
+    TVisuaDistri dialogo(m_prova->stato, {});
     dialogo.show();
     attendiFine(dialogo);
 
-    const QString pdf = QString::fromStdString(m_cartella->file("distribuzione.pdf"));
+    const QString pdf = QString::fromStdString(m_prova->cartella.file("distribuzione.pdf"));
     int richieste = 0;
     QString titolo;
     dialogo.setScegliStampante([&](QPrinter& stampante, QWidget*) {
@@ -215,14 +195,14 @@ void VisuaDistriDialogTest::stampaSuPdf()
         stampante.setOutputFileName(pdf);
         return true;
     });
-    auto* stampa = Figlio<QPushButton>(&dialogo, "stampaPushButton");
+    auto* stampa = test::trova<QPushButton>(&dialogo, "stampaPushButton");
     QTest::mouseClick(stampa, Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
     QTest::mouseClick(stampa, Qt::LeftButton);
     QCOMPARE(richieste, 2);
     QCOMPARE(titolo, QStringLiteral("Quarvin"));
     QVERIFY(QFile::exists(pdf));
-    QVERIFY(m_messaggi.mostrati.empty());
+    QVERIFY(m_prova->messaggi.mostrati.empty());
     // The window is whole again after printing.
     QVERIFY(stampa->isVisible());
 
@@ -247,10 +227,10 @@ void VisuaDistriDialogTest::stampaSuPdf()
 void VisuaDistriDialogTest::guida()
 {
     sviluppoSeiTerzine();
-    TVisuaDistri dialogo(*m_stato, [this](const QString& t) { m_guide << t; });
+    TVisuaDistri dialogo(m_prova->stato, [this](const QString& t) { m_guide << t; });
     dialogo.show();
     attendiFine(dialogo);
-    QTest::mouseClick(Figlio<QPushButton>(&dialogo, "guidaPushButton"), Qt::LeftButton);
+    QTest::mouseClick(test::trova<QPushButton>(&dialogo, "guidaPushButton"), Qt::LeftButton);
     QCOMPARE(m_guide, QStringList{QStringLiteral("gf_distrinu.htm")});
     QTest::keyClick(&dialogo, Qt::Key_Escape);
     QVERIFY(!dialogo.isVisible());
