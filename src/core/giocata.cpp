@@ -10,6 +10,27 @@ int OrdinaGiocata(Tipo_Giocata& giocata)
     return n;
 }
 
+bool GiocataCanonica(const std::uint8_t* g)
+{
+    int precedente = 0;
+    int i = 0;
+    for (; i < NumeriMassimiPerGiocata && g[i] != 0; ++i) {
+        if (g[i] > NumeroMassimo || g[i] <= precedente) {
+            return false;
+        }
+        precedente = g[i];
+    }
+    if (i == 0) {
+        return false;
+    }
+    for (; i < NumeriMassimiPerGiocata; ++i) {
+        if (g[i] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 int NumeriGiocata(const Tipo_Giocata& giocata)
 {
     int n = 0;

@@ -33,6 +33,11 @@ int OrdinaGiocata(Tipo_Giocata& giocata);
 // The play made of the flagged numbers, ascending, at most the first ten.
 Tipo_Giocata GiocataDaSegni(const SegniNumeri& segni);
 
+// Whether 10 bytes are a play in canonical form: 1 to 10 numbers 1..90 strictly ascending, then
+// zeros. Every search compares plays byte for byte, so files holding plays in another form are
+// refused rather than repaired.
+bool GiocataCanonica(const std::uint8_t* dieciByte);
+
 // Number of leading non-zero slots.
 int NumeriGiocata(const Tipo_Giocata& giocata);
 

@@ -1,3 +1,4 @@
+#include "core/giocata.h"
 #include "editor/file_sistema.h"
 
 #include "core/byte_io.h"
@@ -67,29 +68,6 @@ void LeggiRecord(ByteReader& r, Blocco& b)
     r.blocco(b.cadenze);
     r.blocco(b.figure);
     r.blocco(b.decine);
-}
-
-// Every search compares plays byte for byte, so a play in any other form would never be found and
-// would break the reductions' assumptions: such a file is refused rather than repaired.
-bool GiocataCanonica(const std::uint8_t* g)
-{
-    int precedente = 0;
-    int i = 0;
-    for (; i < NumeriMassimiPerGiocata && g[i] != 0; ++i) {
-        if (g[i] > NumeroMassimo || g[i] <= precedente) {
-            return false;
-        }
-        precedente = g[i];
-    }
-    if (i == 0) {
-        return false;
-    }
-    for (; i < NumeriMassimiPerGiocata; ++i) {
-        if (g[i] != 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 template <std::size_t N>

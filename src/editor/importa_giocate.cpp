@@ -1,3 +1,4 @@
+#include "core/giocata.h"
 #include "editor/importa_giocate.h"
 
 #include "core/byte_io.h"
@@ -50,27 +51,6 @@ bool FaiSpazio(ElencoGiocate& giocate, std::int64_t aggiunte)
         return false;
     }
     return giocate.AssicuraCapacita(static_cast<std::int32_t>(totale));
-}
-
-bool GiocataCanonica(const std::uint8_t* g)
-{
-    int precedente = 0;
-    int i = 0;
-    for (; i < NumeriMassimiPerGiocata && g[i] != 0; ++i) {
-        if (g[i] > NumeroMassimo || g[i] <= precedente) {
-            return false;
-        }
-        precedente = g[i];
-    }
-    if (i == 0) {
-        return false;
-    }
-    for (; i < NumeriMassimiPerGiocata; ++i) {
-        if (g[i] != 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The common end of every import: plays n0+1..n0+importate are in place after the count n0.
