@@ -180,17 +180,17 @@ bool LeggiOrtogonale(const std::vector<std::string>& argomenti, ArgomentiSistema
     return true;
 }
 
-// Quarvin.ro2 of the data folder with --immediati; none otherwise, so that a script gets the program's
-// own algorithm unless it asks for the reducers.
-std::string FileOrtogonale(const LavoroRiduzione& lavoro)
+// The reducer file of the data folder with --immediati; none otherwise, so that a script gets the
+// program's own algorithm unless it asks for the reducers.
+std::string FileRiduttori(const LavoroRiduzione& lavoro, const std::string& nome)
 {
-    return lavoro.argomenti.acceso(OpzioneImmediati) ? lavoro.stato.cartelle.dati + NomeFileRiduttoriOrtogonali
-                                                     : std::string();
+    return lavoro.argomenti.acceso(OpzioneImmediati) ? lavoro.stato.cartelle.dati + nome : std::string();
 }
 
 // The damaged-reducer outcome carries no message (the window asks a question too): the error is
 // printed here.
-Esito FineOrtogonale(LavoroRiduzione& lavoro, const EsitoOrtogonale& esito)
+template <typename EsitoConRiduttore>
+Esito FineConRiduttore(LavoroRiduzione& lavoro, const EsitoConRiduttore& esito)
 {
     if (esito.riduttoreDanneggiato) {
         Messaggio errore = Errore(messaggi_riduttori::Danneggiato);
@@ -206,10 +206,10 @@ Esito OrtogonalePronostico(LavoroRiduzione& lavoro)
     ParametriOrtogonale parametri;
     parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
     parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
-    parametri.fileRiduttori = FileOrtogonale(lavoro);
+    parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriOrtogonali);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
-    return FineOrtogonale(lavoro, RiduzioneOrtogonale(stato.sistema, stato.giocate, parametri, stato.generatore,
+    return FineConRiduttore(lavoro, RiduzioneOrtogonale(stato.sistema, stato.giocate, parametri, stato.generatore,
                                                       continua));
 }
 
@@ -222,28 +222,11 @@ Esito OrtogonaleGiocate(LavoroRiduzione& lavoro)
     parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
     parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
     parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
-    parametri.fileRiduttori = FileOrtogonale(lavoro);
+    parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriOrtogonali);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
-    return FineOrtogonale(lavoro, RiduzioneOrtogonaleGiocate(stato.sistema, stato.giocate, parametri,
+    return FineConRiduttore(lavoro, RiduzioneOrtogonaleGiocate(stato.sistema, stato.giocate, parametri,
                                                              stato.generatore, continua));
-}
-
-// Quarvin.ra2 of the data folder with --immediati; none otherwise.
-std::string FileGaranzia(const LavoroRiduzione& lavoro)
-{
-    return lavoro.argomenti.acceso(OpzioneImmediati) ? lavoro.stato.cartelle.dati + NomeFileRiduttoriGaranzia
-                                                     : std::string();
-}
-
-Esito FineGaranzia(LavoroRiduzione& lavoro, const EsitoGaranzia& esito)
-{
-    if (esito.riduttoreDanneggiato) {
-        Messaggio errore = Errore(messaggi_riduttori::Danneggiato);
-        errore.titolo = messaggi_riduttori::TitoloDanneggiato;
-        lavoro.stato.messaggi.mostra(errore);
-    }
-    return esito.esito;
 }
 
 Esito GaranziaPronostico(LavoroRiduzione& lavoro)
@@ -253,10 +236,10 @@ Esito GaranziaPronostico(LavoroRiduzione& lavoro)
     parametri.garanzia = GaranziaAmmessa(stato.sistema.numeriPerGiocata,
                                          LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
     parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
-    parametri.fileRiduttori = FileGaranzia(lavoro);
+    parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriGaranzia);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
-    return FineGaranzia(lavoro, RiduzionePronosticoGaranzia(stato.sistema, stato.giocate, parametri,
+    return FineConRiduttore(lavoro, RiduzionePronosticoGaranzia(stato.sistema, stato.giocate, parametri,
                                                             stato.generatore, continua));
 }
 
@@ -270,12 +253,12 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
     parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
     parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
     parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
-    parametri.fileRiduttori = FileGaranzia(lavoro);
+    parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriGaranzia);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
     InsiemeCombinazioni cinquine;
     const bool conMappa = cinquine.prenota(5);
-    return FineGaranzia(lavoro, RiduzioneGiocateGaranzia(stato.sistema, stato.giocate, parametri,
+    return FineConRiduttore(lavoro, RiduzioneGiocateGaranzia(stato.sistema, stato.giocate, parametri,
                                                          conMappa ? &cinquine : nullptr, stato.generatore,
                                                          continua));
 }
