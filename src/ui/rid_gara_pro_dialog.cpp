@@ -97,14 +97,8 @@ void TRidGaranziaBase::garanziaScelta()
 
 void TRidGaranziaBase::aggiungiScarica()
 {
-    auto* riga = new QHBoxLayout;
-    auto* scarica = new QPushButton(QString::fromLatin1(mg::ScaricaRiduttori), this);
-    scarica->setObjectName(QStringLiteral("scaricaPushButton"));
-    scarica->setAutoDefault(false);
-    riga->addWidget(scarica);
-    riga->addStretch(1);
-    areaParametri()->addLayout(riga);
-    disabilitaInEsecuzione(scarica);
+    auto* scarica =
+        aggiungiPulsanteRiga(QString::fromLatin1(mg::ScaricaRiduttori), QStringLiteral("scaricaPushButton"));
     connect(scarica, &QPushButton::clicked, this, &TRidGaranziaBase::scaricaRiduttori);
 }
 

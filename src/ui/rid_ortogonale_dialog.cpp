@@ -136,14 +136,8 @@ TRidOrtogonale::TRidOrtogonale(StatoApplicazione& stato, ApriGuida apriGuida, QW
 
     m_consideraFisse = aggiungiConsideraFisse();
 
-    auto* riga = new QHBoxLayout;
-    auto* scarica = new QPushButton(QString::fromUtf8(mg::ScaricaRiduttori), this);
-    scarica->setObjectName(QStringLiteral("scaricaPushButton"));
-    scarica->setAutoDefault(false);
-    riga->addWidget(scarica);
-    riga->addStretch(1);
-    areaParametri()->addLayout(riga);
-    disabilitaInEsecuzione(scarica);
+    auto* scarica =
+        aggiungiPulsanteRiga(QString::fromUtf8(mg::ScaricaRiduttori), QStringLiteral("scaricaPushButton"));
     mostraConteggio(QString::fromUtf8(messaggi_riduzioni::NumeroGiocate));
 
     const std::int32_t salvato = IDE_Intero(stato.impostazioni, ChiaveRidOrtog, 0, false);

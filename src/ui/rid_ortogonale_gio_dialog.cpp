@@ -57,14 +57,8 @@ TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida
 
     m_consideraFisse = aggiungiConsideraFisse();
 
-    auto* riga = new QHBoxLayout;
-    auto* scarica = new QPushButton(QString::fromUtf8(mg::ScaricaRiduttori), this);
-    scarica->setObjectName(QStringLiteral("scaricaPushButton"));
-    scarica->setAutoDefault(false);
-    riga->addWidget(scarica);
-    riga->addStretch(1);
-    areaParametri()->addLayout(riga);
-    disabilitaInEsecuzione(scarica);
+    auto* scarica =
+        aggiungiPulsanteRiga(QString::fromUtf8(mg::ScaricaRiduttori), QStringLiteral("scaricaPushButton"));
     mostraConteggio(QString::fromUtf8(messaggi_riduzioni::NumeroGiocate));
 
     m_garanzia->setCurrentIndex(

@@ -186,3 +186,16 @@ void TRiduzioneDialog::avvia()
         accept();
     }
 }
+
+QPushButton* TRiduzioneDialog::aggiungiPulsanteRiga(const QString& testo, const QString& nomeOggetto)
+{
+    auto* riga = new QHBoxLayout;
+    auto* pulsante = new QPushButton(testo, this);
+    pulsante->setObjectName(nomeOggetto);
+    pulsante->setAutoDefault(false);
+    riga->addWidget(pulsante);
+    riga->addStretch(1);
+    m_parametri->addLayout(riga);
+    disabilitaInEsecuzione(pulsante);
+    return pulsante;
+}

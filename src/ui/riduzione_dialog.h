@@ -95,6 +95,9 @@ protected:
     // The box's state as the run uses it: ticked while the system has fixed numbers. Valid during the
     // run too, when the box is disabled with its group.
     bool consideraFisse(const QCheckBox* casella) const;
+    // A push button on a row of its own in the parameter area (not the default button), locked while
+    // running; the caller connects it.
+    QPushButton* aggiungiPulsanteRiga(const QString& testo, const QString& nomeOggetto);
     // Shows the running count label with this prefix ("Nº di giocate: ").
     void mostraConteggio(const QString& prefisso);
 
