@@ -2,7 +2,7 @@ BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean format format-check
 
 all: build
 
@@ -26,3 +26,9 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+format: deps
+	@scripts/format
+
+format-check: deps
+	@scripts/format --check

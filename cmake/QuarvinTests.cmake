@@ -5,7 +5,7 @@ function(quarvin_add_gtest)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} quarvin_testsupport GTest::gtest GTest::gtest_main)
     quarvin_warnings(${T_NAME})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-    set_tests_properties(${T_NAME} PROPERTIES LABELS engine
+    set_tests_properties(${T_NAME} PROPERTIES LABELS engine TIMEOUT 300
         ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;QUARVIN_SORGENTI=${PROJECT_SOURCE_DIR}")
 endfunction()
 
@@ -18,6 +18,6 @@ function(quarvin_add_qtest)
         Qt6::Widgets)
     quarvin_warnings(${T_NAME})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-    set_tests_properties(${T_NAME} PROPERTIES LABELS ui
+    set_tests_properties(${T_NAME} PROPERTIES LABELS ui TIMEOUT 300
         ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;QUARVIN_SORGENTI=${PROJECT_SOURCE_DIR}")
 endfunction()
