@@ -1,6 +1,6 @@
+#include "core/archivio_predefinito.h"
 #include "core/file_archivio.h"
 #include "core/generatore_casuale.h"
-#include "core/archivio_predefinito.h"
 #include "core/impostazioni.h"
 #include "core/indice_combinazione.h"
 #include "editor/smorfia.h"
@@ -52,8 +52,8 @@ int Avvia(QApplication& applicazione)
             avvisi.push_back(predefinito.testo);
         }
         // The smorfia dictionary, likewise made once from the shipped text.
-        const std::string problemaSmorfia =
-            smorfia::PreparaSmorfiaPredefinita(dati, (datiProgramma + QStringLiteral("/smorfia.txt")).toStdString());
+        const std::string problemaSmorfia = smorfia::PreparaSmorfiaPredefinita(
+            dati, (datiProgramma + QStringLiteral("/smorfia.txt")).toStdString());
         if (!problemaSmorfia.empty()) {
             avvisi.push_back(problemaSmorfia);
         }
@@ -68,7 +68,8 @@ int Avvia(QApplication& applicazione)
     SegnaleEsecuzione segnale;
     Guida guida(CartellaGuida(cartellaProgramma + QLatin1Char('/')));
     TPri finestra(
-        stato, [&guida](const QString& topic) { guida.apri(topic); }, [&guida](const QString&) { guida.sommario(); });
+        stato, [&guida](const QString& topic) { guida.apri(topic); },
+        [&guida](const QString&) { guida.sommario(); });
     messaggi.setGenitore(&finestra);
     stato.generatore.seminaDaOrologio(ContatoreAltaRisoluzione());
     finestra.iniziaNuovoSistema();

@@ -205,12 +205,13 @@ Esito OrtogonalePronostico(LavoroRiduzione& lavoro)
     StatoApplicazione& stato = lavoro.stato;
     ParametriOrtogonale parametri;
     parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
-    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.consideraFisse =
+        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriOrtogonali);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
-    return FineConRiduttore(lavoro, RiduzioneOrtogonale(stato.sistema, stato.giocate, parametri, stato.generatore,
-                                                      continua));
+    return FineConRiduttore(
+        lavoro, RiduzioneOrtogonale(stato.sistema, stato.giocate, parametri, stato.generatore, continua));
 }
 
 Esito OrtogonaleGiocate(LavoroRiduzione& lavoro)
@@ -220,13 +221,14 @@ Esito OrtogonaleGiocate(LavoroRiduzione& lavoro)
     parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
     parametri.numeriPerGiocata = NumeriGiocata(stato.giocate.voce(1));
     parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
-    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.consideraFisse =
+        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
     parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriOrtogonali);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
     return FineConRiduttore(lavoro, RiduzioneOrtogonaleGiocate(stato.sistema, stato.giocate, parametri,
-                                                             stato.generatore, continua));
+                                                               stato.generatore, continua));
 }
 
 Esito GaranziaPronostico(LavoroRiduzione& lavoro)
@@ -235,12 +237,13 @@ Esito GaranziaPronostico(LavoroRiduzione& lavoro)
     ParametriGaraPro parametri;
     parametri.garanzia = GaranziaAmmessa(stato.sistema.numeriPerGiocata,
                                          LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
-    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.consideraFisse =
+        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriGaranzia);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
     return FineConRiduttore(lavoro, RiduzionePronosticoGaranzia(stato.sistema, stato.giocate, parametri,
-                                                            stato.generatore, continua));
+                                                                stato.generatore, continua));
 }
 
 Esito GaranziaGiocate(LavoroRiduzione& lavoro)
@@ -251,7 +254,8 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
     parametri.garanzia =
         GaranziaAmmessa(parametri.numeriGiocate, LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
     parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
-    parametri.consideraFisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.consideraFisse =
+        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
     parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriGaranzia);
     SeminaGeneratore(lavoro);
@@ -259,8 +263,8 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
     InsiemeCombinazioni cinquine;
     const bool conMappa = cinquine.prenota(5);
     return FineConRiduttore(lavoro, RiduzioneGiocateGaranzia(stato.sistema, stato.giocate, parametri,
-                                                         conMappa ? &cinquine : nullptr, stato.generatore,
-                                                         continua));
+                                                             conMappa ? &cinquine : nullptr, stato.generatore,
+                                                             continua));
 }
 
 // [--da-pronostico | --da-giocate]: the conditional reduction's mode; without either, the mode the
@@ -300,8 +304,8 @@ Esito Condizionata(LavoroRiduzione& lavoro)
         modo = ModoCondizionata::Giocate;
     }
     EsecuzioneContinua continua;
-    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, modo, stato.sistema.numeroFisse > 0,
-                                 continua);
+    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, modo,
+                                 stato.sistema.numeroFisse > 0, continua);
 }
 
 const std::array Metodi = {

@@ -3,51 +3,52 @@
 // Texts of the command-line tool ("\r" separates lines, printed as new lines).
 namespace messaggi_cli {
 
-inline constexpr const char* Uso = "uso: quarvin-cli [--dati DIR] [--personale DIR] COMANDO [ARGOMENTI]\r"
-                                   "comandi:\r"
-                                   "  crea -o FILE.qvs --pronostico \"1 2 3 ...\" --k K [--fisse \"...\"] "
-                                   "[--ruote \"Bari Roma ...\" | \"Tutte\"]\r"
-                                   "       [--importi \"estratto=1 ambo=0,5 terno=... quaterna=... "
-                                   "cinquina=... ambetto=... determinato=...\"]\r"
-                                   "       [--posizioni \"1 3\"]\r"
-                                   "  info FILE.qvs\r"
-                                   "  giocate FILE.qvs\r"
-                                   "  distribuzione FILE.qvs\r"
-                                   "  sviluppa FILE.qvs [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
-                                   "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
-                                   "  statistica VISTA [--ruote \"Bari Roma ...\" | \"Tutte\"]   (VISTA da 0 a 12)\r"
-                                   "  smorfia TERMINI...\r"
-                                   "  analisi-combinazioni \"NUMERI\"\r"
-                                   "  archivio info\r"
-                                   "  archivio importa FILE.txt\r"
-                                   "  archivio esporta FILE.txt\r"
-                                   "  archivio estrazione N\r"
-                                   "  archivio elimina DA A\r"
-                                   "  archivio aggiorna [--server URL]\r"
-                                   "  vincita [--ruota singola|tutte] [--giocati N] [--indovinati H]\r"
-                                   "       [--importi \"estratto=... ambo=... terno=... quaterna=... cinquina=...\"]\r"
-                                   "  importa FILE.qvs (--testo FILE.txt | --sistema ALTRO.qvs | --lpc FILE.lpc) "
-                                   "(-o OUT.qvs | --sovrascrivi)\r"
-                                   "  esporta FILE.qvs FILE.txt\r"
-                                   "  pronostico FILE.qvs (--aggiungi-probabili Q | --elimina-meno-probabili Q |\r"
-                                   "       --aggiungi-casuali Q [--seme S] | --elimina-casuali Q [--seme S] |\r"
-                                   "       --da-giocate | --svuota) (-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduci casuale-aggiungi FILE.qvs --n N [--seme S] [--considera-fisse] "
-                                   "(-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduci casuale-elimina FILE.qvs --n N [--seme S] (-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduci condizionata FILE.qvs [--da-pronostico | --da-giocate] "
-                                   "(-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
-                                   "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
-                                   "[--considera-fisse] [--seme S]\r"
-                                   "       (-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduci (garanzia-pronostico | garanzia-giocate) FILE.qvs\r"
-                                   "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
-                                   "[--considera-fisse] [--seme S]\r"
-                                   "       (-o OUT.qvs | --sovrascrivi)\r"
-                                   "  riduttori crea FILE.ra2|FILE.ro2 [--v V] [--k K] [--garanzia G] TESTO...\r"
-                                   "  riduttori elenco FILE\r"
-                                   "  spoglio FILE.qvs (--data GG/MM/AAAA | --numeri \"B1..B5 C1..C5 ... N1..N5\")";
+inline constexpr const char* Uso =
+    "uso: quarvin-cli [--dati DIR] [--personale DIR] COMANDO [ARGOMENTI]\r"
+    "comandi:\r"
+    "  crea -o FILE.qvs --pronostico \"1 2 3 ...\" --k K [--fisse \"...\"] "
+    "[--ruote \"Bari Roma ...\" | \"Tutte\"]\r"
+    "       [--importi \"estratto=1 ambo=0,5 terno=... quaterna=... "
+    "cinquina=... ambetto=... determinato=...\"]\r"
+    "       [--posizioni \"1 3\"]\r"
+    "  info FILE.qvs\r"
+    "  giocate FILE.qvs\r"
+    "  distribuzione FILE.qvs\r"
+    "  sviluppa FILE.qvs [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
+    "  statistiche [--ruote \"Bari Roma ...\" | \"Tutte\" | \"Nazionale\"]\r"
+    "  statistica VISTA [--ruote \"Bari Roma ...\" | \"Tutte\"]   (VISTA da 0 a 12)\r"
+    "  smorfia TERMINI...\r"
+    "  analisi-combinazioni \"NUMERI\"\r"
+    "  archivio info\r"
+    "  archivio importa FILE.txt\r"
+    "  archivio esporta FILE.txt\r"
+    "  archivio estrazione N\r"
+    "  archivio elimina DA A\r"
+    "  archivio aggiorna [--server URL]\r"
+    "  vincita [--ruota singola|tutte] [--giocati N] [--indovinati H]\r"
+    "       [--importi \"estratto=... ambo=... terno=... quaterna=... cinquina=...\"]\r"
+    "  importa FILE.qvs (--testo FILE.txt | --sistema ALTRO.qvs | --lpc FILE.lpc) "
+    "(-o OUT.qvs | --sovrascrivi)\r"
+    "  esporta FILE.qvs FILE.txt\r"
+    "  pronostico FILE.qvs (--aggiungi-probabili Q | --elimina-meno-probabili Q |\r"
+    "       --aggiungi-casuali Q [--seme S] | --elimina-casuali Q [--seme S] |\r"
+    "       --da-giocate | --svuota) (-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci casuale-aggiungi FILE.qvs --n N [--seme S] [--considera-fisse] "
+    "(-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci casuale-elimina FILE.qvs --n N [--seme S] (-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci condizionata FILE.qvs [--da-pronostico | --da-giocate] "
+    "(-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
+    "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
+    "[--considera-fisse] [--seme S]\r"
+    "       (-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci (garanzia-pronostico | garanzia-giocate) FILE.qvs\r"
+    "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
+    "[--considera-fisse] [--seme S]\r"
+    "       (-o OUT.qvs | --sovrascrivi)\r"
+    "  riduttori crea FILE.ra2|FILE.ro2 [--v V] [--k K] [--garanzia G] TESTO...\r"
+    "  riduttori elenco FILE\r"
+    "  spoglio FILE.qvs (--data GG/MM/AAAA | --numeri \"B1..B5 C1..C5 ... N1..N5\")";
 
 // The check of the plays against one draw ("-" is an empty cell).
 inline constexpr const char* EstrazioneSpoglio = "indicare l'estrazione con --data oppure con --numeri";
@@ -68,7 +69,8 @@ inline constexpr const char* OpzioneObbligatoria = "manca l'opzione ";
 inline constexpr const char* OpzioneRipetuta = "opzione ripetuta: ";
 inline constexpr const char* ArgomentoInatteso = "argomento inatteso: ";
 inline constexpr const char* FileMancante = "manca il file del sistema";
-inline constexpr const char* SottocomandoArchivioMancante = "manca il comando di archivio (info, importa, esporta)";
+inline constexpr const char* SottocomandoArchivioMancante =
+    "manca il comando di archivio (info, importa, esporta)";
 inline constexpr const char* SottocomandoArchivioSconosciuto = "comando di archivio sconosciuto: ";
 // The Internet update from the command line.
 inline constexpr const char* ServerNonValido = "indirizzo del server non valido (http:// o https://): ";
@@ -76,18 +78,22 @@ inline constexpr const char* IndirizzoAggiornamento = "Indirizzo indicato dal se
 inline constexpr const char* NuovaVersione = "Nuova versione disponibile: ";
 inline constexpr const char* NuoveEstrazioni = "Nuove estrazioni: ";
 inline constexpr const char* FileTestoMancante = "manca il file di testo delle estrazioni";
-inline constexpr const char* NumeroEstrazioneMancante = "indicare il numero dell'estrazione (1 la più vecchia)";
+inline constexpr const char* NumeroEstrazioneMancante =
+    "indicare il numero dell'estrazione (1 la più vecchia)";
 inline constexpr const char* IntervalloMancante = "indicare la prima e l'ultima estrazione da eliminare";
 inline constexpr const char* NumeroEstrazioneNonValido = "numero di estrazione non valido: ";
 inline constexpr const char* EstrazioneInesistentePrima = "L'estrazione nº ";
 inline constexpr const char* EstrazioneInesistenteDopo = " non esiste: l'archivio contiene ";
 inline constexpr const char* EstrazioneInesistenteFine = " estrazioni.";
-inline constexpr const char* IntervalloRovesciato = "La prima estrazione da eliminare non può seguire l'ultima.";
+inline constexpr const char* IntervalloRovesciato =
+    "La prima estrazione da eliminare non può seguire l'ultima.";
 inline constexpr const char* EstrazioniEliminate = "Estrazioni eliminate: ";
 inline constexpr const char* EstrazioniRimaste = "Estrazioni rimaste: ";
 inline constexpr const char* RuotaVincitaNonValida = "ruota non valida (singola o tutte): ";
-inline constexpr const char* GiocatiNonValidi = "la quantità di numeri giocati deve essere un numero da 1 a 10";
-inline constexpr const char* IndovinatiNonValidi = "la quantità di numeri indovinati deve essere un numero da 0 a 10";
+inline constexpr const char* GiocatiNonValidi =
+    "la quantità di numeri giocati deve essere un numero da 1 a 10";
+inline constexpr const char* IndovinatiNonValidi =
+    "la quantità di numeri indovinati deve essere un numero da 0 a 10";
 inline constexpr const char* ClasseVincitaNonValida =
     "classe non riconosciuta (estratto, ambo, terno, quaterna, cinquina): ";
 

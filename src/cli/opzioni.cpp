@@ -116,7 +116,8 @@ bool LeggiRuote(const std::string& testoRuote, SegniRuote& ruote, std::string& e
     return true;
 }
 
-bool LeggiRuoteOpzionali(const ArgomentiComando& argomenti, std::optional<SegniRuote>& ruote, std::string& errore)
+bool LeggiRuoteOpzionali(const ArgomentiComando& argomenti, std::optional<SegniRuote>& ruote,
+                         std::string& errore)
 {
     if (auto r = argomenti.valore("--ruote")) {
         ruote.emplace();

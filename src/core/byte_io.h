@@ -24,8 +24,7 @@ public:
     double f64();
     // Copies n bytes; on a short read the destination is left untouched.
     bool bytes(void* destinazione, std::size_t n);
-    template <std::size_t N>
-    bool blocco(std::array<std::uint8_t, N>& destinazione)
+    template <std::size_t N> bool blocco(std::array<std::uint8_t, N>& destinazione)
     {
         return bytes(destinazione.data(), N);
     }
@@ -46,8 +45,7 @@ public:
     void i32(std::int32_t v);
     void f64(double v);
     void bytes(const void* sorgente, std::size_t n);
-    template <std::size_t N>
-    void blocco(const std::array<std::uint8_t, N>& sorgente)
+    template <std::size_t N> void blocco(const std::array<std::uint8_t, N>& sorgente)
     {
         bytes(sorgente.data(), N);
     }

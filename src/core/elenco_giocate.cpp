@@ -20,8 +20,7 @@ void AllocatoreStandard::libera(Tipo_Giocata* blocco)
 
 ElencoGiocate::ElencoGiocate(AllocatoreGiocate* allocatore)
     : m_allocatore(allocatore != nullptr ? allocatore : &m_standard)
-{
-}
+{}
 
 ElencoGiocate::~ElencoGiocate()
 {
@@ -43,7 +42,8 @@ bool ElencoGiocate::AmpliaElenco()
             auto* blocco = m_allocatore->rialloca(m_voci, static_cast<std::size_t>(nuova));
             if (blocco != nullptr) {
                 m_voci = blocco;
-                std::memset(m_voci + m_capacita, 0, static_cast<std::size_t>(incremento) * sizeof(Tipo_Giocata));
+                std::memset(m_voci + m_capacita, 0,
+                            static_cast<std::size_t>(incremento) * sizeof(Tipo_Giocata));
                 m_capacita = static_cast<std::int32_t>(nuova);
                 return true;
             }

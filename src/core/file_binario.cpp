@@ -33,7 +33,8 @@ bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t
     return ScriviFileAtomico(percorso, {dati});
 }
 
-bool ScriviFileAtomico(const std::string& percorso, std::initializer_list<std::span<const std::uint8_t>> parti)
+bool ScriviFileAtomico(const std::string& percorso,
+                       std::initializer_list<std::span<const std::uint8_t>> parti)
 {
     const std::string temporaneo = percorso + ".tmp" + std::to_string(::getpid());
     std::FILE* f = std::fopen(temporaneo.c_str(), "wb");

@@ -34,13 +34,14 @@ struct EsitoImporti
 {
     bool valido = false;
     std::array<double, NumeroImporti> importi{}; // parsed stakes, slot 1 at index 0
-    double sommaClassi = 0;  // slots 1..5 and 7 (disabled boxes count 0)
-    double totale = 0;       // sommaClassi plus slot 6 once per selected position
+    double sommaClassi = 0;                      // slots 1..5 and 7 (disabled boxes count 0)
+    double totale = 0;                           // sommaClassi plus slot 6 once per selected position
 };
 
 // Parses the boxes and checks each stake against i1..i18 and the total against Minimo, Massimo
 // and Multiplo. A zero i1 or Multiplo drops that divisibility test.
-EsitoImporti ValidaImporti(const CaselleImporti& caselle, const std::array<std::uint8_t, NumeroPosizioni>& posizioni,
+EsitoImporti ValidaImporti(const CaselleImporti& caselle,
+                           const std::array<std::uint8_t, NumeroPosizioni>& posizioni,
                            const ImpostazioniGenerali& impostazioni);
 
 // The four-line message shown when the stakes are not valid (caption "Errore").

@@ -149,8 +149,7 @@ public:
     }
 
     // An empty text, like a missing one, takes the built-in calibration.
-    template <std::size_t N>
-    void calibrazione(std::string_view prefisso, std::array<double, N>& valori) const
+    template <std::size_t N> void calibrazione(std::string_view prefisso, std::array<double, N>& valori) const
     {
         for (std::size_t i = 0; i < N; ++i) {
             valori[i] = decimale(Nome(prefisso, i + 1), valori[i]);
@@ -206,8 +205,7 @@ public:
 
     void decimale(std::string_view nome, double valore) { m_store.scriviTesto(nome, TestoDecimale(valore)); }
 
-    template <std::size_t N>
-    void calibrazione(std::string_view prefisso, const std::array<double, N>& valori)
+    template <std::size_t N> void calibrazione(std::string_view prefisso, const std::array<double, N>& valori)
     {
         for (std::size_t i = 0; i < N; ++i) {
             m_store.scriviTesto(Nome(prefisso, i + 1), TestoCalibrazione(valori[i]));

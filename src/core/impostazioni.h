@@ -14,6 +14,7 @@ void SalvaImpostazioniGenerali(ArchivioImpostazioni& store, const ImpostazioniGe
 // Group B: per-dialog options stored as "IDE_" + nome. Reading (scrivi = false) returns the stored
 // value or the given default; writing stores the value and returns it. When the store cannot be
 // opened the given value is returned.
-std::string IDE_Testo(ArchivioImpostazioni& store, std::string_view nome, std::string_view valore, bool scrivi);
+std::string IDE_Testo(ArchivioImpostazioni& store, std::string_view nome, std::string_view valore,
+                      bool scrivi);
 bool IDE_Booleano(ArchivioImpostazioni& store, std::string_view nome, bool valore, bool scrivi);
 std::int32_t IDE_Intero(ArchivioImpostazioni& store, std::string_view nome, std::int32_t valore, bool scrivi);

@@ -9,15 +9,15 @@
 struct ImpostazioniGenerali
 {
     // i1..i18, the accepted stake amounts, ascending.
-    std::array<double, 18> importiGiocata{0.05, 0.1, 0.2, 0.3, 0.4, 0.5, 1.0, 2.0, 3.0,
+    std::array<double, 18> importiGiocata{0.05, 0.1, 0.2,  0.3,  0.4,  0.5,  1.0,  2.0,   3.0,
                                           4.0,  5.0, 10.0, 20.0, 30.0, 40.0, 50.0, 100.0, 200.0};
-    double minimo = 1.0;           // Minimo: smallest total stake of a play
-    double massimo = 200.0;        // Massimo: largest total stake of a play
-    double multiplo = 0.5;         // Multiplo: the total must be a multiple of this
-    std::int32_t decimali = 2;     // Decimali: decimals of money texts
+    double minimo = 1.0;               // Minimo: smallest total stake of a play
+    double massimo = 200.0;            // Massimo: largest total stake of a play
+    double multiplo = 0.5;             // Multiplo: the total must be a multiple of this
+    std::int32_t decimali = 2;         // Decimali: decimals of money texts
     double vincitaMassima = 6000000.0; // VincitaMassima: cap of the win of one play
 
-    std::int32_t notificaAggio = 1;        // notificaaggio
+    std::int32_t notificaAggio = 1;         // notificaaggio
     std::string giorniNotifica = "0010101"; // GiorniNotifica, Sunday first
 
     std::string proxyServer;

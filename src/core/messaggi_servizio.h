@@ -10,7 +10,7 @@ enum class Risposta { Ok, Si, No, Annulla };
 
 struct Messaggio
 {
-    std::string testo;  // exact text; "\r" separates lines
+    std::string testo; // exact text; "\r" separates lines
     std::string titolo = "Attenzione";
     Icona icona = Icona::Avviso;
     Pulsanti pulsanti = Pulsanti::Ok;

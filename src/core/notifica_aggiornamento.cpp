@@ -51,9 +51,9 @@ bool DaNotificare(const Tipo_Estrazione& ultima, const DataOra& adesso, std::str
 std::string TestoNotifica(const Tipo_Estrazione& ultima)
 {
     const unsigned giornoSettimana = weekday{GiornoEstrazione(ultima)}.c_encoding();
-    return std::string("L'ultimo aggiornamento dell'archivio storico risale a ") + NomiGiorni[giornoSettimana] + " " +
-           std::to_string(ultima.giorno) + "/" + std::to_string(ultima.mese) + "/" + std::to_string(ultima.anno()) +
-           ".";
+    return std::string("L'ultimo aggiornamento dell'archivio storico risale a ") +
+           NomiGiorni[giornoSettimana] + " " + std::to_string(ultima.giorno) + "/" +
+           std::to_string(ultima.mese) + "/" + std::to_string(ultima.anno()) + ".";
 }
 
 std::optional<std::string> NotificaAggiornamento(const ArchivioStorico& archivio, const DataOra& adesso,

@@ -10,7 +10,8 @@
 // Whether the archive looks out of date: the last draw is at least four days old, or a draw day
 // marked in giorniNotifica (seven "0"/"1", Sunday first) of the last week is later than the last
 // draw and already past (today counts only after 20:40, when the evening draw is over).
-[[nodiscard]] bool DaNotificare(const Tipo_Estrazione& ultima, const DataOra& adesso, std::string_view giorniNotifica);
+[[nodiscard]] bool DaNotificare(const Tipo_Estrazione& ultima, const DataOra& adesso,
+                                std::string_view giorniNotifica);
 
 // The text of the notification window for the last draw ("... risale a Sabato 30/5/2026.").
 std::string TestoNotifica(const Tipo_Estrazione& ultima);

@@ -98,7 +98,7 @@ void RegolaComponenti(ImpostazioniProbabilita& scelte)
 }
 
 std::optional<std::int32_t> LeggiNumeroEstrazioniFrequenze(std::string_view testo,
-                                                          std::int32_t estrazioniArchivio)
+                                                           std::int32_t estrazioniArchivio)
 {
     int numero = 0;
     if (!testo::LeggiIntero(testo::Trim(testo), numero) || numero < 1) {

@@ -27,8 +27,7 @@ inline constexpr const char* ConfermaRipristino = "Ripristinare le probabilità 
 } // namespace messaggi_probabilita
 
 // Which raw values score high in ScalaProbabilita.
-enum class CriterioScala
-{
+enum class CriterioScala {
     ValoriAlti,  // the largest value scores 100, the smallest 0
     ValoriBassi, // the smallest value scores 100, the largest 0
     ValoriMedi,  // the value halfway between smallest and largest scores 100, both ends 0
@@ -87,4 +86,4 @@ void RegolaComponenti(ImpostazioniProbabilita& scelte);
 // kept as typed, so that the window does not shrink to nothing before the first draws arrive.
 // nullopt when the text is refused (then the dialog shows NumeroEstrazioniNonValido).
 std::optional<std::int32_t> LeggiNumeroEstrazioniFrequenze(std::string_view testo,
-                                                          std::int32_t estrazioniArchivio);
+                                                           std::int32_t estrazioniArchivio);

@@ -7,7 +7,16 @@
 // Wheel flags are kept in this order: the ten regional wheels, Nazionale, Tutte. The archive has
 // columns 1..11 (no column for Tutte).
 enum Ruota : int {
-    Bari = 1, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino, Venezia,
+    Bari = 1,
+    Cagliari,
+    Firenze,
+    Genova,
+    Milano,
+    Napoli,
+    Palermo,
+    Roma,
+    Torino,
+    Venezia,
     Nazionale = 11,
     Tutte = 12,
 };
@@ -19,8 +28,8 @@ using SegniRuote = std::array<std::uint8_t, NumeroRuote>;
 
 // Names by wheel index 1..12 (index 0 is empty).
 constexpr std::array<std::string_view, NumeroRuote + 1> NomiRuote = {
-    "", "Bari", "Cagliari", "Firenze", "Genova", "Milano", "Napoli", "Palermo", "Roma", "Torino",
-    "Venezia", "Nazionale", "Tutte",
+    "",        "Bari", "Cagliari", "Firenze", "Genova",    "Milano", "Napoli",
+    "Palermo", "Roma", "Torino",   "Venezia", "Nazionale", "Tutte",
 };
 
 // Whether archive wheel w (1..11) is played: its own flag or Tutte, and Nazionale only by its own.

@@ -14,8 +14,8 @@ struct StatisticheNumeri
     // [w][n] with w = 1..12 (12: the ten regional wheels together) and n = 1..90; index 0 unused.
     using Tabella = std::array<std::array<std::int32_t, 91>, 13>;
 
-    Tabella ritardi{};   // TabellaRitardi
-    Tabella frequenze{}; // TabellaFrequenze over the last IFNumEstra draws
+    Tabella ritardi{};                    // TabellaRitardi
+    Tabella frequenze{};                  // TabellaFrequenze over the last IFNumEstra draws
     std::array<double, 91> probabilita{}; // ProbabilitaNumeri, index 1..90
 
     // d[n] and f[n] on the selected wheels, before the probability blend shifts them (index 1..90):

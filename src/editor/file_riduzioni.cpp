@@ -121,14 +121,12 @@ EsitoLettura LeggiImmagine(const std::string& percorso, BloccoRecord<N>& record,
     return EsitoLettura::Letto;
 }
 
-template <std::size_t N>
-bool ScriviImmagine(const std::string& percorso, const BloccoRecord<N>& record)
+template <std::size_t N> bool ScriviImmagine(const std::string& percorso, const BloccoRecord<N>& record)
 {
     return ScriviFileAtomico(percorso, std::span<const std::uint8_t>(record));
 }
 
-template <std::size_t G>
-BloccoRecord<12 * G + 4> GruppiPredefiniti()
+template <std::size_t G> BloccoRecord<12 * G + 4> GruppiPredefiniti()
 {
     BloccoRecord<12 * G + 4> blocco{};
     for (std::size_t g = 0; g < G; ++g) {

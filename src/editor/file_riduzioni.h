@@ -37,8 +37,7 @@ inline Messaggio MessaggioErroreScritturaDisco()
     return Errore(file_riduzioni::ErroreScritturaDisco);
 }
 
-enum class EsitoLettura
-{
+enum class EsitoLettura {
     Letto,
     Assente,   // no such file (or it cannot be opened): the record keeps its defaults
     Rifiutato, // the file exists but has the wrong size or a count out of range: defaults kept
@@ -86,8 +85,7 @@ struct FileIntervalli
     std::array<double, Massimo> massimi{};
 };
 
-enum class QualeFileIntervalli
-{
+enum class QualeFileIntervalli {
     ProbabilitaRitardi,   // Quarvin.ipr, default one interval 7..28
     ProbabilitaFrequenze, // Quarvin.ipf, default 40..65
     ProbabilitaPersonali, // Quarvin.ipp, default 75..100

@@ -1,5 +1,5 @@
-#include "core/giocata.h"
 #include "editor/file_sistema.h"
+#include "core/giocata.h"
 
 #include "core/byte_io.h"
 #include "core/file_binario.h"
@@ -36,8 +36,7 @@ EsitoFileSistema Esito(CodiceFileSistema codice)
     return {codice, messaggi_sistema::ErroreApertura};
 }
 
-template <typename Blocco>
-void ScriviRecord(ByteWriter& w, const Blocco& r)
+template <typename Blocco> void ScriviRecord(ByteWriter& w, const Blocco& r)
 {
     w.blocco(r.condizionata);
     w.blocco(r.giocateFiltro);
@@ -53,8 +52,7 @@ void ScriviRecord(ByteWriter& w, const Blocco& r)
     w.blocco(r.decine);
 }
 
-template <typename Blocco>
-void LeggiRecord(ByteReader& r, Blocco& b)
+template <typename Blocco> void LeggiRecord(ByteReader& r, Blocco& b)
 {
     r.blocco(b.condizionata);
     r.blocco(b.giocateFiltro);
@@ -70,8 +68,7 @@ void LeggiRecord(ByteReader& r, Blocco& b)
     r.blocco(b.decine);
 }
 
-template <std::size_t N>
-void NormalizzaSegni(std::array<std::uint8_t, N>& segni)
+template <std::size_t N> void NormalizzaSegni(std::array<std::uint8_t, N>& segni)
 {
     for (auto& s : segni) {
         s = s != 0 ? 1 : 0;
@@ -145,7 +142,8 @@ std::span<const std::uint8_t> BloccoGiocate(const ElencoGiocate& giocate)
     if (conteggio == 0) {
         return {};
     }
-    return {reinterpret_cast<const std::uint8_t*>(giocate.dati()), file_sistema::DimensioneGiocata * conteggio};
+    return {reinterpret_cast<const std::uint8_t*>(giocate.dati()),
+            file_sistema::DimensioneGiocata * conteggio};
 }
 
 } // namespace
@@ -163,7 +161,8 @@ EsitoFileSistema ScriviSistema(Sistema& sistema, const ElencoGiocate& giocate)
     // The plays are written straight from the list: a system of tens of millions of plays needs
     // no second copy of them in memory.
     const std::vector<std::uint8_t> intestazione = Intestazione(sistema, giocate.conteggio(), 0);
-    if (sistema.nomeFile.empty() || !ScriviFileAtomico(sistema.nomeFile, {intestazione, BloccoGiocate(giocate)})) {
+    if (sistema.nomeFile.empty() ||
+        !ScriviFileAtomico(sistema.nomeFile, {intestazione, BloccoGiocate(giocate)})) {
         return Esito(CodiceFileSistema::ErroreSalvataggio);
     }
     sistema.modificato = false;

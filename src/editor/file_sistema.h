@@ -40,8 +40,7 @@ inline constexpr double ImportoMassimo = 10'000'000.0;
 
 } // namespace file_sistema
 
-enum class CodiceFileSistema
-{
+enum class CodiceFileSistema {
     Ok,
     VersioneNonCompatibile, // version byte other than 3 or 4
     ErroreApertura,         // missing, unreadable, short, oversized or inconsistent file; no memory

@@ -42,7 +42,8 @@ int LeggiFisse(const CaselleFisse& caselle, Sistema& sistema)
     return 0;
 }
 
-bool ValidaSistema(Sistema& sistema, const CaselleFisse& caselle, const SegniRuote& ruote, ServizioMessaggi& messaggi)
+bool ValidaSistema(Sistema& sistema, const CaselleFisse& caselle, const SegniRuote& ruote,
+                   ServizioMessaggi& messaggi)
 {
     sistema.ruote = ruote;
     if (int p = LeggiFisse(caselle, sistema); p > 0) {
@@ -50,7 +51,8 @@ bool ValidaSistema(Sistema& sistema, const CaselleFisse& caselle, const SegniRuo
         return false;
     }
     if (sistema.numeriPerGiocata < sistema.numeroFisse) {
-        messaggi.mostra(Avviso("La quantità di numeri per giocata non può essere inferiore al numero di fisse!"));
+        messaggi.mostra(
+            Avviso("La quantità di numeri per giocata non può essere inferiore al numero di fisse!"));
         return false;
     }
     if (sistema.numeriPronostico() < sistema.numeriPerGiocata) {

@@ -1,5 +1,5 @@
-#include "core/giocata.h"
 #include "editor/importa_giocate.h"
+#include "core/giocata.h"
 
 #include "core/byte_io.h"
 #include "core/file_binario.h"

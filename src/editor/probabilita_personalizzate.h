@@ -19,8 +19,7 @@ void PoniProbabilitaPersonalizzate(RecordRiduzioni& record, const std::array<dou
 [[nodiscard]] bool ImpostaProbabilitaPredefinite(const std::string& cartellaDati,
                                                  const RecordRiduzioni& record, ServizioMessaggi& messaggi);
 
-enum class EsitoRipristino
-{
+enum class EsitoRipristino {
     NonRichiesto, // the user answered No
     Ripristinate, // the saved scores replaced the block's
     Assenti,      // no Probabilita.def: nothing changed

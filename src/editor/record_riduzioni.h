@@ -10,8 +10,7 @@
 // The settings record of every reduction method, in the byte layout its settings file and the
 // system file share. A method's own module gives the meaning of its record; until then the
 // record travels as an opaque block of the right size.
-template <std::size_t N>
-using BloccoRecord = std::array<std::uint8_t, N>;
+template <std::size_t N> using BloccoRecord = std::array<std::uint8_t, N>;
 
 struct RecordRiduzioni
 {
@@ -42,15 +41,13 @@ void ScriviCampoInt32(BloccoRecord<N>& blocco, std::size_t offset, std::int32_t 
     std::memcpy(blocco.data() + offset, &valore, sizeof valore);
 }
 
-template <std::size_t N>
-void ScriviCampoDouble(BloccoRecord<N>& blocco, std::size_t offset, double valore)
+template <std::size_t N> void ScriviCampoDouble(BloccoRecord<N>& blocco, std::size_t offset, double valore)
 {
     assert(offset + sizeof valore <= N);
     std::memcpy(blocco.data() + offset, &valore, sizeof valore);
 }
 
-template <std::size_t N>
-std::int32_t LeggiCampoInt32(const BloccoRecord<N>& blocco, std::size_t offset)
+template <std::size_t N> std::int32_t LeggiCampoInt32(const BloccoRecord<N>& blocco, std::size_t offset)
 {
     assert(offset + sizeof(std::int32_t) <= N);
     std::int32_t valore = 0;
@@ -58,8 +55,7 @@ std::int32_t LeggiCampoInt32(const BloccoRecord<N>& blocco, std::size_t offset)
     return valore;
 }
 
-template <std::size_t N>
-double LeggiCampoDouble(const BloccoRecord<N>& blocco, std::size_t offset)
+template <std::size_t N> double LeggiCampoDouble(const BloccoRecord<N>& blocco, std::size_t offset)
 {
     assert(offset + sizeof(double) <= N);
     double valore = 0;

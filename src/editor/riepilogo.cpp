@@ -45,7 +45,8 @@ CaselleImporti CaselleDaSistema(const Sistema& sistema)
     return caselle;
 }
 
-Riepilogo AggiornaRiepilogo(const Sistema& sistema, std::int32_t giocate, const EsitoImporti& importi, int decimali)
+Riepilogo AggiornaRiepilogo(const Sistema& sistema, std::int32_t giocate, const EsitoImporti& importi,
+                            int decimali)
 {
     Riepilogo r;
     r.percentuale = "Percentuale di riduzione:";

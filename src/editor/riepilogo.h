@@ -10,14 +10,14 @@
 // The summary texts of the main window, computed from the system and the count of plays.
 struct Riepilogo
 {
-    std::string pronostico;      // "Pronostico: n numeri"
+    std::string pronostico; // "Pronostico: n numeri"
     std::string numeriPerGiocata;
-    std::string sviluppo;        // "Sviluppo integrale: D giocate"
-    std::string ruote;           // "Nº Ruote: w"
-    std::string percentuale;     // "Percentuale di riduzione:" with the value when it has one
+    std::string sviluppo;    // "Sviluppo integrale: D giocate"
+    std::string ruote;       // "Nº Ruote: w"
+    std::string percentuale; // "Percentuale di riduzione:" with the value when it has one
     bool percentualeConValore = false;
-    std::string importo;         // "Importo di giocata: s €"
-    bool importoRosso = false;   // stakes not valid while their sum is not zero
+    std::string importo;       // "Importo di giocata: s €"
+    bool importoRosso = false; // stakes not valid while their sum is not zero
     std::string giocateFinali;
     std::string costo;
     std::string stato;

@@ -17,7 +17,8 @@ QString ConSeparatore(QString cartella)
 // The given folder, else the variable's, else the platform's location (with "Quarvin" added where
 // the location is not already the application's own), else the program's folder; created when
 // missing.
-QString Scegli(const QString& forzata, const char* variabile, const QString& piattaforma, const QString& programma)
+QString Scegli(const QString& forzata, const char* variabile, const QString& piattaforma,
+               const QString& programma)
 {
     QString scelta = forzata.isEmpty() ? qEnvironmentVariable(variabile) : forzata;
     if (scelta.isEmpty()) {
@@ -37,21 +38,24 @@ QString Posizione(QStandardPaths::StandardLocation luogo, const QString& aggiunt
 
 } // namespace
 
-Cartelle RisolviCartelle(const QString& cartellaProgramma, const QString& datiForzata, const QString& personaleForzata)
+Cartelle RisolviCartelle(const QString& cartellaProgramma, const QString& datiForzata,
+                         const QString& personaleForzata)
 {
     Cartelle cartelle;
     const QString programma = ConSeparatore(cartellaProgramma);
     cartelle.programma = programma.toStdString();
     // The shared data folder is the platform's generic data folder + "Quarvin"; the personal one is
     // the per-user application folder (organisation and application name already in it).
-    cartelle.dati = Scegli(datiForzata, "QUARVIN_DATI",
-                           Posizione(QStandardPaths::GenericDataLocation, QStringLiteral("/Quarvin")), programma)
-                        .toStdString();
-    cartelle.personale =
-        Scegli(personaleForzata, "QUARVIN_PERSONALE", Posizione(QStandardPaths::AppDataLocation, QString()), programma)
+    cartelle.dati =
+        Scegli(datiForzata, "QUARVIN_DATI",
+               Posizione(QStandardPaths::GenericDataLocation, QStringLiteral("/Quarvin")), programma)
             .toStdString();
+    cartelle.personale = Scegli(personaleForzata, "QUARVIN_PERSONALE",
+                                Posizione(QStandardPaths::AppDataLocation, QString()), programma)
+                             .toStdString();
     const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    cartelle.documenti = !documenti.isEmpty() && QDir(documenti).exists() ? ConSeparatore(documenti).toStdString()
-                                                                         : cartelle.personale;
+    cartelle.documenti = !documenti.isEmpty() && QDir(documenti).exists()
+                             ? ConSeparatore(documenti).toStdString()
+                             : cartelle.personale;
     return cartelle;
 }

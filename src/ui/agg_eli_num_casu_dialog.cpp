@@ -9,5 +9,4 @@ TAggEliNumCasu::TAggEliNumCasu(Verso verso, int massimo, ServizioMessaggi& messa
                       QString::fromUtf8(verso == Verso::Aggiungi ? messaggi_giocate::QuantitaDaAggiungere
                                                                  : messaggi_giocate::QuantitaDaEliminare),
                       massimo, false, false, messaggi, parent)
-{
-}
+{}

@@ -65,8 +65,8 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
 
     QMenu* pronostico = barra->addMenu(QStringLiteral(" Pronostico iniziale "));
     NonDisponibili(pronostico, {"Aggiungi numeri più probabili", "Elimina numeri meno probabili",
-                                "Aggiungi numeri casualmente", "Elimina numeri casualmente", "Pronostico da giocate",
-                                "Elimina tutti i numeri"});
+                                "Aggiungi numeri casualmente", "Elimina numeri casualmente",
+                                "Pronostico da giocate", "Elimina tutti i numeri"});
 
     QMenu* metodi = barra->addMenu(QStringLiteral(" Metodi di riduzione "));
     NonDisponibile(metodi, QStringLiteral("Sviluppo integrale del pronostico"));
@@ -74,18 +74,20 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
     QMenu* matematici = metodi->addMenu(QStringLiteral("Metodi matematici"));
     NonDisponibili(matematici, {"Riduzione ortogonale del pronostico", "Riduzione del pronostico a garanzia",
                                 "Riduzione ortogonale delle giocate", "Riduzione delle giocate a garanzia",
-                                "Aggiungi giocate più rappresentative", "Elimina giocate meno rappresentative",
-                                "Ottimizza probabilità di vincita"});
+                                "Aggiungi giocate più rappresentative",
+                                "Elimina giocate meno rappresentative", "Ottimizza probabilità di vincita"});
     QMenu* statistici = metodi->addMenu(QStringLiteral("Metodi statistici"));
-    NonDisponibili(statistici, {"Riduzione probabilistica in base alle frequenze",
-                                "Riduzione probabilistica in base ai ritardi",
-                                "Riduzione in base a probabilità personalizzate", "Riduzione in base alle frequenze",
-                                "Riduzione in base ai ritardi", "Riduzione tramite il confronto con l'archivio storico"});
+    NonDisponibili(statistici,
+                   {"Riduzione probabilistica in base alle frequenze",
+                    "Riduzione probabilistica in base ai ritardi",
+                    "Riduzione in base a probabilità personalizzate", "Riduzione in base alle frequenze",
+                    "Riduzione in base ai ritardi", "Riduzione tramite il confronto con l'archivio storico"});
     QMenu* misti = metodi->addMenu(QStringLiteral("Metodi a base mista"));
-    NonDisponibili(misti, {"Riduzione condizionata", "Riduzione tramite giocate filtro", "Riduzione cruciverba",
-                           "Riduzione in base ai numeri", "Riduzione in base alle cadenze",
-                           "Riduzione in base alle figure", "Riduzione in base alle decine",
-                           "Sostituzione combinazioni di numeri", "Normalizza distribuzione dei numeri"});
+    NonDisponibili(misti,
+                   {"Riduzione condizionata", "Riduzione tramite giocate filtro", "Riduzione cruciverba",
+                    "Riduzione in base ai numeri", "Riduzione in base alle cadenze",
+                    "Riduzione in base alle figure", "Riduzione in base alle decine",
+                    "Sostituzione combinazioni di numeri", "Normalizza distribuzione dei numeri"});
     QMenu* casuali = metodi->addMenu(QStringLiteral("Metodi a base casuale"));
     NonDisponibili(casuali, {"Aggiungi giocate casuali", "Elimina giocate casualmente"});
     QMenu* personali = metodi->addMenu(QStringLiteral("Metodi personali"));
@@ -104,21 +106,22 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
     NonDisponibili(giocate, {"Annulla ultima operazione", "Modifica giocate manualmente",
                              "Inserimento giocate da tastiera", "Elimina giocate"});
     giocate->addSeparator();
-    NonDisponibili(giocate, {"Importa giocate da un altro sistema", "Importa giocate da un sistema esterno (.lpc)",
-                             "Importa giocate da file di testo", "Esporta giocate su file di testo"});
+    NonDisponibili(giocate,
+                   {"Importa giocate da un altro sistema", "Importa giocate da un sistema esterno (.lpc)",
+                    "Importa giocate da file di testo", "Esporta giocate su file di testo"});
     registra(giocate);
 
     registra(pronostico);
 
     QMenu* statistiche = barra->addMenu(QStringLiteral(" Statistiche "));
-    NonDisponibili(statistiche, {"Grafico dei ritardi", "Grafico delle frequenze", "Grafico delle probabilità",
-                                 "I numeri più ritardatari", "I numeri meno frequenti",
-                                 "Ritardi Attuali/Minimi/Medi/Massimi", "Frequenze Attuali/Minime/Medie/Massime",
-                                 "Ritardi nelle 5 posizioni", "Frequenze nelle 5 posizioni",
-                                 "I numeri più ritardatari nelle 5 posizioni",
-                                 "I numeri meno frequenti nelle 5 posizioni", "I ritardi dei 4005 ambi",
-                                 "Le frequenze dei 4005 ambi", "La smorfia", "Analisi combinazioni",
-                                 "Cerchio ciclometrico"});
+    NonDisponibili(statistiche,
+                   {"Grafico dei ritardi", "Grafico delle frequenze", "Grafico delle probabilità",
+                    "I numeri più ritardatari", "I numeri meno frequenti",
+                    "Ritardi Attuali/Minimi/Medi/Massimi", "Frequenze Attuali/Minime/Medie/Massime",
+                    "Ritardi nelle 5 posizioni", "Frequenze nelle 5 posizioni",
+                    "I numeri più ritardatari nelle 5 posizioni", "I numeri meno frequenti nelle 5 posizioni",
+                    "I ritardi dei 4005 ambi", "Le frequenze dei 4005 ambi", "La smorfia",
+                    "Analisi combinazioni", "Cerchio ciclometrico"});
     registra(statistiche);
 
     QMenu* stampa = barra->addMenu(QStringLiteral(" Stampa "));
@@ -130,13 +133,16 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
     NonDisponibili(mdn, {"Stampa giocate su schedine (Mod. MDN)", "Calibra la stampa verticale su schedine",
                          "Calibra la stampa orizzontale su schedine"});
     QMenu* sng = vecchie->addMenu(QStringLiteral("Mod. SNG"));
-    NonDisponibili(sng, {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzontale su schedine"});
+    NonDisponibili(sng,
+                   {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzontale su schedine"});
     QMenu* sci = vecchie->addMenu(QStringLiteral("Mod. SCI"));
-    NonDisponibili(sci, {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzintale su schedine"});
+    NonDisponibili(sci,
+                   {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzintale su schedine"});
     stampa->addSeparator();
-    NonDisponibili(stampa, {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzontale su schedine",
-                            "Calibra la stampa verticale su schedine LottoPiù",
-                            "Calibra la stampa orizzontale su schedine LottoPiù"});
+    NonDisponibili(stampa,
+                   {"Calibra la stampa verticale su schedine", "Calibra la stampa orizzontale su schedine",
+                    "Calibra la stampa verticale su schedine LottoPiù",
+                    "Calibra la stampa orizzontale su schedine LottoPiù"});
     for (QMenu* m : {stampa, vecchie, mdn, sng, sci}) {
         registra(m);
     }
@@ -146,7 +152,8 @@ void ComandiPrincipali::crea(QWidget* proprietario, QMenuBar* barra, QToolBar* s
     registra(archivio);
 
     QMenu* impostazioni = barra->addMenu(QStringLiteral(" Impostazioni "));
-    NonDisponibili(impostazioni, {"Calcolo delle probabilità", "Calcolo delle frequenze", "Connessione ad Internet"});
+    NonDisponibili(impostazioni,
+                   {"Calcolo delle probabilità", "Calcolo delle frequenze", "Connessione ad Internet"});
     modificaImporti = Comando(impostazioni, "Modifica importi di giocata");
     NonDisponibili(impostazioni, {"Calcola vincite", "Notifiche aggiornamenti"});
     registra(impostazioni);

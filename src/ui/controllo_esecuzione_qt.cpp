@@ -7,8 +7,7 @@
 
 ControlloEsecuzioneQt::ControlloEsecuzioneQt(ServizioMessaggi& messaggi, QProgressBar* barra)
     : m_messaggi(messaggi), m_barra(barra)
-{
-}
+{}
 
 void ControlloEsecuzioneQt::azzera()
 {

@@ -58,9 +58,10 @@ QTableWidget* CreaGrigliaEstrazione(QWidget* genitore, int larghezzaCella, int a
     }
     griglia->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     griglia->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    griglia->setFixedSize(
-        griglia->verticalHeader()->sizeHint().width() + Colonne * larghezzaCella + 2 * griglia->frameWidth(),
-        griglia->horizontalHeader()->sizeHint().height() + RuoteArchivio * altezzaRiga + 2 * griglia->frameWidth());
+    griglia->setFixedSize(griglia->verticalHeader()->sizeHint().width() + Colonne * larghezzaCella +
+                              2 * griglia->frameWidth(),
+                          griglia->horizontalHeader()->sizeHint().height() + RuoteArchivio * altezzaRiga +
+                              2 * griglia->frameWidth());
     return griglia;
 }
 

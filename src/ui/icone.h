@@ -7,8 +7,23 @@
 namespace Icone {
 
 enum Tipo {
-    Nuovo, Apri, Salva, Garanzia, Ortogonale, Condizionata, Filtro, Ritardi, Frequenze, Ottimizza,
-    Annulla, Elimina, Modifica, Spoglio, Probabilita, Stampa, Aggiorna,
+    Nuovo,
+    Apri,
+    Salva,
+    Garanzia,
+    Ortogonale,
+    Condizionata,
+    Filtro,
+    Ritardi,
+    Frequenze,
+    Ottimizza,
+    Annulla,
+    Elimina,
+    Modifica,
+    Spoglio,
+    Probabilita,
+    Stampa,
+    Aggiorna,
 };
 
 QIcon Crea(Tipo tipo, const QPalette& tavolozza);

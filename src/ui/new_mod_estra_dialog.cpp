@@ -3,8 +3,8 @@
 #include "checking/manutenzione_archivio.h"
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
-#include "ui/griglia_estrazione.h"
 #include "ui/filtro_data.h"
+#include "ui/griglia_estrazione.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

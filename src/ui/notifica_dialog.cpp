@@ -7,7 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-TNotificaAggiornamento::TNotificaAggiornamento(const QString& testo, bool aggiornamentoDisponibile, QWidget* parent)
+TNotificaAggiornamento::TNotificaAggiornamento(const QString& testo, bool aggiornamentoDisponibile,
+                                               QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TNotificaAggiornamento"));
@@ -25,11 +26,12 @@ TNotificaAggiornamento::TNotificaAggiornamento(const QString& testo, bool aggior
     riga->addWidget(messaggio, 1);
     layout->addLayout(riga);
 
-    auto* domanda = new QLabel(aggiornamentoDisponibile
-                                   ? QStringLiteral("Aggiornare ora l'archivio da Internet?")
-                                   : QStringLiteral("L'aggiornamento da Internet non è ancora disponibile in questa "
-                                                    "versione del programma."),
-                               this);
+    auto* domanda =
+        new QLabel(aggiornamentoDisponibile
+                       ? QStringLiteral("Aggiornare ora l'archivio da Internet?")
+                       : QStringLiteral("L'aggiornamento da Internet non è ancora disponibile in questa "
+                                        "versione del programma."),
+                   this);
     domanda->setObjectName(QStringLiteral("domandaLabel"));
     domanda->setWordWrap(true);
     layout->addWidget(domanda);

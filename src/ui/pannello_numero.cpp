@@ -10,8 +10,8 @@
 namespace {
 
 // Rows in the order shown: the ten regional wheels, Tutte (row 12 of the tables), Nazionale (11).
-constexpr std::array<int, 12> RigheRuote = {Bari,   Cagliari, Firenze, Genova, Milano, Napoli,
-                                            Palermo, Roma,    Torino,  Venezia, Tutte,  Nazionale};
+constexpr std::array<int, 12> RigheRuote = {Bari,    Cagliari, Firenze, Genova,  Milano, Napoli,
+                                            Palermo, Roma,     Torino,  Venezia, Tutte,  Nazionale};
 
 } // namespace
 
@@ -39,8 +39,8 @@ PannelloNumero::PannelloNumero(QWidget* parent) : QFrame(parent, Qt::ToolTip)
     m_tabella->verticalHeader()->setDefaultSectionSize(20);
     for (int riga = 0; riga < 12; ++riga) {
         const auto nome = NomiRuote[RigheRuote[riga]];
-        m_tabella->setItem(riga, 0,
-                           new QTableWidgetItem(QStringLiteral(" ") + QString::fromUtf8(nome.data(), nome.size())));
+        m_tabella->setItem(
+            riga, 0, new QTableWidgetItem(QStringLiteral(" ") + QString::fromUtf8(nome.data(), nome.size())));
         for (int colonna = 1; colonna < 3; ++colonna) {
             auto* cella = new QTableWidgetItem;
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -53,11 +53,13 @@ PannelloNumero::PannelloNumero(QWidget* parent) : QFrame(parent, Qt::ToolTip)
     m_tabella->setColumnWidth(1, 70);
     m_tabella->setColumnWidth(2, 80);
     m_tabella->setFixedSize(100 + 70 + 80 + 2 * m_tabella->frameWidth(),
-                            m_tabella->horizontalHeader()->sizeHint().height() + 12 * 20 + 2 * m_tabella->frameWidth());
+                            m_tabella->horizontalHeader()->sizeHint().height() + 12 * 20 +
+                                2 * m_tabella->frameWidth());
     layout->addWidget(m_tabella);
 }
 
-void PannelloNumero::mostraNumero(int n, const StatisticheNumeri& statistiche, int finestraFrequenze, bool forza)
+void PannelloNumero::mostraNumero(int n, const StatisticheNumeri& statistiche, int finestraFrequenze,
+                                  bool forza)
 {
     if (n == m_numero && !forza) {
         return;

@@ -2,8 +2,8 @@
 // archive line of the status bar.
 #include "ui/pri_window.h"
 
-#include "core/notifica_aggiornamento.h"
 #include "core/impostazioni.h"
+#include "core/notifica_aggiornamento.h"
 #include "ui/notifica_dialog.h"
 
 #include <QFileInfo>
@@ -63,7 +63,8 @@ void TPri::aggiornaArchivio()
         m_etichettaArchivio->setText(QStringLiteral("Archivio storico vuoto"));
         return;
     }
-    m_etichettaArchivio->setText(QStringLiteral("Archivio storico: %1 estrazioni, dal %2 al %3")
-                                     .arg(archivio.conteggio())
-                                     .arg(Data(archivio.estrazione(1)), Data(archivio.estrazione(archivio.conteggio()))));
+    m_etichettaArchivio->setText(
+        QStringLiteral("Archivio storico: %1 estrazioni, dal %2 al %3")
+            .arg(archivio.conteggio())
+            .arg(Data(archivio.estrazione(1)), Data(archivio.estrazione(archivio.conteggio()))));
 }

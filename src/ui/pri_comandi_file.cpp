@@ -154,7 +154,8 @@ void TPri::comandoSalva()
 void TPri::comandoSalvaConNome()
 {
     const QString proposto = QString::fromStdString(m_stato.sistema.nomeFile);
-    const QString scelto = m_scegliFileSalva ? m_scegliFileSalva(this, proposto) : DialogoSalva(this, proposto);
+    const QString scelto =
+        m_scegliFileSalva ? m_scegliFileSalva(this, proposto) : DialogoSalva(this, proposto);
     if (!scelto.isEmpty()) {
         m_stato.sistema.nomeFile = scelto.toStdString();
         aggiornaTitolo();

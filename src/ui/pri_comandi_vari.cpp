@@ -22,8 +22,9 @@ void TPri::comandoSviluppoIntegrale()
 
 void TPri::comandoModificaImporti()
 {
-    TModimpo dialogo(m_stato.generali, m_stato.impostazioni, m_stato.messaggi,
-                     [this](const std::string& topic) { m_apriGuida(QString::fromStdString(topic)); }, this);
+    TModimpo dialogo(
+        m_stato.generali, m_stato.impostazioni, m_stato.messaggi,
+        [this](const std::string& topic) { m_apriGuida(QString::fromStdString(topic)); }, this);
     dialogo.exec();
     AggiornaRiepilogo();
 }

@@ -22,6 +22,7 @@ void TPri::comandoImpostazioniProbabilita()
 
 void TPri::comandoImpostazioniFrequenze()
 {
-    TImpoFrequenze dialogo(m_stato, [this] { ricalcolaStatistiche(); }, this);
+    TImpoFrequenze dialogo(
+        m_stato, [this] { ricalcolaStatistiche(); }, this);
     dialogo.exec();
 }

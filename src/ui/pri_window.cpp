@@ -1,8 +1,8 @@
 #include "ui/pri_window.h"
 
 #include "core/impostazioni.h"
-#include "core/testo.h"
 #include "core/messaggi.h"
+#include "core/testo.h"
 #include "editor/riepilogo.h"
 #include "ui/filtro_tasti.h"
 #include "ui/griglia_numeri.h"
@@ -12,13 +12,13 @@
 #include <algorithm>
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -33,12 +33,12 @@ namespace {
 
 // Order in which the nine fixed boxes are read (and filled).
 constexpr std::array<const char*, 9> NomiFisse = {"fissa1LineEdit", "fissa2LineEdit", "fissa3LineEdit",
-                                                   "fissa4LineEdit", "fissa5LineEdit", "fissa6LineEdit",
-                                                   "fissa7LineEdit", "fissa8LineEdit", "fissa9LineEdit"};
+                                                  "fissa4LineEdit", "fissa5LineEdit", "fissa6LineEdit",
+                                                  "fissa7LineEdit", "fissa8LineEdit", "fissa9LineEdit"};
 
 // Wheels as the boxes show them: Bari..Venezia, Tutte, Nazionale.
-constexpr std::array<int, NumeroRuote> OrdineRuoteMostrate = {Bari,   Cagliari, Firenze, Genova,  Milano, Napoli,
-                                                              Palermo, Roma,    Torino,  Venezia, Tutte,  Nazionale};
+constexpr std::array<int, NumeroRuote> OrdineRuoteMostrate = {
+    Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino, Venezia, Tutte, Nazionale};
 
 QLabel* Etichetta(const char* nomeOggetto, QWidget* genitore)
 {
@@ -107,7 +107,8 @@ QWidget* TPri::creaPronostico()
         casella->setMaxLength(2);
         casella->setFixedWidth(34);
         casella->setAlignment(Qt::AlignCenter);
-        casella->setToolTip(QStringLiteral("Le fisse sono quei numeri che saranno presenti in tutte le giocate"));
+        casella->setToolTip(
+            QStringLiteral("Le fisse sono quei numeri che saranno presenti in tutte le giocate"));
         casella->installEventFilter(this);
         righeFisse->addWidget(casella);
         connect(casella, &QLineEdit::textChanged, this, [this, i] { fissaCambiata(i); });
@@ -139,7 +140,8 @@ QWidget* TPri::creaParametri()
     auto* grigliaRuote = new QGridLayout(ruote);
     for (int posizione = 0; posizione < NumeroRuote; ++posizione) {
         int ruota = OrdineRuoteMostrate[posizione];
-        auto* casella = new QCheckBox(QString::fromUtf8(NomiRuote[ruota].data(), NomiRuote[ruota].size()), ruote);
+        auto* casella =
+            new QCheckBox(QString::fromUtf8(NomiRuote[ruota].data(), NomiRuote[ruota].size()), ruote);
         casella->setObjectName(QStringLiteral("ruota%1CheckBox").arg(ruota));
         grigliaRuote->addWidget(casella, posizione % 6, posizione / 6);
         connect(casella, &QCheckBox::clicked, this, &TPri::ruotaCliccata);
@@ -242,7 +244,8 @@ void TPri::collegaComandi()
     connect(m_comandi.salvaConNome, &QAction::triggered, this, &TPri::comandoSalvaConNome);
     connect(m_comandi.esci, &QAction::triggered, this, &QWidget::close);
     connect(m_comandi.modificaImporti, &QAction::triggered, this, &TPri::comandoModificaImporti);
-    m_comandi.collega(QStringLiteral("Sviluppo integrale del pronostico"), this, [this] { comandoSviluppoIntegrale(); });
+    m_comandi.collega(QStringLiteral("Sviluppo integrale del pronostico"), this,
+                      [this] { comandoSviluppoIntegrale(); });
     connect(m_comandi.impostaStampante, &QAction::triggered, this, &TPri::comandoImpostaStampante);
     connect(m_comandi.apriCartellaRiduttori, &QAction::triggered, this, &TPri::comandoApriCartellaRiduttori);
     connect(m_comandi.sommario, &QAction::triggered, this, [this] { m_sommario(QString()); });
@@ -371,8 +374,8 @@ void TPri::ricalcolaStatistiche()
 {
     m_stato.ricalcolaStatistiche();
     if (m_pannelloNumero->numero() != 0) {
-        m_pannelloNumero->mostraNumero(m_pannelloNumero->numero(), m_stato.statistiche, m_stato.generali.ifNumEstra,
-                                       true);
+        m_pannelloNumero->mostraNumero(m_pannelloNumero->numero(), m_stato.statistiche,
+                                       m_stato.generali.ifNumEstra, true);
     }
     aggiornaVistaStatistica();
 }

@@ -19,8 +19,7 @@ TRidCasualeBase::TRidCasualeBase(StatoApplicazione& stato, ApriGuida apriGuida, 
                                  std::string_view chiave, QWidget* parent)
     : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(TopicGuida), titolo, parent),
       m_chiave(chiave)
-{
-}
+{}
 
 void TRidCasualeBase::aggiungiCampoQuante(const QString& etichetta)
 {

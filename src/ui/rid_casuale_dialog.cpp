@@ -6,8 +6,8 @@
 #include <QCheckBox>
 
 TRidCasuale::TRidCasuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRidCasualeBase(stato, std::move(apriGuida), QStringLiteral("Aggiungi giocate casuali"), ChiaveNumNewRandom,
-                      parent)
+    : TRidCasualeBase(stato, std::move(apriGuida), QStringLiteral("Aggiungi giocate casuali"),
+                      ChiaveNumNewRandom, parent)
 {
     m_consideraFisse = aggiungiConsideraFisse(QStringLiteral("Considera Fisse"));
     aggiungiCampoQuante(QStringLiteral("Nº di giocate da aggiungere:"));
@@ -15,7 +15,8 @@ TRidCasuale::TRidCasuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget*
 
 RichiestaCasuale TRidCasuale::controllaQuante(const std::string& testo)
 {
-    return ControllaAggiuntaCasuale(stato().sistema, stato().giocate, consideraFisse(m_consideraFisse), testo);
+    return ControllaAggiuntaCasuale(stato().sistema, stato().giocate, consideraFisse(m_consideraFisse),
+                                    testo);
 }
 
 EsitoRiduzione TRidCasuale::esegui(ControlloEsecuzione& controllo)

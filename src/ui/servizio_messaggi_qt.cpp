@@ -46,7 +46,8 @@ Risposta ServizioMessaggiQt::mostra(const Messaggio& messaggio)
 {
     QWidget* genitore = m_genitore != nullptr ? m_genitore : QApplication::activeWindow();
     QMessageBox box(IconaQt(messaggio.icona), QString::fromStdString(messaggio.titolo),
-                    QString::fromStdString(testo::RigheUnix(messaggio.testo)), QMessageBox::NoButton, genitore);
+                    QString::fromStdString(testo::RigheUnix(messaggio.testo)), QMessageBox::NoButton,
+                    genitore);
     switch (messaggio.pulsanti) {
     case Pulsanti::Ok:
         box.setStandardButtons(QMessageBox::Ok);

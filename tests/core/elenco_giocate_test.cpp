@@ -63,7 +63,8 @@ TEST(ElencoGiocate, AllocatoreCheFallisceSempre)
     elenco.setServizioMessaggi(&messaggi);
 
     EXPECT_FALSE(elenco.AmpliaElenco());
-    const std::vector<std::size_t> attese = {3355443, 838860, 209715, 52428, 13107, 3276, 819, 204, 51, 12, 3};
+    const std::vector<std::size_t> attese = {3355443, 838860, 209715, 52428, 13107, 3276,
+                                             819,     204,    51,     12,    3};
     EXPECT_EQ(allocatore.richieste, attese);
     EXPECT_EQ(elenco.capacita(), 0);
     ASSERT_EQ(messaggi.mostrati.size(), 1u);

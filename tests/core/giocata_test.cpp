@@ -131,5 +131,6 @@ TEST(IndiceCombinazione, CinquineCampione)
     EXPECT_EQ(IndiceCombinazione(giocata({1, 2, 3, 4, 5}), 5), 1);
     EXPECT_EQ(IndiceCombinazione(giocata({1, 2, 3, 4, 6}), 5), 2);
     EXPECT_EQ(IndiceCombinazione(giocata({1, 2, 3, 5, 6}), 5), 87);
-    EXPECT_EQ(IndiceCombinazione(giocata({2, 3, 4, 5, 6}), 5), 2441626 + 1) << "after the C(89,4) plays that start with 1";
+    EXPECT_EQ(IndiceCombinazione(giocata({2, 3, 4, 5, 6}), 5), 2441626 + 1)
+        << "after the C(89,4) plays that start with 1";
 }

@@ -59,9 +59,11 @@ TEST(NotificaAggiornamento, TestoEArchivioVuoto)
 
     ArchivioStorico archivio;
     const DataOra adesso{2026, 12, 9, 10, 0};
-    EXPECT_EQ(NotificaAggiornamento(archivio, adesso, "0010101"), std::optional<std::string>(TestoArchivioVuoto));
+    EXPECT_EQ(NotificaAggiornamento(archivio, adesso, "0010101"),
+              std::optional<std::string>(TestoArchivioVuoto));
     EXPECT_EQ(archivio.InserisciEstrazione(Estrazione(8, 12, 2026)), 1);
     EXPECT_EQ(NotificaAggiornamento(archivio, adesso, "0010101"), std::nullopt);
     EXPECT_EQ(NotificaAggiornamento(archivio, {2026, 12, 13, 10, 0}, "0000000"),
-              std::optional<std::string>("L'ultimo aggiornamento dell'archivio storico risale a Martedì 8/12/2026."));
+              std::optional<std::string>(
+                  "L'ultimo aggiornamento dell'archivio storico risale a Martedì 8/12/2026."));
 }

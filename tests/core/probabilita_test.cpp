@@ -45,23 +45,35 @@ TEST(ScalaProbabilita, CriteriEstremiEPareggi)
         double resto;                 // every other number
     };
     const std::vector<Riga> righe{
-        {"medi su 0, 10 e 20", ValoriCon({{1, 0}, {2, 10}, {3, 20}}, 10), CriterioScala::ValoriMedi,
-         {{1, 0.0}, {2, 100.0}, {3, 0.0}}, 100.0},
+        {"medi su 0, 10 e 20",
+         ValoriCon({{1, 0}, {2, 10}, {3, 20}}, 10),
+         CriterioScala::ValoriMedi,
+         {{1, 0.0}, {2, 100.0}, {3, 0.0}},
+         100.0},
         {"alti", ValoriCon({{1, 5}, {2, 15}}, 10), CriterioScala::ValoriAlti, {{1, 0.0}, {2, 100.0}}, 50.0},
         {"bassi", ValoriCon({{1, 5}, {2, 15}}, 10), CriterioScala::ValoriBassi, {{1, 100.0}, {2, 0.0}}, 50.0},
-        {"bassi a un quarto", ValoriCon({{1, 0}, {2, 4}}, 1), CriterioScala::ValoriBassi,
-         {{1, 100.0}, {2, 0.0}}, 75.0},
+        {"bassi a un quarto",
+         ValoriCon({{1, 0}, {2, 4}}, 1),
+         CriterioScala::ValoriBassi,
+         {{1, 100.0}, {2, 0.0}},
+         75.0},
         // An odd range puts the centre between two values: they tie and none reaches 100.
-        {"medi con campo dispari", ValoriCon({{1, 0}, {2, 1}, {3, 2}}, 3), CriterioScala::ValoriMedi,
-         {{1, 0.0}, {2, 100.0 - 100.0 / 3.0}, {3, 100.0 - 100.0 / 3.0}}, 0.0},
+        {"medi con campo dispari",
+         ValoriCon({{1, 0}, {2, 1}, {3, 2}}, 3),
+         CriterioScala::ValoriMedi,
+         {{1, 0.0}, {2, 100.0 - 100.0 / 3.0}, {3, 100.0 - 100.0 / 3.0}},
+         0.0},
         {"tutti uguali, alti", ValoriCon({}, 7), CriterioScala::ValoriAlti, {}, 0.0},
         {"tutti uguali, bassi", ValoriCon({}, 7), CriterioScala::ValoriBassi, {}, 0.0},
         {"tutti uguali, medi", ValoriCon({}, 7), CriterioScala::ValoriMedi, {}, 0.0},
         // Delays on no selected wheel are all 10000000.
         {"nessuna ruota", ValoriCon({}, 10000000), CriterioScala::ValoriBassi, {}, 0.0},
         // A damaged cache may hold any int32: the range must not overflow.
-        {"estremi int32", ValoriCon({{1, MinInt}, {2, MaxInt}}, 0), CriterioScala::ValoriAlti,
-         {{1, 0.0}, {2, 100.0}}, 100.0 * (0.0 - MinInt) / (double(MaxInt) - MinInt)},
+        {"estremi int32",
+         ValoriCon({{1, MinInt}, {2, MaxInt}}, 0),
+         CriterioScala::ValoriAlti,
+         {{1, 0.0}, {2, 100.0}},
+         100.0 * (0.0 - MinInt) / (double(MaxInt) - MinInt)},
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);
@@ -113,14 +125,10 @@ TEST(ImpostazioniProbabilita, CursoreEPesi)
         double pfMax;
     };
     const std::vector<Riga> righe{
-        {"predefinito", 50.0, 50, 50.0, 50.0},
-        {"solo frequenze", 0.0, 100, 0.0, 100.0},
-        {"solo ritardi", 100.0, 0, 100.0, 0.0},
-        {"tre quarti ai ritardi", 75.0, 25, 75.0, 25.0},
-        {"mezzo passo", 62.4, 38, 62.0, 38.0},
-        {"oltre la scala", 250.0, 0, 100.0, 0.0},
-        {"sotto la scala", -20.0, 100, 0.0, 100.0},
-        {"non un numero", std::nan(""), 50, 50.0, 50.0},
+        {"predefinito", 50.0, 50, 50.0, 50.0},      {"solo frequenze", 0.0, 100, 0.0, 100.0},
+        {"solo ritardi", 100.0, 0, 100.0, 0.0},     {"tre quarti ai ritardi", 75.0, 25, 75.0, 25.0},
+        {"mezzo passo", 62.4, 38, 62.0, 38.0},      {"oltre la scala", 250.0, 0, 100.0, 0.0},
+        {"sotto la scala", -20.0, 100, 0.0, 100.0}, {"non un numero", std::nan(""), 50, 50.0, 50.0},
     };
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.nome);

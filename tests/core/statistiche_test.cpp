@@ -243,17 +243,23 @@ TEST(Statistiche, RuoteSelezionate)
     {
         const char* nome;
         SegniRuote segni;
-        std::initializer_list<int> ritardoDa; // rows of TabellaRitardi whose minimum is d[n]
+        std::initializer_list<int> ritardoDa;   // rows of TabellaRitardi whose minimum is d[n]
         std::initializer_list<int> frequenzaDa; // archive wheels summed into f[n]
     };
     const Riga righe[] = {
         {"solo Nazionale", Segni({Nazionale}), {Nazionale}, {Nazionale}},
-        {"Tutte", Segni({Tutte}), {Tutte}, {Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma,
-                                            Torino, Venezia}},
+        {"Tutte",
+         Segni({Tutte}),
+         {Tutte},
+         {Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino, Venezia}},
         {"Bari e Roma", Segni({Bari, Roma}), {Bari, Roma}, {Bari, Roma}},
-        {"Tutte e Nazionale", Segni({Tutte, Nazionale}), {Tutte, Nazionale},
+        {"Tutte e Nazionale",
+         Segni({Tutte, Nazionale}),
+         {Tutte, Nazionale},
          {Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino, Venezia, Nazionale}},
-        {"Bari con Tutte", Segni({Bari, Tutte}), {Bari, Tutte},
+        {"Bari con Tutte",
+         Segni({Bari, Tutte}),
+         {Bari, Tutte},
          {Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino, Venezia}},
     };
     for (const Riga& r : righe) {
@@ -378,9 +384,9 @@ TEST(Statistiche, ArchivioReale)
     ASSERT_NE(sorgenti, nullptr);
     const std::string percorso = std::string(sorgenti) + "/data/storico.txt";
 
-    const std::map<std::string, int> codici = {{"BA", 1}, {"CA", 2}, {"FI", 3}, {"GE", 4},
-                                                {"MI", 5}, {"NA", 6}, {"PA", 7}, {"RM", 8},
-                                                {"TO", 9}, {"VE", 10}, {"RN", 11}};
+    const std::map<std::string, int> codici = {{"BA", 1}, {"CA", 2},  {"FI", 3}, {"GE", 4},
+                                               {"MI", 5}, {"NA", 6},  {"PA", 7}, {"RM", 8},
+                                               {"TO", 9}, {"VE", 10}, {"RN", 11}};
     std::ifstream file(percorso);
     ASSERT_TRUE(file) << percorso;
     // Index of each date in file order (the file is sorted by date), and every (wheel, number) seen.

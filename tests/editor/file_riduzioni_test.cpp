@@ -15,14 +15,12 @@ using test::CartellaTemporanea;
 
 namespace {
 
-template <std::size_t N>
-std::vector<unsigned char> Byte(const BloccoRecord<N>& blocco)
+template <std::size_t N> std::vector<unsigned char> Byte(const BloccoRecord<N>& blocco)
 {
     return {blocco.begin(), blocco.end()};
 }
 
-template <std::size_t N>
-BloccoRecord<N> Riempito(std::uint8_t valore)
+template <std::size_t N> BloccoRecord<N> Riempito(std::uint8_t valore)
 {
     BloccoRecord<N> blocco;
     blocco.fill(valore);

@@ -46,16 +46,14 @@ void Riempi(ElencoGiocate& elenco, std::initializer_list<Tipo_Giocata> giocate)
     elenco.setConteggio(i);
 }
 
-template <typename T>
-T Campo(const std::vector<std::uint8_t>& dati, std::size_t offset)
+template <typename T> T Campo(const std::vector<std::uint8_t>& dati, std::size_t offset)
 {
     T v{};
     std::memcpy(&v, dati.data() + offset, sizeof v);
     return v;
 }
 
-template <typename T>
-void Metti(std::vector<std::uint8_t>& dati, std::size_t offset, T v)
+template <typename T> void Metti(std::vector<std::uint8_t>& dati, std::size_t offset, T v)
 {
     std::memcpy(dati.data() + offset, &v, sizeof v);
 }

@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     }
     default: {
         ArchivioStorico archivio;
-        (void)ImportaArchivioTesto(std::string_view(reinterpret_cast<const char*>(resto.data()), resto.size()),
-                                   archivio);
+        (void)ImportaArchivioTesto(
+            std::string_view(reinterpret_cast<const char*>(resto.data()), resto.size()), archivio);
         break;
     }
     }

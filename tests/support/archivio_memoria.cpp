@@ -2,8 +2,7 @@
 
 namespace test {
 
-template <typename T>
-std::optional<T> ArchivioMemoria::leggi(std::string_view nome) const
+template <typename T> std::optional<T> ArchivioMemoria::leggi(std::string_view nome) const
 {
     if (!m_disponibile) {
         return std::nullopt;

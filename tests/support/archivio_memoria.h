@@ -35,8 +35,7 @@ public:
     std::vector<std::string> nomi() const;
 
 private:
-    template <typename T>
-    std::optional<T> leggi(std::string_view nome) const;
+    template <typename T> std::optional<T> leggi(std::string_view nome) const;
 
     std::map<std::string, Valore, std::less<>> m_valori;
     bool m_disponibile = true;

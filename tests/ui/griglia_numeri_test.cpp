@@ -86,14 +86,14 @@ void GrigliaNumeriTest::trattiDipingonoECancellano_data()
         << std::vector<int>{4, 5, 6, 7, 50} << int(Qt::RightButton) << std::vector<int>{5, 6, 16}
         << std::vector<int>{4, 7, 50} << std::vector<int>{5, 6, 16} << false;
     QTest::newRow("cella già segnata conta nel tratto")
-        << std::vector<int>{2} << int(Qt::LeftButton) << std::vector<int>{1, 2}
-        << std::vector<int>{1, 2} << std::vector<int>{1, 2} << true;
+        << std::vector<int>{2} << int(Qt::LeftButton) << std::vector<int>{1, 2} << std::vector<int>{1, 2}
+        << std::vector<int>{1, 2} << true;
     QTest::newRow("restare nella cella la segna una volta")
-        << std::vector<int>{} << int(Qt::LeftButton) << std::vector<int>{90, 90, 90}
-        << std::vector<int>{90} << std::vector<int>{90} << true;
+        << std::vector<int>{} << int(Qt::LeftButton) << std::vector<int>{90, 90, 90} << std::vector<int>{90}
+        << std::vector<int>{90} << true;
     QTest::newRow("senza pulsante nulla cambia")
-        << std::vector<int>{8} << int(Qt::NoButton) << std::vector<int>{7, 8, 9}
-        << std::vector<int>{8} << std::vector<int>{} << false;
+        << std::vector<int>{8} << int(Qt::NoButton) << std::vector<int>{7, 8, 9} << std::vector<int>{8}
+        << std::vector<int>{} << false;
 }
 
 void GrigliaNumeriTest::trattiDipingonoECancellano()

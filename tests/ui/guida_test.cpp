@@ -41,10 +41,14 @@ void GuidaTest::apreLaPaginaOIlSommario_data()
 {
     QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("titolo");
-    QTest::newRow("pagina esistente") << "sistema.htm" << "La finestra principale";
-    QTest::newRow("pagina mancante") << "mdr_inesistente.htm" << "Sommario";
-    QTest::newRow("nome con cartella") << "../html/sistema.htm" << "Sommario";
-    QTest::newRow("vuoto") << "" << "Sommario";
+    QTest::newRow("pagina esistente") << "sistema.htm"
+                                      << "La finestra principale";
+    QTest::newRow("pagina mancante") << "mdr_inesistente.htm"
+                                     << "Sommario";
+    QTest::newRow("nome con cartella") << "../html/sistema.htm"
+                                       << "Sommario";
+    QTest::newRow("vuoto") << ""
+                           << "Sommario";
 }
 
 void GuidaTest::apreLaPaginaOIlSommario()
@@ -80,8 +84,9 @@ void GuidaTest::collegamentiInterniSoloNellaCartella()
     QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Argomento"));
     emit guida.browser()->anchorClicked(QUrl::fromLocalFile(radice + QStringLiteral("fuori.htm")));
     QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("Argomento"));
-    QVERIFY(!guida.browser()->loadResource(QTextDocument::HtmlResource,
-                                           QUrl::fromLocalFile(radice + QStringLiteral("fuori.htm")))
+    QVERIFY(!guida.browser()
+                 ->loadResource(QTextDocument::HtmlResource,
+                                QUrl::fromLocalFile(radice + QStringLiteral("fuori.htm")))
                  .isValid());
 
     guida.browser()->backward();

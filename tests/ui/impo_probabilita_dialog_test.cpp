@@ -57,16 +57,11 @@ private:
     void apri();
     void apriFrequenze();
     void aggiungiEstrazioni(int quante);
-    template <typename T>
-    static T* trova(QWidget* dialogo, const char* nome)
+    template <typename T> static T* trova(QWidget* dialogo, const char* nome)
     {
         return test::trova<T>(dialogo, nome);
     }
-    template <typename T>
-    T* trova(const char* nome) const
-    {
-        return trova<T>(m_dialogo.get(), nome);
-    }
+    template <typename T> T* trova(const char* nome) const { return trova<T>(m_dialogo.get(), nome); }
     QCheckBox* casella(const char* nome) const { return trova<QCheckBox>(nome); }
     QSlider* cursore() const { return trova<QSlider>("pesiSlider"); }
     QString pesi() const { return trova<QLabel>("pesiLabel")->text(); }

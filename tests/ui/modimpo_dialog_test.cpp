@@ -135,12 +135,21 @@ void ModimpoDialogTest::applicaRifiuta_data()
     QTest::addColumn<QString>("messaggio");
 
     const QString importoNonValido = QStringLiteral("Uno degli importi delle giocate non è valido.");
-    QTest::newRow("importo") << "riga5" << "1,2,3" << importoNonValido;
-    QTest::newRow("importo con lettere") << "riga17" << "x" << importoNonValido;
-    QTest::newRow("minimo") << "minimoLineEdit" << "," << "L'importo minimo di giocata non è valido.";
-    QTest::newRow("massimo") << "massimoLineEdit" << "1,,0" << "L'importo massimo di giocata non è valido.";
-    QTest::newRow("multiplo") << "multiploLineEdit" << "0,5,0" << "Il multiplo delle giocate non è valido.";
-    QTest::newRow("vincita massima") << "vincitaMassimaLineEdit" << "6,000,000"
+    QTest::newRow("importo") << "riga5"
+                             << "1,2,3" << importoNonValido;
+    QTest::newRow("importo con lettere") << "riga17"
+                                         << "x" << importoNonValido;
+    QTest::newRow("minimo") << "minimoLineEdit"
+                            << ","
+                            << "L'importo minimo di giocata non è valido.";
+    QTest::newRow("massimo") << "massimoLineEdit"
+                             << "1,,0"
+                             << "L'importo massimo di giocata non è valido.";
+    QTest::newRow("multiplo") << "multiploLineEdit"
+                              << "0,5,0"
+                              << "Il multiplo delle giocate non è valido.";
+    QTest::newRow("vincita massima") << "vincitaMassimaLineEdit"
+                                     << "6,000,000"
                                      << "La vincita massima per giocata non è valida.";
 }
 

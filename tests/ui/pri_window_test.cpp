@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -267,7 +267,8 @@ private slots:
         // Notifications off: a system named on the command line is ignored.
         const std::string percorso = m_prova->cartella.file("argomento.qvs");
         test::ScriviFile(percorso, {4});
-        m_finestra->primaAttivazione({QStringLiteral("quarvin"), QString::fromStdString(percorso)}, martediSera);
+        m_finestra->primaAttivazione({QStringLiteral("quarvin"), QString::fromStdString(percorso)},
+                                     martediSera);
         QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [Sistema1.qvs]"));
     }
 
