@@ -1,6 +1,10 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
+# ccache shares objects between checkouts in different folders (CI clones, work trees): paths are
+# hashed relative to the checkout.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: all deps configure build run test bench clean format format-check
 
