@@ -13,6 +13,7 @@
 #include "ui/guida.h"
 #include "ui/pri_window.h"
 #include "ui/schermata_avvio.h"
+#include "ui/servizi_finestre_qt.h"
 #include "ui/servizio_messaggi_qt.h"
 
 #include <QApplication>
@@ -67,9 +68,8 @@ int Avvia(QApplication& applicazione)
 
     SegnaleEsecuzione segnale;
     Guida guida(CartellaGuida(cartellaProgramma + QLatin1Char('/')));
-    TPri finestra(
-        stato, [&guida](const QString& topic) { guida.apri(topic); },
-        [&guida](const QString&) { guida.sommario(); });
+    ServiziFinestreQt servizi(guida, messaggi);
+    TPri finestra(stato, servizi);
     messaggi.setGenitore(&finestra);
     stato.generatore.seminaDaOrologio(ContatoreAltaRisoluzione());
     finestra.iniziaNuovoSistema();

@@ -6,6 +6,8 @@
 #include "core/notifica_aggiornamento.h"
 #include "ui/notifica_dialog.h"
 
+#include <QAction>
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QStringList>
@@ -50,7 +52,7 @@ void TPri::controllaAggiornamento(const Orologio& orologio)
         }
         if (risultato == QDialog::Accepted) {
             // After the notification has gone, so the update window opens on its own.
-            QTimer::singleShot(0, this, [this] { comandoAggiornaDaInternet(); });
+            QTimer::singleShot(0, this, [this] { azione(Comando::AggiornaDaInternet).trigger(); });
         }
     });
     finestra->open();

@@ -3,11 +3,25 @@
 #include "core/impostazioni.h"
 #include "core/messaggi.h"
 #include "core/testo.h"
+#include "editor/nuovo_sistema.h"
 #include "editor/riepilogo.h"
+#include "ui/comandi/comandi_archivio.h"
+#include "ui/comandi/comandi_file.h"
+#include "ui/comandi/comandi_giocate.h"
+#include "ui/comandi/comandi_guida.h"
+#include "ui/comandi/comandi_impostazioni.h"
+#include "ui/comandi/comandi_pronostico.h"
+#include "ui/comandi/comandi_riduzioni.h"
+#include "ui/comandi/comandi_stampa.h"
+#include "ui/comandi/comandi_statistiche.h"
+#include "ui/comandi/comandi_verifica.h"
+#include "ui/comandi/menu_principale.h"
 #include "ui/filtro_tasti.h"
 #include "ui/griglia_numeri.h"
 #include "ui/pannello_numero.h"
+#include "ui/servizi_finestre.h"
 #include "ui/vista_giocate.h"
+#include "ui/vista_statistica.h"
 
 #include <algorithm>
 
@@ -49,17 +63,11 @@ QLabel* Etichetta(const char* nomeOggetto, QWidget* genitore)
 
 } // namespace
 
-TPri::TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QWidget* parent)
-    : QMainWindow(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)), m_sommario(std::move(sommario))
+TPri::TPri(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QMainWindow(parent), m_stato(stato), m_servizi(servizi), m_azioni(this)
 {
     setObjectName(QStringLiteral("TPri"));
     setMinimumSize(700, 500);
-
-    auto* strumenti = addToolBar(QStringLiteral("Strumenti"));
-    strumenti->setObjectName(QStringLiteral("strumentiToolBar"));
-    strumenti->setMovable(false);
-    strumenti->setIconSize(QSize(24, 24));
-    m_comandi.crea(this, menuBar(), strumenti);
 
     // The upper half edits the system; the lower half is kept for the statistics of the archive.
     auto* contenitore = new QWidget(this);
@@ -83,7 +91,39 @@ TPri::TPri(StatoApplicazione& stato, ApriGuida apriGuida, ApriGuida sommario, QW
     m_etichettaArchivio->setObjectName(QStringLiteral("archivioLabel"));
     statusBar()->addPermanentWidget(m_etichettaArchivio);
 
-    collegaComandi();
+    creaComandi();
+}
+
+void TPri::creaComandi()
+{
+    FinestraComandi& finestra = *this;
+    auto file = std::make_unique<ComandiFile>(finestra);
+    m_comandiFile = file.get();
+    m_aree.push_back(std::move(file));
+    m_aree.push_back(std::make_unique<ComandiPronostico>(finestra));
+    m_aree.push_back(std::make_unique<ComandiRiduzioni>(finestra));
+    auto giocate = std::make_unique<ComandiGiocate>(finestra);
+    connect(m_vistaGiocate, &VistaGiocate::doppioClic, this, [g = giocate.get()] { g->modifica(); });
+    connect(m_vistaGiocate, &VistaGiocate::eliminaRichiesta, this, [g = giocate.get()] { g->elimina(); });
+    m_aree.push_back(std::move(giocate));
+    m_aree.push_back(std::make_unique<ComandiVerifica>(finestra));
+    m_aree.push_back(std::make_unique<ComandiStatistiche>(finestra));
+    m_aree.push_back(std::make_unique<ComandiStampa>(finestra));
+    m_aree.push_back(std::make_unique<ComandiArchivio>(finestra));
+    m_aree.push_back(std::make_unique<ComandiImpostazioni>(finestra));
+    m_aree.push_back(std::make_unique<ComandiGuida>(finestra));
+    for (const auto& area : m_aree) {
+        m_azioni.registra(area->voci());
+    }
+    m_azioni.verificaComplete();
+    // Help answers F1 in every window of the program, dialogs included.
+    m_azioni.azione(Comando::Sommario).setShortcutContext(Qt::ApplicationShortcut);
+
+    auto* strumenti = addToolBar(QStringLiteral("Strumenti"));
+    strumenti->setObjectName(QStringLiteral("strumentiToolBar"));
+    strumenti->setMovable(false);
+    strumenti->setIconSize(QSize(24, 24));
+    m_comandiFile->setMenuRecenti(CreaMenuPrincipale(m_azioni, menuBar(), strumenti));
 }
 
 TPri::~TPri() = default;
@@ -233,34 +273,36 @@ QWidget* TPri::creaRiepilogo()
     return pannello;
 }
 
-void TPri::collegaComandi()
+QWidget* TPri::creaVistaStatistica()
 {
-    connect(m_comandi.nuovo, &QAction::triggered, this, &TPri::comandoNuovo);
-    connect(m_comandi.apri, &QAction::triggered, this, &TPri::comandoApri);
-    for (int i = 0; i < static_cast<int>(m_comandi.recenti.size()); ++i) {
-        connect(m_comandi.recenti[i], &QAction::triggered, this, [this, i] { comandoRiapri(i); });
+    m_vistaStatistica = new VistaStatistica(
+        m_stato, [this](const QString& topic) { m_servizi.apriGuida(topic); }, this);
+    m_vistaStatistica->setMinimumHeight(300);
+    m_vistaStatistica->setGiocataSelezionata([this] {
+        const int indice = m_vistaGiocate->selezione().second;
+        return indice >= 1 && indice <= m_stato.giocate.conteggio() ? m_stato.giocate.voce(indice)
+                                                                    : Tipo_Giocata{};
+    });
+    return m_vistaStatistica;
+}
+
+void TPri::iniziaNuovoSistema()
+{
+    m_comandiFile->iniziaNuovoSistema();
+}
+
+void TPri::apriSistema(const QString& percorso)
+{
+    m_comandiFile->apriSistema(percorso);
+}
+
+void TPri::closeEvent(QCloseEvent* evento)
+{
+    if (m_comandiFile->puoChiudere()) {
+        evento->accept();
+    } else {
+        evento->ignore();
     }
-    connect(m_comandi.salva, &QAction::triggered, this, &TPri::comandoSalva);
-    connect(m_comandi.salvaConNome, &QAction::triggered, this, &TPri::comandoSalvaConNome);
-    connect(m_comandi.esci, &QAction::triggered, this, &QWidget::close);
-    connect(m_comandi.modificaImporti, &QAction::triggered, this, &TPri::comandoModificaImporti);
-    m_comandi.collega(QStringLiteral("Sviluppo integrale del pronostico"), this,
-                      [this] { comandoSviluppoIntegrale(); });
-    connect(m_comandi.impostaStampante, &QAction::triggered, this, &TPri::comandoImpostaStampante);
-    connect(m_comandi.apriCartellaRiduttori, &QAction::triggered, this, &TPri::comandoApriCartellaRiduttori);
-    connect(m_comandi.sommario, &QAction::triggered, this, [this] { m_sommario(QString()); });
-    connect(m_comandi.informazioni, &QAction::triggered, this, &TPri::comandoInformazioni);
-    collegaComandiProbabilita();
-    collegaComandiGiocate();
-    collegaComandiStatistiche();
-    collegaComandiRiduzioni();
-    collegaComandiVincite();
-    collegaComandiAggiornamento();
-    collegaComandiOrtogonale();
-    collegaComandiStrumenti();
-    collegaComandiSpoglio();
-    collegaComandiGaranzia();
-    collegaComandiCondizionata();
 }
 
 // --- widgets <-> system ---
@@ -324,6 +366,39 @@ CaselleImporti TPri::caselleImporti() const
     return caselle;
 }
 
+bool TPri::validaSistema()
+{
+    return ValidaSistema(m_stato.sistema, caselleFisse(), ruoteDaCaselle(), m_stato.messaggi);
+}
+
+EsitoImporti TPri::leggiImporti()
+{
+    EsitoImporti importi = ValidaImporti(caselleImporti(), m_stato.sistema.posizioni, m_stato.generali);
+    m_stato.sistema.importi = importi.importi;
+    return importi;
+}
+
+void TPri::focusNumeriPerGiocata()
+{
+    m_numeriPerGiocata->setFocus();
+}
+
+int TPri::giocataSelezionata() const
+{
+    const int ultima = m_vistaGiocate->selezione().second;
+    return ultima >= 1 && ultima <= m_stato.giocate.conteggio() ? ultima : 1;
+}
+
+void TPri::aggiornaPronostico()
+{
+    m_griglia->setSegni(m_stato.sistema.pronostico);
+}
+
+void TPri::aggiornaTitolo()
+{
+    setWindowTitle(QString::fromStdString(TitoloFinestra(m_stato.sistema)));
+}
+
 void TPri::segnaModificato()
 {
     m_stato.sistema.modificato = true;
@@ -346,8 +421,8 @@ void TPri::AggiornaRiepilogo()
     m_etichettaCosto->setText(QString::fromStdString(r.costo));
     m_etichettaStato->setText(QString::fromStdString(r.stato));
     m_vistaGiocate->aggiorna();
-    m_comandi.salva->setText(QStringLiteral("Salva ") +
-                             QString::fromStdString(testo::NomeSenzaCartella(s.nomeFile)));
+    azione(Comando::Salva)
+        .setText(QStringLiteral("Salva ") + QString::fromStdString(testo::NomeSenzaCartella(s.nomeFile)));
 }
 
 // --- handlers ---
@@ -377,7 +452,7 @@ void TPri::ricalcolaStatistiche()
         m_pannelloNumero->mostraNumero(m_pannelloNumero->numero(), m_stato.statistiche,
                                        m_stato.generali.ifNumEstra, true);
     }
-    aggiornaVistaStatistica();
+    m_vistaStatistica->ricalcola();
 }
 
 void TPri::fissaCambiata(int indice)

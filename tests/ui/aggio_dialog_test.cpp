@@ -412,8 +412,7 @@ public:
 
 void AggioDialogTest::finestraPrincipale()
 {
-    TPri finestra(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(m_prova->stato, m_prova->servizi);
     std::vector<QString> abilitati;
     for (QAction* a : finestra.findChildren<QAction*>()) {
         if ((a->text() == QStringLiteral("Aggiorna da Internet") ||

@@ -437,8 +437,7 @@ void AggioManualeDialogTest::guida()
 void AggioManualeDialogTest::dallaFinestraPrincipale()
 {
     m_dialogo.reset();
-    TPri finestra(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(m_prova->stato, m_prova->servizi);
     finestra.aggiornaArchivio();
     QAction* calcola = nullptr;
     QAction* visualizza = nullptr;

@@ -446,8 +446,7 @@ void ImpoProbabilitaDialogTest::comandiDellaFinestraPrincipale()
 {
     m_dialogo.reset();
     aggiungiEstrazioni(40);
-    TPri finestra(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(m_prova->stato, m_prova->servizi);
     finestra.iniziaNuovoSistema();
     finestra.show();
     auto azione = [&finestra](const QString& testo) -> QAction* {

@@ -48,16 +48,14 @@ private:
 
     std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
-    QString m_file;
+    QString& m_file() { return m_prova->servizi.file; }
 };
 
 void PriGiocateTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
     QVERIFY(m_prova->stato.giocate.AllocaAnnulla());
-    m_finestra = std::make_unique<TPri>(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
-    m_finestra->setScegliFileGiocate([this](QWidget*, TPri::FileGiocate) { return m_file; });
+    m_finestra = std::make_unique<TPri>(m_prova->stato, m_prova->servizi);
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
 }
@@ -113,8 +111,8 @@ void PriGiocateTest::annullaDopoEliminaTutte()
 
 void PriGiocateTest::importaEdEsportaTesto()
 {
-    m_file = QString::fromStdString(m_prova->cartella.file("giocate.txt"));
-    std::ofstream(m_file.toStdString()) << "1 2 3\n3 2 1\n1 2 3 4 5 6 7 8 9 10 11\n\n";
+    m_file() = QString::fromStdString(m_prova->cartella.file("giocate.txt"));
+    std::ofstream(m_file().toStdString()) << "1 2 3\n3 2 1\n1 2 3 4 5 6 7 8 9 10 11\n\n";
     azione(QStringLiteral("Importa giocate da file di testo"))->trigger();
     QCOMPARE(m_prova->stato.giocate.conteggio(), 2);
     QVERIFY(m_prova->stato.sistema.modificato);
@@ -127,25 +125,25 @@ void PriGiocateTest::importaEdEsportaTesto()
     QVERIFY(!m_prova->stato.sistema.modificato);
     QCOMPARE(m_prova->stato.giocate.conteggio(), 2);
 
-    m_file = QString::fromStdString(m_prova->cartella.file("uscita.txt"));
+    m_file() = QString::fromStdString(m_prova->cartella.file("uscita.txt"));
     azione(QStringLiteral("Esporta giocate su file di testo"))->trigger();
     QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral("Giocate salvate con successo."));
     QCOMPARE(m_prova->messaggi.mostrati.back().titolo, std::string("OK"));
-    m_file = QString::fromStdString(m_prova->cartella.file("manca/uscita.txt"));
+    m_file() = QString::fromStdString(m_prova->cartella.file("manca/uscita.txt"));
     azione(QStringLiteral("Esporta giocate su file di testo"))->trigger();
     QVERIFY(QString::fromStdString(m_prova->messaggi.ultimo())
                 .startsWith(QStringLiteral("Si è verificato un errore")));
     QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Errore);
 
-    m_file = QString::fromStdString(m_prova->cartella.file("versione.qvs"));
-    std::ofstream(m_file.toStdString()) << '\x07';
+    m_file() = QString::fromStdString(m_prova->cartella.file("versione.qvs"));
+    std::ofstream(m_file().toStdString()) << '\x07';
     azione(QStringLiteral("Importa giocate da un altro sistema"))->trigger();
     QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
              QStringLiteral(
                  "Questa versione non è compatibile con la versione usata per creare il sistema da aprire."));
     const auto mostrati = m_prova->messaggi.mostrati.size();
-    m_file.clear(); // cancelled dialog
+    m_file().clear(); // cancelled dialog
     azione(QStringLiteral("Importa giocate da un sistema esterno (.lpc)"))->trigger();
     QCOMPARE(m_prova->messaggi.mostrati.size(), mostrati);
 }

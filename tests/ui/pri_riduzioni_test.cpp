@@ -39,8 +39,7 @@ private:
 void PriRiduzioniTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_finestra = std::make_unique<TPri>(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    m_finestra = std::make_unique<TPri>(m_prova->stato, m_prova->servizi);
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_finestra.get()));

@@ -49,8 +49,7 @@ void PriStrumentiTest::init()
     }
     (void)m_prova->stato.archivio.InserisciEstrazione(e);
     m_prova->stato.ricalcolaStatistiche();
-    m_finestra = std::make_unique<TPri>(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    m_finestra = std::make_unique<TPri>(m_prova->stato, m_prova->servizi);
     m_finestra->iniziaNuovoSistema();
     m_finestra->show();
 }

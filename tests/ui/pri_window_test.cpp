@@ -65,8 +65,7 @@ private slots:
     void init()
     {
         m_prova = std::make_unique<test::StatoDiProva>();
-        m_finestra = std::make_unique<TPri>(
-            m_prova->stato, [](const QString&) {}, [](const QString&) {});
+        m_finestra = std::make_unique<TPri>(m_prova->stato, m_prova->servizi);
         m_finestra->iniziaNuovoSistema();
         m_finestra->show();
     }
@@ -194,7 +193,7 @@ private slots:
         w<QLineEdit>("amboLineEdit")->setText(QStringLiteral("0,125"));
         w<QCheckBox>("posizione3CheckBox")->click();
         const QString percorso = QString::fromStdString(m_prova->cartella.file("prova.qvs"));
-        m_finestra->setScegliFileSalva([&percorso](QWidget*, const QString&) { return percorso; });
+        m_prova->servizi.file = percorso;
         azione(QStringLiteral("Salva con nome"))->trigger();
         QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [prova.qvs]"));
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
@@ -202,7 +201,7 @@ private slots:
 
         azione(QStringLiteral("Nuovo"))->trigger();
         QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 0 numeri"));
-        m_finestra->setScegliFileApri([&percorso](QWidget*, const QString&) { return percorso; });
+        m_prova->servizi.file = percorso;
         azione(QStringLiteral("Apri"))->trigger();
         QCOMPARE(etichetta("pronosticoLabel"), QStringLiteral("Pronostico: 6 numeri"));
         QCOMPARE(etichetta("numeriPerGiocataLabel"), QStringLiteral("Numeri per giocata: 4"));
@@ -276,7 +275,7 @@ private slots:
     {
         pronostico({4, 8, 15, 16, 23, 42});
         const QString percorso = QString::fromStdString(m_prova->cartella.file("dariga.qvs"));
-        m_finestra->setScegliFileSalva([&percorso](QWidget*, const QString&) { return percorso; });
+        m_prova->servizi.file = percorso;
         azione(QStringLiteral("Salva con nome"))->trigger();
         azione(QStringLiteral("Nuovo"))->trigger();
         OrologioFisso orologio({2026, 12, 8, 21, 0});

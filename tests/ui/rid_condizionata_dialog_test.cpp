@@ -421,8 +421,7 @@ void RidCondizionataDialogTest::analisi()
 
 void RidCondizionataDialogTest::comandoDelMenu()
 {
-    TPri finestra(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(m_prova->stato, m_prova->servizi);
     finestra.iniziaNuovoSistema();
     QAction* azione = nullptr;
     for (QAction* a : finestra.findChildren<QAction*>()) {

@@ -511,8 +511,7 @@ void SpoglioDialogTest::stampaSuPdf()
 void SpoglioDialogTest::dallaFinestraPrincipale()
 {
     m_dialogo.reset();
-    TPri finestra(
-        m_prova->stato, [](const QString&) {}, [](const QString&) {});
+    TPri finestra(m_prova->stato, m_prova->servizi);
     finestra.iniziaNuovoSistema();
     finestra.show();
     QAction* spoglio = nullptr;

@@ -54,7 +54,6 @@ class VistaStatisticaTest : public QObject
 private:
     std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TPri> m_finestra;
-    QStringList m_guide;
 
     template <typename T> T* w(const char* nome) const { return test::trova<T>(m_finestra.get(), nome); }
 
@@ -78,9 +77,7 @@ private slots:
         m_prova->stato.archivio = ArchivioPiccolo();
         QVERIFY(smorfia::ScriviSmorfia(m_prova->cartella.file(smorfia::NomeFile),
                                        {{12, "i soldati"}, {31, "il padrone di casa"}, {70, "casa grande"}}));
-        m_guide.clear();
-        m_finestra = std::make_unique<TPri>(
-            m_prova->stato, [this](const QString& t) { m_guide << t; }, [](const QString&) {});
+        m_finestra = std::make_unique<TPri>(m_prova->stato, m_prova->servizi);
         m_finestra->iniziaNuovoSistema();
         m_finestra->resize(1100, 900);
         m_finestra->show();

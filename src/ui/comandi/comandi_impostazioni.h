@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/comandi/area_comandi.h"
+
+// The settings (menu " Impostazioni "): the probability model, the frequency window, the Internet
+// connection and the stakes.
+class ComandiImpostazioni final : public AreaComandi
+{
+public:
+    using AreaComandi::AreaComandi;
+
+    std::vector<VoceComando> voci() override;
+
+private:
+    void probabilita();
+    void frequenze();
+    void connessione();
+    void importi();
+};

@@ -1,0 +1,198 @@
+#include "ui/comandi/comandi_riduzioni.h"
+
+#include "reductions/ingresso_riduzioni.h"
+#include "ui/rid_casuale_dialog.h"
+#include "ui/rid_casuale_elimina_dialog.h"
+#include "ui/rid_condizionata_dialog.h"
+#include "ui/rid_gara_gio_dialog.h"
+#include "ui/rid_gara_pro_dialog.h"
+#include "ui/rid_ortogonale_dialog.h"
+#include "ui/rid_ortogonale_gio_dialog.h"
+#include "ui/sviluppo_integrale_dialog.h"
+
+#include <QUrl>
+
+std::vector<VoceComando> ComandiRiduzioni::voci()
+{
+    using C = Comando;
+    return {
+        {C::SviluppoIntegrale,
+         "Sviluppo integrale del pronostico",
+         [this] { sviluppoIntegrale(); },
+         {},
+         {},
+         nullptr,
+         "mdr_svilint.htm"},
+        {C::RiduzioneOrtogonalePronostico,
+         "Riduzione ortogonale del pronostico",
+         [this] { ortogonalePronostico(); },
+         {},
+         Icone::Ortogonale,
+         nullptr,
+         "mdr_ortopro.htm"},
+        {C::RiduzioneGaranziaPronostico,
+         "Riduzione del pronostico a garanzia",
+         [this] { garanziaPronostico(); },
+         {},
+         Icone::Garanzia,
+         nullptr,
+         "mdr_garapro.htm"},
+        {C::RiduzioneOrtogonaleGiocate,
+         "Riduzione ortogonale delle giocate",
+         [this] { ortogonaleGiocate(); },
+         {},
+         {},
+         nullptr,
+         "mdr_ortogio.htm"},
+        {C::RiduzioneGaranziaGiocate,
+         "Riduzione delle giocate a garanzia",
+         [this] { garanziaGiocate(); },
+         {},
+         {},
+         nullptr,
+         "mdr_garagio.htm"},
+        {C::AggiungiGiocatePiuRappresentative, "Aggiungi giocate più rappresentative", {}},
+        {C::EliminaGiocateMenoRappresentative, "Elimina giocate meno rappresentative", {}},
+        {C::OttimizzaProbabilitaVincita, "Ottimizza probabilità di vincita", {}, {}, Icone::Ottimizza},
+        {C::RiduzioneProbabilisticaFrequenze,
+         "Riduzione probabilistica in base alle frequenze",
+         {},
+         {},
+         Icone::Frequenze},
+        {C::RiduzioneProbabilisticaRitardi,
+         "Riduzione probabilistica in base ai ritardi",
+         {},
+         {},
+         Icone::Ritardi},
+        {C::RiduzioneProbabilitaPersonalizzate, "Riduzione in base a probabilità personalizzate", {}},
+        {C::RiduzioneFrequenze, "Riduzione in base alle frequenze", {}},
+        {C::RiduzioneRitardi, "Riduzione in base ai ritardi", {}},
+        {C::RiduzioneConfrontoStorico, "Riduzione tramite il confronto con l'archivio storico", {}},
+        {C::RiduzioneCondizionata,
+         "Riduzione condizionata",
+         [this] { condizionata(); },
+         {},
+         Icone::Condizionata,
+         nullptr,
+         "mdr_condizionata.htm"},
+        {C::RiduzioneGiocateFiltro, "Riduzione tramite giocate filtro", {}, {}, Icone::Filtro},
+        {C::RiduzioneCruciverba, "Riduzione cruciverba", {}},
+        {C::RiduzioneNumeri, "Riduzione in base ai numeri", {}},
+        {C::RiduzioneCadenze, "Riduzione in base alle cadenze", {}},
+        {C::RiduzioneFigure, "Riduzione in base alle figure", {}},
+        {C::RiduzioneDecine, "Riduzione in base alle decine", {}},
+        {C::SostituzioneCombinazioni, "Sostituzione combinazioni di numeri", {}},
+        {C::NormalizzaDistribuzione, "Normalizza distribuzione dei numeri", {}},
+        {C::AggiungiGiocateCasuali,
+         "Aggiungi giocate casuali",
+         [this] { aggiungiCasuali(); },
+         {},
+         {},
+         nullptr,
+         "mdr_casuale.htm"},
+        {C::EliminaGiocateCasualmente,
+         "Elimina giocate casualmente",
+         [this] { eliminaCasualmente(); },
+         {},
+         {},
+         nullptr,
+         "mdr_casuale.htm"},
+        {C::ApplicaRiduttore, "Applica riduttore", {}},
+        {C::GestioneRiduttori, "Gestione riduttori", {}},
+        {C::ApriCartellaRiduttori, "Apri cartella riduttori personalizzati",
+         [this] {
+             servizi().apriIndirizzo(QUrl::fromLocalFile(QString::fromStdString(stato().cartelle.personale)));
+         }},
+    };
+}
+
+EsitoIngresso ComandiRiduzioni::ingresso(EsitoIngresso (*famiglia)(ContestoIngresso&))
+{
+    ContestoIngresso contesto{stato().sistema, stato().giocate, messaggi(),
+                              [this] { return m_finestra.validaSistema(); }};
+    EsitoIngresso esito = famiglia(contesto);
+    if (!esito && esito.focusNumeriPerGiocata) {
+        m_finestra.focusNumeriPerGiocata();
+    }
+    return esito;
+}
+
+void ComandiRiduzioni::apri(QDialog& dialogo)
+{
+    dialogo.exec();
+    m_finestra.aggiornaRiepilogo();
+}
+
+void ComandiRiduzioni::sviluppoIntegrale()
+{
+    if (!m_finestra.validaSistema()) {
+        return;
+    }
+    TSviluppoIntegrale dialogo(stato(), guida(), genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::ortogonalePronostico()
+{
+    if (!ingresso(&IngressoPronosticoAlmenoTre)) {
+        return;
+    }
+    TRidOrtogonale dialogo(stato(), guida(), genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::ortogonaleGiocate()
+{
+    const EsitoIngresso esito = ingresso(&IngressoGiocateUniformi);
+    if (!esito) {
+        return;
+    }
+    TRidOrtogonaleGiocate dialogo(stato(), guida(), esito.numeriGiocate, esito.numeriUsati, genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::garanziaPronostico()
+{
+    if (!ingresso(&IngressoPronosticoAlmenoTre)) {
+        return;
+    }
+    TRidGaraPro dialogo(stato(), guida(), genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::garanziaGiocate()
+{
+    const EsitoIngresso esito = ingresso(&IngressoGiocateUniformi);
+    if (!esito) {
+        return;
+    }
+    TRidGaraGio dialogo(stato(), guida(), esito.numeriGiocate, esito.numeriUsati, genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::condizionata()
+{
+    if (!ingresso(&IngressoValidazioneSeVuoto)) {
+        return;
+    }
+    TRidCondizionata dialogo(stato(), guida(), genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::aggiungiCasuali()
+{
+    if (!ingresso(&IngressoValidazione)) {
+        return;
+    }
+    TRidCasuale dialogo(stato(), guida(), genitore());
+    apri(dialogo);
+}
+
+void ComandiRiduzioni::eliminaCasualmente()
+{
+    if (!ingresso(&IngressoEliminaCasualmente)) {
+        return;
+    }
+    TRidCasualeElimina dialogo(stato(), guida(), genitore());
+    apri(dialogo);
+}

@@ -1,0 +1,79 @@
+#include "ui/comandi/comandi_verifica.h"
+
+#include "checking/spoglio.h"
+#include "tools/messaggi_strumenti.h"
+#include "ui/calc_vin_dialog.h"
+#include "ui/spoglio_dialog.h"
+#include "ui/visua_distri_dialog.h"
+
+std::vector<VoceComando> ComandiVerifica::voci()
+{
+    return {
+        {Comando::SpoglioGiocate,
+         "Spoglio delle giocate",
+         [this] { spoglio(); },
+         {},
+         Icone::Spoglio,
+         nullptr,
+         "gf_spoglio.htm"},
+        {Comando::SpoglioStorico, "Spoglio con l'archivio storico", {}},
+        {Comando::ProbabilitaVincita, "Calcola probabilità di vincita", {}, {}, Icone::Probabilita},
+        {Comando::DistribuzioneNumeri,
+         "Visualizza distribuzione dei numeri",
+         [this] { distribuzioneNumeri(); },
+         {},
+         {},
+         nullptr,
+         "gf_distrinu.htm"},
+        {Comando::CalcolaVincite,
+         "Calcola vincite",
+         [this] { calcolaVincite(); },
+         {},
+         {},
+         nullptr,
+         "imp_calcola_vincite.htm"},
+    };
+}
+
+void ComandiVerifica::spoglio()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Messaggio{messaggi_spoglio::NessunaGiocata, "Attenzione", Icona::Informazione,
+                                          Pulsanti::Ok, Risposta::Ok});
+        return;
+    }
+    const EsitoImporti importi = m_finestra.leggiImporti();
+    if (!importi.valido) {
+        (void)messaggi().mostra(Errore(MessaggioImportiNonValidi(stato().generali), Icona::Avviso));
+        return;
+    }
+    // Made once and kept, so the draw typed is still there at the next opening.
+    if (m_spoglio == nullptr) {
+        m_spoglio = new TSpoglio(
+            stato(), guida(),
+            [this] {
+                m_finestra.ricalcolaStatistiche();
+                m_finestra.aggiornaArchivio();
+            },
+            genitore());
+        m_spoglio->setObjectName(QStringLiteral("TSpoglio"));
+    }
+    m_spoglio->exec();
+}
+
+void ComandiVerifica::distribuzioneNumeri()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Messaggio{messaggi_strumenti::NessunaGiocata, "Attenzione",
+                                          Icona::Informazione, Pulsanti::Ok, Risposta::Ok});
+        return;
+    }
+    TVisuaDistri dialogo(stato(), guida(), genitore());
+    dialogo.exec();
+}
+
+void ComandiVerifica::calcolaVincite()
+{
+    TCalcVin dialogo(stato().generali, messaggi(), genitore());
+    dialogo.exec();
+}

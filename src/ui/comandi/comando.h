@@ -1,0 +1,126 @@
+#pragma once
+
+// Every command of the main window's menus, by name. The menus, the toolbar, the command areas and the
+// tests reach an action only through these names, so a misspelt command fails to compile.
+enum class Comando {
+    // File
+    Nuovo,
+    Apri,
+    Recente1,
+    Recente2,
+    Recente3,
+    Recente4,
+    Recente5,
+    Recente6,
+    Recente7,
+    Recente8,
+    Recente9,
+    Salva,
+    SalvaConNome,
+    Esci,
+    // Pronostico iniziale
+    AggiungiNumeriProbabili,
+    EliminaNumeriMenoProbabili,
+    AggiungiNumeriCasualmente,
+    EliminaNumeriCasualmente,
+    PronosticoDaGiocate,
+    EliminaTuttiINumeri,
+    // Metodi di riduzione
+    SviluppoIntegrale,
+    RiduzioneOrtogonalePronostico,
+    RiduzioneGaranziaPronostico,
+    RiduzioneOrtogonaleGiocate,
+    RiduzioneGaranziaGiocate,
+    AggiungiGiocatePiuRappresentative,
+    EliminaGiocateMenoRappresentative,
+    OttimizzaProbabilitaVincita,
+    RiduzioneProbabilisticaFrequenze,
+    RiduzioneProbabilisticaRitardi,
+    RiduzioneProbabilitaPersonalizzate,
+    RiduzioneFrequenze,
+    RiduzioneRitardi,
+    RiduzioneConfrontoStorico,
+    RiduzioneCondizionata,
+    RiduzioneGiocateFiltro,
+    RiduzioneCruciverba,
+    RiduzioneNumeri,
+    RiduzioneCadenze,
+    RiduzioneFigure,
+    RiduzioneDecine,
+    SostituzioneCombinazioni,
+    NormalizzaDistribuzione,
+    AggiungiGiocateCasuali,
+    EliminaGiocateCasualmente,
+    ApplicaRiduttore,
+    GestioneRiduttori,
+    ApriCartellaRiduttori,
+    EliminaTutteLeGiocate,
+    // Giocate finali
+    SpoglioGiocate,
+    SpoglioStorico,
+    ProbabilitaVincita,
+    DistribuzioneNumeri,
+    AnnullaUltimaOperazione,
+    ModificaGiocate,
+    InserimentoGiocate,
+    EliminaGiocate,
+    ImportaDaSistema,
+    ImportaDaLpc,
+    ImportaDaTesto,
+    EsportaSuTesto,
+    // Statistiche: the views of the lower half in selector order, then the circle's window
+    GraficoRitardi,
+    GraficoFrequenze,
+    GraficoProbabilita,
+    NumeriPiuRitardatari,
+    NumeriMenoFrequenti,
+    RitardiAttualiMinimiMediMassimi,
+    FrequenzeAttualiMinimeMedieMassime,
+    RitardiPosizioni,
+    FrequenzePosizioni,
+    NumeriPiuRitardatariPosizioni,
+    NumeriMenoFrequentiPosizioni,
+    RitardiAmbi,
+    FrequenzeAmbi,
+    Smorfia,
+    AnalisiCombinazioni,
+    CerchioCiclometrico,
+    // Stampa
+    StampaSchedine,
+    StampaSchedineLottoPiu,
+    StampaCartaComune,
+    ImpostaStampante,
+    StampaSchedineMdn,
+    CalibraVerticaleMdn,
+    CalibraOrizzontaleMdn,
+    CalibraVerticaleSng,
+    CalibraOrizzontaleSng,
+    CalibraVerticaleSci,
+    CalibraOrizzontaleSci,
+    CalibraVerticale,
+    CalibraOrizzontale,
+    CalibraVerticaleLottoPiu,
+    CalibraOrizzontaleLottoPiu,
+    // Archivio storico
+    AggiornaDaInternet,
+    VisualizzaModificaArchivio,
+    // Impostazioni
+    ImpostazioniProbabilita,
+    ImpostazioniFrequenze,
+    ConnessioneInternet,
+    ModificaImporti,
+    CalcolaVincite,
+    NotificheAggiornamenti,
+    // Guida in linea
+    Sommario,
+    Informazioni,
+
+    Numero // the count of commands, not a command
+};
+
+inline constexpr int NumeroComandi = static_cast<int>(Comando::Numero);
+
+inline constexpr int IndiceComando(Comando comando)
+{
+    return static_cast<int>(comando);
+}
