@@ -1,5 +1,8 @@
 #include "checking/vincite.h"
 
+#include "core/importi.h"
+#include "core/testo.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -267,4 +270,22 @@ RisultatoCalcolo CalcolaVincita(int numeriGiocati, int indovinati, const std::ar
     }
     risultato.totale = Limita(totale, vincitaMassima);
     return risultato;
+}
+
+ImportiCalcolatore LeggiImportiCalcolatore(const std::array<std::string, 5>& testi)
+{
+    ImportiCalcolatore letti;
+    double somma = 0;
+    for (std::size_t k = 0; k < testi.size(); ++k) {
+        if (!LeggiImporto(testo::Trim(testi[k]), letti.importi[k])) {
+            letti.errore = messaggi_vincite::ImportiNonValidi[k];
+            letti.campo = static_cast<int>(k);
+            return letti;
+        }
+        somma += letti.importi[k];
+    }
+    if (!(somma > 0)) {
+        letti.errore = messaggi_vincite::ImportiZero;
+    }
+    return letti;
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // Payout of the Lotto: multipliers of the stake for one winning combination on one wheel.
@@ -122,3 +123,16 @@ struct RisultatoCalcolo
 };
 RisultatoCalcolo CalcolaVincita(int numeriGiocati, int indovinati, const std::array<double, 5>& importi,
                                 int divisore, double vincitaMassima);
+
+// The calculator's five typed stakes (Estratto..Cinquina; spaces around a text are ignored, an empty
+// text is 0) read as amounts. On failure `errore` is the message and `campo` the index of the box to
+// give the focus to (-1 when all stakes are zero, the first message the user must fix).
+struct ImportiCalcolatore
+{
+    std::array<double, 5> importi{};
+    std::string errore; // empty when valid
+    int campo = -1;
+
+    bool valido() const { return errore.empty(); }
+};
+[[nodiscard]] ImportiCalcolatore LeggiImportiCalcolatore(const std::array<std::string, 5>& testi);

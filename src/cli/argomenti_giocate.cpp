@@ -15,7 +15,7 @@ constexpr std::string_view Sovrascrivi = "--sovrascrivi";
 constexpr const char* UscitaMancante = "indicare -o FILE.qvs oppure --sovrascrivi";
 constexpr const char* UsciteInsieme = "-o e --sovrascrivi non si possono usare insieme";
 
-bool Contiene(std::initializer_list<std::string_view> elenco, std::string_view parola)
+bool Contiene(std::span<const std::string_view> elenco, std::string_view parola)
 {
     return std::find(elenco.begin(), elenco.end(), parola) != elenco.end();
 }
@@ -29,8 +29,8 @@ std::optional<std::string> ArgomentiSistema::valore(std::string_view opzione) co
 }
 
 bool LeggiArgomentiSistema(const std::vector<std::string>& argomenti,
-                           std::initializer_list<std::string_view> opzioni,
-                           std::initializer_list<std::string_view> interruttori, ArgomentiSistema& a,
+                           std::span<const std::string_view> opzioni,
+                           std::span<const std::string_view> interruttori, ArgomentiSistema& a,
                            std::string& errore)
 {
     std::vector<std::string> parole;

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +32,17 @@ struct ArgomentiSistema
 // one); exactly one of -o and --sovrascrivi. False with the reason on a usage error: an unknown or
 // repeated option, a missing value, no file or more than one.
 [[nodiscard]] bool LeggiArgomentiSistema(const std::vector<std::string>& argomenti,
-                                         std::initializer_list<std::string_view> opzioni,
-                                         std::initializer_list<std::string_view> interruttori,
-                                         ArgomentiSistema& a, std::string& errore);
+                                         std::span<const std::string_view> opzioni,
+                                         std::span<const std::string_view> interruttori, ArgomentiSistema& a,
+                                         std::string& errore);
+[[nodiscard]] inline bool LeggiArgomentiSistema(const std::vector<std::string>& argomenti,
+                                                std::initializer_list<std::string_view> opzioni,
+                                                std::initializer_list<std::string_view> interruttori,
+                                                ArgomentiSistema& a, std::string& errore)
+{
+    return LeggiArgomentiSistema(argomenti, std::span(opzioni.begin(), opzioni.size()),
+                                 std::span(interruttori.begin(), interruttori.size()), a, errore);
+}
 
 // Writes the state's system to the destination, printing a failure; returns the exit status.
 int ScriviSistemaUscita(AmbienteCli& ambiente, const ArgomentiSistema& a);

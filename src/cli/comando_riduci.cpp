@@ -5,6 +5,7 @@
 #include "cli/argomenti_giocate.h"
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
+#include "cli/opzioni_riduzione.h"
 #include "core/generatore_casuale.h"
 #include "editor/fisse.h"
 #include "reductions/ingresso_riduzioni.h"
@@ -27,25 +28,17 @@ namespace cli {
 
 namespace {
 
-constexpr const char* OpzioneN = "--n";
-constexpr const char* OpzioneSeme = "--seme";
-constexpr const char* OpzioneConsideraFisse = "--considera-fisse";
-constexpr const char* OpzioneGaranzia = "--garanzia";
-constexpr const char* OpzioneImmediati = "--immediati";
-constexpr const char* OpzioneDaPronostico = "--da-pronostico";
-constexpr const char* OpzioneDaGiocate = "--da-giocate";
-constexpr const char* ModiEsclusivi = "--da-pronostico e --da-giocate non possono essere usate insieme";
-
 constexpr const char* MetodoMancante = "manca il metodo di riduzione";
 constexpr const char* MetodoSconosciuto = "metodo di riduzione sconosciuto: ";
-constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
-constexpr const char* GaranziaNonValida = "la garanzia deve essere ambo, terno, quaterna o cinquina: ";
 
 // What a method's run works on.
 struct LavoroRiduzione
 {
     StatoApplicazione& stato;
-    const ArgomentiSistema& argomenti;
+    const OpzioniRiduzione& opzioni;
+
+    // "Considera fisse" counts only when the system has fixed numbers, as in the dialogs.
+    bool fisse() const { return opzioni.consideraFisse && stato.sistema.numeroFisse > 0; }
 };
 
 // A run ends with its outcome, or with std::nullopt when the input was refused (its message shown).
@@ -54,57 +47,19 @@ using Esito = std::optional<EsitoRiduzione>;
 struct MetodoCli
 {
     std::string_view nome;
-    // Reads the method's arguments (after the method's name); false with the reason on a usage error.
-    bool (*leggi)(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore);
+    // The options the method takes (OpzioneRiduzione flags) and those it needs.
+    unsigned accettate;
+    unsigned obbligatorie;
     // The window's entry checks for the menu item.
     EsitoIngresso (*ingresso)(ContestoIngresso& contesto);
     Esito (*esegui)(LavoroRiduzione& lavoro);
 };
 
-bool LeggiSeme(const std::string& testo, std::uint32_t& seme)
-{
-    if (testo.empty() || testo.size() > 10 || testo.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    const unsigned long long valore = std::stoull(testo);
-    if (valore > 0xFFFFFFFFull) {
-        return false;
-    }
-    seme = static_cast<std::uint32_t>(valore);
-    return true;
-}
-
-// --n N --seme S [--considera-fisse]: the options of the random methods. --n is required; its value
-// is checked by the method like the dialog's box, so a bad count is a refusal, not a usage error.
-bool LeggiCasuale(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore,
-                  bool conFisse)
-{
-    const bool letti = conFisse ? LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme},
-                                                        {OpzioneConsideraFisse}, a, errore)
-                                : LeggiArgomentiSistema(argomenti, {OpzioneN, OpzioneSeme}, {}, a, errore);
-    if (!letti) {
-        return false;
-    }
-    if (!a.valore(OpzioneN)) {
-        errore = std::string(messaggi_cli::OpzioneObbligatoria) + OpzioneN;
-        return false;
-    }
-    if (const auto seme = a.valore(OpzioneSeme)) {
-        std::uint32_t valore = 0;
-        if (!LeggiSeme(*seme, valore)) {
-            errore = SemeNonValido + *seme;
-            return false;
-        }
-    }
-    return true;
-}
-
 // The generator's state before a random run: --seme, else the clock (as at the program's start).
 void SeminaGeneratore(LavoroRiduzione& lavoro)
 {
-    std::uint32_t seme = 0;
-    if (const auto testo = lavoro.argomenti.valore(OpzioneSeme); testo && LeggiSeme(*testo, seme)) {
-        lavoro.stato.generatore.imposta(seme);
+    if (lavoro.opzioni.seme) {
+        lavoro.stato.generatore.imposta(*lavoro.opzioni.seme);
     } else {
         lavoro.stato.generatore.seminaDaOrologio(ContatoreAltaRisoluzione());
     }
@@ -113,9 +68,9 @@ void SeminaGeneratore(LavoroRiduzione& lavoro)
 Esito CasualeAggiungi(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
-    const bool fisse = lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    const bool fisse = lavoro.fisse();
     const RichiestaCasuale richiesta =
-        ControllaAggiuntaCasuale(stato.sistema, stato.giocate, fisse, *lavoro.argomenti.valore(OpzioneN));
+        ControllaAggiuntaCasuale(stato.sistema, stato.giocate, fisse, lavoro.opzioni.n);
     if (!richiesta.valida()) {
         stato.messaggi.mostra(*richiesta.rifiuto);
         return std::nullopt;
@@ -129,8 +84,7 @@ Esito CasualeAggiungi(LavoroRiduzione& lavoro)
 Esito CasualeElimina(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
-    const RichiestaCasuale richiesta =
-        ControllaEliminazioneCasuale(stato.giocate, *lavoro.argomenti.valore(OpzioneN));
+    const RichiestaCasuale richiesta = ControllaEliminazioneCasuale(stato.giocate, lavoro.opzioni.n);
     if (!richiesta.valida()) {
         stato.messaggi.mostra(*richiesta.rifiuto);
         return std::nullopt;
@@ -141,50 +95,11 @@ Esito CasualeElimina(LavoroRiduzione& lavoro)
                                      continua);
 }
 
-// ambo, terno, quaterna, cinquina -> 2..5; 0 for anything else.
-int LeggiGaranzia(std::string_view testo)
-{
-    constexpr std::array<std::string_view, 4> nomi{"ambo", "terno", "quaterna", "cinquina"};
-    for (std::size_t i = 0; i < nomi.size(); ++i) {
-        if (testo == nomi[i]) {
-            return static_cast<int>(i) + 2;
-        }
-    }
-    return 0;
-}
-
-// --garanzia G [--seme S] [--considera-fisse] [--immediati]: the options of the orthogonal and the
-// guarantee reductions.
-bool LeggiOrtogonale(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore)
-{
-    if (!LeggiArgomentiSistema(argomenti, {OpzioneGaranzia, OpzioneSeme},
-                               {OpzioneConsideraFisse, OpzioneImmediati}, a, errore)) {
-        return false;
-    }
-    const auto garanzia = a.valore(OpzioneGaranzia);
-    if (!garanzia) {
-        errore = std::string(messaggi_cli::OpzioneObbligatoria) + OpzioneGaranzia;
-        return false;
-    }
-    if (LeggiGaranzia(*garanzia) == 0) {
-        errore = GaranziaNonValida + *garanzia;
-        return false;
-    }
-    if (const auto seme = a.valore(OpzioneSeme)) {
-        std::uint32_t valore = 0;
-        if (!LeggiSeme(*seme, valore)) {
-            errore = SemeNonValido + *seme;
-            return false;
-        }
-    }
-    return true;
-}
-
 // The reducer file of the data folder with --immediati; none otherwise, so that a script gets the
 // program's own algorithm unless it asks for the reducers.
 std::string FileRiduttori(const LavoroRiduzione& lavoro, const std::string& nome)
 {
-    return lavoro.argomenti.acceso(OpzioneImmediati) ? lavoro.stato.cartelle.dati + nome : std::string();
+    return lavoro.opzioni.immediati ? lavoro.stato.cartelle.dati + nome : std::string();
 }
 
 // The damaged-reducer outcome carries no message (the window asks a question too): the error is
@@ -204,9 +119,8 @@ Esito OrtogonalePronostico(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
     ParametriOrtogonale parametri;
-    parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
-    parametri.consideraFisse =
-        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.garanzia = lavoro.opzioni.garanzia;
+    parametri.consideraFisse = lavoro.fisse();
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriOrtogonali);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
@@ -218,12 +132,11 @@ Esito OrtogonaleGiocate(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
     ParametriOrtogonaleGiocate parametri;
-    parametri.garanzia = LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia));
+    parametri.garanzia = lavoro.opzioni.garanzia;
     parametri.numeriPerGiocata = NumeriGiocata(stato.giocate.voce(1));
     parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
-    parametri.consideraFisse =
-        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
-    parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
+    parametri.consideraFisse = lavoro.fisse();
+    parametri.immediati = lavoro.opzioni.immediati;
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriOrtogonali);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
@@ -235,10 +148,8 @@ Esito GaranziaPronostico(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
     ParametriGaraPro parametri;
-    parametri.garanzia = GaranziaAmmessa(stato.sistema.numeriPerGiocata,
-                                         LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
-    parametri.consideraFisse =
-        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
+    parametri.garanzia = GaranziaAmmessa(stato.sistema.numeriPerGiocata, lavoro.opzioni.garanzia);
+    parametri.consideraFisse = lavoro.fisse();
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriGaranzia);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
@@ -251,12 +162,10 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
     StatoApplicazione& stato = lavoro.stato;
     ParametriGaraGio parametri;
     parametri.numeriGiocate = NumeriGiocata(stato.giocate.voce(1));
-    parametri.garanzia =
-        GaranziaAmmessa(parametri.numeriGiocate, LeggiGaranzia(*lavoro.argomenti.valore(OpzioneGaranzia)));
+    parametri.garanzia = GaranziaAmmessa(parametri.numeriGiocate, lavoro.opzioni.garanzia);
     parametri.numeriUsati = NumeriNelleGiocate(stato.giocate);
-    parametri.consideraFisse =
-        lavoro.argomenti.acceso(OpzioneConsideraFisse) && stato.sistema.numeroFisse > 0;
-    parametri.immediati = lavoro.argomenti.acceso(OpzioneImmediati);
+    parametri.consideraFisse = lavoro.fisse();
+    parametri.immediati = lavoro.opzioni.immediati;
     parametri.fileRiduttori = FileRiduttori(lavoro, NomeFileRiduttoriGaranzia);
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
@@ -265,20 +174,6 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
     return FineConRiduttore(lavoro, RiduzioneGiocateGaranzia(stato.sistema, stato.giocate, parametri,
                                                              conMappa ? &cinquine : nullptr, stato.generatore,
                                                              continua));
-}
-
-// [--da-pronostico | --da-giocate]: the conditional reduction's mode; without either, the mode the
-// dialog selects (the plays when the list has some, else the prediction).
-bool LeggiCondizionata(const std::vector<std::string>& argomenti, ArgomentiSistema& a, std::string& errore)
-{
-    if (!LeggiArgomentiSistema(argomenti, {}, {OpzioneDaPronostico, OpzioneDaGiocate}, a, errore)) {
-        return false;
-    }
-    if (a.acceso(OpzioneDaPronostico) && a.acceso(OpzioneDaGiocate)) {
-        errore = ModiEsclusivi;
-        return false;
-    }
-    return true;
 }
 
 // The conditions stored in the system file, checked as the dialog validates them; the fixed numbers
@@ -294,9 +189,9 @@ Esito Condizionata(LavoroRiduzione& lavoro)
         return std::nullopt;
     }
     ModoCondizionata modo = stato.giocate.vuoto() ? ModoCondizionata::Pronostico : ModoCondizionata::Giocate;
-    if (lavoro.argomenti.acceso(OpzioneDaPronostico)) {
+    if (lavoro.opzioni.daPronostico) {
         modo = ModoCondizionata::Pronostico;
-    } else if (lavoro.argomenti.acceso(OpzioneDaGiocate)) {
+    } else if (lavoro.opzioni.daGiocate) {
         if (stato.giocate.vuoto()) {
             stato.messaggi.mostra(Avviso(messaggi_riduzioni::AlmenoUnaGiocata));
             return std::nullopt;
@@ -308,22 +203,21 @@ Esito Condizionata(LavoroRiduzione& lavoro)
                                  stato.sistema.numeroFisse > 0, continua);
 }
 
+constexpr unsigned OpzCasuale = OpzN | OpzSeme;
+constexpr unsigned OpzCopertura = OpzGaranzia | OpzSeme | OpzConsideraFisse | OpzImmediati;
+
 const std::array Metodi = {
-    MetodoCli{"casuale-aggiungi",
-              [](const std::vector<std::string>& v, ArgomentiSistema& a, std::string& e) {
-                  return LeggiCasuale(v, a, e, true);
-              },
-              &IngressoValidazione, &CasualeAggiungi},
-    MetodoCli{"casuale-elimina",
-              [](const std::vector<std::string>& v, ArgomentiSistema& a, std::string& e) {
-                  return LeggiCasuale(v, a, e, false);
-              },
-              &IngressoEliminaCasualmente, &CasualeElimina},
-    MetodoCli{"condizionata", &LeggiCondizionata, &IngressoValidazioneSeVuoto, &Condizionata},
-    MetodoCli{"ortogonale-pronostico", &LeggiOrtogonale, &IngressoPronosticoAlmenoTre, &OrtogonalePronostico},
-    MetodoCli{"ortogonale-giocate", &LeggiOrtogonale, &IngressoGiocateUniformi, &OrtogonaleGiocate},
-    MetodoCli{"garanzia-pronostico", &LeggiOrtogonale, &IngressoPronosticoAlmenoTre, &GaranziaPronostico},
-    MetodoCli{"garanzia-giocate", &LeggiOrtogonale, &IngressoGiocateUniformi, &GaranziaGiocate},
+    MetodoCli{"casuale-aggiungi", OpzCasuale | OpzConsideraFisse, OpzN, &IngressoValidazione,
+              &CasualeAggiungi},
+    MetodoCli{"casuale-elimina", OpzCasuale, OpzN, &IngressoEliminaCasualmente, &CasualeElimina},
+    // Without a mode, the one the dialog selects: the plays when the list has some, else the prediction.
+    MetodoCli{"condizionata", OpzDaPronostico | OpzDaGiocate, 0, &IngressoValidazioneSeVuoto, &Condizionata},
+    MetodoCli{"ortogonale-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
+              &OrtogonalePronostico},
+    MetodoCli{"ortogonale-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &OrtogonaleGiocate},
+    MetodoCli{"garanzia-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
+              &GaranziaPronostico},
+    MetodoCli{"garanzia-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &GaranziaGiocate},
 };
 
 // The window's ValidaSistema on the fixed numbers as they are stored.
@@ -356,9 +250,10 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& 
         return ErroreUso(err, MetodoSconosciuto + nome);
     }
     ArgomentiSistema argomenti;
+    OpzioniRiduzione opzioni;
     std::string errore;
-    if (!metodo->leggi(std::vector<std::string>(riga.argomenti.begin() + 1, riga.argomenti.end()), argomenti,
-                       errore)) {
+    if (!LeggiOpzioniRiduzione(std::vector<std::string>(riga.argomenti.begin() + 1, riga.argomenti.end()),
+                               metodo->accettate, metodo->obbligatorie, argomenti, opzioni, errore)) {
         return ErroreUso(err, errore);
     }
 
@@ -373,7 +268,7 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& 
         return UscitaRifiuto;
     }
 
-    LavoroRiduzione lavoro{stato, argomenti};
+    LavoroRiduzione lavoro{stato, opzioni};
     const Esito esito = metodo->esegui(lavoro);
     if (!esito) {
         return UscitaRifiuto;

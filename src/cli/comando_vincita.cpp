@@ -78,22 +78,14 @@ int ComandoVincita(const RigaComando& riga, std::ostream& out, std::ostream& err
     }
 
     AmbienteCli ambiente(riga, err);
-    std::array<double, 5> importi{};
-    double somma = 0;
-    for (std::size_t k = 0; k < testi.size(); ++k) {
-        if (!LeggiImporto(testo::Trim(testi[k]), importi[k])) {
-            ambiente.mostra({Errore(messaggi_vincite::ImportiNonValidi[k])});
-            return UscitaRifiuto;
-        }
-        somma += importi[k];
-    }
-    if (!(somma > 0)) {
-        ambiente.mostra({Errore(messaggi_vincite::ImportiZero)});
+    const ImportiCalcolatore letti = LeggiImportiCalcolatore(testi);
+    if (!letti.valido()) {
+        ambiente.mostra({Errore(letti.errore)});
         return UscitaRifiuto;
     }
     const ImpostazioniGenerali& generali = ambiente.stato().generali;
     const RisultatoCalcolo r =
-        CalcolaVincita(giocati, indovinati, importi, divisore, generali.vincitaMassima);
+        CalcolaVincita(giocati, indovinati, letti.importi, divisore, generali.vincitaMassima);
     for (std::size_t k = 0; k < r.vincite.size(); ++k) {
         out << NomiClassiVincita[k] << ": " << FormatoImporto(r.vincite[k], true, generali.decimali)
             << " €\n";

@@ -134,76 +134,100 @@ std::string TestoCalibrazione(double valore)
     return testo;
 }
 
+bool GiorniValidi(const std::string& giorni)
+{
+    return giorni.size() == 7 && giorni.find_first_not_of("01") == std::string::npos;
+}
+
+// Reads each setting into its member; a missing, unreadable or refused value leaves the member's default.
 class Lettore
 {
 public:
     explicit Lettore(const ArchivioImpostazioni& store) : m_store(store) {}
 
-    double decimale(std::string_view nome, double predefinito) const
+    void decimale(std::string_view nome, double& valore) const
     {
-        auto testo = m_store.leggiTesto(nome);
-        if (!testo) {
-            return predefinito;
+        if (auto testo = m_store.leggiTesto(nome)) {
+            valore = LeggiDecimale(*testo).value_or(valore);
         }
-        return LeggiDecimale(*testo).value_or(predefinito);
+    }
+
+    // A family of decimals under one prefix ("i1".."i18").
+    template <std::size_t N> void decimali(std::string_view prefisso, std::array<double, N>& valori) const
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            decimale(Nome(prefisso, i + 1), valori[i]);
+        }
     }
 
     // An empty text, like a missing one, takes the built-in calibration.
     template <std::size_t N> void calibrazione(std::string_view prefisso, std::array<double, N>& valori) const
     {
-        for (std::size_t i = 0; i < N; ++i) {
-            valori[i] = decimale(Nome(prefisso, i + 1), valori[i]);
+        decimali(prefisso, valori);
+    }
+
+    void booleano(std::string_view nome, bool& valore) const
+    {
+        if (auto testo = m_store.leggiTesto(nome)) {
+            if (auto letto = LeggiInteroDaTesto(*testo)) {
+                valore = *letto != 0;
+            }
         }
     }
 
-    bool booleano(std::string_view nome, bool predefinito) const
+    template <typename Valido = bool (*)(std::int32_t)>
+    void intero(
+        std::string_view nome, std::int32_t& valore, Valido valido = [](std::int32_t) { return true; }) const
     {
-        auto testo = m_store.leggiTesto(nome);
-        if (!testo) {
-            return predefinito;
+        if (auto letto = m_store.leggiIntero(nome); letto && valido(*letto)) {
+            valore = *letto;
         }
-        auto valore = LeggiInteroDaTesto(*testo);
-        return valore ? *valore != 0 : predefinito;
-    }
-
-    std::int32_t intero(std::string_view nome, std::int32_t predefinito) const
-    {
-        return m_store.leggiIntero(nome).value_or(predefinito);
     }
 
     // A print option that holds 0 or 1; anything else reads as 0.
-    std::int32_t opzioneStampa(std::string_view nome, std::int32_t predefinito) const
+    void opzioneStampa(std::string_view nome, std::int32_t& valore) const
     {
-        std::int32_t valore = intero(nome, predefinito);
-        return valore == 0 || valore == 1 ? valore : 0;
+        intero(nome, valore);
+        if (valore != 0 && valore != 1) {
+            valore = 0;
+        }
     }
 
-    double reale(std::string_view nome, double predefinito) const
+    void reale(std::string_view nome, double& valore) const
     {
-        auto valore = m_store.leggiDouble(nome);
-        return valore && std::isfinite(*valore) ? *valore : predefinito;
+        if (auto letto = m_store.leggiDouble(nome); letto && std::isfinite(*letto)) {
+            valore = *letto;
+        }
     }
 
-    std::string testo(std::string_view nome, const std::string& predefinito) const
+    template <typename Valido = bool (*)(const std::string&)>
+    void testo(
+        std::string_view nome, std::string& valore,
+        Valido valido = [](const std::string&) { return true; }) const
     {
-        return m_store.leggiTesto(nome).value_or(predefinito);
+        if (auto letto = m_store.leggiTesto(nome); letto && valido(*letto)) {
+            valore = *letto;
+        }
     }
 
 private:
     const ArchivioImpostazioni& m_store;
 };
 
-bool GiorniValidi(const std::string& giorni)
-{
-    return giorni.size() == 7 && giorni.find_first_not_of("01") == std::string::npos;
-}
-
+// Writes each member under its name, in the text form the reader takes back.
 class Scrittore
 {
 public:
     explicit Scrittore(ArchivioImpostazioni& store) : m_store(store) {}
 
     void decimale(std::string_view nome, double valore) { m_store.scriviTesto(nome, TestoDecimale(valore)); }
+
+    template <std::size_t N> void decimali(std::string_view prefisso, const std::array<double, N>& valori)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            decimale(Nome(prefisso, i + 1), valori[i]);
+        }
+    }
 
     template <std::size_t N> void calibrazione(std::string_view prefisso, const std::array<double, N>& valori)
     {
@@ -213,146 +237,95 @@ public:
     }
 
     void booleano(std::string_view nome, bool valore) { m_store.scriviTesto(nome, valore ? "1" : "0"); }
-    void intero(std::string_view nome, std::int32_t valore) { m_store.scriviIntero(nome, valore); }
+    template <typename... Valido> void intero(std::string_view nome, std::int32_t valore, Valido...)
+    {
+        m_store.scriviIntero(nome, valore);
+    }
+    void opzioneStampa(std::string_view nome, std::int32_t valore) { m_store.scriviIntero(nome, valore); }
     void reale(std::string_view nome, double valore) { m_store.scriviDouble(nome, valore); }
-    void testo(std::string_view nome, std::string_view valore) { m_store.scriviTesto(nome, valore); }
+    template <typename... Valido> void testo(std::string_view nome, const std::string& valore, Valido...)
+    {
+        m_store.scriviTesto(nome, valore);
+    }
 
 private:
     ArchivioImpostazioni& m_store;
 };
+
+// Every general setting once: its name, the form it is stored in, its member and what a read value
+// must satisfy. Loading and saving both walk this one list, so no setting can be read under one name
+// and written under another.
+template <typename Visitatore, typename Generali> void Campi(Visitatore& v, Generali& g)
+{
+    v.decimali(chiave::Importo, g.importiGiocata);
+    v.decimale(chiave::Minimo, g.minimo);
+    v.decimale(chiave::Massimo, g.massimo);
+    v.decimale(chiave::Multiplo, g.multiplo);
+    v.intero(chiave::Decimali, g.decimali, [](std::int32_t d) { return d >= 0 && d <= MassimoDecimali; });
+    v.decimale(chiave::VincitaMassima, g.vincitaMassima);
+
+    v.intero(chiave::NotificaAggio, g.notificaAggio);
+    // The update check indexes one character per weekday: anything but seven flags is refused.
+    v.testo(chiave::GiorniNotifica, g.giorniNotifica, GiorniValidi);
+
+    v.testo(chiave::ProxyServer, g.proxyServer);
+    v.testo(chiave::ProxyPorta, g.proxyPorta);
+    v.testo(chiave::ProxyUsername, g.proxyUsername);
+    v.testo(chiave::ProxyPassword, g.proxyPassword);
+    v.booleano(chiave::UsaProxy, g.usaProxy);
+    v.booleano(chiave::ProxyAuth, g.proxyAuth);
+    // An emptied address would leave the program nowhere to ask: the default stands in for it.
+    const auto nonVuoto = [](const std::string& t) { return !t.empty(); };
+    v.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti, nonVuoto);
+    v.testo(chiave::ServerRiduttori, g.serverRiduttori, nonVuoto);
+
+    v.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
+
+    v.calibrazione(chiave::CalOr, g.calOr);
+    v.calibrazione(chiave::CalVer, g.calVer);
+    v.calibrazione(chiave::NewCalOr, g.newCalOr);
+    v.calibrazione(chiave::NewCalVer, g.newCalVer);
+    v.calibrazione(chiave::CalOrLp, g.calOrLp);
+    v.calibrazione(chiave::CalVerLp, g.calVerLp);
+    v.calibrazione(chiave::NewCalscheOr, g.newCalscheOr);
+    v.calibrazione(chiave::NewCalscheVer, g.newCalscheVer);
+    v.calibrazione(chiave::NewCalsimbOr, g.newCalsimbOr);
+    v.calibrazione(chiave::NewCalsimbVer, g.newCalsimbVer);
+
+    v.opzioneStampa(chiave::MsOrientamento, g.msOrientamento);
+    v.opzioneStampa(chiave::MsTipoBloccaggio, g.msTipoBloccaggio);
+    v.opzioneStampa(chiave::MsTipoBloccaggioVer, g.msTipoBloccaggioVer);
+
+    v.booleano(chiave::IPUsaRit, g.ipUsaRit);
+    v.booleano(chiave::IPRitDirProp, g.ipRitDirProp);
+    v.booleano(chiave::IPUsaFre, g.ipUsaFre);
+    v.booleano(chiave::IPFreqInvProp, g.ipFreqInvProp);
+    v.reale(chiave::IPprmin, g.ipPrMin);
+    v.reale(chiave::IPprmax, g.ipPrMax);
+    v.reale(chiave::IPpfmin, g.ipPfMin);
+    v.reale(chiave::IPpfmax, g.ipPfMax);
+    // The frequency window counts back from the last draw; it holds at least one draw.
+    v.intero(chiave::IFNumEstra, g.ifNumEstra, [](std::int32_t n) { return n >= 1; });
+}
 
 } // namespace
 
 ImpostazioniGenerali CaricaImpostazioniGenerali(const ArchivioImpostazioni& store)
 {
     ImpostazioniGenerali g;
-    if (!store.disponibile()) {
-        return g;
-    }
-    const Lettore l(store);
-
-    for (std::size_t i = 0; i < g.importiGiocata.size(); ++i) {
-        g.importiGiocata[i] = l.decimale(Nome(chiave::Importo, i + 1), g.importiGiocata[i]);
-    }
-    g.minimo = l.decimale(chiave::Minimo, g.minimo);
-    g.massimo = l.decimale(chiave::Massimo, g.massimo);
-    g.multiplo = l.decimale(chiave::Multiplo, g.multiplo);
-    const std::int32_t decimali = l.intero(chiave::Decimali, g.decimali);
-    if (decimali >= 0 && decimali <= MassimoDecimali) {
-        g.decimali = decimali;
-    }
-    g.vincitaMassima = l.decimale(chiave::VincitaMassima, g.vincitaMassima);
-
-    g.notificaAggio = l.intero(chiave::NotificaAggio, g.notificaAggio);
-    // The update check indexes one character per weekday: anything but seven flags is refused.
-    const std::string giorni = l.testo(chiave::GiorniNotifica, g.giorniNotifica);
-    if (GiorniValidi(giorni)) {
-        g.giorniNotifica = giorni;
-    }
-
-    g.proxyServer = l.testo(chiave::ProxyServer, g.proxyServer);
-    g.proxyPorta = l.testo(chiave::ProxyPorta, g.proxyPorta);
-    g.proxyUsername = l.testo(chiave::ProxyUsername, g.proxyUsername);
-    g.proxyPassword = l.testo(chiave::ProxyPassword, g.proxyPassword);
-    g.usaProxy = l.booleano(chiave::UsaProxy, g.usaProxy);
-    g.proxyAuth = l.booleano(chiave::ProxyAuth, g.proxyAuth);
-    // An emptied address would leave the update nowhere to ask: the default stands in for it.
-    const std::string server = l.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti);
-    if (!server.empty()) {
-        g.serverAggiornamenti = server;
-    }
-    const std::string serverRiduttori = l.testo(chiave::ServerRiduttori, g.serverRiduttori);
-    if (!serverRiduttori.empty()) {
-        g.serverRiduttori = serverRiduttori;
-    }
-
-    g.stampaNumSchedina = l.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
-
-    l.calibrazione(chiave::CalOr, g.calOr);
-    l.calibrazione(chiave::CalVer, g.calVer);
-    l.calibrazione(chiave::NewCalOr, g.newCalOr);
-    l.calibrazione(chiave::NewCalVer, g.newCalVer);
-    l.calibrazione(chiave::CalOrLp, g.calOrLp);
-    l.calibrazione(chiave::CalVerLp, g.calVerLp);
-    l.calibrazione(chiave::NewCalscheOr, g.newCalscheOr);
-    l.calibrazione(chiave::NewCalscheVer, g.newCalscheVer);
-    l.calibrazione(chiave::NewCalsimbOr, g.newCalsimbOr);
-    l.calibrazione(chiave::NewCalsimbVer, g.newCalsimbVer);
-
-    g.msOrientamento = l.opzioneStampa(chiave::MsOrientamento, g.msOrientamento);
-    g.msTipoBloccaggio = l.opzioneStampa(chiave::MsTipoBloccaggio, g.msTipoBloccaggio);
-    g.msTipoBloccaggioVer = l.opzioneStampa(chiave::MsTipoBloccaggioVer, g.msTipoBloccaggioVer);
-
-    g.ipUsaRit = l.booleano(chiave::IPUsaRit, g.ipUsaRit);
-    g.ipRitDirProp = l.booleano(chiave::IPRitDirProp, g.ipRitDirProp);
-    g.ipUsaFre = l.booleano(chiave::IPUsaFre, g.ipUsaFre);
-    g.ipFreqInvProp = l.booleano(chiave::IPFreqInvProp, g.ipFreqInvProp);
-    g.ipPrMin = l.reale(chiave::IPprmin, g.ipPrMin);
-    g.ipPrMax = l.reale(chiave::IPprmax, g.ipPrMax);
-    g.ipPfMin = l.reale(chiave::IPpfmin, g.ipPfMin);
-    g.ipPfMax = l.reale(chiave::IPpfmax, g.ipPfMax);
-    // The frequency window counts back from the last draw; it holds at least one draw.
-    const std::int32_t numEstra = l.intero(chiave::IFNumEstra, g.ifNumEstra);
-    if (numEstra >= 1) {
-        g.ifNumEstra = numEstra;
+    if (store.disponibile()) {
+        const Lettore lettore(store);
+        Campi(lettore, g);
     }
     return g;
 }
 
 void SalvaImpostazioniGenerali(ArchivioImpostazioni& store, const ImpostazioniGenerali& g)
 {
-    if (!store.disponibile()) {
-        return;
+    if (store.disponibile()) {
+        Scrittore scrittore(store);
+        Campi(scrittore, g);
     }
-    Scrittore s(store);
-
-    for (std::size_t i = 0; i < g.importiGiocata.size(); ++i) {
-        s.decimale(Nome(chiave::Importo, i + 1), g.importiGiocata[i]);
-    }
-    s.decimale(chiave::Minimo, g.minimo);
-    s.decimale(chiave::Massimo, g.massimo);
-    s.decimale(chiave::Multiplo, g.multiplo);
-    s.intero(chiave::Decimali, g.decimali);
-    s.decimale(chiave::VincitaMassima, g.vincitaMassima);
-
-    s.intero(chiave::NotificaAggio, g.notificaAggio);
-    s.testo(chiave::GiorniNotifica, g.giorniNotifica);
-
-    s.testo(chiave::ProxyServer, g.proxyServer);
-    s.testo(chiave::ProxyPorta, g.proxyPorta);
-    s.testo(chiave::ProxyUsername, g.proxyUsername);
-    s.testo(chiave::ProxyPassword, g.proxyPassword);
-    s.booleano(chiave::UsaProxy, g.usaProxy);
-    s.booleano(chiave::ProxyAuth, g.proxyAuth);
-    s.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti);
-    s.testo(chiave::ServerRiduttori, g.serverRiduttori);
-
-    s.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
-
-    s.calibrazione(chiave::CalOr, g.calOr);
-    s.calibrazione(chiave::CalVer, g.calVer);
-    s.calibrazione(chiave::NewCalOr, g.newCalOr);
-    s.calibrazione(chiave::NewCalVer, g.newCalVer);
-    s.calibrazione(chiave::CalOrLp, g.calOrLp);
-    s.calibrazione(chiave::CalVerLp, g.calVerLp);
-    s.calibrazione(chiave::NewCalscheOr, g.newCalscheOr);
-    s.calibrazione(chiave::NewCalscheVer, g.newCalscheVer);
-    s.calibrazione(chiave::NewCalsimbOr, g.newCalsimbOr);
-    s.calibrazione(chiave::NewCalsimbVer, g.newCalsimbVer);
-
-    s.intero(chiave::MsOrientamento, g.msOrientamento);
-    s.intero(chiave::MsTipoBloccaggio, g.msTipoBloccaggio);
-    s.intero(chiave::MsTipoBloccaggioVer, g.msTipoBloccaggioVer);
-
-    s.booleano(chiave::IPUsaRit, g.ipUsaRit);
-    s.booleano(chiave::IPRitDirProp, g.ipRitDirProp);
-    s.booleano(chiave::IPUsaFre, g.ipUsaFre);
-    s.booleano(chiave::IPFreqInvProp, g.ipFreqInvProp);
-    s.reale(chiave::IPprmin, g.ipPrMin);
-    s.reale(chiave::IPprmax, g.ipPrMax);
-    s.reale(chiave::IPpfmin, g.ipPfMin);
-    s.reale(chiave::IPpfmax, g.ipPfMax);
-    s.intero(chiave::IFNumEstra, g.ifNumEstra);
 }
 
 std::string IDE_Testo(ArchivioImpostazioni& store, std::string_view nome, std::string_view valore,
@@ -379,7 +352,8 @@ bool IDE_Booleano(ArchivioImpostazioni& store, std::string_view nome, bool valor
         store.scriviTesto(chiaveIde, valore ? "1" : "0");
         return valore;
     }
-    return Lettore(store).booleano(chiaveIde, valore);
+    Lettore(store).booleano(chiaveIde, valore);
+    return valore;
 }
 
 std::int32_t IDE_Intero(ArchivioImpostazioni& store, std::string_view nome, std::int32_t valore, bool scrivi)

@@ -1,7 +1,7 @@
 #include "ui/campi_giocata.h"
 
 #include "editor/messaggi_giocate.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@ QLineEdit* CreaCasellaNumeri(QWidget* genitore)
     numeri->setMaxLength(30);
     numeri->setMinimumWidth(240);
     numeri->setToolTip(QString::fromUtf8(messaggi_giocate::SuggerimentoNumeri));
-    numeri->installEventFilter(new FiltroCifre(true, genitore));
+    numeri->installEventFilter(FiltroTasti::Cifre(true, genitore));
     return numeri;
 }
 

@@ -4,7 +4,7 @@
 #include "core/ruote.h"
 #include "editor/stato_applicazione.h"
 #include "tools/messaggi_strumenti.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -141,7 +141,7 @@ TCerchioCiclometrico::TCerchioCiclometrico(StatoApplicazione& stato, ApriGuida a
     impostazioni->addSpacing(8);
     impostazioni->addWidget(new QLabel(QStringLiteral("Visualizza numeri:"), gruppo));
     auto* campi = new QHBoxLayout;
-    auto* filtro = new FiltroCifre(false, this);
+    auto* filtro = FiltroTasti::Cifre(false, this);
     for (std::size_t i = 0; i < m_campi.size(); ++i) {
         auto* campo = new QLineEdit(gruppo);
         campo->setObjectName(QStringLiteral("numero%1LineEdit").arg(i + 1));

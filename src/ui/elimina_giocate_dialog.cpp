@@ -3,7 +3,7 @@
 #include "editor/messaggi_giocate.h"
 #include "editor/modifica_giocate.h"
 #include "editor/stato_applicazione.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -76,7 +76,7 @@ TEliminaGiocate::Estremo TEliminaGiocate::creaEstremo(const char* nome, int posi
     e.casella->setObjectName(QString::fromLatin1(nome) + QStringLiteral("LineEdit"));
     e.casella->setMaxLength(10);
     e.casella->setFixedWidth(90);
-    e.casella->installEventFilter(new FiltroCifre(false, this));
+    e.casella->installEventFilter(FiltroTasti::Cifre(false, this));
     e.giocata = new QLabel(this);
     e.giocata->setObjectName(QString::fromLatin1(nome) + QStringLiteral("GiocataLabel"));
     return e;

@@ -3,7 +3,31 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-bool FiltroTastiImporto::eventFilter(QObject* oggetto, QEvent* evento)
+FiltroTasti::FiltroTasti(QString ammessi, QString da, QString a, QObject* genitore)
+    : QObject(genitore), m_ammessi(std::move(ammessi)), m_da(std::move(da)), m_a(std::move(a))
+{}
+
+FiltroTasti* FiltroTasti::Importo(QObject* genitore)
+{
+    return new FiltroTasti(QStringLiteral(","), QStringLiteral("."), QStringLiteral(","), genitore);
+}
+
+FiltroTasti* FiltroTasti::Punto(QObject* genitore)
+{
+    return new FiltroTasti(QStringLiteral("."), QStringLiteral(","), QStringLiteral("."), genitore);
+}
+
+FiltroTasti* FiltroTasti::Cifre(bool spazio, QObject* genitore)
+{
+    return new FiltroTasti(spazio ? QStringLiteral(" ") : QString(), {}, {}, genitore);
+}
+
+FiltroTasti* FiltroTasti::Data(QObject* genitore)
+{
+    return new FiltroTasti(QStringLiteral("/"), QStringLiteral("-"), QStringLiteral("/"), genitore);
+}
+
+bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento)
 {
     if (evento->type() != QEvent::KeyPress) {
         return QObject::eventFilter(oggetto, evento);
@@ -14,10 +38,14 @@ bool FiltroTastiImporto::eventFilter(QObject* oggetto, QEvent* evento)
         return false; // control keys, arrows, backspace, delete
     }
     const QChar c = testo.at(0);
-    if (c == QLatin1Char('.')) {
-        QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","));
-        QCoreApplication::sendEvent(oggetto, &virgola);
+    if (const qsizetype i = m_da.indexOf(c); i >= 0) {
+        // Typed again as the replacing key, so the box handles it as if the user had pressed it.
+        const QChar sostituto = m_a.at(i);
+        QKeyEvent sostituito(QEvent::KeyPress, static_cast<int>(sostituto.unicode()), tasto->modifiers(),
+                             QString(sostituto));
+        QCoreApplication::sendEvent(oggetto, &sostituito);
         return true;
     }
-    return !((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(','));
+    const bool cifra = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    return !(cifra || m_ammessi.contains(c));
 }

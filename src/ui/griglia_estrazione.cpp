@@ -1,7 +1,7 @@
 #include "ui/griglia_estrazione.h"
 
 #include "core/ruote.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -23,7 +23,7 @@ public:
         auto* editor = new QLineEdit(genitore);
         editor->setMaxLength(2);
         editor->setAlignment(Qt::AlignCenter);
-        editor->installEventFilter(new FiltroCifre(false, editor));
+        editor->installEventFilter(FiltroTasti::Cifre(false, editor));
         return editor;
     }
 };

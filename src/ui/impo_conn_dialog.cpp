@@ -4,7 +4,7 @@
 #include "checking/messaggi_aggiornamento.h"
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -73,7 +73,7 @@ TImpoConn::TImpoConn(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* par
 
     m_porta = Casella(gruppo, "proxyPortaLineEdit", g.proxyPorta, 5);
     m_porta->setValidator(new ValidatorePorta(m_porta));
-    m_porta->installEventFilter(new FiltroCifre(false, m_porta));
+    m_porta->installEventFilter(FiltroTasti::Cifre(false, m_porta));
     m_porta->setMaximumWidth(m_porta->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
     griglia->addWidget(new QLabel(QStringLiteral("Numero porta:"), gruppo), 2, 0);
     griglia->addWidget(m_porta, 2, 1, Qt::AlignLeft);

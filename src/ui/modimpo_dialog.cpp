@@ -76,7 +76,7 @@ TModimpo::TModimpo(ImpostazioniGenerali& impostazioni, ArchivioImpostazioni& arc
 {
     m_ui->setupUi(this);
 
-    auto* filtro = new FiltroTastiImporto(this);
+    auto* filtro = FiltroTasti::Importo(this);
     for (QLineEdit* casella : {m_ui->minimoLineEdit, m_ui->multiploLineEdit, m_ui->massimoLineEdit,
                                m_ui->vincitaMassimaLineEdit}) {
         casella->installEventFilter(filtro);

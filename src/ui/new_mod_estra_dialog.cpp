@@ -3,7 +3,7 @@
 #include "checking/manutenzione_archivio.h"
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
-#include "ui/filtro_data.h"
+#include "ui/filtro_tasti.h"
 #include "ui/griglia_estrazione.h"
 
 #include <QHBoxLayout>
@@ -27,7 +27,7 @@ TNewModEstra::TNewModEstra(StatoApplicazione& stato, std::int32_t posizione, QWi
     m_data->setMaxLength(10);
     m_data->setFixedWidth(110);
     m_data->setToolTip(QStringLiteral("Inserire la data dell'estrazione nel formato gg/mm/aaaa"));
-    m_data->installEventFilter(new FiltroData(m_data));
+    m_data->installEventFilter(FiltroTasti::Data(m_data));
     auto* etichetta = new QLabel(QStringLiteral("Estrazione del:"), this);
     etichetta->setBuddy(m_data);
     riga->addWidget(etichetta);

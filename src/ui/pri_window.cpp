@@ -208,7 +208,7 @@ QWidget* TPri::creaParametri()
         casella->setObjectName(QString::fromLatin1(c.nome));
         casella->setMaxLength(7);
         casella->setFixedWidth(70);
-        casella->installEventFilter(new FiltroTastiImporto(casella));
+        casella->installEventFilter(FiltroTasti::Importo(casella));
         grigliaImporti->addWidget(new QLabel(QString::fromUtf8(c.etichetta), importi), riga, 0);
         grigliaImporti->addWidget(casella, riga, 1);
         connect(casella, &QLineEdit::textChanged, this, &TPri::importoCambiato);
@@ -222,7 +222,7 @@ QWidget* TPri::creaParametri()
     casellaDet->setObjectName(QStringLiteral("determinatoLineEdit"));
     casellaDet->setMaxLength(7);
     casellaDet->setFixedWidth(70);
-    casellaDet->installEventFilter(new FiltroTastiImporto(casellaDet));
+    casellaDet->installEventFilter(FiltroTasti::Importo(casellaDet));
     connect(casellaDet, &QLineEdit::textChanged, this, &TPri::importoCambiato);
     rigaDet->addWidget(casellaDet, 0, 1, 1, 4);
     m_importi[EstrattoDeterminato] = casellaDet;

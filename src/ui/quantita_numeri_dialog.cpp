@@ -3,7 +3,7 @@
 #include "core/messaggi_servizio.h"
 #include "editor/messaggi_giocate.h"
 #include "editor/pronostico_aiuti.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +25,7 @@ TQuantitaNumeri::TQuantitaNumeri(const QString& nomeOggetto, const QString& tito
     m_casella->setObjectName(QStringLiteral("quantitaLineEdit"));
     m_casella->setMaxLength(2);
     m_casella->setFixedWidth(50);
-    m_casella->installEventFilter(new FiltroCifre(false, this));
+    m_casella->installEventFilter(FiltroTasti::Cifre(false, this));
     m_casella->selectAll();
 
     if (conImpostazioni) {

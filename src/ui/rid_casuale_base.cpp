@@ -3,7 +3,7 @@
 #include "editor/stato_applicazione.h"
 #include "reductions/opzioni_riduzione.h"
 #include "reductions/rid_casuale.h"
-#include "ui/filtro_cifre.h"
+#include "ui/filtro_tasti.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ void TRidCasualeBase::aggiungiCampoQuante(const QString& etichetta)
     m_quante = new QLineEdit(this);
     m_quante->setObjectName(QStringLiteral("giocateLineEdit"));
     m_quante->setMaxLength(8);
-    m_quante->installEventFilter(new FiltroCifre(false, m_quante));
+    m_quante->installEventFilter(FiltroTasti::Cifre(false, m_quante));
     m_quante->setText(QString::fromStdString(LeggiConteggioDialogo(stato().impostazioni, m_chiave, 1)));
     campi->addRow(etichetta, m_quante);
     areaParametri()->addLayout(campi);

@@ -7,7 +7,7 @@
 #include "platform/http_client.h"
 #include "ui/aggio_dialog.h"
 #include "ui/dai_num_estra_dialog.h"
-#include "ui/filtro_data.h"
+#include "ui/filtro_tasti.h"
 #include "ui/griglia_estrazione.h"
 #include "ui/stampa_spoglio.h"
 
@@ -70,7 +70,7 @@ TSpoglio::TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambia
     m_data->setObjectName(QStringLiteral("dataLineEdit"));
     m_data->setMaxLength(10);
     m_data->setFixedWidth(96);
-    m_data->installEventFilter(new FiltroData(m_data));
+    m_data->installEventFilter(FiltroTasti::Data(m_data));
     auto* etichettaData = new QLabel(QStringLiteral("Estrazione del:"), this);
     etichettaData->setBuddy(m_data);
     auto* precedente = new QToolButton(this);

@@ -374,3 +374,29 @@ TEST(Vincite, Calcolatore)
         EXPECT_NEAR(c.totale, r.totale, 1e-9);
     }
 }
+
+TEST(Vincite, ImportiDelCalcolatore)
+{
+    struct Riga
+    {
+        const char* nome;
+        std::array<std::string, 5> testi;
+        std::string errore;
+        int campo;
+    };
+    const Riga righe[] = {
+        {"validi con spazi e virgola", {" 1 ", "0,5", "", "", "2"}, "", -1},
+        {"tutti vuoti", {"", "", "", "", ""}, messaggi_vincite::ImportiZero, -1},
+        {"tutti zero", {"0", "0,0", "", "0", ""}, messaggi_vincite::ImportiZero, -1},
+        {"il primo illeggibile vince", {"1", "x", "", "2.2.2", ""}, messaggi_vincite::ImportiNonValidi[1], 1},
+        {"cinquina illeggibile", {"", "", "", "", "1e3"}, messaggi_vincite::ImportiNonValidi[4], 4},
+    };
+    for (const Riga& riga : righe) {
+        SCOPED_TRACE(riga.nome);
+        const ImportiCalcolatore letti = LeggiImportiCalcolatore(riga.testi);
+        EXPECT_EQ(letti.errore, riga.errore);
+        EXPECT_EQ(letti.campo, riga.campo);
+    }
+    EXPECT_EQ(LeggiImportiCalcolatore({" 1 ", "0,5", "", "", "2"}).importi,
+              (std::array<double, 5>{1.0, 0.5, 0.0, 0.0, 2.0}));
+}

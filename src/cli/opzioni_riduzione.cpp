@@ -1,0 +1,105 @@
+#include "cli/opzioni_riduzione.h"
+
+#include "cli/messaggi_cli.h"
+
+#include <array>
+#include <string_view>
+
+namespace cli {
+
+namespace {
+
+struct Descrizione
+{
+    OpzioneRiduzione opzione;
+    std::string_view nome;
+    bool conValore;
+};
+
+constexpr std::array Opzioni = {
+    Descrizione{OpzN, "--n", true},
+    Descrizione{OpzSeme, "--seme", true},
+    Descrizione{OpzGaranzia, "--garanzia", true},
+    Descrizione{OpzConsideraFisse, "--considera-fisse", false},
+    Descrizione{OpzImmediati, "--immediati", false},
+    Descrizione{OpzDaPronostico, "--da-pronostico", false},
+    Descrizione{OpzDaGiocate, "--da-giocate", false},
+};
+
+constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
+constexpr const char* GaranziaNonValida = "la garanzia deve essere ambo, terno, quaterna o cinquina: ";
+constexpr const char* ModiEsclusivi = "--da-pronostico e --da-giocate non possono essere usate insieme";
+
+std::optional<std::uint32_t> LeggiSeme(const std::string& testo)
+{
+    if (testo.empty() || testo.size() > 10 || testo.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const unsigned long long valore = std::stoull(testo);
+    if (valore > 0xFFFFFFFFull) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(valore);
+}
+
+// ambo, terno, quaterna, cinquina -> 2..5; 0 for anything else.
+int LeggiGaranzia(std::string_view testo)
+{
+    constexpr std::array<std::string_view, 4> nomi{"ambo", "terno", "quaterna", "cinquina"};
+    for (std::size_t i = 0; i < nomi.size(); ++i) {
+        if (testo == nomi[i]) {
+            return static_cast<int>(i) + 2;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+bool LeggiOpzioniRiduzione(const std::vector<std::string>& argomenti, unsigned accettate, unsigned obbligatorie,
+                           ArgomentiSistema& a, OpzioniRiduzione& o, std::string& errore)
+{
+    std::vector<std::string_view> conValore;
+    std::vector<std::string_view> interruttori;
+    for (const Descrizione& d : Opzioni) {
+        if ((accettate & d.opzione) != 0) {
+            (d.conValore ? conValore : interruttori).push_back(d.nome);
+        }
+    }
+    if (!LeggiArgomentiSistema(argomenti, conValore, interruttori, a, errore)) {
+        return false;
+    }
+    for (const Descrizione& d : Opzioni) {
+        const bool data = d.conValore ? a.valore(d.nome).has_value() : a.acceso(d.nome);
+        if ((obbligatorie & d.opzione) != 0 && !data) {
+            errore = std::string(messaggi_cli::OpzioneObbligatoria) + std::string(d.nome);
+            return false;
+        }
+    }
+    o.n = a.valore("--n").value_or(std::string());
+    if (const auto garanzia = a.valore("--garanzia")) {
+        o.garanzia = LeggiGaranzia(*garanzia);
+        if (o.garanzia == 0) {
+            errore = GaranziaNonValida + *garanzia;
+            return false;
+        }
+    }
+    if (const auto seme = a.valore("--seme")) {
+        o.seme = LeggiSeme(*seme);
+        if (!o.seme) {
+            errore = SemeNonValido + *seme;
+            return false;
+        }
+    }
+    o.consideraFisse = a.acceso("--considera-fisse");
+    o.immediati = a.acceso("--immediati");
+    o.daPronostico = a.acceso("--da-pronostico");
+    o.daGiocate = a.acceso("--da-giocate");
+    if (o.daPronostico && o.daGiocate) {
+        errore = ModiEsclusivi;
+        return false;
+    }
+    return true;
+}
+
+} // namespace cli
