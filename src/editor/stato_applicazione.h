@@ -12,6 +12,11 @@
 
 // The process-wide objects, created once by main() (or by a test in a temporary folder) and
 // handed by reference to whoever needs them. Nothing here is global.
+//
+// It lives in the editor layer because it holds the Sistema being edited, an editor type: core sits
+// below the editor and cannot name it, while every layer above (reductions, checking, tools, the
+// windows, the command line) already depends on the editor. It holds only plain objects and the
+// interfaces of the platform (settings store, message service), so engines and tests use it without Qt.
 struct StatoApplicazione
 {
     StatoApplicazione(ArchivioImpostazioni& store, ServizioMessaggi& servizio, Cartelle dirs)
