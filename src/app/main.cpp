@@ -67,7 +67,7 @@ int Avvia(QApplication& applicazione)
     (void)Tabelle();
 
     SegnaleEsecuzione segnale;
-    Guida guida(CartellaGuida(cartellaProgramma + QLatin1Char('/')));
+    Guida guida(CartellaGuida(datiProgramma));
     ServiziFinestreQt servizi(guida, messaggi);
     TPri finestra(stato, servizi);
     messaggi.setGenitore(&finestra);

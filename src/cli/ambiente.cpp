@@ -21,6 +21,8 @@ namespace cli {
 
 namespace {
 
+// Without an application object (tests run the commands in process) the working folder stands in for
+// the program's.
 QString CartellaProgramma()
 {
     return QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
@@ -28,6 +30,11 @@ QString CartellaProgramma()
 }
 
 } // namespace
+
+QString CartellaDatiDelProgramma()
+{
+    return CartellaDatiProgramma(CartellaProgramma());
+}
 
 Risposta ServizioMessaggiTesto::mostra(const Messaggio& messaggio)
 {
@@ -92,7 +99,7 @@ std::string AmbienteCli::percorsoArchivio() const
 
 bool AmbienteCli::caricaArchivio()
 {
-    const QString cartellaDati = CartellaDatiProgramma(CartellaProgramma());
+    const QString cartellaDati = CartellaDatiDelProgramma();
     const std::string testoPredefinito =
         cartellaDati.isEmpty() ? std::string()
                                : QDir(cartellaDati).filePath(QStringLiteral("storico.txt")).toStdString();

@@ -4,6 +4,8 @@
 #include "core/messaggi_servizio.h"
 #include "editor/stato_applicazione.h"
 
+#include <QString>
+
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -12,6 +14,9 @@
 class ArchivioImpostazioni;
 
 namespace cli {
+
+// The data shipped with the program (see CartellaDatiProgramma), searched from the program's folder.
+QString CartellaDatiDelProgramma();
 
 // Prints every message on the error stream, "\r" turned into new lines, and answers with the
 // message's default button (a script cannot be asked).

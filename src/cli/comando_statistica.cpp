@@ -6,9 +6,7 @@
 #include "core/testo.h"
 #include "editor/smorfia.h"
 #include "editor/viste_statistiche.h"
-#include "platform/dati_programma.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <optional>
@@ -95,9 +93,7 @@ int ComandoSmorfia(const RigaComando& riga, std::ostream& out, std::ostream& err
     }
     AmbienteCli ambiente(riga, err);
     const std::string cartella = ambiente.stato().cartelle.dati;
-    const QString programma = QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
-                                                                      : QDir::currentPath();
-    const QString datiProgramma = CartellaDatiProgramma(programma);
+    const QString datiProgramma = CartellaDatiDelProgramma();
     if (!datiProgramma.isEmpty()) {
         const std::string problema = smorfia::PreparaSmorfiaPredefinita(
             cartella, QDir(datiProgramma).filePath(QStringLiteral("smorfia.txt")).toStdString());

@@ -56,8 +56,9 @@ int LeggiGaranzia(std::string_view testo)
 
 } // namespace
 
-bool LeggiOpzioniRiduzione(const std::vector<std::string>& argomenti, unsigned accettate, unsigned obbligatorie,
-                           ArgomentiSistema& a, OpzioniRiduzione& o, std::string& errore)
+bool LeggiOpzioniRiduzione(const std::vector<std::string>& argomenti, unsigned accettate,
+                           unsigned obbligatorie, ArgomentiSistema& a, OpzioniRiduzione& o,
+                           std::string& errore)
 {
     std::vector<std::string_view> conValore;
     std::vector<std::string_view> interruttori;

@@ -131,21 +131,14 @@ void Guida::seguiCollegamento(const QUrl& url)
     m_browser->setSource(risolto);
 }
 
-QString CartellaGuida(const QString& cartellaProgramma)
+QString CartellaGuida(const QString& cartellaDati)
 {
-    QStringList candidate;
-    if (!cartellaProgramma.isEmpty()) {
-        const QDir programma(cartellaProgramma);
-        candidate << programma.filePath(QStringLiteral("help/html"))
-                  << programma.filePath(QStringLiteral("../share/quarvin/help/html"));
+    if (cartellaDati.isEmpty()) {
+        return {};
     }
-#ifdef QUARVIN_CARTELLA_DATI_SORGENTE
-    candidate << QDir(QStringLiteral(QUARVIN_CARTELLA_DATI_SORGENTE)).filePath(QStringLiteral("help/html"));
-#endif
-    for (const QString& cartella : candidate) {
-        if (QFileInfo(QDir(cartella).filePath(QString::fromLatin1(Guida::PaginaIndice))).isFile()) {
-            return QFileInfo(cartella).canonicalFilePath();
-        }
+    const QString cartella = QDir(cartellaDati).filePath(QStringLiteral("help/html"));
+    if (!QFileInfo(QDir(cartella).filePath(QString::fromLatin1(Guida::PaginaIndice))).isFile()) {
+        return {};
     }
-    return {};
+    return QFileInfo(cartella).canonicalFilePath();
 }

@@ -37,8 +37,6 @@ private:
     QTextBrowser* m_browser;
 };
 
-// The folder of the help pages: the first of cartellaProgramma + "help/html" (an installed
-// program beside its pages), cartellaProgramma + "../share/quarvin/help/html" (a system install),
-// and the source tree's data/help/html (a program run from its build folder) that holds the index
-// page; an empty text when none does.
-QString CartellaGuida(const QString& cartellaProgramma);
+// The folder of the help pages: help/html in the program's data folder (see CartellaDatiProgramma) when
+// it holds the index page; an empty text otherwise.
+QString CartellaGuida(const QString& cartellaDati);

@@ -1,3 +1,4 @@
+#include "platform/dati_programma.h"
 #include "ui/guida.h"
 
 #include "support/cartella_temporanea.h"
@@ -97,21 +98,29 @@ void GuidaTest::cartellaCercataNellOrdine()
 {
     test::CartellaTemporanea temp;
     const QString base = QString::fromStdString(temp.cartella());
-    const QString programma = base + QStringLiteral("bin/");
+    const QString programma = base + QStringLiteral("prefisso/bin/");
     QDir().mkpath(programma);
 
-    // Nothing beside the program: the source tree's pages.
-    QCOMPARE(CartellaGuida(programma), QDir(cartellaSorgenti()).canonicalPath());
+    // Nothing beside the program: no data, whatever the source tree holds.
+    QCOMPARE(CartellaDatiProgramma(programma), QString());
+    QCOMPARE(CartellaGuida(CartellaDatiProgramma(programma)), QString());
 
-    // A folder without the index page does not count.
-    QDir().mkpath(base + QStringLiteral("share/quarvin/help/html"));
-    QCOMPARE(CartellaGuida(programma), QDir(cartellaSorgenti()).canonicalPath());
+    // An install under a prefix; a help folder without the index page does not count.
+    QDir().mkpath(base + QStringLiteral("prefisso/share/quarvin/help/html"));
+    QCOMPARE(CartellaDatiProgramma(programma), base + QStringLiteral("prefisso/share/quarvin"));
+    QCOMPARE(CartellaGuida(CartellaDatiProgramma(programma)), QString());
+    creaPagina(base + QStringLiteral("prefisso/share/quarvin/help/html/index.htm"), QStringLiteral("Indice"));
+    QCOMPARE(CartellaGuida(CartellaDatiProgramma(programma)),
+             base + QStringLiteral("prefisso/share/quarvin/help/html"));
 
-    creaPagina(base + QStringLiteral("share/quarvin/help/html/index.htm"), QStringLiteral("Indice"));
-    QCOMPARE(CartellaGuida(programma), base + QStringLiteral("share/quarvin/help/html"));
+    // A portable install beside the program comes first.
+    QDir().mkpath(programma + QStringLiteral("data"));
+    QCOMPARE(CartellaDatiProgramma(programma), programma + QStringLiteral("data"));
 
-    creaPagina(programma + QStringLiteral("help/html/index.htm"), QStringLiteral("Indice"));
-    QCOMPARE(CartellaGuida(programma), programma + QStringLiteral("help/html"));
+    // The build tree is laid out like an install: this test finds the shipped pages from its own folder.
+    const QString build = CartellaDatiProgramma(QCoreApplication::applicationDirPath());
+    QVERIFY(!build.isEmpty());
+    QCOMPARE(CartellaGuida(build), QDir(cartellaSorgenti()).canonicalPath());
 }
 
 QTEST_MAIN(GuidaTest)
