@@ -5,6 +5,8 @@ CMAKE_FLAGS ?=
 # hashed relative to the checkout.
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
+# Lets ccache keep the objects of the files built with the precompiled Qt headers.
+export CCACHE_SLOPPINESS := pch_defines,time_macros,include_file_mtime,include_file_ctime
 
 .PHONY: all deps configure build run test bench clean format format-check
 

@@ -16,6 +16,7 @@ function(quarvin_add_qtest)
     set_target_properties(${T_NAME} PROPERTIES AUTOMOC ON)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} quarvin_testsupport quarvin_testsupport_ui Qt6::Test
         Qt6::Widgets)
+    target_precompile_headers(${T_NAME} REUSE_FROM quarvin_qtest_pch)
     quarvin_warnings(${T_NAME})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES LABELS ui TIMEOUT 300

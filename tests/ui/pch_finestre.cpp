@@ -1,0 +1,1 @@
+// The translation unit that carries the window tests' precompiled Qt headers.
