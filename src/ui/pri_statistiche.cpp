@@ -28,14 +28,13 @@ QWidget* TPri::creaVistaStatistica()
 
 void TPri::collegaComandiStatistiche()
 {
-    // Item k of the menu selects view k; the cyclometric circle has a window of its own.
-    for (int k = 0; k < viste::NumeroViste; ++k) {
-        if (k == viste::CerchioCiclometrico) {
+    // Each item of the menu selects its view; the cyclometric circle has a window of its own.
+    for (const viste::DescrizioneVista& d : viste::Viste()) {
+        if (d.tipo == viste::TipoVista::CerchioCiclometrico) {
             continue;
         }
-        const auto testo = viste::Viste()[static_cast<std::size_t>(k)].testo;
-        m_comandi.collega(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())), this,
-                          [this, k] { m_vistaStatistica->selezionaVista(k); });
+        m_comandi.collega(QString::fromUtf8(d.testo.data(), static_cast<qsizetype>(d.testo.size())), this,
+                          [this, vista = d.vista] { m_vistaStatistica->selezionaVista(vista); });
     }
 }
 
@@ -49,6 +48,6 @@ void TPri::aggiornaVistaStatistica()
 void TPri::mostraPrimaVistaStatistica()
 {
     if (m_vistaStatistica != nullptr) {
-        m_vistaStatistica->selezionaVista(0);
+        m_vistaStatistica->selezionaVista(viste::Vista::GraficoRitardi);
     }
 }
