@@ -38,15 +38,16 @@ Sistema Pronostico(int n, int k)
 CondizioniRiduzione CondizioniTipiche()
 {
     CondizioniRiduzione c;
-    c.abilitati[0] = 1;
-    c.insiemi[0][2] = c.insiemi[0][3] = 1;
-    c.abilitati[4] = 1;
-    c.lista(4).numero = 1;
-    c.lista(4).minimi[0] = 150;
-    c.lista(4).massimi[0] = 300;
-    c.abilitati[15] = 1;
-    c.insiemi[15][0] = c.insiemi[15][1] = c.insiemi[15][2] = 1;
-    c.abilitati[CriterioErrori] = 1;
+    c.setAbilitato(Criterio::NumeriPari, true);
+    c.insieme(Criterio::NumeriPari)[2] = c.insieme(Criterio::NumeriPari)[3] = 1;
+    c.setAbilitato(Criterio::Somma, true);
+    c.lista(Criterio::Somma).numero = 1;
+    c.lista(Criterio::Somma).minimi[0] = 150;
+    c.lista(Criterio::Somma).massimi[0] = 300;
+    c.setAbilitato(Criterio::Consecutivi, true);
+    auto& consecutivi = c.insieme(Criterio::Consecutivi);
+    consecutivi[0] = consecutivi[1] = consecutivi[2] = 1;
+    c.setAbilitato(Criterio::ErroriConsentiti, true);
     c.errori[0] = 1;
     return c;
 }
@@ -133,7 +134,7 @@ void BM_GraficoStorico(benchmark::State& state)
         state.SkipWithError("archive not found");
         return;
     }
-    const int criterio = static_cast<int>(state.range(0));
+    const Criterio criterio = CriterioDi(static_cast<int>(state.range(0)));
     const CampioneStorico campione(archivio, CampioneStorico::SceltaTutte, static_cast<int>(state.range(1)));
     const CondizioniRiduzione condizioni = CondizioniTipiche();
     std::int64_t combinazioni = 0;
@@ -147,10 +148,10 @@ void BM_GraficoStorico(benchmark::State& state)
     state.counters["combinazioni"] = static_cast<double>(combinazioni);
 }
 BENCHMARK(BM_GraficoStorico)
-    ->Args({4, 0})
-    ->Args({4, 3})
-    ->Args({CriterioErrori, 0})
-    ->Args({CriterioErrori, 3})
+    ->Args({static_cast<int>(Criterio::Somma), 0})
+    ->Args({static_cast<int>(Criterio::Somma), 3})
+    ->Args({static_cast<int>(Criterio::ErroriConsentiti), 0})
+    ->Args({static_cast<int>(Criterio::ErroriConsentiti), 3})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

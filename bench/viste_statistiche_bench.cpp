@@ -33,9 +33,9 @@ void BM_VistaStatistica(benchmark::State& state)
     StatisticheNumeri statistiche;
     RicalcolaStatistiche(archivio, ruote, generali, statistiche);
     const viste::ContestoViste contesto{archivio, statistiche, ruote, generali.ifNumEstra};
-    const int vista = static_cast<int>(state.range(0));
+    const viste::Vista vista = *viste::VistaDaIndice(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        if (viste::Viste()[static_cast<std::size_t>(vista)].tipo == viste::TipoVista::Grafico) {
+        if (viste::Descrizione(vista).tipo == viste::TipoVista::Grafico) {
             benchmark::DoNotOptimize(viste::CalcolaGrafico(vista, contesto));
         } else {
             benchmark::DoNotOptimize(viste::CalcolaTabella(vista, contesto));

@@ -15,6 +15,7 @@
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
+#include "reductions/valida_condizioni.h"
 
 #include <algorithm>
 #include <array>
@@ -182,8 +183,8 @@ Esito Condizionata(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
     CondizioniRiduzione condizioni = CondizioniDelSistema(stato.sistema);
-    condizioni.abilitati[CriterioErrori] = 1;
-    condizioni.errori[CriterioErrori] = 0;
+    condizioni.setAbilitato(Criterio::ErroriConsentiti, true);
+    condizioni.errori[Indice(Criterio::ErroriConsentiti)] = 0;
     if (const auto rifiuto = ControllaCondizioni(condizioni)) {
         stato.messaggi.mostra(*rifiuto);
         return std::nullopt;

@@ -16,9 +16,18 @@ namespace cli {
 
 namespace {
 
-bool ViewValida(int vista)
+// The views the command prints: the charts and the grids, by their selector index.
+std::optional<viste::Vista> VistaStampabile(int indice)
 {
-    return vista >= 0 && vista <= 12;
+    const std::optional<viste::Vista> vista = viste::VistaDaIndice(indice);
+    if (!vista) {
+        return std::nullopt;
+    }
+    const viste::TipoVista tipo = viste::Descrizione(*vista).tipo;
+    if (tipo != viste::TipoVista::Grafico && tipo != viste::TipoVista::Griglia) {
+        return std::nullopt;
+    }
+    return vista;
 }
 
 } // namespace
@@ -33,11 +42,12 @@ int ComandoStatistica(const RigaComando& riga, std::ostream& out, std::ostream& 
     if (!argomenti.leggi(riga.argomenti, {"--ruote"}, errore)) {
         return ErroreUso(err, errore);
     }
-    int vista = -1;
-    if (argomenti.parole().size() != 1 || !testo::LeggiIntero(argomenti.parole()[0], vista) ||
-        !ViewValida(vista)) {
+    int indice = -1;
+    if (argomenti.parole().size() != 1 || !testo::LeggiIntero(argomenti.parole()[0], indice) ||
+        !VistaStampabile(indice)) {
         return ErroreUso(err, messaggi_cli::VistaNonValida);
     }
+    const viste::Vista vista = *VistaStampabile(indice);
     std::optional<SegniRuote> ruote;
     if (!LeggiRuoteOpzionali(argomenti, ruote, errore)) {
         ServizioMessaggiTesto(err).mostra(Avviso(errore));
@@ -56,7 +66,7 @@ int ComandoStatistica(const RigaComando& riga, std::ostream& out, std::ostream& 
     stato.ricalcolaStatistiche();
     const viste::ContestoViste contesto{stato.archivio, stato.statistiche, stato.sistema.ruote, finestra};
 
-    if (viste::Viste()[static_cast<std::size_t>(vista)].tipo == viste::TipoVista::Grafico) {
+    if (viste::Descrizione(vista).tipo == viste::TipoVista::Grafico) {
         const viste::DatiGrafico g = viste::CalcolaGrafico(vista, contesto);
         for (std::size_t n = 0; n < g.valori.size(); ++n) {
             out << n + 1;

@@ -28,6 +28,35 @@ std::string TestoFinestra(std::int32_t finestra)
     return "Frequenze su " + std::to_string(finestra) + " estrazioni";
 }
 
+// What the help button of each chart view says under the pointer.
+constexpr std::string_view SpiegazioneRitardi =
+    "Il grafico mostra il ritardo attuale dei 90 numeri, cioè da quante estrazioni "
+    "non escono sulle ruote selezionate.\nUn clic sul grafico cambia l'ordinamento: "
+    "per numero, per ritardo decrescente, per ritardo crescente.";
+constexpr std::string_view SpiegazioneFrequenze =
+    "Il grafico mostra quante volte ciascun numero è uscito sulle ruote selezionate "
+    "nelle ultime estrazioni.\nCon \"Impostazioni del grafico\" si sceglie quante "
+    "estrazioni considerare; un clic sul grafico cambia l'ordinamento.";
+constexpr std::string_view SpiegazioneProbabilita =
+    "Il grafico mostra la probabilità assegnata a ciascun numero in base ai ritardi "
+    "e alle frequenze, secondo le impostazioni del calcolo delle probabilità.\nUn "
+    "clic sul grafico cambia l'ordinamento.";
+constexpr std::string_view SpiegazioneRitardiMMM =
+    "Per ogni numero: il ritardo attuale, il ritardo minimo (verde), il ritardo "
+    "medio (bianco) e il ritardo massimo (rosso) registrati sulle ruote "
+    "selezionate.\nUn clic sul grafico inverte l'ordinamento.";
+constexpr std::string_view SpiegazioneFrequenzeMMM =
+    "Per ogni numero: la frequenza attuale e la frequenza minima (verde), media "
+    "(bianco) e massima (rosso) in tutti i periodi della stessa lunghezza "
+    "dell'archivio.\nUn clic sul grafico inverte l'ordinamento.";
+constexpr std::string_view SpiegazioneRitardiPosizioni =
+    "Per ogni numero, il ritardo in ciascuna delle cinque posizioni di estrazione "
+    "sulle ruote selezionate.\nUn clic sul grafico inverte l'ordinamento.";
+constexpr std::string_view SpiegazioneFrequenzePosizioni =
+    "Per ogni numero, quante volte è uscito in ciascuna delle cinque posizioni di "
+    "estrazione nelle ultime estrazioni.\nUn clic sul grafico inverte "
+    "l'ordinamento.";
+
 // Lexicographic rank 0..4004 of the pair a < b.
 struct IndiciAmbi
 {
@@ -309,25 +338,45 @@ RigaTabella Riga(int n, int w, int p, std::int32_t valore)
 
 const std::array<DescrizioneVista, NumeroViste>& Viste()
 {
+    using V = Vista;
+    using T = TipoVista;
+    using M = Misura;
     static const std::array<DescrizioneVista, NumeroViste> viste = {{
-        {"Grafico dei ritardi", TipoVista::Grafico, "stats_ritardi.htm", false, false},
-        {"Grafico delle frequenze", TipoVista::Grafico, "stats_frequenze.htm", true, false},
-        {"Grafico delle probabilità", TipoVista::Grafico, "stats_probabilita.htm", true, true},
-        {"I numeri più ritardatari", TipoVista::Griglia, "", false, false},
-        {"I numeri meno frequenti", TipoVista::Griglia, "", true, false},
-        {"Ritardi Attuali/Minimi/Medi/Massimi", TipoVista::Grafico, "stats_ritammm.htm", false, false},
-        {"Frequenze Attuali/Minime/Medie/Massime", TipoVista::Grafico, "stats_freqammm.htm", true, false},
-        {"Ritardi nelle 5 posizioni", TipoVista::Grafico, "stats_rit5pos.htm", false, false},
-        {"Frequenze nelle 5 posizioni", TipoVista::Grafico, "stats_fre5pos.htm", true, false},
-        {"I numeri più ritardatari nelle 5 posizioni", TipoVista::Griglia, "", false, false},
-        {"I numeri meno frequenti nelle 5 posizioni", TipoVista::Griglia, "", true, false},
-        {"I ritardi dei 4005 ambi", TipoVista::Griglia, "", false, false},
-        {"Le frequenze dei 4005 ambi", TipoVista::Griglia, "", true, false},
-        {"La smorfia", TipoVista::Smorfia, "", false, false},
-        {"Analisi combinazioni", TipoVista::AnalisiCombinazioni, "", true, false},
-        {"Cerchio ciclometrico", TipoVista::CerchioCiclometrico, "", false, false},
+        {V::GraficoRitardi, "Grafico dei ritardi", T::Grafico, "stats_ritardi.htm", false, false, M::Ritardo,
+         1, SpiegazioneRitardi},
+        {V::GraficoFrequenze, "Grafico delle frequenze", T::Grafico, "stats_frequenze.htm", true, false,
+         M::Frequenza, 1, SpiegazioneFrequenze},
+        {V::GraficoProbabilita, "Grafico delle probabilità", T::Grafico, "stats_probabilita.htm", true, true,
+         M::Probabilita, 1, SpiegazioneProbabilita},
+        {V::NumeriPiuRitardatari, "I numeri più ritardatari", T::Griglia, "", false, false, M::Ritardo, 0,
+         ""},
+        {V::NumeriMenoFrequenti, "I numeri meno frequenti", T::Griglia, "", true, false, M::Frequenza, 0, ""},
+        {V::RitardiMinimiMediMassimi, "Ritardi Attuali/Minimi/Medi/Massimi", T::Grafico, "stats_ritammm.htm",
+         false, false, M::Ritardo, 4, SpiegazioneRitardiMMM},
+        {V::FrequenzeMinimeMedieMassime, "Frequenze Attuali/Minime/Medie/Massime", T::Grafico,
+         "stats_freqammm.htm", true, false, M::Frequenza, 4, SpiegazioneFrequenzeMMM},
+        {V::RitardiPosizioni, "Ritardi nelle 5 posizioni", T::Grafico, "stats_rit5pos.htm", false, false,
+         M::Ritardo, 5, SpiegazioneRitardiPosizioni},
+        {V::FrequenzePosizioni, "Frequenze nelle 5 posizioni", T::Grafico, "stats_fre5pos.htm", true, false,
+         M::Frequenza, 5, SpiegazioneFrequenzePosizioni},
+        {V::PiuRitardatariPosizioni, "I numeri più ritardatari nelle 5 posizioni", T::Griglia, "", false,
+         false, M::Ritardo, 0, ""},
+        {V::MenoFrequentiPosizioni, "I numeri meno frequenti nelle 5 posizioni", T::Griglia, "", true, false,
+         M::Frequenza, 0, ""},
+        {V::RitardiAmbi, "I ritardi dei 4005 ambi", T::Griglia, "", false, false, M::Ritardo, 0, ""},
+        {V::FrequenzeAmbi, "Le frequenze dei 4005 ambi", T::Griglia, "", true, false, M::Frequenza, 0, ""},
+        {V::Smorfia, "La smorfia", T::Smorfia, "", false, false, M::Nessuna, 0, ""},
+        {V::AnalisiCombinazioni, "Analisi combinazioni", T::AnalisiCombinazioni, "", true, false, M::Nessuna,
+         0, ""},
+        {V::CerchioCiclometrico, "Cerchio ciclometrico", T::CerchioCiclometrico, "", false, false, M::Nessuna,
+         0, ""},
     }};
     return viste;
+}
+
+const DescrizioneVista& Descrizione(Vista vista)
+{
+    return Viste()[Indice(vista)];
 }
 
 std::int32_t LimitaFinestra(ImpostazioniGenerali& generali, std::int32_t conteggio)
@@ -348,51 +397,51 @@ std::vector<int> OrdinaPerScambio(const std::vector<double>& valori, bool decres
     return Scambio(valori, decrescente);
 }
 
-DatiGrafico CalcolaGrafico(int vista, const ContestoViste& x)
+DatiGrafico CalcolaGrafico(Vista vista, const ContestoViste& x)
 {
     DatiGrafico g;
+    const DescrizioneVista& d = Descrizione(vista);
+    if (d.tipo != TipoVista::Grafico) {
+        return g;
+    }
     g.valori.assign(Numeri, {});
+    g.serie = d.serie;
+    g.decrescente = d.decrescente();
     const StatisticheNumeri& s = x.statistiche;
     switch (vista) {
-    case 0:
+    case Vista::GraficoRitardi:
         g.titolo = "Ritardi dei 90 numeri sulle ruote selezionate";
         for (int n = 1; n <= Numeri; ++n) {
             g.valori[n - 1][0] = s.ritardoSelezionate[n];
         }
         break;
-    case 1:
+    case Vista::GraficoFrequenze:
         g.titolo = "Frequenze dei 90 numeri su " + std::to_string(x.finestra) + " estrazioni";
-        g.decrescente = false;
         for (int n = 1; n <= Numeri; ++n) {
             g.valori[n - 1][0] = s.frequenzaSelezionate[n];
         }
         break;
-    case 2:
+    case Vista::GraficoProbabilita:
         g.titolo = "Probabilità dei 90 numeri";
         for (int n = 1; n <= Numeri; ++n) {
             g.valori[n - 1][0] = static_cast<std::int32_t>(std::lround(s.probabilita[n]));
         }
         break;
-    case 5:
+    case Vista::RitardiMinimiMediMassimi:
         g.titolo = "Ritardi Attuali/Minimi/Medi/Massimi";
-        g.serie = 4;
         g.ordinaPer = {"Numeri", "Ritardi attuali", "Ritardi minimi", "Ritardi medi", "Ritardi massimi"};
         CalcolaIntervalli(x, g.valori);
         break;
-    case 6:
+    case Vista::FrequenzeMinimeMedieMassime:
         g.titolo = "Frequenze Attuali/Minime/Medie/Massime";
-        g.serie = 4;
-        g.decrescente = false;
         g.ordinaPer = {"Numeri", "Frequenze attuali", "Frequenze minime", "Frequenze medie",
                        "Frequenze massime"};
         CalcolaFinestre(x, g.valori);
         break;
-    case 7:
-    case 8: {
-        const bool ritardi = vista == 7;
+    case Vista::RitardiPosizioni:
+    case Vista::FrequenzePosizioni: {
+        const bool ritardi = d.misura == Misura::Ritardo;
         g.titolo = ritardi ? "Ritardi nelle 5 posizioni" : "Frequenze nelle 5 posizioni";
-        g.serie = Posizioni;
-        g.decrescente = ritardi;
         const std::string radice = ritardi ? "Ritardi nel " : "Frequenze nel ";
         g.ordinaPer = {"Numeri"};
         for (const char* p : {"primo", "secondo", "terzo", "quarto", "quinto"}) {
@@ -414,34 +463,37 @@ DatiGrafico CalcolaGrafico(int vista, const ContestoViste& x)
         break;
     }
     default:
-        g.valori.clear();
         break;
     }
     return g;
 }
 
-TabellaVista CalcolaTabella(int vista, const ContestoViste& x)
+TabellaVista CalcolaTabella(Vista vista, const ContestoViste& x)
 {
     TabellaVista t;
+    const DescrizioneVista& d = Descrizione(vista);
+    if (d.tipo != TipoVista::Griglia) {
+        return t;
+    }
+    const bool ritardi = d.misura == Misura::Ritardo;
+    t.decrescente = d.decrescente();
     const StatisticheNumeri& s = x.statistiche;
     switch (vista) {
-    case 3:
-    case 4:
-        t.colonne = {"Numero", "Ruota", vista == 3 ? "Ritardo" : TestoFinestra(x.finestra)};
-        t.decrescente = vista == 3;
+    case Vista::NumeriPiuRitardatari:
+    case Vista::NumeriMenoFrequenti:
+        t.colonne = {"Numero", "Ruota", ritardi ? "Ritardo" : TestoFinestra(x.finestra)};
         t.righe.reserve(Numeri * RuoteArchivio);
         for (int n = 1; n <= Numeri; ++n) {
             for (int w = Bari; w <= Nazionale; ++w) {
-                t.righe.push_back(Riga(n, w, 0, vista == 3 ? s.ritardi[w][n] : s.frequenze[w][n]));
+                t.righe.push_back(Riga(n, w, 0, ritardi ? s.ritardi[w][n] : s.frequenze[w][n]));
             }
         }
         break;
-    case 9:
-    case 10: {
-        t.colonne = {"Numero", "Ruota", "Posizione", vista == 9 ? "Ritardo" : TestoFinestra(x.finestra)};
-        t.decrescente = vista == 9;
+    case Vista::PiuRitardatariPosizioni:
+    case Vista::MenoFrequentiPosizioni: {
+        t.colonne = {"Numero", "Ruota", "Posizione", ritardi ? "Ritardo" : TestoFinestra(x.finestra)};
         const auto p = CalcolaPosizioni(x);
-        const auto& tabella = vista == 9 ? p->ritardoConDati : p->frequenza;
+        const auto& tabella = ritardi ? p->ritardoConDati : p->frequenza;
         t.righe.reserve(Numeri * RuoteArchivio * Posizioni);
         for (int n = 1; n <= Numeri; ++n) {
             for (int w = Bari; w <= Nazionale; ++w) {
@@ -452,10 +504,9 @@ TabellaVista CalcolaTabella(int vista, const ContestoViste& x)
         }
         break;
     }
-    case 11:
-    case 12: {
-        t.colonne = {"Ambo", vista == 11 ? "Ritardo" : TestoFinestra(x.finestra)};
-        t.decrescente = vista == 11;
+    case Vista::RitardiAmbi:
+    case Vista::FrequenzeAmbi: {
+        t.colonne = {"Ambo", ritardi ? "Ritardo" : TestoFinestra(x.finestra)};
         const TabelleAmbi a = CalcolaAmbi(x);
         const std::int32_t c = x.archivio.conteggio();
         t.righe.reserve(Ambi);
@@ -463,8 +514,8 @@ TabellaVista CalcolaTabella(int vista, const ContestoViste& x)
             RigaTabella r;
             r.numero = Ambo().coppia[k].first;
             r.secondo = Ambo().coppia[k].second;
-            r.valore = vista == 11 ? a.ritardo[k] : a.frequenza[k];
-            r.maiUscito = vista == 11 && a.ritardo[k] == c;
+            r.valore = ritardi ? a.ritardo[k] : a.frequenza[k];
+            r.maiUscito = ritardi && a.ritardo[k] == c;
             t.righe.push_back(r);
         }
         break;

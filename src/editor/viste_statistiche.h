@@ -6,7 +6,9 @@
 #include "core/statistiche.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,12 +19,46 @@
 // full archive costs milliseconds; the longest part is the exchange sort of the per-position grids.
 namespace viste {
 
-enum class TipoVista { Grafico, Griglia, Smorfia, AnalisiCombinazioni, CerchioCiclometrico };
+// The views in the order of the "Visualizza:" selector and of the " Statistiche " menu; the underlying
+// value is the selector index.
+enum class Vista : std::uint8_t {
+    GraficoRitardi,
+    GraficoFrequenze,
+    GraficoProbabilita,
+    NumeriPiuRitardatari,
+    NumeriMenoFrequenti,
+    RitardiMinimiMediMassimi,
+    FrequenzeMinimeMedieMassime,
+    RitardiPosizioni,
+    FrequenzePosizioni,
+    PiuRitardatariPosizioni,
+    MenoFrequentiPosizioni,
+    RitardiAmbi,
+    FrequenzeAmbi,
+    Smorfia,
+    AnalisiCombinazioni,
+    CerchioCiclometrico,
+};
 
 inline constexpr int NumeroViste = 16;
-inline constexpr int CerchioCiclometrico = 15;
-inline constexpr int Smorfia = 13;
-inline constexpr int AnalisiCombinazioni = 14;
+
+constexpr std::size_t Indice(Vista vista)
+{
+    return static_cast<std::size_t>(vista);
+}
+// The view at a selector index; none outside 0..15.
+constexpr std::optional<Vista> VistaDaIndice(int indice)
+{
+    if (indice < 0 || indice >= NumeroViste) {
+        return std::nullopt;
+    }
+    return static_cast<Vista>(indice);
+}
+
+enum class TipoVista { Grafico, Griglia, Smorfia, AnalisiCombinazioni, CerchioCiclometrico };
+
+// What a chart or grid view measures.
+enum class Misura { Nessuna, Ritardo, Frequenza, Probabilita };
 
 inline constexpr const char* NumeriNonValidi =
     "Alcuni numeri non sono validi!\rInserire i numeri separandoli con uno spazio.";
@@ -30,15 +66,24 @@ inline constexpr const char* AmboMaiUscito = "Ambo mai uscito!";
 
 struct DescrizioneVista
 {
+    Vista vista;
     std::string_view testo; // selector and menu text
     TipoVista tipo;
     std::string_view guida; // help topic of a chart view, empty for the others
     bool impostazioni;      // "Impostazioni del grafico" is enabled
     bool probabilita;       // that button opens the probability settings instead of the frequency ones
+    Misura misura;
+    int serie;                    // values per number of a chart view (1, 4 or 5); 0 for the others
+    std::string_view spiegazione; // what the help button of a chart view says under the pointer
+
+    // The direction the view's order starts from: delays and probabilities from the largest,
+    // frequencies from the smallest.
+    bool decrescente() const { return misura != Misura::Frequenza; }
 };
 
 // Views 0..15 in selector order.
 const std::array<DescrizioneVista, NumeroViste>& Viste();
+const DescrizioneVista& Descrizione(Vista vista);
 
 // The frequency window of the views: when N exceeds the draws of a non-empty archive it is lowered
 // to their count in the settings (kept in memory until the general settings are written again).
@@ -62,7 +107,7 @@ struct ContestoViste
 std::vector<int> OrdinaPerScambio(const std::vector<std::int32_t>& valori, bool decrescente);
 std::vector<int> OrdinaPerScambio(const std::vector<double>& valori, bool decrescente);
 
-// --- charts (views 0, 1, 2, 5, 6, 7, 8) ---
+// --- charts (the views of TipoVista::Grafico) ---
 
 struct DatiGrafico
 {
@@ -74,10 +119,10 @@ struct DatiGrafico
     bool ordinato = true;               // starts ordered by value (false: natural 1..90)
 };
 
-// Views 0, 1, 2, 5, 6, 7, 8; any other index gives an empty chart.
-DatiGrafico CalcolaGrafico(int vista, const ContestoViste& contesto);
+// A chart view; any other view gives an empty chart.
+DatiGrafico CalcolaGrafico(Vista vista, const ContestoViste& contesto);
 
-// --- grids (views 3, 4, 9, 10, 11, 12) ---
+// --- grids (the views of TipoVista::Griglia) ---
 
 struct RigaTabella
 {
@@ -96,12 +141,12 @@ struct TabellaVista
     bool decrescente = true;
 };
 
-// Views 3, 4, 9, 10, 11, 12 already in their order; any other index gives an empty table.
-TabellaVista CalcolaTabella(int vista, const ContestoViste& contesto);
+// A grid view, already in its order; any other view gives an empty table.
+TabellaVista CalcolaTabella(Vista vista, const ContestoViste& contesto);
 // The text of a cell: the wheel name, the position followed by "º", the pair as "a b", the value.
 std::string TestoCella(const TabellaVista& tabella, const RigaTabella& riga, std::size_t colonna);
 
-// --- "Analisi combinazioni" (view 14) ---
+// --- "Analisi combinazioni" ---
 
 struct RigaAnalisi
 {

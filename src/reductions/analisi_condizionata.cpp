@@ -1,6 +1,7 @@
 #include "reductions/analisi_condizionata.h"
 
 #include "editor/sviluppo_integrale.h"
+#include "reductions/verifica_condizioni.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "editor/sistema.h"
 #include "reductions/analisi_riduzione.h"
 #include "reductions/campione_storico.h"
-#include "reductions/condizioni.h"
+#include "reductions/condizioni_riduzione.h"
 #include "reductions/rid_condizionata.h"
 
 #include <string>

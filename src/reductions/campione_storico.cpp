@@ -1,6 +1,7 @@
 #include "reductions/campione_storico.h"
 
 #include "reductions/analisi_riduzione.h"
+#include "reductions/verifica_condizioni.h"
 
 #include <cmath>
 
@@ -12,11 +13,8 @@ constexpr std::array<const char*, CampioneStorico::SceltePossibili> NomiScelte =
 constexpr std::array<const char*, CampioneStorico::Dimensioni> NomiDimensioni = {"Cinquine", "Quaterne",
                                                                                  "Terni", "Ambi"};
 
-// The mean rounded to the nearest whole number, halves to the even neighbour, capped at 90.
-int BinMedia(double media)
-{
-    return static_cast<int>(std::min(90.0, std::nearbyint(media)));
-}
+// The six-bin charts show every bin, even empty ones.
+constexpr int BinTutti = 6;
 
 } // namespace
 
@@ -64,49 +62,37 @@ CampioneStorico::CampioneStorico(const ArchivioStorico& archivio, int sceltaRuot
     genera(genera, 0, 0);
 }
 
-int BinCriterio(int criterio)
+int BinCriterio(Criterio criterio)
 {
-    if (criterio == CriterioErrori) {
-        return 31;
-    }
-    if ((criterio >= 4 && criterio <= 7) || criterio == 14) {
-        return 441;
-    }
-    if (criterio >= 8 && criterio <= 13) {
-        return 91;
-    }
-    return 6;
+    return Descrizione(criterio).bin;
 }
 
-int BinGiocata(int criterio, const ValoriGiocata& v, int risultato)
+int BinGiocata(Criterio criterio, const ValoriGiocata& v, int risultato)
 {
-    if (criterio == CriterioErrori) {
-        return std::min(risultato, 30);
+    const DescrizioneCriterio& d = Descrizione(criterio);
+    if (criterio == Criterio::ErroriConsentiti) {
+        return std::min(risultato, d.bin - 1);
     }
-    if ((criterio == 9 && v.pari == 0) || (criterio == 10 && v.dispari == 0)) {
+    if ((d.valutazione == ValutazioneCriterio::ConPari && v.pari == 0) ||
+        (d.valutazione == ValutazioneCriterio::ConDispari && v.dispari == 0)) {
         return -1;
     }
     const double valore = ValoreCriterio(criterio, v);
-    switch (BinCriterio(criterio)) {
-    case 441:
-        return static_cast<int>(std::min(valore, 440.0));
-    case 91:
-        return CriterioReale(criterio) ? BinMedia(valore) : static_cast<int>(std::min(valore, 90.0));
-    default:
-        return static_cast<int>(std::min(valore, 5.0));
-    }
+    // nearbyint in the default rounding mode takes halves to the even neighbour.
+    const double ultimo = d.bin - 1;
+    return static_cast<int>(std::min(ultimo, d.reale ? std::nearbyint(valore) : valore));
 }
 
-std::vector<std::int64_t> IstogrammaCriterio(int criterio, const CondizioniRiduzione& condizioni,
+std::vector<std::int64_t> IstogrammaCriterio(Criterio criterio, const CondizioniRiduzione& condizioni,
                                              const CampioneStorico& campione)
 {
     std::vector<std::int64_t> bin(static_cast<std::size_t>(BinCriterio(criterio)), 0);
-    if (criterio == CriterioErrori) {
+    if (criterio == Criterio::ErroriConsentiti) {
         const VerificatoreCondizioni verificatore(condizioni);
         EsitoCondizioni esito{};
         campione.perOgni([&](const Tipo_Giocata& g, std::int32_t) {
             const int r = verificatore.VerificaCondizioni(g, false, esito);
-            ++bin[static_cast<std::size_t>(std::min(r, 30))];
+            ++bin[static_cast<std::size_t>(BinGiocata(criterio, {}, r))];
             return true;
         });
         return bin;
@@ -135,23 +121,23 @@ double GraficoCondizione::percentuale(const BarraGrafico& barra) const
     return totale > 0 ? static_cast<double>(barra.conteggio) / static_cast<double>(totale) * 100.0 : 0.0;
 }
 
-bool ValoreAmmesso(int criterio, int valore, const CondizioniRiduzione& condizioni)
+bool ValoreAmmesso(Criterio criterio, int valore, const CondizioniRiduzione& condizioni)
 {
-    if (CriterioAIntervalli(criterio)) {
+    if (Descrizione(criterio).intervalli()) {
         return condizioni.lista(criterio).contiene(static_cast<double>(valore));
     }
     return condizioni.ammesso(criterio, valore);
 }
 
-GraficoCondizione CostruisciGrafico(int criterio, const std::vector<std::int64_t>& istogramma,
+GraficoCondizione CostruisciGrafico(Criterio criterio, const std::vector<std::int64_t>& istogramma,
                                     const CondizioniRiduzione& condizioni)
 {
     GraficoCondizione grafico;
-    grafico.conPercentuali = !((criterio >= 4 && criterio <= 10) || criterio == 13 || criterio == 14);
+    grafico.conPercentuali = Descrizione(criterio).percentuali;
     const int n = static_cast<int>(istogramma.size());
     int primo = 0;
     int ultimo = n - 1;
-    if (n != 6) {
+    if (n != BinTutti) {
         primo = -1;
         for (int i = 0; i < n; ++i) {
             if (istogramma[static_cast<std::size_t>(i)] != 0) {
@@ -178,7 +164,7 @@ GraficoCondizione CostruisciGrafico(int criterio, const std::vector<std::int64_t
     return grafico;
 }
 
-void RicoloraGrafico(int criterio, GraficoCondizione& grafico, const CondizioniRiduzione& condizioni)
+void RicoloraGrafico(Criterio criterio, GraficoCondizione& grafico, const CondizioniRiduzione& condizioni)
 {
     for (BarraGrafico& b : grafico.barre) {
         b.ammessa = ValoreAmmesso(criterio, b.valore, condizioni);

@@ -2,7 +2,8 @@
 
 #include "core/archivio_storico.h"
 #include "core/giocata.h"
-#include "reductions/condizioni.h"
+#include "reductions/condizioni_riduzione.h"
+#include "reductions/criteri_condizioni.h"
 
 #include <array>
 #include <cstdint>
@@ -81,16 +82,18 @@ template <typename Visita> bool CampioneStorico::perOgni(Visita&& visita) const
 
 // --- The chart of one criterion ---------------------------------------------------------------------
 
-// Bins of the chart of criterion c (0..24): 6 for the set criteria, 441 for the sums and the total
-// gap, 91 for means and gaps, 31 for "Errori consentiti".
-int BinCriterio(int criterio);
-// The bin of a play for criterion c, -1 when it is not counted (means of even or odd numbers of a play
-// without such numbers). For 24 the caller passes the result of VerificaCondizioni as `risultato`.
-int BinGiocata(int criterio, const ValoriGiocata& valori, int risultato = 0);
+// Bins of the chart of a criterion (its DescrizioneCriterio::bin): 6 for the set criteria, 441 for
+// the sums and the total gap, 91 for means and gaps, 31 for "Errori consentiti".
+int BinCriterio(Criterio criterio);
+// The bin of a play: the value capped at the last bin, means rounded to the nearest whole number
+// (halves to the even neighbour); -1 when it is not counted (means of even or odd numbers of a play
+// without such numbers). For "Errori consentiti" the caller passes the result of VerificaCondizioni as
+// `risultato`.
+int BinGiocata(Criterio criterio, const ValoriGiocata& valori, int risultato = 0);
 
-// The histogram of criterion c over the sample. For 24 every combination is tested with the record
-// (no fixed-number check). Runs through the whole sample without polling.
-std::vector<std::int64_t> IstogrammaCriterio(int criterio, const CondizioniRiduzione& condizioni,
+// The histogram of a criterion over the sample. For "Errori consentiti" every combination is tested
+// with the record (no fixed-number check). Runs through the whole sample without polling.
+std::vector<std::int64_t> IstogrammaCriterio(Criterio criterio, const CondizioniRiduzione& condizioni,
                                              const CampioneStorico& campione);
 
 struct BarraGrafico
@@ -110,17 +113,17 @@ struct GraficoCondizione
     double percentuale(const BarraGrafico& barra) const;
 };
 
-// Whether the bin value is allowed by the record: set criteria and 24 by their set, interval criteria by
-// their list (the bin's whole value inside an interval).
-bool ValoreAmmesso(int criterio, int valore, const CondizioniRiduzione& condizioni);
+// Whether the bin value is allowed by the record: set criteria and "Errori consentiti" by their set,
+// interval criteria by their list (the bin's whole value inside an interval).
+bool ValoreAmmesso(Criterio criterio, int valore, const CondizioniRiduzione& condizioni);
 
 // The bars of a histogram: every bin for the six-bin criteria; otherwise from the bin before the first
 // non-empty one (or 0) to the bin after the last non-empty one (or the last bin), none when every bin is
 // empty. Coloured by ValoreAmmesso.
-GraficoCondizione CostruisciGrafico(int criterio, const std::vector<std::int64_t>& istogramma,
+GraficoCondizione CostruisciGrafico(Criterio criterio, const std::vector<std::int64_t>& istogramma,
                                     const CondizioniRiduzione& condizioni);
 // Colours the bars again by the record (the allowed-errors chart after a change of its page).
-void RicoloraGrafico(int criterio, GraficoCondizione& grafico, const CondizioniRiduzione& condizioni);
+void RicoloraGrafico(Criterio criterio, GraficoCondizione& grafico, const CondizioniRiduzione& condizioni);
 
 // "Estrazioni valide:" when the chart is empty, else "Estrazioni valide: " + green share + " %".
 std::string TestoEstrazioniValide(const GraficoCondizione& grafico);

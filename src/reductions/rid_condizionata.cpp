@@ -1,6 +1,7 @@
 #include "reductions/rid_condizionata.h"
 
 #include "editor/sviluppo_integrale.h"
+#include "reductions/verifica_condizioni.h"
 
 #include <limits>
 

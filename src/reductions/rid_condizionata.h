@@ -3,7 +3,7 @@
 #include "core/elenco_giocate.h"
 #include "core/esecuzione.h"
 #include "editor/sistema.h"
-#include "reductions/condizioni.h"
+#include "reductions/condizioni_riduzione.h"
 #include "reductions/esecuzione_riduzione.h"
 
 #include <string>

@@ -17,11 +17,11 @@ namespace {
 constexpr const char* TopicGuida = "mdr_condizionata.htm";
 constexpr int MargineBarra = 54;
 
-QStringList Criteri(bool conFisse)
+QStringList RigheCriteri(bool conFisse)
 {
     QStringList righe;
-    for (int c = 0; c < CriteriCondizioni; ++c) {
-        righe << QString::fromUtf8(DidascaliaCriterio(c));
+    for (Criterio c : Criteri) {
+        righe << QString::fromUtf8(Descrizione(c).didascalia);
     }
     if (conFisse) {
         righe << QStringLiteral("Fisse");
@@ -91,7 +91,7 @@ void PreparaGriglia(QDialog& finestra, const CondizioniRiduzione& condizioni, bo
     griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     std::vector<bool> attive;
     for (int r = 0; r < griglia->rowCount(); ++r) {
-        const bool attiva = r < CriteriCondizioni ? condizioni.abilitato(r) : conFisse;
+        const bool attiva = r < CriteriCondizioni ? condizioni.abilitato(CriterioDi(r)) : conFisse;
         attive.push_back(attiva);
         if (QTableWidgetItem* voce = griglia->item(r, 0)) {
             voce->setForeground(attiva ? QColor(Qt::black) : QColor(150, 150, 150));
@@ -111,7 +111,7 @@ TAnalisiRidCondizionata::TAnalisiRidCondizionata(StatoApplicazione& stato, ApriG
                                                  bool consideraFisse, QWidget* parent)
     : TAnalisiDialog(stato.messaggi, std::move(apriGuida),
                      Testi{QStringLiteral("Analisi giocate"),
-                           QStringLiteral("Nº giocate che non rispettano le condizioni"), Criteri(true),
+                           QStringLiteral("Nº giocate che non rispettano le condizioni"), RigheCriteri(true),
                            QString::fromUtf8(messaggi_riduzioni::GiocateValide),
                            QString::fromLatin1(TopicGuida)},
                      parent),
@@ -132,8 +132,8 @@ TAnalisiStoricaRidCond::TAnalisiStoricaRidCond(StatoApplicazione& stato, ApriGui
                                                int sceltaDimensione, QWidget* parent)
     : TAnalisiDialog(stato.messaggi, std::move(apriGuida),
                      Testi{QString::fromStdString(TitoloAnalisiStorica(sceltaRuota, sceltaDimensione)),
-                           QStringLiteral("Nº estrazioni che non rispettano le condizioni"), Criteri(false),
-                           QString::fromUtf8(messaggi_riduzioni::EstrazioniValide),
+                           QStringLiteral("Nº estrazioni che non rispettano le condizioni"),
+                           RigheCriteri(false), QString::fromUtf8(messaggi_riduzioni::EstrazioniValide),
                            QString::fromLatin1(TopicGuida)},
                      parent),
       m_stato(stato), m_condizioni(condizioni), m_ruota(sceltaRuota), m_dimensione(sceltaDimensione)

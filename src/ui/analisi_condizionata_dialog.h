@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reductions/condizioni.h"
+#include "reductions/condizioni_riduzione.h"
 #include "reductions/rid_condizionata.h"
 #include "ui/analisi_dialog.h"
 

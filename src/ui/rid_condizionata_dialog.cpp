@@ -32,49 +32,10 @@ namespace {
 constexpr const char* TopicGuida = "mdr_condizionata.htm";
 constexpr int RigheMassime = ListaIntervalli::Massimo;
 
-const char* EtichettaInsieme(int criterio)
+// The list row, the page and the object names of a criterion.
+int Riga(Criterio criterio)
 {
-    switch (criterio) {
-    case 0:
-        return "Quantità ammesse di numeri pari:";
-    case 1:
-        return "Quantità ammesse di numeri dispari:";
-    case 2:
-        return "Lunghezza massima sequenze di numeri pari consecutivi";
-    case 3:
-        return "Lunghezza massima sequenze di numeri dispari consecutivi";
-    case 15:
-        return "Quantità ammesse di consecutività numeriche:";
-    case 16:
-        return "Quantità ammesse di interruzioni pari/dispari:";
-    case 17:
-        return "Quantità ammesse di interruzioni pari/dispari consecutive";
-    case 18:
-        return "Quantità ammesse di simmetrie numeriche:";
-    case 19:
-        return "Quantità ammesse di simmetrie pari:";
-    case 20:
-        return "Quantità ammesse di simmetrie dispari:";
-    case 21:
-        return "Quantità ammesse di paralleli numerici:";
-    case 22:
-        return "Quantità ammesse di paralleli pari:";
-    case 23:
-        return "Quantità ammesse di paralleli dispari:";
-    default:
-        return "Numero di errori consentiti";
-    }
-}
-
-std::pair<QString, QString> TitoliColonne(int criterio)
-{
-    if (criterio <= 7) {
-        return {QStringLiteral("Somma minima"), QStringLiteral("Somma massima")};
-    }
-    if (criterio <= 10) {
-        return {QStringLiteral("Media minima"), QStringLiteral("Media massima")};
-    }
-    return {QStringLiteral("Valore minimo"), QStringLiteral("Valore massimo")};
+    return static_cast<int>(Indice(criterio));
 }
 
 // The keys a bound accepts: digits and the control keys, and for the means "." (a "," typed becomes
@@ -136,9 +97,9 @@ private:
     bool m_decimali;
 };
 
-QString TestoLimite(int criterio, double valore)
+QString TestoLimite(Criterio criterio, double valore)
 {
-    if (CriterioReale(criterio)) {
+    if (Descrizione(criterio).reale) {
         return QString::fromStdString(FormatoPercentuale(valore));
     }
     return QString::number(std::llround(valore));
@@ -162,8 +123,8 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida
                        QStringLiteral("Riduzione condizionata"), parent, QStringLiteral("Applica riduzione")),
       m_guida(std::move(apriGuida)), m_attuale(CondizioniDelSistema(stato.sistema))
 {
-    m_attuale.abilitati[CriterioErrori] = 1;
-    m_attuale.errori[CriterioErrori] = 0;
+    m_attuale.setAbilitato(Criterio::ErroriConsentiti, true);
+    m_attuale.errori[Indice(Criterio::ErroriConsentiti)] = 0;
     m_apriAnalisi = [](QDialog& finestra) { finestra.exec(); };
 
     auto* corpo = new QHBoxLayout;
@@ -178,8 +139,8 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida
     auto* layoutPagina = new QVBoxLayout(m_riquadroPagina);
     m_pagine = new QStackedWidget(m_riquadroPagina);
     m_pagine->setObjectName(QStringLiteral("pagineStackedWidget"));
-    for (int c = 0; c < VociCondizioni; ++c) {
-        m_pagine->addWidget(CriterioAIntervalli(c) ? creaPaginaIntervalli(c) : creaPaginaInsieme(c));
+    for (Criterio c : VociCriteri) {
+        m_pagine->addWidget(Descrizione(c).intervalli() ? creaPaginaIntervalli(c) : creaPaginaInsieme(c));
     }
     layoutPagina->addWidget(m_pagine);
     // The pages take what the interval grids need; the chart gets the rest.
@@ -253,8 +214,8 @@ QWidget* TRidCondizionata::creaCriteri()
     layout->setContentsMargins(0, 0, 0, 0);
     m_criteri = new QListWidget(riquadro);
     m_criteri->setObjectName(QStringLiteral("criteriListWidget"));
-    for (int c = 0; c < VociCondizioni; ++c) {
-        auto* voce = new QListWidgetItem(QString::fromUtf8(DidascaliaCriterio(c)), m_criteri);
+    for (Criterio c : VociCriteri) {
+        auto* voce = new QListWidgetItem(QString::fromUtf8(Descrizione(c).didascalia), m_criteri);
         voce->setFlags(voce->flags() | Qt::ItemIsUserCheckable);
         voce->setCheckState(m_attuale.abilitato(c) ? Qt::Checked : Qt::Unchecked);
     }
@@ -278,16 +239,17 @@ QWidget* TRidCondizionata::creaCriteri()
     return riquadro;
 }
 
-QWidget* TRidCondizionata::creaPaginaInsieme(int criterio)
+QWidget* TRidCondizionata::creaPaginaInsieme(Criterio criterio)
 {
+    const DescrizioneCriterio& descrizione = Descrizione(criterio);
     auto* pagina = new QWidget(this);
-    pagina->setObjectName(QStringLiteral("pagina%1").arg(criterio));
+    pagina->setObjectName(QStringLiteral("pagina%1").arg(Riga(criterio)));
     auto* layout = new QVBoxLayout(pagina);
-    layout->addWidget(new QLabel(QString::fromUtf8(EtichettaInsieme(criterio)), pagina));
+    layout->addWidget(new QLabel(QString::fromUtf8(descrizione.etichetta), pagina));
     auto* riga = new QHBoxLayout;
     riga->setSpacing(1);
-    auto& pulsanti = m_valori[static_cast<std::size_t>(criterio)];
-    for (int v = 0; v < ValoriInsieme(criterio); ++v) {
+    auto& pulsanti = m_valori[Indice(criterio)];
+    for (int v = 0; v < descrizione.valoriInsieme(); ++v) {
         auto* cella = new QPushButton(QString::number(v), pagina);
         cella->setObjectName(QStringLiteral("valore%1PushButton").arg(v));
         cella->setCheckable(true);
@@ -307,24 +269,25 @@ QWidget* TRidCondizionata::creaPaginaInsieme(int criterio)
     return pagina;
 }
 
-QWidget* TRidCondizionata::creaPaginaIntervalli(int criterio)
+QWidget* TRidCondizionata::creaPaginaIntervalli(Criterio criterio)
 {
     auto* pagina = new QWidget(this);
-    pagina->setObjectName(QStringLiteral("pagina%1").arg(criterio));
+    pagina->setObjectName(QStringLiteral("pagina%1").arg(Riga(criterio)));
     auto* layout = new QHBoxLayout(pagina);
     auto* griglia = new QTableWidget(0, 3, pagina);
     griglia->setObjectName(QStringLiteral("intervalliTableWidget"));
-    const auto [minimo, massimo] = TitoliColonne(criterio);
-    griglia->setHorizontalHeaderLabels({QStringLiteral("Nº"), minimo, massimo});
+    const TitoliIntervalli titoli = TitoliColonne(Descrizione(criterio).grandezza);
+    griglia->setHorizontalHeaderLabels(
+        {QStringLiteral("Nº"), QString::fromUtf8(titoli.minimo), QString::fromUtf8(titoli.massimo)});
     griglia->verticalHeader()->hide();
     griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     griglia->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    griglia->setItemDelegate(new DelegatoIntervallo(CriterioReale(criterio), griglia));
+    griglia->setItemDelegate(new DelegatoIntervallo(Descrizione(criterio).reale, griglia));
     griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
     griglia->setSelectionMode(QAbstractItemView::SingleSelection);
     griglia->setMinimumHeight(120);
-    m_griglie[static_cast<std::size_t>(criterio)] = griglia;
+    m_griglie[Indice(criterio)] = griglia;
     layout->addWidget(griglia, 1);
     auto* azzera = new QPushButton(QStringLiteral("Azzera"), pagina);
     azzera->setObjectName(QStringLiteral("azzeraPushButton"));
@@ -342,9 +305,9 @@ QWidget* TRidCondizionata::creaPaginaIntervalli(int criterio)
     return pagina;
 }
 
-void TRidCondizionata::riempiIntervalli(int criterio)
+void TRidCondizionata::riempiIntervalli(Criterio criterio)
 {
-    QTableWidget* griglia = m_griglie[static_cast<std::size_t>(criterio)];
+    QTableWidget* griglia = m_griglie[Indice(criterio)];
     const QSignalBlocker blocco(griglia);
     const ListaIntervalli& lista = m_attuale.lista(criterio);
     griglia->setRowCount(0);
@@ -384,7 +347,7 @@ void TRidCondizionata::sistemaRighe(QTableWidget* griglia, int rigaCorrente)
     }
 }
 
-void TRidCondizionata::azzeraIntervalli(int criterio)
+void TRidCondizionata::azzeraIntervalli(Criterio criterio)
 {
     Messaggio domanda = Avviso("Eliminare tutti gli intervalli ?");
     domanda.icona = Icona::Domanda;
@@ -393,7 +356,7 @@ void TRidCondizionata::azzeraIntervalli(int criterio)
     if (stato().messaggi.mostra(domanda) != Risposta::Si) {
         return;
     }
-    QTableWidget* griglia = m_griglie[static_cast<std::size_t>(criterio)];
+    QTableWidget* griglia = m_griglie[Indice(criterio)];
     {
         const QSignalBlocker blocco(griglia);
         griglia->setRowCount(0);
@@ -401,9 +364,9 @@ void TRidCondizionata::azzeraIntervalli(int criterio)
     sistemaRighe(griglia, -1);
 }
 
-void TRidCondizionata::valoreCliccato(int criterio, int valore, bool acceso)
+void TRidCondizionata::valoreCliccato(Criterio criterio, int valore, bool acceso)
 {
-    const auto& pulsanti = m_valori[static_cast<std::size_t>(criterio)];
+    const auto& pulsanti = m_valori[Indice(criterio)];
     if (!acceso &&
         std::none_of(pulsanti.begin(), pulsanti.end(), [](QPushButton* p) { return p->isChecked(); })) {
         // No value left: 0 comes back (its toggle refreshes the chart).
@@ -417,10 +380,10 @@ void TRidCondizionata::valoreCliccato(int criterio, int valore, bool acceso)
     aggiornaGrafico();
 }
 
-int TRidCondizionata::criterioSelezionato() const
+Criterio TRidCondizionata::criterioSelezionato() const
 {
     const int riga = m_criteri->currentRow();
-    return riga >= 0 ? riga : 0;
+    return CriterioDi(riga >= 0 ? riga : 0);
 }
 
 void TRidCondizionata::criterioCambiato(int riga)
@@ -428,48 +391,49 @@ void TRidCondizionata::criterioCambiato(int riga)
     if (riga < 0) {
         return;
     }
-    mostraCriterio(riga);
+    mostraCriterio(CriterioDi(riga));
     if (m_silenzioso) {
         return;
     }
-    if (riga != CriterioErrori) {
+    if (CriterioDi(riga) != Criterio::ErroriConsentiti) {
         m_ricalcola = true;
     }
     aggiornaGrafico();
 }
 
-void TRidCondizionata::mostraCriterio(int criterio)
+void TRidCondizionata::mostraCriterio(Criterio criterio)
 {
-    m_pagine->setCurrentIndex(criterio);
-    m_riquadroPagina->setTitle(QStringLiteral(" ") + QString::fromUtf8(DidascaliaCriterio(criterio)) +
+    m_pagine->setCurrentIndex(Riga(criterio));
+    m_riquadroPagina->setTitle(QStringLiteral(" ") + QString::fromUtf8(Descrizione(criterio).didascalia) +
                                QStringLiteral(" "));
 }
 
 void TRidCondizionata::spuntaCambiata(QListWidgetItem* voce)
 {
-    if (m_criteri->row(voce) == CriterioErrori && voce->checkState() != Qt::Checked) {
+    if (m_criteri->row(voce) == Riga(Criterio::ErroriConsentiti) && voce->checkState() != Qt::Checked) {
         voce->setCheckState(Qt::Checked);
     }
 }
 
 void TRidCondizionata::selezionaTutti(bool tutti)
 {
-    for (int c = 0; c < VociCondizioni; ++c) {
-        m_criteri->item(c)->setCheckState(tutti || c == CriterioErrori ? Qt::Checked : Qt::Unchecked);
+    for (Criterio c : VociCriteri) {
+        m_criteri->item(Riga(c))->setCheckState(tutti || c == Criterio::ErroriConsentiti ? Qt::Checked
+                                                                                         : Qt::Unchecked);
     }
 }
 
 PagineCondizioni TRidCondizionata::pagine() const
 {
     PagineCondizioni p;
-    for (int c = 0; c < VociCondizioni; ++c) {
-        const auto i = static_cast<std::size_t>(c);
-        p.spunte[i] = m_criteri->item(c)->checkState() == Qt::Checked;
+    for (Criterio c : VociCriteri) {
+        const auto i = Indice(c);
+        p.spunte[i] = m_criteri->item(Riga(c))->checkState() == Qt::Checked;
         for (std::size_t v = 0; v < m_valori[i].size(); ++v) {
             p.valori[i][v] = m_valori[i][v]->isChecked();
         }
         if (const QTableWidget* griglia = m_griglie[i]) {
-            auto& righe = p.griglie[static_cast<std::size_t>(c - PrimoCriterioIntervalli)];
+            auto& righe = p.griglia(c);
             for (int r = 0; r < griglia->rowCount(); ++r) {
                 const QTableWidgetItem* minimo = griglia->item(r, 1);
                 const QTableWidgetItem* massimo = griglia->item(r, 2);
@@ -485,16 +449,16 @@ bool TRidCondizionata::validaCondizioni()
 {
     const EsitoValidazione esito = ValidaCondizioni(pagine(), m_attuale);
     if (!esito.ok) {
-        if (esito.criterioFocus >= 0) {
+        if (esito.criterioFocus) {
             // The grid may lie on another page: show it without refreshing the chart.
             m_silenzioso = true;
-            m_criteri->setCurrentRow(esito.criterioFocus);
+            m_criteri->setCurrentRow(Riga(*esito.criterioFocus));
             m_silenzioso = false;
             svuotaGrafico();
         }
         stato().messaggi.mostra(*esito.messaggio);
-        if (esito.criterioFocus >= 0) {
-            m_griglie[static_cast<std::size_t>(esito.criterioFocus)]->setFocus();
+        if (esito.criterioFocus) {
+            m_griglie[Indice(*esito.criterioFocus)]->setFocus();
         } else {
             m_criteri->setFocus();
         }
@@ -536,7 +500,7 @@ EsitoRiduzione TRidCondizionata::esegui(ControlloEsecuzione& controllo)
 void TRidCondizionata::salvaOpzioni()
 {
     ArchivioImpostazioni& store = stato().impostazioni;
-    (void)IDE_Intero(store, ChiaveRidCondCriterio, criterioSelezionato(), true);
+    (void)IDE_Intero(store, ChiaveRidCondCriterio, Riga(criterioSelezionato()), true);
     (void)IDE_Intero(store, ChiaveRidCondRuota, m_ruota->currentIndex(), true);
     (void)IDE_Intero(store, ChiaveRidCondDimensione, m_dimensione->currentIndex(), true);
 }

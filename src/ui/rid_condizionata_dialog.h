@@ -1,11 +1,14 @@
 #pragma once
 
 #include "reductions/campione_storico.h"
-#include "reductions/condizioni.h"
+#include "reductions/condizioni_riduzione.h"
+#include "reductions/criteri_condizioni.h"
+#include "reductions/valida_condizioni.h"
 #include "ui/riduzione_dialog.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class GraficoBarre;
@@ -39,7 +42,7 @@ public:
     bool validaCondizioni();
     // The refresh of the historic chart for the selected criterion (ignored while one runs).
     void aggiornaGrafico();
-    int criterioSelezionato() const;
+    Criterio criterioSelezionato() const;
 
     // How the analysis windows are shown (exec by default); tests replace it.
     using ApriAnalisi = std::function<void(QDialog& finestra)>;
@@ -54,17 +57,17 @@ protected:
 private:
     QWidget* creaModo();
     QWidget* creaCriteri();
-    QWidget* creaPaginaInsieme(int criterio);
-    QWidget* creaPaginaIntervalli(int criterio);
+    QWidget* creaPaginaInsieme(Criterio criterio);
+    QWidget* creaPaginaIntervalli(Criterio criterio);
     QWidget* creaGrafico();
-    void riempiIntervalli(int criterio);
+    void riempiIntervalli(Criterio criterio);
     void sistemaRighe(QTableWidget* griglia, int rigaCorrente);
-    void azzeraIntervalli(int criterio);
-    void valoreCliccato(int criterio, int valore, bool acceso);
+    void azzeraIntervalli(Criterio criterio);
+    void valoreCliccato(Criterio criterio, int valore, bool acceso);
     void criterioCambiato(int riga);
     void spuntaCambiata(QListWidgetItem* voce);
     void selezionaTutti(bool tutti);
-    void mostraCriterio(int criterio);
+    void mostraCriterio(Criterio criterio);
     void aggiornaModo();
     void mostraGrafico();
     void svuotaGrafico();
@@ -91,7 +94,7 @@ private:
     QComboBox* m_dimensione = nullptr;
     QPushButton* m_aggiorna = nullptr;
     GraficoCondizione m_datiGrafico;
-    int m_criterioGrafico = -1;
+    std::optional<Criterio> m_criterioGrafico;
     bool m_ricalcola = true;
     bool m_inAggiornamento = false;
     bool m_silenzioso = false;

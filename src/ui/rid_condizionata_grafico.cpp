@@ -107,18 +107,18 @@ void TRidCondizionata::aggiornaGrafico()
         return;
     }
     const InAggiornamento guardia(m_inAggiornamento);
-    const int criterio = criterioSelezionato();
+    const Criterio criterio = criterioSelezionato();
+    const DescrizioneCriterio& descrizione = Descrizione(criterio);
     m_riquadroGrafico->setTitle(QStringLiteral(" Statistiche sull'archivio storico, grafico: ") +
-                                QString::fromUtf8(DidascaliaCriterio(criterio)) + QStringLiteral(" "));
+                                QString::fromUtf8(descrizione.didascalia) + QStringLiteral(" "));
 
     // What the pages allow now: the page of a set criterion, the grid read again, or the whole record.
     CondizioniRiduzione condizioni = m_attuale;
     const PagineCondizioni lette = pagine();
-    if (criterio == CriterioErrori) {
-        if (!m_ricalcola && m_criterioGrafico == CriterioErrori) {
-            for (int e = 0; e < CriteriCondizioni; ++e) {
-                condizioni.errori[static_cast<std::size_t>(e)] =
-                    lette.valori[CriterioErrori][static_cast<std::size_t>(e)] ? 1 : 0;
+    if (criterio == Criterio::ErroriConsentiti) {
+        if (!m_ricalcola && m_criterioGrafico == Criterio::ErroriConsentiti) {
+            for (int e = 0; e < descrizione.valoriInsieme(); ++e) {
+                condizioni.errori[static_cast<std::size_t>(e)] = lette.valore(criterio, e) ? 1 : 0;
             }
             RicoloraGrafico(criterio, m_datiGrafico, condizioni);
             mostraGrafico();
@@ -129,21 +129,18 @@ void TRidCondizionata::aggiornaGrafico()
             return;
         }
         condizioni = m_validate;
-    } else if (CriterioAIntervalli(criterio)) {
+    } else if (descrizione.intervalli()) {
         svuotaGrafico();
-        const EsitoIntervalli letti =
-            LeggiIntervalli(lette.griglie[static_cast<std::size_t>(criterio - PrimoCriterioIntervalli)],
-                            condizioni.lista(criterio));
+        const EsitoIntervalli letti = LeggiIntervalli(lette.griglia(criterio), condizioni.lista(criterio));
         if (!letti.ok) {
             stato().messaggi.mostra(*letti.messaggio);
-            m_griglie[static_cast<std::size_t>(criterio)]->setFocus();
+            m_griglie[Indice(criterio)]->setFocus();
             return;
         }
     } else {
         svuotaGrafico();
-        for (int v = 0; v < ValoriInsieme(criterio); ++v) {
-            condizioni.insiemi[static_cast<std::size_t>(criterio)][static_cast<std::size_t>(v)] =
-                lette.valori[static_cast<std::size_t>(criterio)][static_cast<std::size_t>(v)] ? 1 : 0;
+        for (int v = 0; v < descrizione.valoriInsieme(); ++v) {
+            condizioni.insieme(criterio)[static_cast<std::size_t>(v)] = lette.valore(criterio, v) ? 1 : 0;
         }
     }
 
@@ -153,7 +150,7 @@ void TRidCondizionata::aggiornaGrafico()
     QCoreApplication::processEvents();
     m_datiGrafico = CostruisciGrafico(criterio, istogramma, condizioni);
     m_criterioGrafico = criterio;
-    if (criterio == CriterioErrori) {
+    if (criterio == Criterio::ErroriConsentiti) {
         m_ricalcola = false;
     }
     mostraGrafico();
@@ -180,6 +177,6 @@ void TRidCondizionata::mostraGrafico()
 void TRidCondizionata::svuotaGrafico()
 {
     m_datiGrafico = GraficoCondizione{};
-    m_criterioGrafico = -1;
+    m_criterioGrafico.reset();
     mostraGrafico();
 }

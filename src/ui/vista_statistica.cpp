@@ -28,45 +28,6 @@ QString Testo(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// What the help button says while the pointer rests on it, by chart view.
-QString Spiegazione(int vista)
-{
-    switch (vista) {
-    case 0:
-        return QStringLiteral(
-            "Il grafico mostra il ritardo attuale dei 90 numeri, cioè da quante estrazioni "
-            "non escono sulle ruote selezionate.\nUn clic sul grafico cambia l'ordinamento: "
-            "per numero, per ritardo decrescente, per ritardo crescente.");
-    case 1:
-        return QStringLiteral(
-            "Il grafico mostra quante volte ciascun numero è uscito sulle ruote selezionate "
-            "nelle ultime estrazioni.\nCon \"Impostazioni del grafico\" si sceglie quante "
-            "estrazioni considerare; un clic sul grafico cambia l'ordinamento.");
-    case 2:
-        return QStringLiteral(
-            "Il grafico mostra la probabilità assegnata a ciascun numero in base ai ritardi "
-            "e alle frequenze, secondo le impostazioni del calcolo delle probabilità.\nUn "
-            "clic sul grafico cambia l'ordinamento.");
-    case 5:
-        return QStringLiteral("Per ogni numero: il ritardo attuale, il ritardo minimo (verde), il ritardo "
-                              "medio (bianco) e il ritardo massimo (rosso) registrati sulle ruote "
-                              "selezionate.\nUn clic sul grafico inverte l'ordinamento.");
-    case 6:
-        return QStringLiteral("Per ogni numero: la frequenza attuale e la frequenza minima (verde), media "
-                              "(bianco) e massima (rosso) in tutti i periodi della stessa lunghezza "
-                              "dell'archivio.\nUn clic sul grafico inverte l'ordinamento.");
-    case 7:
-        return QStringLiteral("Per ogni numero, il ritardo in ciascuna delle cinque posizioni di estrazione "
-                              "sulle ruote selezionate.\nUn clic sul grafico inverte l'ordinamento.");
-    case 8:
-        return QStringLiteral("Per ogni numero, quante volte è uscito in ciascuna delle cinque posizioni di "
-                              "estrazione nelle ultime estrazioni.\nUn clic sul grafico inverte "
-                              "l'ordinamento.");
-    default:
-        return {};
-    }
-}
-
 // A read-only grid of texts; the value column may carry a number and a note for the bar delegate.
 class ModelloTesti final : public QAbstractTableModel
 {
@@ -174,8 +135,8 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ApriGuida apriGuida, 
         return viste::OrdinaPerScambio(chiavi, decrescente);
     });
     connect(m_grafico, &GraficoBarre::ordinamentoCambiato, this, [this](GraficoBarre::Ordinamento o) {
-        if (m_vista >= 0 && m_vista < static_cast<int>(m_ordinamenti.size())) {
-            m_ordinamenti[static_cast<std::size_t>(m_vista)] = o;
+        if (m_vista && viste::Descrizione(*m_vista).tipo == viste::TipoVista::Grafico) {
+            m_ordinamenti[viste::Indice(*m_vista)] = o;
         }
     });
     m_pagine->addWidget(m_grafico);
@@ -187,9 +148,10 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ApriGuida apriGuida, 
     m_pagine->addWidget(creaPaginaAnalisi());
     colonna->addWidget(m_pagine, 1);
 
-    using O = GraficoBarre::Ordinamento;
-    m_ordinamenti = {O::Decrescente, O::Crescente, O::Decrescente, O::Naturale, O::Naturale,
-                     O::Decrescente, O::Crescente, O::Decrescente, O::Crescente};
+    for (const viste::DescrizioneVista& d : viste::Viste()) {
+        m_ordinamenti[viste::Indice(d.vista)] =
+            d.decrescente() ? GraficoBarre::Ordinamento::Decrescente : GraficoBarre::Ordinamento::Crescente;
+    }
     m_chiavi.fill(1);
 }
 
@@ -206,7 +168,7 @@ QHBoxLayout* VistaStatistica::creaBarra()
         m_selettore->addItem(Testo(v.testo));
     }
     auto* modello = qobject_cast<QStandardItemModel*>(m_selettore->model());
-    modello->item(viste::CerchioCiclometrico)->setEnabled(false);
+    modello->item(static_cast<int>(viste::Indice(viste::Vista::CerchioCiclometrico)))->setEnabled(false);
     barra->addWidget(m_selettore);
     connect(m_selettore, &QComboBox::activated, this, &VistaStatistica::vistaScelta);
 
@@ -230,8 +192,8 @@ QHBoxLayout* VistaStatistica::creaBarra()
     m_guida->setText(QStringLiteral("?"));
     barra->addWidget(m_guida);
     connect(m_guida, &QToolButton::clicked, this, [this] {
-        if (m_vista >= 0 && m_apriGuida) {
-            m_apriGuida(Testo(viste::Viste()[static_cast<std::size_t>(m_vista)].guida));
+        if (m_vista && m_apriGuida) {
+            m_apriGuida(Testo(viste::Descrizione(*m_vista).guida));
         }
     });
     barra->addStretch(1);
@@ -303,7 +265,8 @@ void VistaStatistica::setApriCerchio(std::function<void()> apri)
 {
     m_apriCerchio = std::move(apri);
     auto* modello = qobject_cast<QStandardItemModel*>(m_selettore->model());
-    modello->item(viste::CerchioCiclometrico)->setEnabled(static_cast<bool>(m_apriCerchio));
+    modello->item(static_cast<int>(viste::Indice(viste::Vista::CerchioCiclometrico)))
+        ->setEnabled(static_cast<bool>(m_apriCerchio));
 }
 
 QSize VistaStatistica::sizeHint() const
@@ -318,41 +281,41 @@ std::int32_t VistaStatistica::finestra()
 
 void VistaStatistica::vistaScelta(int indice)
 {
-    if (indice == viste::CerchioCiclometrico) {
-        // The circle opens in its own window; the selector returns to the view shown before.
-        m_selettore->setCurrentIndex(m_vista);
-        if (m_apriCerchio) {
-            m_apriCerchio();
-        }
-        return;
+    if (const std::optional<viste::Vista> vista = viste::VistaDaIndice(indice)) {
+        selezionaVista(*vista);
     }
-    selezionaVista(indice);
 }
 
-void VistaStatistica::selezionaVista(int k)
+void VistaStatistica::apriCerchio()
 {
-    if (k < 0 || k >= viste::NumeroViste) {
+    // The circle opens in its own window; the selector returns to the view shown before.
+    m_selettore->setCurrentIndex(m_vista ? static_cast<int>(viste::Indice(*m_vista)) : -1);
+    if (m_apriCerchio) {
+        m_apriCerchio();
+    }
+}
+
+void VistaStatistica::selezionaVista(viste::Vista vista)
+{
+    if (viste::Descrizione(vista).tipo == viste::TipoVista::CerchioCiclometrico) {
+        apriCerchio();
         return;
     }
-    if (k == viste::CerchioCiclometrico) {
-        vistaScelta(k);
-        return;
-    }
-    m_vista = k;
-    m_selettore->setCurrentIndex(k);
+    m_vista = vista;
+    m_selettore->setCurrentIndex(static_cast<int>(viste::Indice(vista)));
     ricalcola();
 }
 
 void VistaStatistica::ricalcola()
 {
-    if (m_vista < 0) {
+    if (!m_vista) {
         return;
     }
-    const viste::DescrizioneVista& d = viste::Viste()[static_cast<std::size_t>(m_vista)];
+    const viste::DescrizioneVista& d = viste::Descrizione(*m_vista);
     m_impostazioni->setEnabled(d.impostazioni);
     m_guida->setVisible(!d.guida.empty());
-    m_guida->setToolTip(Spiegazione(m_vista));
-    const bool multi = m_vista >= 5 && m_vista <= 8;
+    m_guida->setToolTip(Testo(d.spiegazione));
+    const bool multi = d.serie > 1;
     m_etichettaOrdina->setVisible(multi);
     m_ordinaPer->setVisible(multi);
     switch (d.tipo) {
@@ -379,7 +342,7 @@ void VistaStatistica::mostraGrafico()
 {
     const viste::ContestoViste contesto{m_stato.archivio, m_stato.statistiche, m_stato.sistema.ruote,
                                         finestra()};
-    const viste::DatiGrafico dati = viste::CalcolaGrafico(m_vista, contesto);
+    const viste::DatiGrafico dati = viste::CalcolaGrafico(*m_vista, contesto);
     std::vector<double> valori;
     valori.reserve(dati.valori.size() * static_cast<std::size_t>(dati.serie));
     for (const auto& v : dati.valori) {
@@ -394,7 +357,7 @@ void VistaStatistica::mostraGrafico()
         nomi << Testo(dati.ordinaPer[i]);
     }
     m_grafico->setNomiSerie(nomi);
-    const auto k = static_cast<std::size_t>(m_vista);
+    const auto k = viste::Indice(*m_vista);
     if (dati.serie == 1) {
         m_grafico->setColoreSerie(0, QColor(40, 90, 190));
         m_grafico->setClic(GraficoBarre::Clic::Ciclo);
@@ -425,10 +388,10 @@ void VistaStatistica::mostraGrafico()
 
 void VistaStatistica::ordinaPerCambiato(int indice)
 {
-    if (m_vista < 5 || m_vista > 8 || indice < 0) {
+    if (!m_vista || viste::Descrizione(*m_vista).serie <= 1 || indice < 0) {
         return;
     }
-    m_chiavi[static_cast<std::size_t>(m_vista)] = indice;
+    m_chiavi[viste::Indice(*m_vista)] = indice;
     m_grafico->setSerieChiave(indice - 1);
 }
 
@@ -437,7 +400,7 @@ void VistaStatistica::mostraGriglia()
     CursoreOccupato occupato;
     const viste::ContestoViste contesto{m_stato.archivio, m_stato.statistiche, m_stato.sistema.ruote,
                                         finestra()};
-    const viste::TabellaVista tabella = viste::CalcolaTabella(m_vista, contesto);
+    const viste::TabellaVista tabella = viste::CalcolaTabella(*m_vista, contesto);
     QStringList colonne;
     for (const std::string& c : tabella.colonne) {
         colonne << Testo(c);
@@ -472,13 +435,14 @@ void VistaStatistica::mostraGriglia()
 
 void VistaStatistica::impostazioniGrafico()
 {
-    if (m_vista < 0) {
+    if (!m_vista) {
         return;
     }
+    const viste::DescrizioneVista& d = viste::Descrizione(*m_vista);
     if (m_apriImpostazioni) {
-        m_apriImpostazioni(viste::Viste()[static_cast<std::size_t>(m_vista)].probabilita);
+        m_apriImpostazioni(d.probabilita);
     }
-    if (m_vista == viste::AnalisiCombinazioni) {
+    if (d.tipo == viste::TipoVista::AnalisiCombinazioni) {
         m_visualizza->setEnabled(true);
     } else {
         ricalcola();

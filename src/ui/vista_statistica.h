@@ -2,6 +2,7 @@
 
 #include "core/giocata.h"
 #include "editor/smorfia.h"
+#include "editor/viste_statistiche.h"
 #include "ui/grafico_barre.h"
 
 #include <QWidget>
@@ -46,9 +47,9 @@ public:
     // The window of the cyclometric circle; until one is given its entry stays disabled.
     void setApriCerchio(std::function<void()> apri);
 
-    // Shows view k (0..15) and computes it.
-    void selezionaVista(int k);
-    int vistaCorrente() const { return m_vista; }
+    // Shows a view and computes it; the cyclometric circle opens its own window instead.
+    void selezionaVista(viste::Vista vista);
+    std::optional<viste::Vista> vistaCorrente() const { return m_vista; }
     // Computes the shown view again (after a change of the wheels, the archive or the settings).
     void ricalcola();
 
@@ -59,6 +60,7 @@ private:
     QWidget* creaPaginaSmorfia();
     QWidget* creaPaginaAnalisi();
     void vistaScelta(int indice);
+    void apriCerchio();
     void mostraGrafico();
     void mostraGriglia();
     void ordinaPerCambiato(int indice);
@@ -74,12 +76,12 @@ private:
     ApriImpostazioni m_apriImpostazioni;
     GiocataSelezionata m_giocataSelezionata;
     std::function<void()> m_apriCerchio;
-    int m_vista = -1;
+    std::optional<viste::Vista> m_vista;
 
-    // The order of each chart, kept while the program runs: the direction, and for the
-    // multi-series views the "Ordina per:" entry.
-    std::array<GraficoBarre::Ordinamento, 9> m_ordinamenti{};
-    std::array<int, 9> m_chiavi{};
+    // The order of each chart view, kept while the program runs: the direction, and for the
+    // multi-series views the "Ordina per:" entry. Indexed by view.
+    std::array<GraficoBarre::Ordinamento, viste::NumeroViste> m_ordinamenti{};
+    std::array<int, viste::NumeroViste> m_chiavi{};
 
     std::optional<std::vector<smorfia::Voce>> m_dizionario;
 

@@ -1,6 +1,6 @@
 #include "cli/comandi.h"
 #include "editor/file_riduzioni.h"
-#include "reductions/condizioni.h"
+#include "reductions/condizioni_riduzione.h"
 
 #include "support/cli_prova.h"
 

@@ -122,9 +122,17 @@ TEST(VisteStatistiche, LoScambioFissaLOrdineDellePari)
 TEST(VisteStatistiche, LeGriglieSeguonoLoScambio)
 {
     const Calcolo k(ArchivioQuattro(), Selezione({Bari, Roma}), 2);
-    for (int vista : {3, 4, 9, 10, 11, 12}) {
-        SCOPED_TRACE(vista);
-        const viste::TabellaVista t = viste::CalcolaTabella(vista, k.contesto());
+    using enum viste::Vista;
+    struct Riga
+    {
+        viste::Vista vista;
+        std::size_t righe;
+    };
+    for (const Riga& g : {Riga{NumeriPiuRitardatari, 990}, Riga{NumeriMenoFrequenti, 990},
+                          Riga{PiuRitardatariPosizioni, 4950}, Riga{MenoFrequentiPosizioni, 4950},
+                          Riga{RitardiAmbi, 4005}, Riga{FrequenzeAmbi, 4005}}) {
+        SCOPED_TRACE(viste::Descrizione(g.vista).testo);
+        const viste::TabellaVista t = viste::CalcolaTabella(g.vista, k.contesto());
         // Rebuild the natural order (number, wheel, position; pairs lexicographic) from the rows.
         std::vector<std::pair<std::int32_t, std::string>> naturali;
         for (const auto& r : t.righe) {
@@ -139,15 +147,15 @@ TEST(VisteStatistiche, LeGriglieSeguonoLoScambio)
         std::sort(naturali.begin(), naturali.end(),
                   [](const auto& a, const auto& b) { return a.second < b.second; });
         EXPECT_EQ(mostrate, ScambioDiRiferimento(naturali, t.decrescente));
-        EXPECT_EQ(t.righe.size(), vista == 3 || vista == 4 ? 990u : vista <= 10 ? 4950u : 4005u);
+        EXPECT_EQ(t.righe.size(), g.righe);
     }
 }
 
 TEST(VisteStatistiche, RitardiEFrequenzeDegliAmbi)
 {
     const Calcolo k(ArchivioQuattro(), Selezione({Bari, Roma}), 2);
-    const viste::TabellaVista ritardi = viste::CalcolaTabella(11, k.contesto());
-    const viste::TabellaVista frequenze = viste::CalcolaTabella(12, k.contesto());
+    const viste::TabellaVista ritardi = viste::CalcolaTabella(viste::Vista::RitardiAmbi, k.contesto());
+    const viste::TabellaVista frequenze = viste::CalcolaTabella(viste::Vista::FrequenzeAmbi, k.contesto());
     ASSERT_EQ(ritardi.colonne, (std::vector<std::string>{"Ambo", "Ritardo"}));
     ASSERT_EQ(frequenze.colonne, (std::vector<std::string>{"Ambo", "Frequenze su 2 estrazioni"}));
     struct Caso
@@ -178,7 +186,7 @@ TEST(VisteStatistiche, RitardiEFrequenzeDegliAmbi)
 
     // Only the selected wheels count: without Roma the pair 1 6 was never drawn.
     const Calcolo soloBari(ArchivioQuattro(), Selezione({Bari}), 2);
-    const auto t = viste::CalcolaTabella(11, soloBari.contesto());
+    const auto t = viste::CalcolaTabella(viste::Vista::RitardiAmbi, soloBari.contesto());
     EXPECT_TRUE(CercaAmbo(t, 1, 6)->maiUscito);
     EXPECT_EQ(CercaAmbo(t, 2, 3)->valore, 3);
 }
@@ -186,10 +194,10 @@ TEST(VisteStatistiche, RitardiEFrequenzeDegliAmbi)
 TEST(VisteStatistiche, ArchivioVuoto)
 {
     const Calcolo k(ArchivioStorico{}, Selezione({Tutte}), 100);
-    const auto t = viste::CalcolaTabella(11, k.contesto());
+    const auto t = viste::CalcolaTabella(viste::Vista::RitardiAmbi, k.contesto());
     EXPECT_TRUE(std::all_of(t.righe.begin(), t.righe.end(),
                             [](const auto& r) { return r.maiUscito && r.valore == 0; }));
-    const auto g = viste::CalcolaGrafico(6, k.contesto());
+    const auto g = viste::CalcolaGrafico(viste::Vista::FrequenzeMinimeMedieMassime, k.contesto());
     EXPECT_EQ(g.valori[0], (std::array<std::int32_t, 5>{0, -1, 0, 0, 0}));
     const auto analisi = viste::AnalizzaCombinazioni(ArchivioStorico{}, SegniNumeri{}, 100);
     EXPECT_EQ(analisi.size(), 14u);
@@ -215,13 +223,14 @@ TEST(VisteStatistiche, LaFinestraNonSuperaLArchivio)
         EXPECT_EQ(g.ifNumEstra, c.atteso);
     }
     const Calcolo k(ArchivioQuattro(), Selezione({Tutte}), 4);
-    EXPECT_EQ(viste::CalcolaGrafico(1, k.contesto()).titolo, "Frequenze dei 90 numeri su 4 estrazioni");
+    EXPECT_EQ(viste::CalcolaGrafico(viste::Vista::GraficoFrequenze, k.contesto()).titolo,
+              "Frequenze dei 90 numeri su 4 estrazioni");
 }
 
 TEST(VisteStatistiche, RitardiAttualiMinimiMediMassimi)
 {
     const Calcolo k(ArchivioQuattro(), Selezione({Bari, Roma}), 2);
-    const auto g = viste::CalcolaGrafico(5, k.contesto());
+    const auto g = viste::CalcolaGrafico(viste::Vista::RitardiMinimiMediMassimi, k.contesto());
     ASSERT_EQ(g.serie, 4);
     struct Caso
     {
@@ -261,7 +270,7 @@ TEST(VisteStatistiche, FrequenzeAttualiMinimeMedieMassime)
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         const Calcolo k(ArchivioQuattro(), Selezione({Bari, Roma}), c.finestra);
-        const auto g = viste::CalcolaGrafico(6, k.contesto());
+        const auto g = viste::CalcolaGrafico(viste::Vista::FrequenzeMinimeMedieMassime, k.contesto());
         const auto& v = g.valori[static_cast<std::size_t>(c.numero - 1)];
         EXPECT_EQ((std::array<std::int32_t, 4>{v[0], v[1], v[2], v[3]}), c.atteso);
     }
@@ -276,13 +285,13 @@ TEST(VisteStatistiche, RitardiEFrequenzeNellePosizioni)
     a.InserisciEstrazione(Estrazione(3, {{16, 17, 18, 19, 20}, {}}));
     const Calcolo k(std::move(a), Selezione({Bari, Roma}), 2);
 
-    const auto grafico = viste::CalcolaGrafico(7, k.contesto());
+    const auto grafico = viste::CalcolaGrafico(viste::Vista::RitardiPosizioni, k.contesto());
     EXPECT_EQ(grafico.valori[8 - 1][0], 2);
     EXPECT_EQ(grafico.valori[7 - 1][0], 2);
     EXPECT_EQ(grafico.valori[7 - 1][1], 3); // never in position 2
     EXPECT_EQ(grafico.valori[1 - 1][1], 2);
 
-    const auto griglia = viste::CalcolaTabella(9, k.contesto());
+    const auto griglia = viste::CalcolaTabella(viste::Vista::PiuRitardatariPosizioni, k.contesto());
     auto valore = [](const viste::TabellaVista& t, int n, int w, int p) {
         for (const auto& r : t.righe) {
             if (r.numero == n && r.ruota == w && r.posizione == p) {
@@ -297,10 +306,10 @@ TEST(VisteStatistiche, RitardiEFrequenzeNellePosizioni)
     EXPECT_EQ(viste::TestoCella(griglia, griglia.righe[0], 1), "Bari");
     EXPECT_EQ(viste::TestoCella(griglia, griglia.righe[0], 2), "1º");
 
-    const auto frequenze = viste::CalcolaGrafico(8, k.contesto());
+    const auto frequenze = viste::CalcolaGrafico(viste::Vista::FrequenzePosizioni, k.contesto());
     EXPECT_EQ(frequenze.valori[5 - 1][0], 1);
     EXPECT_EQ(frequenze.valori[7 - 1][0], 0); // outside the window of two draws
-    const auto tabella = viste::CalcolaTabella(10, k.contesto());
+    const auto tabella = viste::CalcolaTabella(viste::Vista::MenoFrequentiPosizioni, k.contesto());
     EXPECT_EQ(valore(tabella, 16, Bari, 1), 1);
     EXPECT_EQ(tabella.colonne.back(), "Frequenze su 2 estrazioni");
 }
@@ -309,14 +318,14 @@ TEST(VisteStatistiche, GraficiDeiNumeri)
 {
     Calcolo k(ArchivioQuattro(), Selezione({Bari, Roma}), 2);
     k.statistiche.probabilita[5] = 49.5;
-    const auto ritardi = viste::CalcolaGrafico(0, k.contesto());
+    const auto ritardi = viste::CalcolaGrafico(viste::Vista::GraficoRitardi, k.contesto());
     EXPECT_EQ(ritardi.titolo, "Ritardi dei 90 numeri sulle ruote selezionate");
     EXPECT_EQ(ritardi.valori[1 - 1][0], 1);
     EXPECT_TRUE(ritardi.decrescente);
-    const auto frequenze = viste::CalcolaGrafico(1, k.contesto());
+    const auto frequenze = viste::CalcolaGrafico(viste::Vista::GraficoFrequenze, k.contesto());
     EXPECT_EQ(frequenze.valori[2 - 1][0], 1);
     EXPECT_FALSE(frequenze.decrescente);
-    const auto probabilita = viste::CalcolaGrafico(2, k.contesto());
+    const auto probabilita = viste::CalcolaGrafico(viste::Vista::GraficoProbabilita, k.contesto());
     EXPECT_EQ(probabilita.titolo, "Probabilità dei 90 numeri");
     EXPECT_EQ(probabilita.valori[5 - 1][0], 50);
 }
@@ -355,4 +364,33 @@ TEST(VisteStatistiche, AnalisiCombinazioni)
     EXPECT_TRUE(righe[16].vuota);
     // Only the last two draws.
     EXPECT_EQ(viste::AnalizzaCombinazioni(ArchivioQuattro(), insieme, 2).size(), 2u + 14);
+}
+
+// Each view computes what its description promises the window: a chart with its series and "Ordina
+// per:" entries, or a grid, both in the starting direction; the other views compute nothing here.
+TEST(VisteStatistiche, OgniVistaComeLaSuaDescrizione)
+{
+    const Calcolo k(ArchivioQuattro(), Selezione({Bari, Roma}), 2);
+    ASSERT_EQ(viste::Viste().size(), static_cast<std::size_t>(viste::NumeroViste));
+    for (int i = 0; i < viste::NumeroViste; ++i) {
+        const viste::DescrizioneVista& d = viste::Viste()[static_cast<std::size_t>(i)];
+        SCOPED_TRACE(d.testo);
+        ASSERT_EQ(viste::VistaDaIndice(i), d.vista);
+        const viste::DatiGrafico g = viste::CalcolaGrafico(d.vista, k.contesto());
+        const viste::TabellaVista t = viste::CalcolaTabella(d.vista, k.contesto());
+        EXPECT_EQ(g.valori.size(), d.tipo == viste::TipoVista::Grafico ? 90u : 0u);
+        EXPECT_EQ(t.righe.empty(), d.tipo != viste::TipoVista::Griglia);
+        EXPECT_EQ(!d.guida.empty(), d.tipo == viste::TipoVista::Grafico);
+        EXPECT_EQ(!d.spiegazione.empty(), d.tipo == viste::TipoVista::Grafico);
+        if (d.tipo == viste::TipoVista::Grafico) {
+            EXPECT_EQ(g.serie, d.serie);
+            EXPECT_EQ(g.ordinaPer.size(), d.serie > 1 ? static_cast<std::size_t>(d.serie) + 1 : 0u);
+            EXPECT_EQ(g.decrescente, d.decrescente());
+        }
+        if (d.tipo == viste::TipoVista::Griglia) {
+            EXPECT_EQ(t.decrescente, d.decrescente());
+        }
+    }
+    EXPECT_FALSE(viste::VistaDaIndice(-1).has_value());
+    EXPECT_FALSE(viste::VistaDaIndice(viste::NumeroViste).has_value());
 }

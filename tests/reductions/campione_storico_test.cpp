@@ -95,13 +95,14 @@ TEST(CampioneStorico, BarreEColori)
     const ArchivioStorico a = Archivio();
     const CampioneStorico bari(a, 0, 0);
     CondizioniRiduzione c;
-    c.insiemi[0][0] = c.insiemi[0][5] = 1;
-    c.lista(4).numero = 1;
-    c.lista(4).minimi[0] = 15;
-    c.lista(4).massimi[0] = 100;
+    c.insieme(Criterio::NumeriPari)[0] = c.insieme(Criterio::NumeriPari)[5] = 1;
+    c.lista(Criterio::Somma).numero = 1;
+    c.lista(Criterio::Somma).minimi[0] = 15;
+    c.lista(Criterio::Somma).massimi[0] = 100;
 
     // Even numbers: 5, 2 and 0 in the three draws; six bars always.
-    GraficoCondizione pari = CostruisciGrafico(0, IstogrammaCriterio(0, c, bari), c);
+    GraficoCondizione pari =
+        CostruisciGrafico(Criterio::NumeriPari, IstogrammaCriterio(Criterio::NumeriPari, c, bari), c);
     ASSERT_EQ(pari.barre.size(), 6U);
     EXPECT_EQ(pari.barre[0].conteggio, 1);
     EXPECT_EQ(pari.barre[2].conteggio, 1);
@@ -111,7 +112,8 @@ TEST(CampioneStorico, BarreEColori)
     EXPECT_EQ(TestoEstrazioniValide(pari), "Estrazioni valide: 66.67 %");
 
     // Sums 150, 15, 75: bars 14..151, green 15..100, no labels.
-    GraficoCondizione somma = CostruisciGrafico(4, IstogrammaCriterio(4, c, bari), c);
+    GraficoCondizione somma =
+        CostruisciGrafico(Criterio::Somma, IstogrammaCriterio(Criterio::Somma, c, bari), c);
     ASSERT_EQ(somma.barre.size(), 151U - 14U + 1U);
     EXPECT_EQ(somma.barre.front().valore, 14);
     EXPECT_EQ(somma.barre.back().valore, 151);
@@ -123,18 +125,22 @@ TEST(CampioneStorico, BarreEColori)
     // A histogram from 50 to 380 shows 49..381.
     std::vector<std::int64_t> bin(441, 0);
     bin[50] = bin[380] = 1;
-    const GraficoCondizione largo = CostruisciGrafico(4, bin, c);
+    const GraficoCondizione largo = CostruisciGrafico(Criterio::Somma, bin, c);
     EXPECT_EQ(largo.barre.front().valore, 49);
     EXPECT_EQ(largo.barre.back().valore, 381);
     bin.assign(441, 0);
     bin[0] = bin[440] = 1;
-    EXPECT_EQ(CostruisciGrafico(14, bin, c).barre.size(), 441U);
+    EXPECT_EQ(CostruisciGrafico(Criterio::DifferenzaTotale, bin, c).barre.size(), 441U);
 
     // An empty archive: six empty bars or none, and the bare label.
     const ArchivioStorico vuoto;
     const CampioneStorico nessuno(vuoto, CampioneStorico::SceltaTutte, 0);
-    EXPECT_EQ(CostruisciGrafico(3, IstogrammaCriterio(3, c, nessuno), c).barre.size(), 6U);
-    const GraficoCondizione media = CostruisciGrafico(8, IstogrammaCriterio(8, c, nessuno), c);
+    EXPECT_EQ(CostruisciGrafico(Criterio::SequenzeDispari,
+                                IstogrammaCriterio(Criterio::SequenzeDispari, c, nessuno), c)
+                  .barre.size(),
+              6U);
+    const GraficoCondizione media =
+        CostruisciGrafico(Criterio::Media, IstogrammaCriterio(Criterio::Media, c, nessuno), c);
     EXPECT_TRUE(media.barre.empty());
     EXPECT_EQ(TestoEstrazioniValide(media), "Estrazioni valide:");
 }
@@ -144,24 +150,25 @@ TEST(CampioneStorico, BinDiMedieEdErrori)
     struct Riga
     {
         const char* nome;
-        int criterio;
+        Criterio criterio;
         Tipo_Giocata giocata;
         int bin;
     };
+    using enum Criterio;
     for (const Riga& r : std::vector<Riga>{
-             {"media-mezzo-al-pari", 8, giocata({10, 11}), 10},   // 10.5 -> 10
-             {"media-mezzo-al-pari-2", 8, giocata({11, 12}), 12}, // 11.5 -> 12
-             {"media-pari-senza-pari", 9, giocata({11, 13}), -1},
-             {"media-dispari", 10, giocata({11, 14, 20}), 11},
-             {"differenza-media", 12, giocata({1, 4, 6}), 2}, // 2.5 -> 2
-             {"consecutivi-a-cinque", 15, giocata({1, 2, 3, 4, 5, 6, 7}), 5},
-             {"somma-tetto", 4, giocata({80, 81, 82, 83, 84, 85}), 440},
+             {"media-mezzo-al-pari", Media, giocata({10, 11}), 10},   // 10.5 -> 10
+             {"media-mezzo-al-pari-2", Media, giocata({11, 12}), 12}, // 11.5 -> 12
+             {"media-pari-senza-pari", MediaPari, giocata({11, 13}), -1},
+             {"media-dispari", MediaDispari, giocata({11, 14, 20}), 11},
+             {"differenza-media", DifferenzaMedia, giocata({1, 4, 6}), 2}, // 2.5 -> 2
+             {"consecutivi-a-cinque", Consecutivi, giocata({1, 2, 3, 4, 5, 6, 7}), 5},
+             {"somma-tetto", Somma, giocata({80, 81, 82, 83, 84, 85}), 440},
          }) {
         SCOPED_TRACE(r.nome);
         EXPECT_EQ(BinGiocata(r.criterio, CalcolaValori(r.giocata)), r.bin);
     }
-    EXPECT_EQ(BinGiocata(CriterioErrori, {}, 25), 25);
-    EXPECT_EQ(BinCriterio(CriterioErrori), 31);
+    EXPECT_EQ(BinGiocata(ErroriConsentiti, {}, 25), 25);
+    EXPECT_EQ(BinCriterio(ErroriConsentiti), 31);
 }
 
 TEST(AnalisiCondizionata, ContatoriDelleDueAnalisi)
@@ -170,8 +177,8 @@ TEST(AnalisiCondizionata, ContatoriDelleDueAnalisi)
     CondizioniRiduzione c;
     c.abilitati[0] = c.abilitati[4] = 1;
     c.insiemi[0][1] = c.insiemi[0][2] = 1;
-    c.lista(4).numero = 1;
-    c.lista(4).massimi[0] = 20;
+    c.lista(Criterio::Somma).numero = 1;
+    c.lista(Criterio::Somma).massimi[0] = 20;
     c.errori[0] = 1;
 
     Sistema s;
@@ -218,4 +225,40 @@ TEST(AnalisiCondizionata, ContatoriDelleDueAnalisi)
     EXPECT_EQ(ambi.valide, 0);
     EXPECT_EQ(TitoloAnalisiStorica(CampioneStorico::SceltaNazionale, 3),
               "Ananlisi sull'archivio storico, ruota: Nazionale , sviluppo estrazioni in: Ambi");
+}
+
+// The bins of each chart and whether its bars carry their share, criterion by criterion.
+TEST(CampioneStorico, BinEPercentualiDiOgniGrafico)
+{
+    using enum Criterio;
+    struct Gruppo
+    {
+        std::vector<Criterio> criteri;
+        int bin;
+        bool percentuali;
+    };
+    const std::vector<Gruppo> gruppi = {
+        {{NumeriPari, NumeriDispari, SequenzePari, SequenzeDispari, Consecutivi, InterruzioniPariDispari,
+          InterruzioniConsecutive, Simmetrie, SimmetriePari, SimmetrieDispari, Paralleli, ParalleliPari,
+          ParalleliDispari},
+         6,
+         true},
+        {{Somma, SommaPari, SommaDispari, DifferenzaTraSomme, DifferenzaTotale}, 441, false},
+        {{Media, MediaPari, MediaDispari, DifferenzaMassima}, 91, false},
+        {{DifferenzaMinima, DifferenzaMedia}, 91, true},
+        {{ErroriConsentiti}, 31, true},
+    };
+    std::size_t visti = 0;
+    const CondizioniRiduzione c;
+    for (const Gruppo& g : gruppi) {
+        for (Criterio k : g.criteri) {
+            SCOPED_TRACE(Descrizione(k).didascalia);
+            ++visti;
+            EXPECT_EQ(BinCriterio(k), g.bin);
+            std::vector<std::int64_t> istogramma(static_cast<std::size_t>(g.bin), 0);
+            istogramma.back() = 1;
+            EXPECT_EQ(CostruisciGrafico(k, istogramma, c).conPercentuali, g.percentuali);
+        }
+    }
+    EXPECT_EQ(visti, VociCriteri.size());
 }

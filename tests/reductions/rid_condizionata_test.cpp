@@ -21,7 +21,7 @@ CondizioniRiduzione PariUnoODue()
 {
     CondizioniRiduzione c;
     c.abilitati[0] = 1;
-    c.abilitati[CriterioErrori] = 1;
+    c.setAbilitato(Criterio::ErroriConsentiti, true);
     c.insiemi[0][1] = c.insiemi[0][2] = 1;
     c.errori[0] = 1;
     return c;
@@ -217,8 +217,8 @@ TEST(RidCondizionata, RecordDelSistema)
 {
     Sistema s;
     CondizioniRiduzione c = PariUnoODue();
-    c.lista(8).numero = 1;
-    c.lista(8).minimi[0] = 10.5;
+    c.lista(Criterio::Media).numero = 1;
+    c.lista(Criterio::Media).minimi[0] = 10.5;
     ImpostaCondizioni(s, c);
     EXPECT_EQ(s.riduzioni.condizionata[0], 1);
     EXPECT_EQ(LeggiCampoDouble(s.riduzioni.condizionata, 72 + 4 * 1608), 10.5);

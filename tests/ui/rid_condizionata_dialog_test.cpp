@@ -96,7 +96,7 @@ void RidCondizionataDialogTest::condizioniPari(std::initializer_list<int> pari)
         c.insiemi[0][static_cast<std::size_t>(v)] = 1;
     }
     c.errori[0] = 1;
-    c.errori[CriterioErrori] = 1; // cleared when the dialog opens
+    c.errori[Indice(Criterio::ErroriConsentiti)] = 1; // cleared when the dialog opens
     ImpostaCondizioni(m_prova->stato.sistema, c);
 }
 
@@ -105,13 +105,13 @@ void RidCondizionataDialogTest::aperturaDalRecord()
     condizioniPari({2, 3});
     CondizioniRiduzione c = CondizioniDelSistema(m_prova->stato.sistema);
     c.abilitati[4] = 1;
-    c.lista(4).numero = 2;
-    c.lista(4).minimi = {150, 20};
-    c.lista(4).massimi = {300, 40};
+    c.lista(Criterio::Somma).numero = 2;
+    c.lista(Criterio::Somma).minimi = {150, 20};
+    c.lista(Criterio::Somma).massimi = {300, 40};
     c.abilitati[8] = 1;
-    c.lista(8).numero = 1;
-    c.lista(8).minimi[0] = 10.5;
-    c.lista(8).massimi[0] = 12;
+    c.lista(Criterio::Media).numero = 1;
+    c.lista(Criterio::Media).minimi[0] = 10.5;
+    c.lista(Criterio::Media).massimi[0] = 12;
     ImpostaCondizioni(m_prova->stato.sistema, c);
     m_prova->store.scriviIntero("IDE_RidCond_cbe", 4);
     m_prova->store.scriviIntero("IDE_RidCond_cb4", 11);
@@ -288,8 +288,8 @@ void RidCondizionataDialogTest::pronosticoAggiungeEScrive()
     QVERIFY(!d.isVisible());
     // The validated record, flag 24 set and error 24 clear, in memory and in Quarvin.con.
     const CondizioniRiduzione c = CondizioniDelSistema(m_prova->stato.sistema);
-    QCOMPARE(int(c.abilitati[CriterioErrori]), 1);
-    QCOMPARE(int(c.errori[CriterioErrori]), 0);
+    QCOMPARE(int(c.abilitati[Indice(Criterio::ErroriConsentiti)]), 1);
+    QCOMPARE(int(c.errori[Indice(Criterio::ErroriConsentiti)]), 0);
     const auto file = test::LeggiFile(m_prova->cartella.file("Quarvin.con"));
     QCOMPARE(file.size(), std::size_t{17888});
     QVERIFY(std::equal(file.begin(), file.end(), m_prova->stato.sistema.riduzioni.condizionata.begin()));

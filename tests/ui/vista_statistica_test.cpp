@@ -238,16 +238,22 @@ private slots:
             m_prova->stato.generali.ifNumEstra = 2;
         });
         vista.show();
-        vista.selezionaVista(1);
+        vista.selezionaVista(viste::Vista::GraficoFrequenze);
         auto* grafico = vista.findChild<GraficoBarre*>(QStringLiteral("statisticheGraficoBarre"));
         vista.findChild<QToolButton*>(QStringLiteral("impostazioniGraficoToolButton"))->click();
         QCOMPARE(aperte, (std::vector<bool>{false}));
         QCOMPARE(grafico->titolo(), QStringLiteral("Frequenze dei 90 numeri su 2 estrazioni"));
-        vista.selezionaVista(2);
+        vista.selezionaVista(viste::Vista::GraficoProbabilita);
         vista.findChild<QToolButton*>(QStringLiteral("impostazioniGraficoToolButton"))->click();
         QCOMPARE(aperte, (std::vector<bool>{false, true}));
-        vista.findChild<QToolButton*>(QStringLiteral("guidaToolButton"))->click();
+        auto* guida = vista.findChild<QToolButton*>(QStringLiteral("guidaToolButton"));
+        QVERIFY(guida->toolTip().startsWith(QStringLiteral("Il grafico mostra la probabilità assegnata")));
+        guida->click();
         QCOMPARE(guide, QStringList{QStringLiteral("stats_probabilita.htm")});
+        // A grid has neither help topic nor explanation.
+        vista.selezionaVista(viste::Vista::NumeriMenoFrequenti);
+        QVERIFY(guida->isHidden());
+        QVERIFY(guida->toolTip().isEmpty());
     }
 
     // With QUARVIN_CATTURE=DIR every view of the shipped archive is saved as DIR/vista_K.png.

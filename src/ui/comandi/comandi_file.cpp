@@ -4,6 +4,7 @@
 #include "editor/file_sistema.h"
 #include "editor/messaggi_sistema.h"
 #include "editor/nuovo_sistema.h"
+#include "editor/viste_statistiche.h"
 #include "ui/cursore_occupato.h"
 #include "ui/vista_statistica.h"
 
@@ -53,7 +54,7 @@ void ComandiFile::iniziaNuovoSistema()
     m_finestra.aggiornaTitolo();
     aggiornaRecenti();
     m_finestra.aggiornaRiepilogo();
-    m_finestra.vistaStatistica().selezionaVista(0);
+    m_finestra.vistaStatistica().selezionaVista(viste::Vista::GraficoRitardi);
 }
 
 bool ComandiFile::chiediSeSalvare()
@@ -130,7 +131,7 @@ void ComandiFile::apriSistema(const QString& percorso)
     stato().sistema.modificato = false;
     aggiornaRecenti();
     m_finestra.aggiornaRiepilogo();
-    m_finestra.vistaStatistica().selezionaVista(0);
+    m_finestra.vistaStatistica().selezionaVista(viste::Vista::GraficoRitardi);
 }
 
 void ComandiFile::riapri(int indice)

@@ -20,20 +20,26 @@ ComandiStatistiche::ComandiStatistiche(FinestraComandi& finestra) : AreaComandi(
     });
 }
 
+// The menu lists the views in selector order, from GraficoRitardi to CerchioCiclometrico.
+static_assert(IndiceComando(Comando::CerchioCiclometrico) - IndiceComando(Comando::GraficoRitardi) ==
+              static_cast<int>(viste::Vista::CerchioCiclometrico));
+
 std::vector<VoceComando> ComandiStatistiche::voci()
 {
     std::vector<VoceComando> voci;
-    // The views in selector order, with the selector's captions.
-    for (int k = 0; k < viste::NumeroViste; ++k) {
-        const auto& vista = viste::Viste()[static_cast<std::size_t>(k)];
-        const Comando comando = static_cast<Comando>(IndiceComando(Comando::GraficoRitardi) + k);
-        std::function<void()> esegui = [this, k] { m_finestra.vistaStatistica().selezionaVista(k); };
-        const char* guida = vista.guida.empty() ? nullptr : vista.guida.data();
-        if (k == viste::CerchioCiclometrico) {
+    // The views with the selector's captions; the cyclometric circle opens its own window.
+    for (const viste::DescrizioneVista& d : viste::Viste()) {
+        const Comando comando =
+            static_cast<Comando>(IndiceComando(Comando::GraficoRitardi) + static_cast<int>(d.vista));
+        std::function<void()> esegui = [this, vista = d.vista] {
+            m_finestra.vistaStatistica().selezionaVista(vista);
+        };
+        const char* guida = d.guida.empty() ? nullptr : d.guida.data();
+        if (d.tipo == viste::TipoVista::CerchioCiclometrico) {
             esegui = [this] { cerchioCiclometrico(); };
             guida = "stats_ciclometria.htm";
         }
-        voci.push_back({comando, vista.testo.data(), std::move(esegui), {}, {}, nullptr, guida});
+        voci.push_back({comando, d.testo.data(), std::move(esegui), {}, {}, nullptr, guida});
     }
     return voci;
 }
