@@ -6,6 +6,7 @@
 #include "reductions/analisi_riduzione.h"
 #include "reductions/rid_condizionata.h"
 #include "ui/analisi_condizionata_dialog.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,14 +158,13 @@ bool RigaVuota(const QTableWidget* griglia, int riga)
 
 } // namespace
 
-TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRiduzioneDialog(stato, apriGuida, QString::fromLatin1(TopicGuida),
+TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : TRiduzioneDialog(stato, servizi, QString::fromLatin1(TopicGuida),
                        QStringLiteral("Riduzione condizionata"), parent, QStringLiteral("Applica riduzione")),
-      m_guida(std::move(apriGuida)), m_attuale(CondizioniDelSistema(stato.sistema))
+      m_attuale(CondizioniDelSistema(stato.sistema))
 {
     m_attuale.abilitati[CriterioErrori] = 1;
     m_attuale.errori[CriterioErrori] = 0;
-    m_apriAnalisi = [](QDialog& finestra) { finestra.exec(); };
 
     auto* corpo = new QHBoxLayout;
     auto* sinistra = new QVBoxLayout;
@@ -557,8 +557,8 @@ void TRidCondizionata::apriAnalisiGiocate()
     }
     const ModoCondizionata modo =
         m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
-    TAnalisiRidCondizionata finestra(stato(), m_guida, m_validate, modo, consideraFisseAttivo(), this);
-    m_apriAnalisi(finestra);
+    TAnalisiRidCondizionata finestra(stato(), servizi(), m_validate, modo, consideraFisseAttivo(), this);
+    servizi().esegui(finestra);
 }
 
 void TRidCondizionata::apriAnalisiStorica()
@@ -566,7 +566,7 @@ void TRidCondizionata::apriAnalisiStorica()
     if (!validaCondizioni()) {
         return;
     }
-    TAnalisiStoricaRidCond finestra(stato(), m_guida, m_validate, m_ruota->currentIndex(),
+    TAnalisiStoricaRidCond finestra(stato(), servizi(), m_validate, m_ruota->currentIndex(),
                                     m_dimensione->currentIndex(), this);
-    m_apriAnalisi(finestra);
+    servizi().esegui(finestra);
 }
