@@ -3,6 +3,7 @@
 #include "editor/stato_applicazione.h"
 #include "editor/viste_statistiche.h"
 #include "ui/delegato_barra_valore.h"
+#include "ui/servizi_finestre.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -156,8 +157,8 @@ public:
 
 } // namespace
 
-VistaStatistica::VistaStatistica(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QWidget(parent), m_stato(stato), m_apriGuida(std::move(apriGuida))
+VistaStatistica::VistaStatistica(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QWidget(parent), m_stato(stato), m_servizi(servizi)
 {
     setObjectName(QStringLiteral("vistaStatistica"));
     auto* colonna = new QVBoxLayout(this);
@@ -230,8 +231,8 @@ QHBoxLayout* VistaStatistica::creaBarra()
     m_guida->setText(QStringLiteral("?"));
     barra->addWidget(m_guida);
     connect(m_guida, &QToolButton::clicked, this, [this] {
-        if (m_vista >= 0 && m_apriGuida) {
-            m_apriGuida(Testo(viste::Viste()[static_cast<std::size_t>(m_vista)].guida));
+        if (m_vista >= 0) {
+            m_servizi.apriGuida(Testo(viste::Viste()[static_cast<std::size_t>(m_vista)].guida));
         }
     });
     barra->addStretch(1);

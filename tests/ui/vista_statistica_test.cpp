@@ -230,8 +230,7 @@ private slots:
     // The view alone: the settings button and the help button.
     void impostazioniEGuida()
     {
-        QStringList guide;
-        VistaStatistica vista(m_prova->stato, [&guide](const QString& t) { guide << t; });
+        VistaStatistica vista(m_prova->stato, m_prova->servizi);
         std::vector<bool> aperte;
         vista.setApriImpostazioni([&](bool probabilita) {
             aperte.push_back(probabilita);
@@ -247,7 +246,7 @@ private slots:
         vista.findChild<QToolButton*>(QStringLiteral("impostazioniGraficoToolButton"))->click();
         QCOMPARE(aperte, (std::vector<bool>{false, true}));
         vista.findChild<QToolButton*>(QStringLiteral("guidaToolButton"))->click();
-        QCOMPARE(guide, QStringList{QStringLiteral("stats_probabilita.htm")});
+        QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("stats_probabilita.htm")});
     }
 
     // With QUARVIN_CATTURE=DIR every view of the shipped archive is saved as DIR/vista_K.png.
