@@ -3,8 +3,10 @@
 #include "checking/messaggi_aggiornamento.h"
 #include "core/file_archivio.h"
 #include "editor/stato_applicazione.h"
+#include "ui/aggiorna_software_dialog.h"
 #include "ui/impo_conn_dialog.h"
 #include "ui/perrtf_dialog.h"
+#include "ui/servizi_finestre.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -52,10 +54,8 @@ private:
 
 } // namespace
 
-TAggio::TAggio(StatoApplicazione& stato, ClientHttp& client, ApriGuida apriGuida, Ricalcola ricalcola,
-               QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_client(client), m_apriGuida(std::move(apriGuida)),
-      m_ricalcola(std::move(ricalcola))
+TAggio::TAggio(StatoApplicazione& stato, ServiziFinestre& servizi, Ricalcola ricalcola, QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_ricalcola(std::move(ricalcola))
 {
     setObjectName(QStringLiteral("TAggio"));
     setWindowTitle(QString::fromUtf8(messaggi_aggiornamento::TitoloAggio));
@@ -87,12 +87,8 @@ TAggio::TAggio(StatoApplicazione& stato, ClientHttp& client, ApriGuida apriGuida
     connect(m_aggiorna, &QPushButton::clicked, this, &TAggio::aggiorna);
     connect(m_annulla, &QPushButton::clicked, this, &TAggio::reject);
     connect(m_impostazioni, &QPushButton::clicked, this, [this] {
-        if (m_apriImpostazioni) {
-            m_apriImpostazioni();
-            return;
-        }
-        TImpoConn dialogo(m_stato, m_apriGuida, this);
-        dialogo.exec();
+        TImpoConn dialogo(m_stato, m_servizi, this);
+        m_servizi.esegui(dialogo);
     });
     connect(guida, &QPushButton::clicked, this,
             [this] { this->apriGuida(messaggi_aggiornamento::GuidaAggiorna); });
@@ -139,7 +135,7 @@ void TAggio::aggiorna()
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const aggiornamento::EsitoAggiornamento esito =
-        aggiornamento::EseguiAggiornamento(parametri, m_stato.archivio, m_client, *this);
+        aggiornamento::EseguiAggiornamento(parametri, m_stato.archivio, m_servizi.clientHttp(), *this);
     QApplication::restoreOverrideCursor();
     impostaInCorso(false);
     if (!esito.tieniAperto) {
@@ -161,39 +157,26 @@ Risposta TAggio::mostra(const Messaggio& messaggio)
 
 void TAggio::apriGuida(const std::string& topic)
 {
-    if (m_apriGuida) {
-        m_apriGuida(topic);
-    }
+    m_servizi.apriGuida(QString::fromStdString(topic));
 }
 
 void TAggio::apriIndirizzo(const std::string& indirizzo)
 {
-    m_apriConShell(QUrl(QString::fromStdString(indirizzo)));
+    m_servizi.apriIndirizzo(QUrl(QString::fromStdString(indirizzo)));
 }
 
 void TAggio::aggiornaSoftware(const std::string& indirizzo)
 {
     SenzaAttesa senzaAttesa;
-    const QString testo = QString::fromStdString(indirizzo);
-    if (m_aggiornaSoftware) {
-        m_aggiornaSoftware(testo);
-        return;
-    }
-    TAggiornaSoftware dialogo(m_stato, m_client, testo, m_apriGuida, this);
-    dialogo.setApriConShell(m_apriConShell);
-    dialogo.exec();
+    TAggiornaSoftware dialogo(m_stato, QString::fromStdString(indirizzo), m_servizi, this);
+    m_servizi.esegui(dialogo);
 }
 
 void TAggio::mostraMessaggio(const std::string& percorso)
 {
     SenzaAttesa senzaAttesa;
-    const QString testo = QString::fromStdString(percorso);
-    if (m_mostraMessaggio) {
-        m_mostraMessaggio(testo);
-        return;
-    }
-    Tperrtf dialogo(Tperrtf::testoDaFile(testo), this);
-    dialogo.exec();
+    Tperrtf dialogo(Tperrtf::testoDaFile(QString::fromStdString(percorso)), this);
+    m_servizi.esegui(dialogo);
 }
 
 bool TAggio::salvaArchivio()

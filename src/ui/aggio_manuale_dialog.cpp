@@ -4,13 +4,13 @@
 #include "editor/stato_applicazione.h"
 #include "ui/new_mod_estra_dialog.h"
 #include "ui/seleziona_estrazioni_dialog.h"
+#include "ui/servizi_finestre.h"
 #include "ui/stampa_estrazione.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,16 +23,10 @@ namespace {
 
 constexpr const char* TopicGuida = "as_aggiorna_manuale.htm";
 
-bool ScegliStampanteQt(QPrinter& stampante, QWidget* genitore)
-{
-    QPrintDialog dialogo(&stampante, genitore);
-    return dialogo.exec() == QDialog::Accepted;
-}
-
 } // namespace
 
-TAggioManuale::TAggioManuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)), m_scegliStampante(ScegliStampanteQt)
+TAggioManuale::TAggioManuale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_servizi(servizi)
 {
     setWindowTitle(QStringLiteral("Visualizza/Modifica archivio storico"));
     setModal(true);
@@ -107,11 +101,8 @@ TAggioManuale::TAggioManuale(StatoApplicazione& stato, ApriGuida apriGuida, QWid
     connect(m_modifica, &QPushButton::clicked, this, &TAggioManuale::modifica);
     connect(m_elimina, &QPushButton::clicked, this, &TAggioManuale::elimina);
     connect(m_stampa, &QPushButton::clicked, this, &TAggioManuale::stampa);
-    connect(guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(QString::fromLatin1(TopicGuida));
-        }
-    });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QString::fromLatin1(TopicGuida)); });
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     mostraEstrazione(m_stato.archivio.conteggio());
@@ -208,7 +199,7 @@ void TAggioManuale::stampa()
     }
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setDocName(QStringLiteral("Quarvin"));
-    if (!m_scegliStampante || !m_scegliStampante(stampante, this)) {
+    if (!m_servizi.scegliStampante(stampante, this)) {
         return;
     }
     (void)StampaEstrazione(stampante, m_stato.archivio.estrazione(i));

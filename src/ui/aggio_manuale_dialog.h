@@ -3,11 +3,10 @@
 #include <QDialog>
 
 #include <cstdint>
-#include <functional>
 
+class ServiziFinestre;
 struct StatoApplicazione;
 class QLabel;
-class QPrinter;
 class QPushButton;
 class QScrollBar;
 class QTableWidget;
@@ -21,14 +20,8 @@ class TAggioManuale final : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
-    // Shows the printer selection for the printer; false when the user cancelled. Replaced by tests, so
-    // that they never block on the native dialog.
-    using ScegliStampante = std::function<bool(QPrinter& stampante, QWidget* genitore)>;
+    TAggioManuale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
-    TAggioManuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
-
-    void setScegliStampante(ScegliStampante scegli) { m_scegliStampante = std::move(scegli); }
     // The draw shown, 0 for an empty archive.
     std::int32_t posizione() const;
     // Renews the range of the bar and shows draw `posizione` (clamped to 1..N).
@@ -42,8 +35,7 @@ private:
     void stampa();
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
-    ScegliStampante m_scegliStampante;
+    ServiziFinestre& m_servizi;
     QScrollBar* m_barra = nullptr;
     QLabel* m_concorso = nullptr;
     QLabel* m_data = nullptr;

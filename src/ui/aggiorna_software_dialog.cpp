@@ -1,13 +1,14 @@
 #include "ui/aggiorna_software_dialog.h"
 
 #include "checking/aggiornamento.h"
+#include "checking/client_http.h"
 #include "checking/messaggi_aggiornamento.h"
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
 #include "ui/impo_conn_dialog.h"
+#include "ui/servizi_finestre.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,16 +26,6 @@ namespace {
 
 constexpr qint64 IntervalloEventiMs = 30;
 
-bool IndirizzoApribile(const QUrl& url)
-{
-    if (url.isLocalFile()) {
-        return QFileInfo(url.toLocalFile()).isDir();
-    }
-    const QString schema = url.scheme().toLower();
-    return url.isValid() && (schema == QLatin1String("http") || schema == QLatin1String("https")) &&
-           !url.host().isEmpty();
-}
-
 QPushButton* Pulsante(QWidget* genitore, const QString& testo, const char* nome)
 {
     auto* p = new QPushButton(testo, genitore);
@@ -44,17 +35,9 @@ QPushButton* Pulsante(QWidget* genitore, const QString& testo, const char* nome)
 
 } // namespace
 
-void ApriConShellPredefinito(const QUrl& indirizzo)
-{
-    if (IndirizzoApribile(indirizzo)) {
-        QDesktopServices::openUrl(indirizzo);
-    }
-}
-
-TAggiornaSoftware::TAggiornaSoftware(StatoApplicazione& stato, ClientHttp& client, const QString& indirizzo,
-                                     ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_client(client), m_indirizzo(indirizzo),
-      m_apriGuida(std::move(apriGuida))
+TAggiornaSoftware::TAggiornaSoftware(StatoApplicazione& stato, const QString& indirizzo,
+                                     ServiziFinestre& servizi, QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_indirizzo(indirizzo), m_servizi(servizi)
 {
     setObjectName(QStringLiteral("TAggiornaSoftware"));
     setWindowTitle(QString::fromUtf8(messaggi_aggiornamento::TitoloAggiornaSoftware));
@@ -89,18 +72,11 @@ TAggiornaSoftware::TAggiornaSoftware(StatoApplicazione& stato, ClientHttp& clien
     connect(m_browser, &QPushButton::clicked, this, &TAggiornaSoftware::apriNelBrowser);
     connect(m_annullaPulsante, &QPushButton::clicked, this, &TAggiornaSoftware::reject);
     connect(m_impostazioni, &QPushButton::clicked, this, [this] {
-        if (m_apriImpostazioni) {
-            m_apriImpostazioni();
-            return;
-        }
-        TImpoConn dialogo(m_stato, m_apriGuida, this);
-        dialogo.exec();
+        TImpoConn dialogo(m_stato, m_servizi, this);
+        m_servizi.esegui(dialogo);
     });
-    connect(guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(messaggi_aggiornamento::GuidaAggiorna);
-        }
-    });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_aggiornamento::GuidaAggiorna)); });
 }
 
 QString TAggiornaSoftware::percorsoFile() const
@@ -138,7 +114,7 @@ void TAggiornaSoftware::apriNelBrowser()
 {
     const QUrl url(m_indirizzo);
     if (aggiornamento::IndirizzoWeb(m_indirizzo.toStdString())) {
-        m_apriConShell(url);
+        m_servizi.apriIndirizzo(url);
     }
     accept();
 }
@@ -188,7 +164,7 @@ void TAggiornaSoftware::aggiorna()
                static_cast<qint64>(blocco.size());
     };
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const EsitoHttp esito = m_client.get(richiesta);
+    const EsitoHttp esito = m_servizi.clientHttp().get(richiesta);
     QApplication::restoreOverrideCursor();
     const bool scritto = esito.ok() && file.commit();
     if (!scritto) {
@@ -201,7 +177,7 @@ void TAggiornaSoftware::aggiorna()
         m_stato.messaggi.mostra(Messaggio{
             messaggi_aggiornamento::FileScaricato + QDir::toNativeSeparators(percorso).toStdString(),
             messaggi_aggiornamento::TitoloProgramma, Icona::Informazione, Pulsanti::Ok, Risposta::Ok});
-        m_apriConShell(QUrl::fromLocalFile(QFileInfo(percorso).absolutePath()));
+        m_servizi.apriIndirizzo(QUrl::fromLocalFile(QFileInfo(percorso).absolutePath()));
         accept();
         return;
     }
@@ -209,7 +185,5 @@ void TAggiornaSoftware::aggiorna()
         return;
     }
     m_stato.messaggi.mostra(Avviso(messaggi_aggiornamento::ConnessioneFallita));
-    if (m_apriGuida) {
-        m_apriGuida(messaggi_aggiornamento::GuidaConnessioneFallita);
-    }
+    m_servizi.apriGuida(QString::fromLatin1(messaggi_aggiornamento::GuidaConnessioneFallita));
 }

@@ -106,10 +106,10 @@ void PreparaGriglia(QDialog& finestra, const CondizioniRiduzione& condizioni, bo
 
 } // namespace
 
-TAnalisiRidCondizionata::TAnalisiRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida,
+TAnalisiRidCondizionata::TAnalisiRidCondizionata(StatoApplicazione& stato, ServiziFinestre& servizi,
                                                  const CondizioniRiduzione& condizioni, ModoCondizionata modo,
                                                  bool consideraFisse, QWidget* parent)
-    : TAnalisiDialog(stato.messaggi, std::move(apriGuida),
+    : TAnalisiDialog(stato.messaggi, servizi,
                      Testi{QStringLiteral("Analisi giocate"),
                            QStringLiteral("Nº giocate che non rispettano le condizioni"), RigheCriteri(true),
                            QString::fromUtf8(messaggi_riduzioni::GiocateValide),
@@ -127,10 +127,10 @@ void TAnalisiRidCondizionata::calcola(ControlloEsecuzione& controllo, ConteggiAn
                              conteggi, controllo);
 }
 
-TAnalisiStoricaRidCond::TAnalisiStoricaRidCond(StatoApplicazione& stato, ApriGuida apriGuida,
+TAnalisiStoricaRidCond::TAnalisiStoricaRidCond(StatoApplicazione& stato, ServiziFinestre& servizi,
                                                const CondizioniRiduzione& condizioni, int sceltaRuota,
                                                int sceltaDimensione, QWidget* parent)
-    : TAnalisiDialog(stato.messaggi, std::move(apriGuida),
+    : TAnalisiDialog(stato.messaggi, servizi,
                      Testi{QString::fromStdString(TitoloAnalisiStorica(sceltaRuota, sceltaDimensione)),
                            QStringLiteral("Nº estrazioni che non rispettano le condizioni"),
                            RigheCriteri(false), QString::fromUtf8(messaggi_riduzioni::EstrazioniValide),

@@ -16,7 +16,7 @@ class TAnalisiRidCondizionata final : public TAnalisiDialog
     Q_OBJECT
 
 public:
-    TAnalisiRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida,
+    TAnalisiRidCondizionata(StatoApplicazione& stato, ServiziFinestre& servizi,
                             const CondizioniRiduzione& condizioni, ModoCondizionata modo, bool consideraFisse,
                             QWidget* parent = nullptr);
 
@@ -37,7 +37,7 @@ class TAnalisiStoricaRidCond final : public TAnalisiDialog
     Q_OBJECT
 
 public:
-    TAnalisiStoricaRidCond(StatoApplicazione& stato, ApriGuida apriGuida,
+    TAnalisiStoricaRidCond(StatoApplicazione& stato, ServiziFinestre& servizi,
                            const CondizioniRiduzione& condizioni, int sceltaRuota, int sceltaDimensione,
                            QWidget* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "ui/analisi_dialog.h"
 
+#include "ui/servizi_finestre.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,8 +39,9 @@ private:
     CadenzaAggiornamento m_cadenza;
 };
 
-TAnalisiDialog::TAnalisiDialog(ServizioMessaggi& messaggi, ApriGuida apriGuida, Testi testi, QWidget* parent)
-    : QDialog(parent), m_apriGuida(std::move(apriGuida)), m_testi(std::move(testi)), m_controllo(messaggi),
+TAnalisiDialog::TAnalisiDialog(ServizioMessaggi& messaggi, ServiziFinestre& servizi, Testi testi,
+                               QWidget* parent)
+    : QDialog(parent), m_servizi(servizi), m_testi(std::move(testi)), m_controllo(messaggi),
       m_conteggi(static_cast<std::size_t>(m_testi.criteri.size()))
 {
     setWindowTitle(m_testi.titolo);
@@ -98,11 +101,7 @@ TAnalisiDialog::TAnalisiDialog(ServizioMessaggi& messaggi, ApriGuida apriGuida, 
 
     connect(m_interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(m_chiudi, &QPushButton::clicked, this, &TAnalisiDialog::reject);
-    connect(m_guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(m_testi.topic);
-        }
-    });
+    connect(m_guida, &QPushButton::clicked, this, [this] { m_servizi.apriGuida(m_testi.topic); });
 }
 
 TAnalisiDialog::~TAnalisiDialog() = default;

@@ -8,14 +8,13 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class QCloseEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
+class ServiziFinestre;
 class ServizioMessaggi;
 
 // The base of the read-only analysis windows ("Analisi giocate", "Analisi storica"): a two-column grid
@@ -33,7 +32,6 @@ class TAnalisiDialog : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
     static constexpr int RitardoAvvioMs = 250;
 
     struct Testi
@@ -45,7 +43,8 @@ public:
         QString topic;           // help page
     };
 
-    TAnalisiDialog(ServizioMessaggi& messaggi, ApriGuida apriGuida, Testi testi, QWidget* parent = nullptr);
+    TAnalisiDialog(ServizioMessaggi& messaggi, ServiziFinestre& servizi, Testi testi,
+                   QWidget* parent = nullptr);
     ~TAnalisiDialog() override;
 
     bool inCalcolo() const { return m_inCalcolo; }
@@ -70,7 +69,7 @@ private:
     void aggiornaGriglia();
     void aggiornaRiga(bool finale);
 
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     Testi m_testi;
     QTableWidget* m_griglia = nullptr;
     QProgressBar* m_barra = nullptr;

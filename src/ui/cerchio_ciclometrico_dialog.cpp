@@ -5,6 +5,7 @@
 #include "editor/stato_applicazione.h"
 #include "tools/messaggi_strumenti.h"
 #include "ui/filtro_tasti.h"
+#include "ui/servizi_finestre.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -90,8 +91,9 @@ void DisegnoCerchio::paintEvent(QPaintEvent*)
     }
 }
 
-TCerchioCiclometrico::TCerchioCiclometrico(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida))
+TCerchioCiclometrico::TCerchioCiclometrico(StatoApplicazione& stato, ServiziFinestre& servizi,
+                                           QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_servizi(servizi)
 {
     setWindowTitle(QString::fromUtf8(messaggi_strumenti::TitoloCerchio));
     setModal(true);
@@ -177,11 +179,8 @@ TCerchioCiclometrico::TCerchioCiclometrico(StatoApplicazione& stato, ApriGuida a
     connect(m_barra, &QScrollBar::valueChanged, this, &TCerchioCiclometrico::caricaEstrazione);
     connect(m_ruota, &QComboBox::currentIndexChanged, this, &TCerchioCiclometrico::caricaEstrazione);
     connect(m_ridisegna, &QPushButton::clicked, this, &TCerchioCiclometrico::ridisegna);
-    connect(guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(QString::fromLatin1(messaggi_strumenti::GuidaCerchio));
-        }
-    });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_strumenti::GuidaCerchio)); });
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     mostraNumeri(m_numeri);

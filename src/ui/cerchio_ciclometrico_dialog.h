@@ -7,8 +7,8 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
+class ServiziFinestre;
 struct StatoApplicazione;
 class QComboBox;
 class QLabel;
@@ -48,9 +48,7 @@ class TCerchioCiclometrico final : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
-
-    TCerchioCiclometrico(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TCerchioCiclometrico(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
     // Called at every opening (and by the constructor): when the number of draws changed, the bar is
     // set to the newest one and its numbers are loaded.
@@ -69,7 +67,7 @@ private:
     void scriviCampi(const cerchio::Cinquina& numeri);
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     cerchio::Cinquina m_numeri{};
     std::int32_t m_conteggioArchivio = -1; // the draws counted at the last opening
 

@@ -5,6 +5,7 @@
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
 #include "ui/filtro_tasti.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -53,8 +54,8 @@ QLineEdit* Casella(QWidget* genitore, const char* nome, const std::string& valor
 
 } // namespace
 
-TImpoConn::TImpoConn(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida))
+TImpoConn::TImpoConn(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_servizi(servizi)
 {
     setObjectName(QStringLiteral("TImpoConn"));
     setWindowTitle(QString::fromUtf8(messaggi_aggiornamento::TitoloImpoConn));
@@ -123,11 +124,8 @@ TImpoConn::TImpoConn(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* par
     connect(m_autenticazione, &QCheckBox::toggled, this, &TImpoConn::aggiornaAbilitazioni);
     connect(applica, &QPushButton::clicked, this, &TImpoConn::applica);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(messaggi_aggiornamento::GuidaImpoConn);
-        }
-    });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_aggiornamento::GuidaImpoConn)); });
     aggiornaAbilitazioni();
 }
 

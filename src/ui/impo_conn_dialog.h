@@ -2,9 +2,7 @@
 
 #include <QDialog>
 
-#include <functional>
-#include <string>
-
+class ServiziFinestre;
 struct StatoApplicazione;
 class QCheckBox;
 class QLineEdit;
@@ -18,16 +16,14 @@ class TImpoConn final : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const std::string& topic)>;
-
-    TImpoConn(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TImpoConn(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
 private:
     void aggiornaAbilitazioni();
     void applica();
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     QCheckBox* m_usaProxy;
     QLineEdit* m_server;
     QLineEdit* m_porta;

@@ -4,6 +4,7 @@
 #include "core/probabilita.h"
 #include "editor/stato_applicazione.h"
 #include "ui/impo_frequenze_dialog.h"
+#include "ui/servizi_finestre.h"
 
 #include "ui_impo_probabilita_dialog.h"
 
@@ -13,10 +14,10 @@ constexpr const char* TopicGuida = "imp_probabilita.htm";
 
 } // namespace
 
-TImpoProbabilita::TImpoProbabilita(StatoApplicazione& stato, ApriGuida apriGuida, Ricalcola ricalcola,
+TImpoProbabilita::TImpoProbabilita(StatoApplicazione& stato, ServiziFinestre& servizi, Ricalcola ricalcola,
                                    QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TImpoProbabilita>()), m_stato(stato),
-      m_apriGuida(std::move(apriGuida)), m_ricalcola(std::move(ricalcola))
+    : QDialog(parent), m_ui(std::make_unique<Ui::TImpoProbabilita>()), m_stato(stato), m_servizi(servizi),
+      m_ricalcola(std::move(ricalcola))
 {
     m_ui->setupUi(this);
 
@@ -95,7 +96,5 @@ void TImpoProbabilita::conferma()
 
 void TImpoProbabilita::apriGuida()
 {
-    if (m_apriGuida) {
-        m_apriGuida(TopicGuida);
-    }
+    m_servizi.apriGuida(QString::fromLatin1(TopicGuida));
 }

@@ -4,8 +4,8 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 
+class ServiziFinestre;
 struct ImpostazioniProbabilita;
 struct StatoApplicazione;
 
@@ -23,11 +23,10 @@ class TImpoProbabilita final : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const std::string& topic)>;
     // Called after the settings changed; empty: the statistics of the state are recomputed.
     using Ricalcola = std::function<void()>;
 
-    TImpoProbabilita(StatoApplicazione& stato, ApriGuida apriGuida, Ricalcola ricalcola = {},
+    TImpoProbabilita(StatoApplicazione& stato, ServiziFinestre& servizi, Ricalcola ricalcola = {},
                      QWidget* parent = nullptr);
     ~TImpoProbabilita() override;
 
@@ -42,6 +41,6 @@ private:
 
     std::unique_ptr<Ui::TImpoProbabilita> m_ui;
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     Ricalcola m_ricalcola;
 };

@@ -7,6 +7,7 @@
 #include "core/messaggi_servizio.h"
 
 #include "ui/filtro_tasti.h"
+#include "ui/servizi_finestre.h"
 
 #include "ui_modimpo_dialog.h"
 
@@ -69,10 +70,9 @@ QString TestoCasella(double x, int decimali)
 } // namespace
 
 TModimpo::TModimpo(ImpostazioniGenerali& impostazioni, ArchivioImpostazioni& archivio,
-                   ServizioMessaggi& messaggi, std::function<void(const std::string& topic)> apriGuida,
-                   QWidget* parent)
+                   ServizioMessaggi& messaggi, ServiziFinestre& servizi, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TModimpo>()), m_impostazioni(impostazioni),
-      m_archivio(archivio), m_messaggi(messaggi), m_apriGuida(std::move(apriGuida))
+      m_archivio(archivio), m_messaggi(messaggi), m_servizi(servizi)
 {
     m_ui->setupUi(this);
 
@@ -155,7 +155,5 @@ void TModimpo::applica()
 
 void TModimpo::apriGuida()
 {
-    if (m_apriGuida) {
-        m_apriGuida(TopicGuida);
-    }
+    m_servizi.apriGuida(QString::fromLatin1(TopicGuida));
 }

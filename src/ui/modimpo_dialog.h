@@ -2,11 +2,10 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
-#include <string>
 
 class ArchivioImpostazioni;
+class ServiziFinestre;
 class ServizioMessaggi;
 struct ImpostazioniGenerali;
 
@@ -24,7 +23,7 @@ class TModimpo final : public QDialog
 
 public:
     TModimpo(ImpostazioniGenerali& impostazioni, ArchivioImpostazioni& archivio, ServizioMessaggi& messaggi,
-             std::function<void(const std::string& topic)> apriGuida, QWidget* parent = nullptr);
+             ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~TModimpo() override;
 
 private:
@@ -36,5 +35,5 @@ private:
     ImpostazioniGenerali& m_impostazioni;
     ArchivioImpostazioni& m_archivio;
     ServizioMessaggi& m_messaggi;
-    std::function<void(const std::string& topic)> m_apriGuida;
+    ServiziFinestre& m_servizi;
 };

@@ -275,8 +275,7 @@ QWidget* TPri::creaRiepilogo()
 
 QWidget* TPri::creaVistaStatistica()
 {
-    m_vistaStatistica = new VistaStatistica(
-        m_stato, [this](const QString& topic) { m_servizi.apriGuida(topic); }, this);
+    m_vistaStatistica = new VistaStatistica(m_stato, m_servizi, this);
     m_vistaStatistica->setMinimumHeight(300);
     m_vistaStatistica->setGiocataSelezionata([this] {
         const int indice = m_vistaGiocate->selezione().second;

@@ -15,10 +15,9 @@ constexpr const char* TopicGuida = "mdr_casuale.htm";
 
 } // namespace
 
-TRidCasualeBase::TRidCasualeBase(StatoApplicazione& stato, ApriGuida apriGuida, const QString& titolo,
+TRidCasualeBase::TRidCasualeBase(StatoApplicazione& stato, ServiziFinestre& servizi, const QString& titolo,
                                  std::string_view chiave, QWidget* parent)
-    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(TopicGuida), titolo, parent),
-      m_chiave(chiave)
+    : TRiduzioneDialog(stato, servizi, QString::fromLatin1(TopicGuida), titolo, parent), m_chiave(chiave)
 {}
 
 void TRidCasualeBase::aggiungiCampoQuante(const QString& etichetta)

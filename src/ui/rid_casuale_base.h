@@ -15,7 +15,7 @@ class TRidCasualeBase : public TRiduzioneDialog
     Q_OBJECT
 
 protected:
-    TRidCasualeBase(StatoApplicazione& stato, ApriGuida apriGuida, const QString& titolo,
+    TRidCasualeBase(StatoApplicazione& stato, ServiziFinestre& servizi, const QString& titolo,
                     std::string_view chiave, QWidget* parent);
 
     // Adds the count box under `etichetta`, filled with the count last saved (1 the first time).

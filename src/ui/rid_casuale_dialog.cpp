@@ -5,9 +5,8 @@
 
 #include <QCheckBox>
 
-TRidCasuale::TRidCasuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRidCasualeBase(stato, std::move(apriGuida), QStringLiteral("Aggiungi giocate casuali"),
-                      ChiaveNumNewRandom, parent)
+TRidCasuale::TRidCasuale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : TRidCasualeBase(stato, servizi, QStringLiteral("Aggiungi giocate casuali"), ChiaveNumNewRandom, parent)
 {
     m_consideraFisse = aggiungiConsideraFisse(QStringLiteral("Considera Fisse"));
     aggiungiCampoQuante(QStringLiteral("Nº di giocate da aggiungere:"));

@@ -12,7 +12,7 @@ class TRidCasuale final : public TRidCasualeBase
     Q_OBJECT
 
 public:
-    TRidCasuale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TRidCasuale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
 protected:
     RichiestaCasuale controllaQuante(const std::string& testo) override;

@@ -3,9 +3,9 @@
 #include "editor/stato_applicazione.h"
 #include "reductions/rid_casuale.h"
 
-TRidCasualeElimina::TRidCasualeElimina(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRidCasualeBase(stato, std::move(apriGuida), QStringLiteral("Elimina giocate casualmente"),
-                      ChiaveNumNewRandomDel, parent)
+TRidCasualeElimina::TRidCasualeElimina(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : TRidCasualeBase(stato, servizi, QStringLiteral("Elimina giocate casualmente"), ChiaveNumNewRandomDel,
+                      parent)
 {
     aggiungiCampoQuante(QStringLiteral("Nº di giocate da eliminare:"));
 }

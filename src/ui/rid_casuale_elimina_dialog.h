@@ -9,7 +9,7 @@ class TRidCasualeElimina final : public TRidCasualeBase
     Q_OBJECT
 
 public:
-    TRidCasualeElimina(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TRidCasualeElimina(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
 protected:
     RichiestaCasuale controllaQuante(const std::string& testo) override;

@@ -6,6 +6,8 @@
 #include "reductions/analisi_riduzione.h"
 #include "reductions/rid_condizionata.h"
 #include "ui/analisi_condizionata_dialog.h"
+#include "ui/filtro_tasti.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,44 +40,6 @@ int Riga(Criterio criterio)
     return static_cast<int>(Indice(criterio));
 }
 
-// The keys a bound accepts: digits and the control keys, and for the means "." (a "," typed becomes
-// "."); every other printable key is discarded.
-class FiltroIntervallo final : public QObject
-{
-public:
-    FiltroIntervallo(bool decimali, QObject* genitore) : QObject(genitore), m_decimali(decimali) {}
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override
-    {
-        if (evento->type() != QEvent::KeyPress) {
-            return false;
-        }
-        const auto* tasto = static_cast<QKeyEvent*>(evento);
-        const QString testo = tasto->text();
-        if (testo.isEmpty() || !testo.at(0).isPrint()) {
-            return false;
-        }
-        const QChar c = testo.at(0);
-        if (c.isDigit() && c.unicode() < 128) {
-            return false;
-        }
-        if (m_decimali && (c == QLatin1Char('.') || c == QLatin1Char(','))) {
-            if (c == QLatin1Char(',')) {
-                if (auto* riga = qobject_cast<QLineEdit*>(oggetto)) {
-                    riga->insert(QStringLiteral("."));
-                }
-                return true;
-            }
-            return false;
-        }
-        return true;
-    }
-
-private:
-    bool m_decimali;
-};
-
 class DelegatoIntervallo final : public QStyledItemDelegate
 {
 public:
@@ -88,7 +52,8 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
         if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
             riga->setMaxLength(10);
-            riga->installEventFilter(new FiltroIntervallo(m_decimali, riga));
+            // The means take decimals typed with a point (a typed comma becomes one); the counts digits only.
+            riga->installEventFilter(m_decimali ? FiltroTasti::Punto(riga) : FiltroTasti::Cifre(false, riga));
         }
         return editor;
     }
@@ -118,14 +83,13 @@ bool RigaVuota(const QTableWidget* griglia, int riga)
 
 } // namespace
 
-TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRiduzioneDialog(stato, apriGuida, QString::fromLatin1(TopicGuida),
+TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : TRiduzioneDialog(stato, servizi, QString::fromLatin1(TopicGuida),
                        QStringLiteral("Riduzione condizionata"), parent, QStringLiteral("Applica riduzione")),
-      m_guida(std::move(apriGuida)), m_attuale(CondizioniDelSistema(stato.sistema))
+      m_attuale(CondizioniDelSistema(stato.sistema))
 {
     m_attuale.setAbilitato(Criterio::ErroriConsentiti, true);
     m_attuale.errori[Indice(Criterio::ErroriConsentiti)] = 0;
-    m_apriAnalisi = [](QDialog& finestra) { finestra.exec(); };
 
     auto* corpo = new QHBoxLayout;
     auto* sinistra = new QVBoxLayout;
@@ -521,8 +485,8 @@ void TRidCondizionata::apriAnalisiGiocate()
     }
     const ModoCondizionata modo =
         m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
-    TAnalisiRidCondizionata finestra(stato(), m_guida, m_validate, modo, consideraFisseAttivo(), this);
-    m_apriAnalisi(finestra);
+    TAnalisiRidCondizionata finestra(stato(), servizi(), m_validate, modo, consideraFisseAttivo(), this);
+    servizi().esegui(finestra);
 }
 
 void TRidCondizionata::apriAnalisiStorica()
@@ -530,7 +494,7 @@ void TRidCondizionata::apriAnalisiStorica()
     if (!validaCondizioni()) {
         return;
     }
-    TAnalisiStoricaRidCond finestra(stato(), m_guida, m_validate, m_ruota->currentIndex(),
+    TAnalisiStoricaRidCond finestra(stato(), servizi(), m_validate, m_ruota->currentIndex(),
                                     m_dimensione->currentIndex(), this);
-    m_apriAnalisi(finestra);
+    servizi().esegui(finestra);
 }

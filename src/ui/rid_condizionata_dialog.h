@@ -7,7 +7,6 @@
 #include "ui/riduzione_dialog.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,7 +33,7 @@ class TRidCondizionata final : public TRiduzioneDialog
     Q_OBJECT
 
 public:
-    TRidCondizionata(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TRidCondizionata(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
     // ValidaCondizioni on the pages: on success the record of the system and Quarvin.con hold the new
     // conditions; on failure the message is shown, the focus goes to the grid or the list and nothing
@@ -43,10 +42,6 @@ public:
     // The refresh of the historic chart for the selected criterion (ignored while one runs).
     void aggiornaGrafico();
     Criterio criterioSelezionato() const;
-
-    // How the analysis windows are shown (exec by default); tests replace it.
-    using ApriAnalisi = std::function<void(QDialog& finestra)>;
-    void setApriAnalisi(ApriAnalisi apri) { m_apriAnalisi = std::move(apri); }
 
 protected:
     bool controllaParametri() override;
@@ -76,7 +71,6 @@ private:
     PagineCondizioni pagine() const;
     bool consideraFisseAttivo() const;
 
-    ApriGuida m_guida;
     CondizioniRiduzione m_attuale; // the record as the dialog found it, with flag 24 set and error 24 clear
     QRadioButton* m_pronostico = nullptr;
     QRadioButton* m_giocate = nullptr;
@@ -100,6 +94,5 @@ private:
     bool m_silenzioso = false;
     bool m_primoAvvio = true;
 
-    ApriAnalisi m_apriAnalisi;
     CondizioniRiduzione m_validate;
 };

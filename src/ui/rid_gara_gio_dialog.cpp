@@ -12,10 +12,10 @@
 
 namespace mg = messaggi_garanzia;
 
-TRidGaraGio::TRidGaraGio(StatoApplicazione& stato, ApriGuida apriGuida, int k, const SegniNumeri& numeriUsati,
-                         QWidget* parent)
-    : TRidGaranziaBase(stato, std::move(apriGuida), "mdr_garagio.htm", mg::TitoloGiocate, k,
-                       mg::PuntiNelleGiocate, mg::PuntiGarantitiFinali, ChiaveRidGaraGio, parent),
+TRidGaraGio::TRidGaraGio(StatoApplicazione& stato, ServiziFinestre& servizi, int k,
+                         const SegniNumeri& numeriUsati, QWidget* parent)
+    : TRidGaranziaBase(stato, servizi, "mdr_garagio.htm", mg::TitoloGiocate, k, mg::PuntiNelleGiocate,
+                       mg::PuntiGarantitiFinali, ChiaveRidGaraGio, parent),
       m_numeriUsati(numeriUsati)
 {
     m_v = static_cast<int>(

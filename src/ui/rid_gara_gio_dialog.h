@@ -18,7 +18,7 @@ class TRidGaraGio final : public TRidGaranziaBase
 public:
     // k: the size of every current play; numeriUsati: the numbers occurring in them (the entry check
     // hands both over).
-    TRidGaraGio(StatoApplicazione& stato, ApriGuida apriGuida, int k, const SegniNumeri& numeriUsati,
+    TRidGaraGio(StatoApplicazione& stato, ServiziFinestre& servizi, int k, const SegniNumeri& numeriUsati,
                 QWidget* parent = nullptr);
 
 protected:

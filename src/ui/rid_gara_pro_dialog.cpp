@@ -3,10 +3,10 @@
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
 #include "reductions/messaggi_riduzioni.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,20 +22,12 @@
 namespace mg = messaggi_garanzia;
 namespace mr = messaggi_riduttori;
 
-TRidGaranziaBase::TRidGaranziaBase(StatoApplicazione& stato, ApriGuida apriGuida, const char* topic,
+TRidGaranziaBase::TRidGaranziaBase(StatoApplicazione& stato, ServiziFinestre& servizi, const char* topic,
                                    const char* titolo, int k, const char* colonnaPunti,
                                    const char* colonnaGarantiti, const char* chiave, QWidget* parent)
-    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(topic), QString::fromUtf8(titolo),
-                       parent),
-      m_k(k), m_chiave(chiave), m_fileRiduttori(stato.cartelle.dati + NomeFileRiduttoriGaranzia)
+    : TRiduzioneDialog(stato, servizi, QString::fromLatin1(topic), QString::fromUtf8(titolo), parent), m_k(k),
+      m_chiave(chiave), m_fileRiduttori(stato.cartelle.dati + NomeFileRiduttoriGaranzia)
 {
-    m_apriIndirizzo = [](const QString& indirizzo) {
-        const QUrl url(indirizzo);
-        if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
-            QDesktopServices::openUrl(url);
-        }
-    };
-
     auto* campi = new QFormLayout;
     m_garanzia = new QComboBox(this);
     m_garanzia->setObjectName(QStringLiteral("garanziaComboBox"));
@@ -109,8 +101,8 @@ std::string TRidGaranziaBase::fileRiduttori() const
 
 void TRidGaranziaBase::apri(const std::string& indirizzo)
 {
-    if (!indirizzo.empty() && m_apriIndirizzo) {
-        m_apriIndirizzo(QString::fromStdString(indirizzo));
+    if (!indirizzo.empty()) {
+        servizi().apriIndirizzo(QUrl(QString::fromStdString(indirizzo)));
     }
 }
 
@@ -137,8 +129,8 @@ void TRidGaranziaBase::salvaOpzioni()
     (void)IDE_Intero(stato().impostazioni, m_chiave, m_garanzia->currentIndex(), true);
 }
 
-TRidGaraPro::TRidGaraPro(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRidGaranziaBase(stato, std::move(apriGuida), "mdr_garapro.htm", mg::TitoloPronostico,
+TRidGaraPro::TRidGaraPro(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : TRidGaranziaBase(stato, servizi, "mdr_garapro.htm", mg::TitoloPronostico,
                        stato.sistema.numeriPerGiocata, mg::PuntiNelPronostico, mg::PuntiGarantitiGiocate,
                        ChiaveRidGara, parent)
 {

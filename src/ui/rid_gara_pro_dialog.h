@@ -3,7 +3,6 @@
 #include "reductions/rid_garanzia.h"
 #include "ui/riduzione_dialog.h"
 
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -20,17 +19,13 @@ class TRidGaranziaBase : public TRiduzioneDialog
     Q_OBJECT
 
 public:
-    // Opens a web address in the browser; tests replace it. Only http:// and https:// addresses reach it.
-    using ApriIndirizzo = std::function<void(const QString& indirizzo)>;
-    void setApriIndirizzo(ApriIndirizzo apri) { m_apriIndirizzo = std::move(apri); }
-
     // The selected guarantee g (2..5).
     int garanzia() const;
 
 protected:
-    TRidGaranziaBase(StatoApplicazione& stato, ApriGuida apriGuida, const char* topic, const char* titolo,
-                     int k, const char* colonnaPunti, const char* colonnaGarantiti, const char* chiave,
-                     QWidget* parent);
+    TRidGaranziaBase(StatoApplicazione& stato, ServiziFinestre& servizi, const char* topic,
+                     const char* titolo, int k, const char* colonnaPunti, const char* colonnaGarantiti,
+                     const char* chiave, QWidget* parent);
 
     // Loads the stored guarantee and applies the clamp; the subclass calls it once its widgets exist.
     void caricaGaranzia();
@@ -57,7 +52,6 @@ private:
     QComboBox* m_garanzia = nullptr;
     QTreeWidget* m_punti = nullptr;
     QCheckBox* m_consideraFisse = nullptr;
-    ApriIndirizzo m_apriIndirizzo;
 };
 
 // "Riduzione del pronostico a garanzia": adds plays of the prediction that guarantee the chosen class,
@@ -68,7 +62,7 @@ class TRidGaraPro final : public TRidGaranziaBase
     Q_OBJECT
 
 public:
-    TRidGaraPro(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TRidGaraPro(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
 protected:
     EsitoRiduzione esegui(ControlloEsecuzione& controllo) override;

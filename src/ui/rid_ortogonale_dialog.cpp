@@ -6,10 +6,10 @@
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,15 +24,6 @@
 namespace mg = messaggi_garanzia;
 
 namespace ortogonale_ui {
-
-ApriIndirizzo ApriNelBrowser()
-{
-    return [](const QString& indirizzo) {
-        if (!indirizzo.isEmpty()) {
-            QDesktopServices::openUrl(QUrl(indirizzo));
-        }
-    };
-}
 
 QComboBox* CreaSelettoreGaranzia(QWidget* genitore)
 {
@@ -92,15 +83,23 @@ QString PaginaRiduttori(const std::string& idf)
     return QString::fromStdString(IndirizzoPaginaRiduttori(ServerRiduttoriPredefinito, 'o', idf));
 }
 
-void MostraRiduttoreDanneggiato(ServizioMessaggi& messaggi, const ApriIndirizzo& apri)
+void ApriPaginaScarica(ServiziFinestre& servizi, const std::string& idf)
+{
+    const QString indirizzo = PaginaRiduttori(idf);
+    if (!indirizzo.isEmpty()) {
+        servizi.apriIndirizzo(QUrl(indirizzo));
+    }
+}
+
+void MostraRiduttoreDanneggiato(ServizioMessaggi& messaggi, ServiziFinestre& servizi)
 {
     Messaggio errore = Errore(messaggi_riduttori::Danneggiato);
     errore.titolo = messaggi_riduttori::TitoloDanneggiato;
     messaggi.mostra(errore);
     const Messaggio domanda{messaggi_riduttori::ApriPaginaRiduttori, "Attenzione", Icona::Domanda,
                             Pulsanti::SiNo, Risposta::No};
-    if (messaggi.mostra(domanda) == Risposta::Si && apri) {
-        apri(PaginaRiduttori(IdfRiduttoreDanneggiato));
+    if (messaggi.mostra(domanda) == Risposta::Si) {
+        ApriPaginaScarica(servizi, IdfRiduttoreDanneggiato);
     }
 }
 
@@ -112,10 +111,10 @@ constexpr const char* TopicGuida = "mdr_ortopro.htm";
 
 } // namespace
 
-TRidOrtogonale::TRidOrtogonale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(TopicGuida),
+TRidOrtogonale::TRidOrtogonale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : TRiduzioneDialog(stato, servizi, QString::fromLatin1(TopicGuida),
                        QStringLiteral("Riduzione ortogonale del pronostico"), parent),
-      m_apriIndirizzo(ortogonale_ui::ApriNelBrowser()), m_file(ortogonale_ui::FileRiduttoriOrtogonali(stato))
+      m_file(ortogonale_ui::FileRiduttoriOrtogonali(stato))
 {
     auto* campi = new QFormLayout;
     m_garanzia = ortogonale_ui::CreaSelettoreGaranzia(this);
@@ -146,11 +145,8 @@ TRidOrtogonale::TRidOrtogonale(StatoApplicazione& stato, ApriGuida apriGuida, QW
 
     connect(m_garanzia, &QComboBox::currentIndexChanged, this, &TRidOrtogonale::garanziaCambiata);
     connect(m_consideraFisse, &QCheckBox::clicked, this, &TRidOrtogonale::aggiornaStima);
-    connect(scarica, &QPushButton::clicked, this, [this] {
-        if (m_apriIndirizzo) {
-            m_apriIndirizzo(ortogonale_ui::PaginaRiduttori(IdfFileRiduttori(m_file)));
-        }
-    });
+    connect(scarica, &QPushButton::clicked, this,
+            [this] { ortogonale_ui::ApriPaginaScarica(this->servizi(), IdfFileRiduttori(m_file)); });
     resize(460, sizeHint().height());
 }
 
@@ -185,7 +181,7 @@ EsitoRiduzione TRidOrtogonale::esegui(ControlloEsecuzione& controllo)
     const EsitoOrtogonale esito =
         RiduzioneOrtogonale(stato().sistema, stato().giocate, parametri, stato().generatore, controllo);
     if (esito.riduttoreDanneggiato) {
-        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, m_apriIndirizzo);
+        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, servizi());
         chiudiDopoDanneggiato();
     }
     return esito.esito;

@@ -2,7 +2,6 @@
 
 #include "ui/riduzione_dialog.h"
 
-#include <functional>
 #include <string>
 
 class QCheckBox;
@@ -14,10 +13,6 @@ class QTableWidget;
 // opens the immediate-reducers page and the damaged-reducer messages.
 namespace ortogonale_ui {
 
-// Opens a web address in the browser; replaceable so that tests never start one.
-using ApriIndirizzo = std::function<void(const QString& indirizzo)>;
-ApriIndirizzo ApriNelBrowser();
-
 // ComboBox1: "Ambo" .. "Cinquina", item index + 2 = g.
 QComboBox* CreaSelettoreGaranzia(QWidget* genitore);
 // ListView1: five rows, rows 1..g reading g, g - 1, ..., 1 in both columns, the rest blank.
@@ -28,10 +23,12 @@ void RiempiTabellaPunti(QTableWidget* tabella, int g);
 std::string FileRiduttoriOrtogonali(const StatoApplicazione& stato);
 // The download page of the orthogonal reducers with the given idf ("" when no valid address).
 QString PaginaRiduttori(const std::string& idf);
+// Opens that page in the browser; nothing happens without a valid address.
+void ApriPaginaScarica(ServiziFinestre& servizi, const std::string& idf);
 
 // The error "Il file contenente i riduttori immediati risulta danneggiato. ..." (title "Errore fatale"),
 // then the question whether to open the download page (idf 12345), opened on Yes.
-void MostraRiduttoreDanneggiato(ServizioMessaggi& messaggi, const ApriIndirizzo& apri);
+void MostraRiduttoreDanneggiato(ServizioMessaggi& messaggi, ServiziFinestre& servizi);
 
 } // namespace ortogonale_ui
 
@@ -43,9 +40,8 @@ class TRidOrtogonale final : public TRiduzioneDialog
     Q_OBJECT
 
 public:
-    TRidOrtogonale(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TRidOrtogonale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
 
-    void setApriIndirizzo(ortogonale_ui::ApriIndirizzo apri) { m_apriIndirizzo = std::move(apri); }
     // g as the selector holds it.
     int garanzia() const;
 
@@ -63,6 +59,5 @@ private:
     QLabel* m_stima = nullptr;
     QLabel* m_tipo = nullptr;
     QCheckBox* m_consideraFisse = nullptr;
-    ortogonale_ui::ApriIndirizzo m_apriIndirizzo;
     std::string m_file;
 };

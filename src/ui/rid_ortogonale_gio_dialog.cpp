@@ -29,12 +29,12 @@ constexpr int ModoImmediati = 1;
 
 } // namespace
 
-TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida apriGuida, int numeriGiocate,
-                                             const SegniNumeri& numeriUsati, QWidget* parent)
-    : TRiduzioneDialog(stato, std::move(apriGuida), QString::fromLatin1(TopicGuida),
+TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ServiziFinestre& servizi,
+                                             int numeriGiocate, const SegniNumeri& numeriUsati,
+                                             QWidget* parent)
+    : TRiduzioneDialog(stato, servizi, QString::fromLatin1(TopicGuida),
                        QStringLiteral("Riduzione ortogonale delle giocate"), parent),
-      m_k(numeriGiocate), m_numeriUsati(numeriUsati), m_apriIndirizzo(ortogonale_ui::ApriNelBrowser()),
-      m_file(ortogonale_ui::FileRiduttoriOrtogonali(stato))
+      m_k(numeriGiocate), m_numeriUsati(numeriUsati), m_file(ortogonale_ui::FileRiduttoriOrtogonali(stato))
 {
     m_v = static_cast<int>(
         std::count_if(m_numeriUsati.begin(), m_numeriUsati.end(), [](std::uint8_t s) { return s != 0; }));
@@ -69,11 +69,8 @@ TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida
     connect(m_garanzia, &QComboBox::currentIndexChanged, this, &TRidOrtogonaleGiocate::garanziaCambiata);
     connect(m_modo, &QComboBox::currentIndexChanged, this, &TRidOrtogonaleGiocate::controllaModo);
     connect(m_consideraFisse, &QCheckBox::clicked, this, &TRidOrtogonaleGiocate::controllaModo);
-    connect(scarica, &QPushButton::clicked, this, [this] {
-        if (m_apriIndirizzo) {
-            m_apriIndirizzo(ortogonale_ui::PaginaRiduttori(IdfFileRiduttori(m_file)));
-        }
-    });
+    connect(scarica, &QPushButton::clicked, this,
+            [this] { ortogonale_ui::ApriPaginaScarica(this->servizi(), IdfFileRiduttori(m_file)); });
     resize(460, sizeHint().height());
 }
 
@@ -117,7 +114,7 @@ EsitoRiduzione TRidOrtogonaleGiocate::esegui(ControlloEsecuzione& controllo)
     const EsitoOrtogonale esito = RiduzioneOrtogonaleGiocate(stato().sistema, stato().giocate, parametri,
                                                              stato().generatore, controllo);
     if (esito.riduttoreDanneggiato) {
-        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, m_apriIndirizzo);
+        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, servizi());
         // The run is still on: the dialog closes once the base has left the running state.
         QMetaObject::invokeMethod(this, &TRidOrtogonaleGiocate::reject, Qt::QueuedConnection);
     }

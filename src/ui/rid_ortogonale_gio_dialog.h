@@ -19,10 +19,9 @@ class TRidOrtogonaleGiocate final : public TRiduzioneDialog
     Q_OBJECT
 
 public:
-    TRidOrtogonaleGiocate(StatoApplicazione& stato, ApriGuida apriGuida, int numeriGiocate,
+    TRidOrtogonaleGiocate(StatoApplicazione& stato, ServiziFinestre& servizi, int numeriGiocate,
                           const SegniNumeri& numeriUsati, QWidget* parent = nullptr);
 
-    void setApriIndirizzo(ortogonale_ui::ApriIndirizzo apri) { m_apriIndirizzo = std::move(apri); }
     int garanzia() const;
     bool immediati() const;
 
@@ -41,6 +40,5 @@ private:
     QComboBox* m_modo = nullptr;
     QTableWidget* m_punti = nullptr;
     QCheckBox* m_consideraFisse = nullptr;
-    ortogonale_ui::ApriIndirizzo m_apriIndirizzo;
     std::string m_file;
 };

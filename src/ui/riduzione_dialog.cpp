@@ -2,6 +2,7 @@
 
 #include "editor/stato_applicazione.h"
 #include "reductions/messaggi_riduzioni.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -40,9 +41,9 @@ bool ControlloRiduzioneQt::verifica(const Avanzamento& stato)
     return m_qt.verifica(stato);
 }
 
-TRiduzioneDialog::TRiduzioneDialog(StatoApplicazione& stato, ApriGuida apriGuida, QString topic,
+TRiduzioneDialog::TRiduzioneDialog(StatoApplicazione& stato, ServiziFinestre& servizi, QString topic,
                                    const QString& titolo, QWidget* parent, const QString& testoAvvio)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)), m_topic(std::move(topic)),
+    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_topic(std::move(topic)),
       m_controllo(stato.messaggi, nullptr)
 {
     setWindowTitle(titolo);
@@ -93,11 +94,7 @@ TRiduzioneDialog::TRiduzioneDialog(StatoApplicazione& stato, ApriGuida apriGuida
     connect(m_avvia, &QPushButton::clicked, this, &TRiduzioneDialog::avvia);
     connect(m_interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(m_annulla, &QPushButton::clicked, this, &TRiduzioneDialog::reject);
-    connect(m_guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(m_topic);
-        }
-    });
+    connect(m_guida, &QPushButton::clicked, this, [this] { m_servizi.apriGuida(m_topic); });
 }
 
 TRiduzioneDialog::~TRiduzioneDialog() = default;

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -18,6 +17,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
+class ServiziFinestre;
 struct StatoApplicazione;
 
 // The window side of a reduction run: the poll of ControlloEsecuzioneQt (events, bar, stop question)
@@ -56,9 +56,7 @@ class TRiduzioneDialog : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
-
-    TRiduzioneDialog(StatoApplicazione& stato, ApriGuida apriGuida, QString topic, const QString& titolo,
+    TRiduzioneDialog(StatoApplicazione& stato, ServiziFinestre& servizi, QString topic, const QString& titolo,
                      QWidget* parent = nullptr, const QString& testoAvvio = QStringLiteral("Avvia"));
     ~TRiduzioneDialog() override;
 
@@ -83,6 +81,7 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
     StatoApplicazione& stato() { return m_stato; }
+    ServiziFinestre& servizi() { return m_servizi; }
     QVBoxLayout* areaParametri() const { return m_parametri; }
     QProgressBar* barra() const { return m_barra; }
     QPushButton* pulsanteAvvia() const { return m_avvia; }
@@ -105,7 +104,7 @@ private:
     void mostraInEsecuzione(bool inEsecuzione);
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     QString m_topic;
     QVBoxLayout* m_parametri = nullptr;
     QLabel* m_statoAvanzamento = nullptr;

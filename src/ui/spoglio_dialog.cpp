@@ -4,11 +4,11 @@
 #include "checking/spoglio.h"
 #include "core/messaggi_archivio.h"
 #include "editor/stato_applicazione.h"
-#include "platform/http_client.h"
 #include "ui/aggio_dialog.h"
 #include "ui/dai_num_estra_dialog.h"
 #include "ui/filtro_tasti.h"
 #include "ui/griglia_estrazione.h"
+#include "ui/servizi_finestre.h"
 #include "ui/stampa_spoglio.h"
 
 #include <QFontDatabase>
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -32,34 +31,15 @@ constexpr const char* TopicGuida = "gf_spoglio.htm";
 constexpr int LarghezzaCella = 40;
 constexpr int AltezzaRiga = 22;
 
-bool ScegliStampanteQt(QPrinter& stampante, QWidget* genitore)
-{
-    QPrintDialog dialogo(&stampante, genitore);
-    return dialogo.exec() == QDialog::Accepted;
-}
-
 } // namespace
 
-TSpoglio::TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambiato archivioCambiato,
+TSpoglio::TSpoglio(StatoApplicazione& stato, ServiziFinestre& servizi, ArchivioCambiato archivioCambiato,
                    QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)),
-      m_archivioCambiato(std::move(archivioCambiato)), m_scegliStampante(ScegliStampanteQt)
+    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_archivioCambiato(std::move(archivioCambiato))
 {
     setWindowTitle(QString::fromUtf8(messaggi_spoglio::Titolo));
     setModal(true);
     m_scelta = new TDaiNumEstra(m_stato.archivio, this);
-    m_apriAggiornamento = [this] {
-        HttpClient client;
-        TAggio dialogo(
-            m_stato, client,
-            [this](const std::string& topic) {
-                if (m_apriGuida) {
-                    m_apriGuida(QString::fromStdString(topic));
-                }
-            },
-            [this] { archivioModificato(); }, this);
-        dialogo.exec();
-    };
 
     auto* layout = new QGridLayout(this);
 
@@ -188,11 +168,8 @@ TSpoglio::TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambia
     connect(azzeraPulsante, &QPushButton::clicked, this, &TSpoglio::azzera);
     connect(m_verifica, &QPushButton::clicked, this, &TSpoglio::verifica);
     connect(stampaPulsante, &QPushButton::clicked, this, &TSpoglio::stampa);
-    connect(guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(QString::fromLatin1(TopicGuida));
-        }
-    });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QString::fromLatin1(TopicGuida)); });
     connect(chiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     mostraRiepilogo(EsitoSpoglio{});
@@ -287,9 +264,9 @@ void TSpoglio::salva()
 void TSpoglio::internet()
 {
     const std::int32_t prima = m_stato.archivio.conteggio();
-    if (m_apriAggiornamento) {
-        m_apriAggiornamento();
-    }
+    TAggio dialogo(
+        m_stato, m_servizi, [this] { archivioModificato(); }, this);
+    m_servizi.esegui(dialogo);
     if (m_stato.archivio.conteggio() != prima) {
         mostraEstrazione(m_stato.archivio.conteggio());
     }
@@ -331,7 +308,7 @@ void TSpoglio::stampa()
 {
     QPrinter stampante(QPrinter::HighResolution);
     stampante.setDocName(QStringLiteral("Quarvin"));
-    if (!m_scegliStampante || !m_scegliStampante(stampante, this)) {
+    if (!m_servizi.scegliStampante(stampante, this)) {
         return;
     }
     StampaSpoglioDati dati;

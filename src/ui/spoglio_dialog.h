@@ -11,37 +11,30 @@ struct EsitoSpoglio;
 struct StatoApplicazione;
 class QLineEdit;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
+class ServiziFinestre;
 class TDaiNumEstra;
 
 // "Spoglio delle giocate": checks every play of the system against one draw, typed in the grid (11
 // wheels x 5 positions), taken from the archive (the arrows beside the date, "Apri" with the draw
 // chooser) or fetched by the Internet update, and shows the report of the winning plays and the
 // summary per class. The main window makes it once and keeps it, so the draw typed is still there at
-// the next opening. A typed draw can be stored in the archive ("Salva").
+// the next opening. A typed draw can be stored in the archive ("Salva"). "Internet" runs TAggio through
+// the window services.
 class TSpoglio final : public QDialog
 {
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
     // After the archive changed in memory and was written (or its writing failed and was reported):
     // the caller recomputes the statistics and refreshes its views. Empty: the state's statistics are
     // recomputed.
     using ArchivioCambiato = std::function<void()>;
-    // The printer selection; false when the user cancelled. Replaced by tests.
-    using ScegliStampante = std::function<bool(QPrinter& stampante, QWidget* genitore)>;
-    // Runs the Internet update window. Replaced by tests, so that they need no server.
-    using ApriAggiornamento = std::function<void()>;
 
-    TSpoglio(StatoApplicazione& stato, ApriGuida apriGuida, ArchivioCambiato archivioCambiato = {},
+    TSpoglio(StatoApplicazione& stato, ServiziFinestre& servizi, ArchivioCambiato archivioCambiato = {},
              QWidget* parent = nullptr);
-
-    void setScegliStampante(ScegliStampante scegli) { m_scegliStampante = std::move(scegli); }
-    void setApriAggiornamento(ApriAggiornamento apri) { m_apriAggiornamento = std::move(apri); }
 
     // The report lines of the last check (empty before a check, after one without wins and at every
     // opening).
@@ -68,10 +61,8 @@ private:
     void mostraResoconto();
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     ArchivioCambiato m_archivioCambiato;
-    ScegliStampante m_scegliStampante;
-    ApriAggiornamento m_apriAggiornamento;
     std::vector<std::string> m_resoconto;
 
     TDaiNumEstra* m_scelta = nullptr;

@@ -2,6 +2,7 @@
 
 #include "editor/stato_applicazione.h"
 #include "editor/sviluppo_integrale.h"
+#include "ui/servizi_finestre.h"
 
 #include "ui_sviluppo_integrale_dialog.h"
 
@@ -13,10 +14,9 @@ constexpr const char* TopicGuida = "mdr_svilint.htm";
 
 } // namespace
 
-TSviluppoIntegrale::TSviluppoIntegrale(StatoApplicazione& stato,
-                                       std::function<void(const QString& topic)> apriGuida, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TSviluppoIntegrale>()), m_stato(stato),
-      m_apriGuida(std::move(apriGuida)), m_controllo(stato.messaggi)
+TSviluppoIntegrale::TSviluppoIntegrale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TSviluppoIntegrale>()), m_stato(stato), m_servizi(servizi),
+      m_controllo(stato.messaggi)
 {
     m_ui->setupUi(this);
     m_controllo.setBarra(m_ui->avanzamentoProgressBar);
@@ -86,7 +86,5 @@ void TSviluppoIntegrale::interrompi()
 
 void TSviluppoIntegrale::apriGuida()
 {
-    if (m_apriGuida) {
-        m_apriGuida(QString::fromLatin1(TopicGuida));
-    }
+    m_servizi.apriGuida(QString::fromLatin1(TopicGuida));
 }

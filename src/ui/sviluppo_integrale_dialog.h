@@ -5,10 +5,10 @@
 #include <QDialog>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QCloseEvent;
+class ServiziFinestre;
 struct StatoApplicazione;
 
 namespace Ui {
@@ -25,8 +25,7 @@ class TSviluppoIntegrale final : public QDialog
     Q_OBJECT
 
 public:
-    TSviluppoIntegrale(StatoApplicazione& stato, std::function<void(const QString& topic)> apriGuida,
-                       QWidget* parent = nullptr);
+    TSviluppoIntegrale(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~TSviluppoIntegrale() override;
 
     bool inEsecuzione() const { return m_inEsecuzione; }
@@ -45,7 +44,7 @@ private:
 
     std::unique_ptr<Ui::TSviluppoIntegrale> m_ui;
     StatoApplicazione& m_stato;
-    std::function<void(const QString& topic)> m_apriGuida;
+    ServiziFinestre& m_servizi;
     ControlloEsecuzioneQt m_controllo;
     bool m_inEsecuzione = false;
 };

@@ -2,7 +2,9 @@
 
 #include "editor/stato_applicazione.h"
 #include "editor/viste_statistiche.h"
+#include "ui/cursore_occupato.h"
 #include "ui/delegato_barra_valore.h"
+#include "ui/servizi_finestre.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -106,19 +108,10 @@ QTableView* Griglia(const char* nome, QWidget* genitore)
     return griglia;
 }
 
-class CursoreOccupato
-{
-public:
-    CursoreOccupato() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursoreOccupato() { QApplication::restoreOverrideCursor(); }
-    CursoreOccupato(const CursoreOccupato&) = delete;
-    CursoreOccupato& operator=(const CursoreOccupato&) = delete;
-};
-
 } // namespace
 
-VistaStatistica::VistaStatistica(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QWidget(parent), m_stato(stato), m_apriGuida(std::move(apriGuida))
+VistaStatistica::VistaStatistica(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QWidget(parent), m_stato(stato), m_servizi(servizi)
 {
     setObjectName(QStringLiteral("vistaStatistica"));
     auto* colonna = new QVBoxLayout(this);
@@ -192,8 +185,8 @@ QHBoxLayout* VistaStatistica::creaBarra()
     m_guida->setText(QStringLiteral("?"));
     barra->addWidget(m_guida);
     connect(m_guida, &QToolButton::clicked, this, [this] {
-        if (m_vista && m_apriGuida) {
-            m_apriGuida(Testo(viste::Descrizione(*m_vista).guida));
+        if (m_vista) {
+            m_servizi.apriGuida(Testo(viste::Descrizione(*m_vista).guida));
         }
     });
     barra->addStretch(1);

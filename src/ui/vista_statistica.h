@@ -21,6 +21,7 @@ class QPushButton;
 class QStackedWidget;
 class QTableView;
 class QToolButton;
+class ServiziFinestre;
 struct StatoApplicazione;
 
 // The lower half of the main window: one statistics view at a time (charts of the 90 numbers,
@@ -32,14 +33,13 @@ class VistaStatistica : public QWidget
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
     // Opens the probability settings (true) or the frequency settings (false); the view recomputes
     // afterwards.
     using ApriImpostazioni = std::function<void(bool probabilita)>;
     // The play selected in the plays view, all zeros when none is.
     using GiocataSelezionata = std::function<Tipo_Giocata()>;
 
-    VistaStatistica(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    VistaStatistica(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~VistaStatistica() override;
 
     void setApriImpostazioni(ApriImpostazioni apri) { m_apriImpostazioni = std::move(apri); }
@@ -72,7 +72,7 @@ private:
     std::int32_t finestra();
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
+    ServiziFinestre& m_servizi;
     ApriImpostazioni m_apriImpostazioni;
     GiocataSelezionata m_giocataSelezionata;
     std::function<void()> m_apriCerchio;

@@ -4,6 +4,7 @@
 #include "editor/stato_applicazione.h"
 #include "tools/messaggi_strumenti.h"
 #include "ui/grafico_barre.h"
+#include "ui/servizi_finestre.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPicture>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -23,12 +23,6 @@
 #include <vector>
 
 namespace {
-
-bool ScegliStampanteQt(QPrinter& stampante, QWidget* genitore)
-{
-    QPrintDialog dialogo(&stampante, genitore);
-    return dialogo.exec() == QDialog::Accepted;
-}
 
 const QColor ColorePronostico(0, 170, 0);
 const QColor ColoreAltri(210, 0, 0);
@@ -61,9 +55,8 @@ private:
     QElapsedTimer m_grafico;
 };
 
-TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_apriGuida(std::move(apriGuida)),
-      m_scegliStampante(ScegliStampanteQt), m_controllo(stato.messaggi)
+TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
+    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_controllo(stato.messaggi)
 {
     setWindowTitle(QString::fromUtf8(messaggi_strumenti::TitoloDistribuzione));
     setModal(true);
@@ -120,11 +113,8 @@ TVisuaDistri::TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidge
 
     connect(m_interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(stampaPulsante, &QPushButton::clicked, this, &TVisuaDistri::stampa);
-    connect(guida, &QPushButton::clicked, this, [this] {
-        if (m_apriGuida) {
-            m_apriGuida(QString::fromLatin1(messaggi_strumenti::GuidaDistribuzione));
-        }
-    });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_strumenti::GuidaDistribuzione)); });
     connect(chiudi, &QPushButton::clicked, this, &TVisuaDistri::accept);
 }
 
@@ -242,7 +232,7 @@ void TVisuaDistri::stampa()
     stampante.setDocName(QStringLiteral("Quarvin"));
     // The chart is wide: landscape fills the page best (the user may still choose otherwise).
     stampante.setPageOrientation(QPageLayout::Landscape);
-    if (!m_scegliStampante || !m_scegliStampante(stampante, this)) {
+    if (!m_servizi.scegliStampante(stampante, this)) {
         return;
     }
     QPainter pittore;

@@ -5,13 +5,11 @@
 
 #include <QDialog>
 
-#include <functional>
-
+class ServiziFinestre;
 struct StatoApplicazione;
 class GraficoBarre;
 class QCloseEvent;
 class QPainter;
-class QPrinter;
 class QProgressBar;
 class QPushButton;
 class QShowEvent;
@@ -25,16 +23,10 @@ class TVisuaDistri final : public QDialog
     Q_OBJECT
 
 public:
-    using ApriGuida = std::function<void(const QString& topic)>;
-    // Shows the printer selection; false when the user cancelled. Replaced by tests.
-    using ScegliStampante = std::function<bool(QPrinter& stampante, QWidget* genitore)>;
-
     static constexpr qint64 IntervalloGraficoMs = 1000;
 
-    TVisuaDistri(StatoApplicazione& stato, ApriGuida apriGuida, QWidget* parent = nullptr);
+    TVisuaDistri(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~TVisuaDistri() override;
-
-    void setScegliStampante(ScegliStampante scegli) { m_scegliStampante = std::move(scegli); }
 
     bool inCalcolo() const { return m_inCalcolo; }
     bool completata() const { return m_completata; }
@@ -61,8 +53,7 @@ private:
     void stampa();
 
     StatoApplicazione& m_stato;
-    ApriGuida m_apriGuida;
-    ScegliStampante m_scegliStampante;
+    ServiziFinestre& m_servizi;
     ControlloEsecuzioneQt m_controllo;
     distribuzione::DistribuzioneNumeri m_distribuzione;
     bool m_inCalcolo = false;

@@ -2,7 +2,6 @@
 #include "core/file_archivio.h"
 #include "core/file_binario.h"
 #include "editor/stato_applicazione.h"
-#include "platform/http_client.h"
 #include "support/archivio_memoria.h"
 #include "support/estrazione_prova.h"
 #include "support/finestre_prova.h"
@@ -79,6 +78,15 @@ private:
         m_risposta = testo;
     }
     std::unique_ptr<TAggio> apriAggio();
+    // The addresses opened, as text.
+    std::vector<QString> aperti() const
+    {
+        std::vector<QString> v;
+        for (const QUrl& indirizzo : m_prova->servizi.indirizzi) {
+            v.push_back(indirizzo.toString());
+        }
+        return v;
+    }
     void clicca(QWidget* w, const char* nome)
     {
         QTest::mouseClick(test::trova<QPushButton>(w, nome), Qt::LeftButton);
@@ -88,11 +96,7 @@ private:
     std::mutex m_mutex;
     std::string m_risposta;
     std::unique_ptr<test::StatoDiProva> m_prova;
-    std::unique_ptr<HttpClient> m_client;
-    std::vector<std::string> m_guide;
-    std::vector<QString> m_aperti;
     std::vector<QString> m_rtf;
-    std::vector<QString> m_software;
     int m_ricalcoli = 0;
 };
 
@@ -124,18 +128,13 @@ void AggioDialogTest::init()
     for (int giorno = 3; giorno <= 5; ++giorno) {
         (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(giorno, 3, 2009, giorno));
     }
-    m_client = std::make_unique<HttpClient>();
-    m_guide.clear();
-    m_aperti.clear();
     m_rtf.clear();
-    m_software.clear();
     m_ricalcoli = 0;
     risposta(m_server->indirizzo("/estrazioni.txt"));
 }
 
 void AggioDialogTest::cleanup()
 {
-    m_client.reset();
     m_prova.reset();
     m_server.reset();
     m_prova.reset();
@@ -143,15 +142,18 @@ void AggioDialogTest::cleanup()
 
 std::unique_ptr<TAggio> AggioDialogTest::apriAggio()
 {
-    auto dialogo = std::make_unique<TAggio>(
-        m_prova->stato, *m_client, [this](const std::string& topic) { m_guide.push_back(topic); },
-        [this] { ++m_ricalcoli; });
-    dialogo->setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
-    dialogo->setMostraMessaggio([this](const QString& percorso) {
-        m_rtf.push_back(Tperrtf::testoDaFile(percorso));
-        QVERIFY(QFile::exists(percorso));
-    });
-    dialogo->setAggiornaSoftware([this](const QString& indirizzo) { m_software.push_back(indirizzo); });
+    // The windows the update opens are answered for: the server's message is read, the offer of a new
+    // version is sent to the browser, the settings are cancelled.
+    m_prova->servizi.dialogo = [this](QDialog& finestra) -> std::optional<int> {
+        if (auto* messaggio = qobject_cast<Tperrtf*>(&finestra)) {
+            m_rtf.push_back(test::trova<QPlainTextEdit>(messaggio, "testoPlainTextEdit")->toPlainText());
+        } else if (qobject_cast<TAggiornaSoftware*>(&finestra) != nullptr) {
+            clicca(&finestra, "browserPushButton");
+            return finestra.result();
+        }
+        return QDialog::Rejected;
+    };
+    auto dialogo = std::make_unique<TAggio>(m_prova->stato, m_prova->servizi, [this] { ++m_ricalcoli; });
     dialogo->show();
     return dialogo;
 }
@@ -177,8 +179,9 @@ void AggioDialogTest::aggiornaUnisceSalvaEChiude()
     QVERIFY(CaricaArchivio(m_prova->cartella.file("Quarvin.db"), riletto).ok());
     QCOMPARE(riletto.conteggio(), 5);
 
+    QCOMPARE(m_prova->servizi.dialoghi, std::vector<QString>{QStringLiteral("Tperrtf")});
     QCOMPARE(m_rtf, std::vector<QString>{QStringLiteral("Novità\nCiao")});
-    QCOMPARE(m_aperti, std::vector<QString>{QStringLiteral("https://www.example.org/")});
+    QCOMPARE(aperti(), std::vector<QString>{QStringLiteral("https://www.example.org/")});
     QVERIFY(!QFile::exists(QString::fromStdString(m_prova->cartella.file("Msg.rtf"))));
     QCOMPARE(test::trova<QProgressBar>(dialogo.get(), "avanzamentoProgressBar")->value(), 0);
 }
@@ -191,7 +194,7 @@ void AggioDialogTest::connessioneFallitaTieneAperto()
 
     QVERIFY(dialogo->isVisible());
     QCOMPARE(m_prova->messaggi.ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
-    QCOMPARE(m_guide, std::vector<std::string>{"rdp_connessione.htm"});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("rdp_connessione.htm")});
     QCOMPARE(m_prova->stato.archivio.conteggio(), 3);
     QVERIFY(!QFile::exists(QString::fromStdString(m_prova->cartella.file("Quarvin.db"))));
     QVERIFY(test::trova<QPushButton>(dialogo.get(), "aggiornaPushButton")->isEnabled());
@@ -211,19 +214,18 @@ void AggioDialogTest::nuovaVersioneApreLaFinestra()
     QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t(1));
     QCOMPARE(m_prova->messaggi.mostrati[0].titolo, std::string("QUARVINA LOTTO"));
     QCOMPARE(m_prova->messaggi.mostrati[0].pulsanti, Pulsanti::OkAnnulla);
-    QCOMPARE(m_software, std::vector<QString>{QString::fromStdString(m_server->indirizzo("/nuova.exe"))});
+    QCOMPARE(m_prova->servizi.dialoghi, std::vector<QString>{QStringLiteral("TAggiornaSoftware")});
+    QCOMPARE(aperti(), std::vector<QString>{QString::fromStdString(m_server->indirizzo("/nuova.exe"))});
     QVERIFY(!dialogo->isVisible());
 }
 
 void AggioDialogTest::pulsantiGuidaEImpostazioni()
 {
     auto dialogo = apriAggio();
-    int impostazioni = 0;
-    dialogo->setApriImpostazioni([&impostazioni] { ++impostazioni; });
     clicca(dialogo.get(), "guidaPushButton");
     clicca(dialogo.get(), "impostazioniPushButton");
-    QCOMPARE(m_guide, std::vector<std::string>{"as_aggiorna_internet.htm"});
-    QCOMPARE(impostazioni, 1);
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("as_aggiorna_internet.htm")});
+    QCOMPARE(m_prova->servizi.dialoghi, std::vector<QString>{QStringLiteral("TImpoConn")});
     QVERIFY(dialogo->isVisible());
     clicca(dialogo.get(), "annullaPushButton");
     QVERIFY(!dialogo->isVisible());
@@ -235,7 +237,7 @@ void AggioDialogTest::impoConnAbilitazioni()
     m_prova->stato.generali.usaProxy = true;
     m_prova->stato.generali.proxyAuth = true;
     m_prova->stato.generali.proxyServer = "proxy.locale";
-    TImpoConn dialogo(m_prova->stato, {});
+    TImpoConn dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     dialogo.grab().save(QStringLiteral("/tmp/agg/timpoconn.png"));
     auto* proxy = test::trova<QCheckBox>(&dialogo, "usaProxyCheckBox");
@@ -267,7 +269,7 @@ void AggioDialogTest::impoConnAbilitazioni()
 
 void AggioDialogTest::impoConnApplica()
 {
-    TImpoConn dialogo(m_prova->stato, [this](const std::string& t) { m_guide.push_back(t); });
+    TImpoConn dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     test::trova<QCheckBox>(&dialogo, "usaProxyCheckBox")->setChecked(true);
     test::trova<QLineEdit>(&dialogo, "proxyServerLineEdit")->setText(QStringLiteral("10.0.0.1"));
@@ -278,7 +280,7 @@ void AggioDialogTest::impoConnApplica()
     test::trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")
         ->setText(QStringLiteral(" https://club.example/lotto "));
     clicca(&dialogo, "guidaPushButton");
-    QCOMPARE(m_guide, std::vector<std::string>{"imp_connessione.htm"});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("imp_connessione.htm")});
     clicca(&dialogo, "applicaPushButton");
 
     QCOMPARE(dialogo.result(), int(QDialog::Accepted));
@@ -297,7 +299,7 @@ void AggioDialogTest::impoConnApplica()
 
 void AggioDialogTest::impoConnRifiutaServerEAnnulla()
 {
-    TImpoConn dialogo(m_prova->stato, {});
+    TImpoConn dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     test::trova<QLineEdit>(&dialogo, "serverAggiornamentiLineEdit")->setText(QStringLiteral("file:///etc"));
     clicca(&dialogo, "applicaPushButton");
@@ -333,13 +335,11 @@ void AggioDialogTest::messaggioComeTestoSemplice()
 
 void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()
 {
-    TAggiornaSoftware dialogo(m_prova->stato, *m_client,
-                              QString::fromStdString(m_server->indirizzo("/nuova.exe")),
-                              [this](const std::string& t) { m_guide.push_back(t); });
+    TAggiornaSoftware dialogo(m_prova->stato, QString::fromStdString(m_server->indirizzo("/nuova.exe")),
+                              m_prova->servizi);
     const QString cartella = QString::fromStdString(m_prova->cartella.file("scaricati"));
     QVERIFY(QDir().mkpath(cartella));
     dialogo.setCartellaDestinazione(cartella);
-    dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
     QFile vecchio(dialogo.percorsoFile());
     QVERIFY(vecchio.open(QIODevice::WriteOnly));
     vecchio.write("vecchio");
@@ -356,24 +356,22 @@ void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()
     QVERIFY(dialogo.percorsoFile().endsWith(QStringLiteral("/QuarvinUPD.exe")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.size(), qint64(200000));
-    QCOMPARE(m_aperti, std::vector<QString>{QUrl::fromLocalFile(cartella).toString()});
+    QCOMPARE(aperti(), std::vector<QString>{QUrl::fromLocalFile(cartella).toString()});
     QVERIFY(m_prova->messaggi.ultimo().find("QuarvinUPD.exe") != std::string::npos);
 }
 
 void AggioDialogTest::aggiornaSoftwareFallitoNonLasciaFile()
 {
-    TAggiornaSoftware dialogo(m_prova->stato, *m_client,
-                              QString::fromStdString(m_server->indirizzo("/errore")),
-                              [this](const std::string& t) { m_guide.push_back(t); });
+    TAggiornaSoftware dialogo(m_prova->stato, QString::fromStdString(m_server->indirizzo("/errore")),
+                              m_prova->servizi);
     dialogo.setCartellaDestinazione(QString::fromStdString(m_prova->cartella.cartella()));
-    dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
     dialogo.show();
     clicca(&dialogo, "aggiornaPushButton");
     QVERIFY(dialogo.isVisible());
     QVERIFY(!QFile::exists(dialogo.percorsoFile()));
     QCOMPARE(m_prova->messaggi.ultimo(), std::string(messaggi_aggiornamento::ConnessioneFallita));
-    QCOMPARE(m_guide, std::vector<std::string>{"rdp_connessione.htm"});
-    QVERIFY(m_aperti.empty());
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("rdp_connessione.htm")});
+    QVERIFY(m_prova->servizi.indirizzi.empty());
     QVERIFY(test::trova<QPushButton>(&dialogo, "aggiornaPushButton")->isEnabled());
 }
 
@@ -389,12 +387,11 @@ void AggioDialogTest::aggiornaSoftwareNelBrowser()
         {"file:///bin/sh", {}},
     };
     for (const Caso& caso : casi) {
-        m_aperti.clear();
-        TAggiornaSoftware dialogo(m_prova->stato, *m_client, QString::fromLatin1(caso.indirizzo), {});
-        dialogo.setApriConShell([this](const QUrl& url) { m_aperti.push_back(url.toString()); });
+        m_prova->servizi.indirizzi.clear();
+        TAggiornaSoftware dialogo(m_prova->stato, QString::fromLatin1(caso.indirizzo), m_prova->servizi);
         dialogo.show();
         clicca(&dialogo, "browserPushButton");
-        QCOMPARE(m_aperti, caso.aperti);
+        QCOMPARE(aperti(), caso.aperti);
         QVERIFY(!dialogo.isVisible());
     }
 }

@@ -81,7 +81,6 @@ private:
 
     std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TAggioManuale> m_dialogo;
-    QStringList m_guide;
 };
 
 void AggioManualeDialogTest::init()
@@ -92,7 +91,6 @@ void AggioManualeDialogTest::init()
         (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(1 + 7 * i, 3, 2003, i + 1));
     }
     (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(10, 1, 2004, 5));
-    m_guide.clear();
     apri();
 }
 
@@ -104,7 +102,7 @@ void AggioManualeDialogTest::cleanup()
 
 void AggioManualeDialogTest::apri()
 {
-    m_dialogo = std::make_unique<TAggioManuale>(m_prova->stato, [this](const QString& t) { m_guide << t; });
+    m_dialogo = std::make_unique<TAggioManuale>(m_prova->stato, m_prova->servizi);
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -396,7 +394,7 @@ void AggioManualeDialogTest::stampaSuPdf()
     m_dialogo->mostraEstrazione(2);
 
     int richieste = 0;
-    m_dialogo->setScegliStampante([&](QPrinter& stampante, QWidget*) {
+    m_prova->servizi.stampante = [&](QPrinter& stampante) {
         ++richieste;
         if (richieste == 1) {
             return false; // cancelled: nothing printed
@@ -404,7 +402,7 @@ void AggioManualeDialogTest::stampaSuPdf()
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(pdf);
         return true;
-    });
+    };
     Clicca(m_dialogo.get(), "stampaPushButton");
     QVERIFY(!QFile::exists(pdf));
     Clicca(m_dialogo.get(), "stampaPushButton");
@@ -429,7 +427,7 @@ void AggioManualeDialogTest::stampaSuPdf()
 void AggioManualeDialogTest::guida()
 {
     Clicca(m_dialogo.get(), "guidaPushButton");
-    QCOMPARE(m_guide, QStringList{QStringLiteral("as_aggiorna_manuale.htm")});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("as_aggiorna_manuale.htm")});
 }
 
 // The main window opens the maintenance from its menu and, once it closes, shows the archive as it now

@@ -1,4 +1,5 @@
 #include "support/cartella_temporanea.h"
+#include "support/finestre_prova.h"
 #include "ui/analisi_dialog.h"
 
 #include <QLabel>
@@ -13,8 +14,8 @@ namespace {
 class AnalisiProva final : public TAnalisiDialog
 {
 public:
-    AnalisiProva(ServizioMessaggi& messaggi, int n, ApriGuida guida = {})
-        : TAnalisiDialog(messaggi, std::move(guida),
+    AnalisiProva(ServizioMessaggi& messaggi, ServiziFinestre& servizi, int n)
+        : TAnalisiDialog(messaggi, servizi,
                          {QStringLiteral("Analisi giocate"),
                           QStringLiteral("Nº giocate che non rispettano le condizioni"),
                           {QStringLiteral("Contiene 1"), QStringLiteral("Somma pari")},
@@ -70,8 +71,8 @@ private slots:
 void AnalisiDialogTest::partePocoDopoEMostraIConteggi()
 {
     test::MessaggiRegistrati messaggi;
-    QStringList guide;
-    AnalisiProva finestra(messaggi, 10, [&](const QString& t) { guide.push_back(t); });
+    test::ServiziRegistrati servizi(messaggi);
+    AnalisiProva finestra(messaggi, servizi, 10);
     finestra.show();
     QVERIFY(QTest::qWaitForWindowExposed(&finestra));
     // Not at once: 250 ms after showing.
@@ -92,7 +93,7 @@ void AnalisiDialogTest::partePocoDopoEMostraIConteggi()
              QStringLiteral("4 su 45 (8.89 %)"));
     QVERIFY(finestra.findChild<QPushButton*>(QStringLiteral("chiudiPushButton"))->isEnabled());
     QTest::mouseClick(finestra.findChild<QPushButton*>(QStringLiteral("guidaPushButton")), Qt::LeftButton);
-    QCOMPARE(guide, QStringList{QStringLiteral("mdr_prova.htm")});
+    QCOMPARE(servizi.guide, std::vector<QString>{QStringLiteral("mdr_prova.htm")});
     finestra.grab().save(QStringLiteral("/tmp/analisi_dialog.png"));
     QTest::mouseClick(finestra.findChild<QPushButton*>(QStringLiteral("chiudiPushButton")), Qt::LeftButton);
     QVERIFY(!finestra.isVisible());
@@ -102,7 +103,8 @@ void AnalisiDialogTest::interruzioneTieneIConteggi()
 {
     test::MessaggiRegistrati messaggi;
     messaggi.risposte.push_back(Risposta::Si);
-    AnalisiProva finestra(messaggi, 90);
+    test::ServiziRegistrati servizi(messaggi);
+    AnalisiProva finestra(messaggi, servizi, 90);
     finestra.show();
     bool chiudiDisabilitato = false;
     bool chiusuraRifiutata = false;

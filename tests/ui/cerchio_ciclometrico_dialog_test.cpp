@@ -85,21 +85,18 @@ private:
 
     std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TCerchioCiclometrico> m_dialogo;
-    QStringList m_guide;
 };
 
 void CerchioCiclometricoDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_guide.clear();
     (void)m_prova->stato.archivio.InserisciEstrazione(
         Estrazione(4, 1, 2003, {1, 2, 3, 4, 5}, {10, 20, 30, 40, 50}));
     (void)m_prova->stato.archivio.InserisciEstrazione(
         Estrazione(7, 1, 2003, {60, 6, 16, 86, 33}, {11, 22, 33, 44, 55}));
     (void)m_prova->stato.archivio.InserisciEstrazione(
         Estrazione(9, 12, 2003, {77, 5, 41, 23, 59}, {89, 1, 45, 2, 90}));
-    m_dialogo =
-        std::make_unique<TCerchioCiclometrico>(m_prova->stato, [this](const QString& t) { m_guide << t; });
+    m_dialogo = std::make_unique<TCerchioCiclometrico>(m_prova->stato, m_prova->servizi);
 }
 
 void CerchioCiclometricoDialogTest::cleanup()
@@ -243,7 +240,7 @@ void CerchioCiclometricoDialogTest::riaperturaConservaINumeri()
 void CerchioCiclometricoDialogTest::archivioVuoto()
 {
     m_prova->stato.archivio.svuota();
-    TCerchioCiclometrico vuoto(m_prova->stato, {});
+    TCerchioCiclometrico vuoto(m_prova->stato, m_prova->servizi);
     vuoto.show();
     QVERIFY(!test::trova<QScrollBar>(&vuoto, QStringLiteral("estrazioneScrollBar"))->isEnabled());
     QCOMPARE(test::trova<QLabel>(&vuoto, QStringLiteral("dataLabel"))->text(), QStringLiteral("Del:"));
@@ -262,7 +259,7 @@ void CerchioCiclometricoDialogTest::guidaEChiusura()
     m_dialogo->show();
     QTest::mouseClick(test::trova<QPushButton>(m_dialogo.get(), QStringLiteral("guidaPushButton")),
                       Qt::LeftButton);
-    QCOMPARE(m_guide, QStringList{QStringLiteral("stats_ciclometria.htm")});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("stats_ciclometria.htm")});
     QTest::keyClick(m_dialogo.get(), Qt::Key_Escape);
     QVERIFY(!m_dialogo->isVisible());
     m_dialogo->show();

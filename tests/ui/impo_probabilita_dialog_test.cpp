@@ -71,7 +71,6 @@ private:
     }
 
     std::unique_ptr<test::StatoDiProva> m_prova;
-    std::vector<std::string> m_guide;
     int m_ricalcoli = 0;
     std::unique_ptr<TImpoProbabilita> m_dialogo;
     std::unique_ptr<TImpoFrequenze> m_frequenze;
@@ -80,7 +79,6 @@ private:
 void ImpoProbabilitaDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_guide.clear();
     m_ricalcoli = 0;
     apri();
 }
@@ -94,9 +92,8 @@ void ImpoProbabilitaDialogTest::cleanup()
 
 void ImpoProbabilitaDialogTest::apri()
 {
-    m_dialogo = std::make_unique<TImpoProbabilita>(
-        m_prova->stato, [this](const std::string& topic) { m_guide.push_back(topic); },
-        [this] { ++m_ricalcoli; });
+    m_dialogo =
+        std::make_unique<TImpoProbabilita>(m_prova->stato, m_prova->servizi, [this] { ++m_ricalcoli; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -264,7 +261,7 @@ void ImpoProbabilitaDialogTest::okSalvaERicalcola()
 void ImpoProbabilitaDialogTest::okSenzaRicalcolaUsaLeStatistiche()
 {
     aggiungiEstrazioni(20);
-    m_dialogo = std::make_unique<TImpoProbabilita>(m_prova->stato, TImpoProbabilita::ApriGuida{});
+    m_dialogo = std::make_unique<TImpoProbabilita>(m_prova->stato, m_prova->servizi);
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
     QCOMPARE(m_prova->stato.statistiche.probabilita[1], 0.0);
@@ -311,7 +308,7 @@ void ImpoProbabilitaDialogTest::invioConferma()
 void ImpoProbabilitaDialogTest::guidaInLinea()
 {
     clicca(m_dialogo.get(), "guidaPushButton");
-    QCOMPARE(m_guide, std::vector<std::string>{"imp_probabilita.htm"});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("imp_probabilita.htm")});
     QVERIFY(m_dialogo->isVisible());
 }
 

@@ -40,7 +40,7 @@ private:
     ImpostazioniGenerali m_impostazioni;
     test::ArchivioMemoria m_archivio;
     test::MessaggiRegistrati m_messaggi;
-    std::vector<std::string> m_guide;
+    std::unique_ptr<test::ServiziRegistrati> m_servizi;
     std::unique_ptr<TModimpo> m_dialogo;
 };
 
@@ -49,7 +49,7 @@ void ModimpoDialogTest::init()
     m_impostazioni = ImpostazioniGenerali{};
     m_archivio = test::ArchivioMemoria{};
     m_messaggi = test::MessaggiRegistrati{};
-    m_guide.clear();
+    m_servizi = std::make_unique<test::ServiziRegistrati>(m_messaggi);
     apri();
 }
 
@@ -60,8 +60,7 @@ void ModimpoDialogTest::cleanup()
 
 void ModimpoDialogTest::apri()
 {
-    m_dialogo = std::make_unique<TModimpo>(m_impostazioni, m_archivio, m_messaggi,
-                                           [this](const std::string& topic) { m_guide.push_back(topic); });
+    m_dialogo = std::make_unique<TModimpo>(m_impostazioni, m_archivio, m_messaggi, *m_servizi);
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -223,7 +222,7 @@ void ModimpoDialogTest::escapeChiudeSenzaCambiare()
 void ModimpoDialogTest::guidaInLinea()
 {
     clicca("guidaPushButton");
-    QCOMPARE(m_guide, std::vector<std::string>{"imp_importi.htm"});
+    QCOMPARE(m_servizi->guide, std::vector<QString>{QStringLiteral("imp_importi.htm")});
     QVERIFY(m_dialogo->isVisible());
 }
 

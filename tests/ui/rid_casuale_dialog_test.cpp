@@ -41,13 +41,11 @@ private:
     }
 
     std::unique_ptr<test::StatoDiProva> m_prova;
-    QStringList m_guide;
 };
 
 void RidCasualeDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_guide.clear();
 }
 
 void RidCasualeDialogTest::cleanup()
@@ -88,7 +86,7 @@ void RidCasualeDialogTest::aggiungiApreConLeOpzioni()
     if (salvato != 0) {
         m_prova->store.scriviIntero("IDE_NumNewRandom", salvato);
     }
-    TRidCasuale dialogo(m_prova->stato, {});
+    TRidCasuale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Aggiungi giocate casuali"));
     auto* casella = trova<QCheckBox>(&dialogo, "consideraFisseCheckBox");
@@ -112,7 +110,7 @@ void RidCasualeDialogTest::aggiungiAggiungeEChiude()
 {
     pronostico(8, 3, {1});
     m_prova->stato.generatore.imposta(5);
-    TRidCasuale dialogo(m_prova->stato, {});
+    TRidCasuale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("21"));
     clicca(&dialogo, "avviaPushButton");
@@ -163,7 +161,7 @@ void RidCasualeDialogTest::aggiungiRifiutaIlNumero()
         m_prova->stato.sistema.modificato = false;
     }
     const int prima = m_prova->stato.giocate.conteggio();
-    TRidCasuale dialogo(m_prova->stato, {});
+    TRidCasuale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(testo);
     clicca(&dialogo, "avviaPushButton");
@@ -185,7 +183,7 @@ void RidCasualeDialogTest::aggiungiInterrotta()
     pronostico(40, 6);
     m_prova->stato.giocate.AllocaAnnulla();
     m_prova->messaggi.risposte.push_back(Risposta::Si);
-    TRidCasuale dialogo(m_prova->stato, {});
+    TRidCasuale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("3000000"));
@@ -226,7 +224,7 @@ void RidCasualeDialogTest::eliminaTutteChiude()
     m_prova->stato.sistema.modificato = false;
     m_prova->store.scriviIntero("IDE_NumNewRandomDel", 20);
 
-    TRidCasualeElimina dialogo(m_prova->stato, {});
+    TRidCasualeElimina dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Elimina giocate casualmente"));
     QCOMPARE(trova<QLineEdit>(&dialogo, "giocateLineEdit")->text(), QStringLiteral("20"));
@@ -246,7 +244,7 @@ void RidCasualeDialogTest::eliminaRifiutaZero()
     EsecuzioneContinua continua;
     QVERIFY(SviluppoIntegrale(m_prova->stato.sistema, false, m_prova->stato.giocate, continua).aggiunte ==
             20);
-    TRidCasualeElimina dialogo(m_prova->stato, {});
+    TRidCasualeElimina dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     trova<QLineEdit>(&dialogo, "giocateLineEdit")->setText(QStringLiteral("0"));
     clicca(&dialogo, "avviaPushButton");
@@ -261,12 +259,12 @@ void RidCasualeDialogTest::eliminaRifiutaZero()
 void RidCasualeDialogTest::guida()
 {
     pronostico(6, 3);
-    const auto registra = [this](const QString& topic) { m_guide.push_back(topic); };
-    TRidCasuale aggiungi(m_prova->stato, registra);
+    TRidCasuale aggiungi(m_prova->stato, m_prova->servizi);
     clicca(&aggiungi, "guidaPushButton");
-    TRidCasualeElimina elimina(m_prova->stato, registra);
+    TRidCasualeElimina elimina(m_prova->stato, m_prova->servizi);
     clicca(&elimina, "guidaPushButton");
-    QCOMPARE(m_guide, (QStringList{QStringLiteral("mdr_casuale.htm"), QStringLiteral("mdr_casuale.htm")}));
+    QCOMPARE(m_prova->servizi.guide,
+             (std::vector<QString>{QStringLiteral("mdr_casuale.htm"), QStringLiteral("mdr_casuale.htm")}));
 }
 
 QTEST_MAIN(RidCasualeDialogTest)

@@ -25,6 +25,8 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 // The conditional reduction dialog, driven through its widgets.
 class RidCondizionataDialogTest : public QObject
@@ -116,7 +118,7 @@ void RidCondizionataDialogTest::aperturaDalRecord()
     m_prova->store.scriviIntero("IDE_RidCond_cbe", 4);
     m_prova->store.scriviIntero("IDE_RidCond_cb4", 11);
 
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Riduzione condizionata"));
     QCOMPARE(trova<QPushButton>(&d, QStringLiteral("avviaPushButton"))->text(),
@@ -194,7 +196,7 @@ void RidCondizionataDialogTest::validazioneEFocus()
     QFETCH(QString, testo);
     QFETCH(int, pagina);
     pronostico(10, 3);
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     auto* lista = trova<QListWidget>(&d, QStringLiteral("criteriListWidget"));
     if (spunta >= 0) {
@@ -213,7 +215,7 @@ void RidCondizionataDialogTest::validazioneEFocus()
 
 void RidCondizionataDialogTest::grigliaCresceESiAzzera()
 {
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     QTableWidget* g = griglia(d, 4);
     QCOMPARE(g->rowCount(), 1);
@@ -263,7 +265,7 @@ void RidCondizionataDialogTest::grigliaCresceESiAzzera()
 
 void RidCondizionataDialogTest::paginaInsiemeNonRestaVuota()
 {
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     QPushButton* tre = valore(d, 18, 3);
     tre->click();
@@ -279,7 +281,7 @@ void RidCondizionataDialogTest::pronosticoAggiungeEScrive()
 {
     pronostico(10, 3);
     condizioniPari({1, 2});
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("avviaPushButton")), Qt::LeftButton);
     QVERIFY(m_prova->messaggi.mostrati.empty());
@@ -304,7 +306,7 @@ void RidCondizionataDialogTest::giocateTutteEliminate()
     m_prova->stato.giocate.voce(1) = test::giocata({2, 4, 6});
     m_prova->stato.giocate.voce(2) = test::giocata({1, 3, 5});
     m_prova->stato.giocate.setConteggio(2);
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     auto* giocate = trova<QRadioButton>(&d, QStringLiteral("giocateRadioButton"));
     QVERIFY(giocate->isChecked());
@@ -338,7 +340,7 @@ void RidCondizionataDialogTest::graficoStorico()
     }
     condizioniPari({2});
     m_prova->store.scriviIntero("IDE_RidCond_cb4", 0);
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     d.aggiornaGrafico();
     auto* grafico = trova<GraficoBarre>(&d, QStringLiteral("graficoBarre"));
@@ -391,18 +393,19 @@ void RidCondizionataDialogTest::analisi()
     condizioniPari({1, 2});
     m_prova->stato.sistema.numeroFisse = 1;
     m_prova->stato.sistema.fisse[0] = 7;
-    TRidCondizionata d(m_prova->stato, {});
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
     d.show();
     QString titolo;
     ConteggiAnalisi conteggi;
-    d.setApriAnalisi([&](QDialog& finestra) {
+    m_prova->servizi.dialogo = [&](QDialog& finestra) -> std::optional<int> {
         titolo = finestra.windowTitle();
         auto& analisi = static_cast<TAnalisiDialog&>(finestra);
         analisi.show();
         analisi.avviaCalcolo();
         conteggi = analisi.conteggi();
         finestra.grab().save(QStringLiteral("/tmp/analisi_condizionata_dialog.png"));
-    });
+        return QDialog::Accepted;
+    };
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("analisiGiocatePushButton")), Qt::LeftButton);
     QCOMPARE(titolo, QStringLiteral("Analisi giocate"));
     QCOMPARE(conteggi.esaminate, 120);
@@ -416,6 +419,8 @@ void RidCondizionataDialogTest::analisi()
                          "Ananlisi sull'archivio storico, ruota: Tutte , sviluppo estrazioni in: Cinquine"));
     QCOMPARE(conteggi.esaminate, 0);
     QCOMPARE(conteggi.nonRispettate.size(), std::size_t{24});
+    QCOMPARE(m_prova->servizi.dialoghi, (std::vector<QString>{QStringLiteral("TAnalisiRidCondizionata"),
+                                                              QStringLiteral("TAnalisiStoricaRidCond")}));
     QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <memory>
 
@@ -51,14 +52,22 @@ private:
         return v;
     }
 
+    // The addresses the dialog opened.
+    QStringList aperti() const
+    {
+        QStringList v;
+        for (const QUrl& indirizzo : m_prova->servizi.indirizzi) {
+            v << indirizzo.toString();
+        }
+        return v;
+    }
+
     std::unique_ptr<test::StatoDiProva> m_prova;
-    QStringList m_aperti;
 };
 
 void RidGaraDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_aperti.clear();
 }
 
 void RidGaraDialogTest::cleanup()
@@ -111,7 +120,7 @@ void RidGaraDialogTest::selettoreRitornaAlMassimo()
     QFETCH(QStringList, tabella);
     pronostico(12, k);
     m_prova->store.scriviIntero("IDE_RidGara", salvato);
-    TRidGaraPro dialogo(m_prova->stato, {});
+    TRidGaraPro dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Riduzione del pronostico a garanzia"));
     auto* garanzia = trova<QComboBox>(&dialogo, "garanziaComboBox");
@@ -130,7 +139,7 @@ void RidGaraDialogTest::stimaDelRiduttore()
 {
     scriviFano();
     pronostico(7, 3, {4});
-    TRidGaraPro dialogo(m_prova->stato, {});
+    TRidGaraPro dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     auto* stima = trova<QLabel>(&dialogo, "stimaLabel");
     auto* tipo = trova<QLabel>(&dialogo, "tipoLabel");
@@ -146,7 +155,7 @@ void RidGaraDialogTest::stimaDelRiduttore()
 void RidGaraDialogTest::pronosticoAggiungeEChiude()
 {
     pronostico(10, 4);
-    TRidGaraPro dialogo(m_prova->stato, {});
+    TRidGaraPro dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     trova<QComboBox>(&dialogo, "garanziaComboBox")->setCurrentIndex(1);
     clicca(&dialogo, "avviaPushButton");
@@ -179,8 +188,7 @@ void RidGaraDialogTest::riduttoreDanneggiatoChiudeSenzaToccareIlSistema()
     m_prova->stato.sistema.modificato = modificato;
     m_prova->messaggi.risposte.push_back(Risposta::Ok);
     m_prova->messaggi.risposte.push_back(apri ? Risposta::Si : Risposta::No);
-    TRidGaraPro dialogo(m_prova->stato, {});
-    dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_aperti << indirizzo; });
+    TRidGaraPro dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
 
@@ -196,7 +204,7 @@ void RidGaraDialogTest::riduttoreDanneggiatoChiudeSenzaToccareIlSistema()
              QStringLiteral("Vuoi aprire la pagina web del sito di QUARVINA LOTTO dedicata all'installazione "
                             "dei riduttori immediati ?"));
     QCOMPARE(domanda.pulsanti, Pulsanti::SiNo);
-    QCOMPARE(m_aperti, apri ? QStringList{QStringLiteral("http://riduttori.quarvina.example/lotto/"
+    QCOMPARE(aperti(), apri ? QStringList{QStringLiteral("http://riduttori.quarvina.example/lotto/"
                                                          "riduttori_immediati/index2.php?idm=g&idf=12345")}
                             : QStringList{});
     QTRY_VERIFY(!dialogo.isVisible());
@@ -218,7 +226,7 @@ void RidGaraDialogTest::modoTornaNormale()
     }
     {
         // Loaded with the fixed numbers considered: back to "Normale".
-        TRidGaraGio dialogo(m_prova->stato, {}, 3, usati);
+        TRidGaraGio dialogo(m_prova->stato, m_prova->servizi, 3, usati);
         dialogo.show();
         auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
         QCOMPARE(modo->currentText(), QStringLiteral("Normale"));
@@ -235,7 +243,7 @@ void RidGaraDialogTest::modoTornaNormale()
     }
     // No reducer for 6 numbers.
     usati[6] = 0;
-    TRidGaraGio dialogo(m_prova->stato, {}, 3, usati);
+    TRidGaraGio dialogo(m_prova->stato, m_prova->servizi, 3, usati);
     dialogo.show();
     trova<QCheckBox>(&dialogo, "consideraFisseCheckBox")->setChecked(false);
     auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
@@ -255,7 +263,7 @@ void RidGaraDialogTest::giocateRidotte()
     for (int i = 0; i < 7; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
-    TRidGaraGio dialogo(m_prova->stato, {}, 3, usati);
+    TRidGaraGio dialogo(m_prova->stato, m_prova->servizi, 3, usati);
     dialogo.show();
     trova<QComboBox>(&dialogo, "modoComboBox")->setCurrentIndex(1);
     clicca(&dialogo, "avviaPushButton");
@@ -273,17 +281,16 @@ void RidGaraDialogTest::scaricaRiduttori()
     const auto dimensione = test::LeggiFile(m_prova->stato.cartelle.dati + NomeFileRiduttoriGaranzia).size();
     pronostico(10, 3);
     m_prova->stato.generali.serverRiduttori = "https://mio.server.example/";
-    TRidGaraPro dialogo(m_prova->stato, {});
-    dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_aperti << indirizzo; });
+    TRidGaraPro dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "scaricaPushButton");
-    QCOMPARE(m_aperti, QStringList{QStringLiteral("https://mio.server.example/lotto/riduttori_immediati/"
+    QCOMPARE(aperti(), QStringList{QStringLiteral("https://mio.server.example/lotto/riduttori_immediati/"
                                                   "index2.php?idm=g&idf=%1")
                                        .arg(dimensione)});
     // Anything but a web address never reaches the shell.
     m_prova->stato.generali.serverRiduttori = "file:///etc/passwd";
     clicca(&dialogo, "scaricaPushButton");
-    QCOMPARE(m_aperti.size(), 1);
+    QCOMPARE(aperti().size(), 1);
 }
 
 QTEST_MAIN(RidGaraDialogTest)

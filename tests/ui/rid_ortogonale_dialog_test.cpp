@@ -58,15 +58,11 @@ private:
     }
 
     std::unique_ptr<test::StatoDiProva> m_prova;
-    QStringList m_indirizzi;
-    QStringList m_guide;
 };
 
 void RidOrtogonaleDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_indirizzi.clear();
-    m_guide.clear();
 }
 
 void RidOrtogonaleDialogTest::cleanup()
@@ -128,7 +124,7 @@ void RidOrtogonaleDialogTest::pronosticoApreConLeOpzioni()
     if (salvato >= 0) {
         m_prova->store.scriviIntero("IDE_RidOrtog", salvato);
     }
-    TRidOrtogonale dialogo(m_prova->stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Riduzione ortogonale del pronostico"));
     auto* selettore = trova<QComboBox>(&dialogo, "garanziaComboBox");
@@ -161,7 +157,7 @@ void RidOrtogonaleDialogTest::stimaDelRiduttore()
 {
     pronostico({5, 15, 25, 35, 45, 55}, 3, {5});
     scriviRiduttore(6, 3, 2, {1, 2, 3, 1, 4, 5, 1, 2, 6, 2, 4, 6, 3, 4, 6, 3, 5, 6, 2, 3, 5, 1, 3, 4});
-    TRidOrtogonale dialogo(m_prova->stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     auto* stima = trova<QLabel>(&dialogo, "stimaLabel");
     auto* tipo = trova<QLabel>(&dialogo, "tipoLabel");
@@ -184,7 +180,7 @@ void RidOrtogonaleDialogTest::pronosticoAggiungeEChiude()
 {
     pronostico({3, 11, 25, 40, 62, 88}, 3);
     m_prova->stato.generatore.imposta(9);
-    TRidOrtogonale dialogo(m_prova->stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(!dialogo.isVisible());
@@ -209,7 +205,7 @@ void RidOrtogonaleDialogTest::pronosticoSenzaGiocateRestaAperto()
 {
     // Three fixed numbers and ambo: no pair can hold them, nothing is added.
     pronostico({1, 2, 3, 4, 5, 6, 7, 8}, 4, {1, 2, 3});
-    TRidOrtogonale dialogo(m_prova->stato, {});
+    TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(dialogo.isVisible());
@@ -232,8 +228,7 @@ void RidOrtogonaleDialogTest::riduttoreDanneggiatoChiude()
     test::ScriviFile(ro2, byte);
     m_prova->messaggi.risposte = {Risposta::Ok, Risposta::Si};
 
-    TRidOrtogonale dialogo(m_prova->stato, {});
-    dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_indirizzi << indirizzo; });
+    TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QTRY_VERIFY(!dialogo.isVisible());
@@ -243,8 +238,8 @@ void RidOrtogonaleDialogTest::riduttoreDanneggiatoChiude()
              std::string("Il file contenente i riduttori immediati risulta danneggiato. Si consiglia di "
                          "reinstallare il software o i riduttori immediati."));
     QCOMPARE(m_prova->messaggi.mostrati[1].pulsanti, Pulsanti::SiNo);
-    QCOMPARE(m_indirizzi.size(), 1);
-    QVERIFY(m_indirizzi.front().endsWith(
+    QCOMPARE(m_prova->servizi.indirizzi.size(), std::size_t{1});
+    QVERIFY(m_prova->servizi.indirizzi.front().toString().endsWith(
         QStringLiteral("/lotto/riduttori_immediati/index2.php?idm=o&idf=12345")));
     QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
     QVERIFY(!m_prova->stato.sistema.modificato);
@@ -255,12 +250,12 @@ void RidOrtogonaleDialogTest::scaricaRiduttori()
     pronostico({1, 2, 3, 4, 5, 6}, 3);
     scriviRiduttore(6, 3, 2, {1, 2, 3});
     const auto dimensione = test::LeggiFile(m_prova->cartella.file(NomeFileRiduttoriOrtogonali)).size();
-    TRidOrtogonale dialogo(m_prova->stato, {});
-    dialogo.setApriIndirizzo([this](const QString& indirizzo) { m_indirizzi << indirizzo; });
+    TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "scaricaPushButton");
-    QCOMPARE(m_indirizzi.size(), 1);
-    QVERIFY(m_indirizzi.front().endsWith(QStringLiteral("?idm=o&idf=") + QString::number(dimensione)));
+    QCOMPARE(m_prova->servizi.indirizzi.size(), std::size_t{1});
+    QVERIFY(m_prova->servizi.indirizzi.front().toString().endsWith(QStringLiteral("?idm=o&idf=") +
+                                                                   QString::number(dimensione)));
 }
 
 void RidOrtogonaleDialogTest::giocateModoERicadute()
@@ -274,7 +269,7 @@ void RidOrtogonaleDialogTest::giocateModoERicadute()
     m_prova->store.scriviIntero("IDE_RidOrtogGio", 0);
     m_prova->store.scriviIntero("IDE_RidOrtogGioTR", 1);
     {
-        TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 3, usati);
+        TRidOrtogonaleGiocate dialogo(m_prova->stato, m_prova->servizi, 3, usati);
         dialogo.show();
         QCOMPARE(dialogo.windowTitle(), QStringLiteral("Riduzione ortogonale delle giocate"));
         auto* tabella = trova<QTableWidget>(&dialogo, "puntiTableWidget");
@@ -289,7 +284,7 @@ void RidOrtogonaleDialogTest::giocateModoERicadute()
     // Without a reducer for the plays' numbers the loaded mode falls back.
     SegniNumeri sei = usati;
     sei[5] = 1;
-    TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 3, sei);
+    TRidOrtogonaleGiocate dialogo(m_prova->stato, m_prova->servizi, 3, sei);
     dialogo.show();
     auto* modo = trova<QComboBox>(&dialogo, "modoComboBox");
     QCOMPARE(modo->currentText(), QStringLiteral("Normale"));
@@ -310,7 +305,7 @@ void RidOrtogonaleDialogTest::giocateRiduceEChiude()
     for (int i = 0; i < 8; ++i) {
         usati[static_cast<std::size_t>(i)] = 1;
     }
-    TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 3, usati);
+    TRidOrtogonaleGiocate dialogo(m_prova->stato, m_prova->servizi, 3, usati);
     dialogo.show();
     clicca(&dialogo, "avviaPushButton");
     QVERIFY(!dialogo.isVisible());
@@ -334,7 +329,7 @@ void RidOrtogonaleDialogTest::giocateInterrottaLasciaLeGiocate()
         usati[static_cast<std::size_t>(i)] = 1;
     }
     m_prova->messaggi.risposte.push_back(Risposta::Si);
-    TRidOrtogonaleGiocate dialogo(m_prova->stato, {}, 4, usati);
+    TRidOrtogonaleGiocate dialogo(m_prova->stato, m_prova->servizi, 4, usati);
     dialogo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
     trova<QComboBox>(&dialogo, "garanziaComboBox")->setCurrentIndex(1);
@@ -358,14 +353,13 @@ void RidOrtogonaleDialogTest::giocateInterrottaLasciaLeGiocate()
 void RidOrtogonaleDialogTest::guida()
 {
     pronostico({1, 2, 3, 4, 5, 6}, 3);
-    TRidOrtogonale pro(m_prova->stato, [this](const QString& t) { m_guide << t; });
+    TRidOrtogonale pro(m_prova->stato, m_prova->servizi);
     pro.show();
     clicca(&pro, "guidaPushButton");
-    TRidOrtogonaleGiocate gio(
-        m_prova->stato, [this](const QString& t) { m_guide << t; }, 3, SegniNumeri{});
+    TRidOrtogonaleGiocate gio(m_prova->stato, m_prova->servizi, 3, SegniNumeri{});
     gio.show();
     clicca(&gio, "guidaPushButton");
-    QCOMPARE(m_guide, (QStringList{"mdr_ortopro.htm", "mdr_ortogio.htm"}));
+    QCOMPARE(m_prova->servizi.guide, (std::vector<QString>{"mdr_ortopro.htm", "mdr_ortogio.htm"}));
 }
 
 QTEST_MAIN(RidOrtogonaleDialogTest)

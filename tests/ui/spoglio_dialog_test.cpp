@@ -97,7 +97,6 @@ private:
 
     std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TSpoglio> m_dialogo;
-    QStringList m_guide;
     int m_archivioCambiato = 0;
 };
 
@@ -115,10 +114,9 @@ void SpoglioDialogTest::init()
     m_prova->stato.giocate.setConteggio(2);
     m_prova->stato.sistema.ruote = {0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1}; // Roma and Tutte
     m_prova->stato.sistema.importi[Ambo - 1] = 1.0;
-    m_guide.clear();
     m_archivioCambiato = 0;
-    m_dialogo = std::make_unique<TSpoglio>(
-        m_prova->stato, [this](const QString& t) { m_guide << t; }, [this] { ++m_archivioCambiato; });
+    m_dialogo =
+        std::make_unique<TSpoglio>(m_prova->stato, m_prova->servizi, [this] { ++m_archivioCambiato; });
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -351,7 +349,7 @@ void SpoglioDialogTest::azzera()
     QVERIFY(verifica()->isEnabled());
 
     Clicca(m_dialogo.get(), "guidaPushButton");
-    QCOMPARE(m_guide, QStringList{QStringLiteral("gf_spoglio.htm")});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("gf_spoglio.htm")});
 }
 
 void SpoglioDialogTest::salvaNellArchivio()
@@ -414,16 +412,22 @@ void SpoglioDialogTest::internet()
 {
     m_dialogo->mostraEstrazione(2);
     Clicca(m_dialogo.get(), "verificaPushButton");
-    int aperture = 0;
-    m_dialogo->setApriAggiornamento([&aperture] { ++aperture; });
+    // The update window is answered for: cancelled, then with a new draw stored.
+    bool nuova = false;
+    m_prova->servizi.dialogo = [&](QDialog&) -> std::optional<int> {
+        if (nuova) {
+            (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11));
+        }
+        return QDialog::Rejected;
+    };
     Clicca(m_dialogo.get(), "internetPushButton");
-    QCOMPARE(aperture, 1);
+    QCOMPARE(m_prova->servizi.dialoghi, std::vector<QString>{QStringLiteral("TAggio")});
     QCOMPARE(data()->text(), QStringLiteral("8/3/2003")); // nothing new: the grid stays
     QVERIFY(!verifica()->isEnabled());
 
-    m_dialogo->setApriAggiornamento(
-        [this] { (void)m_prova->stato.archivio.InserisciEstrazione(test::estrazione(6, 6, 2026, 11)); });
+    nuova = true;
     Clicca(m_dialogo.get(), "internetPushButton");
+    QCOMPARE(m_prova->servizi.dialoghi.size(), std::size_t{2});
     QCOMPARE(data()->text(), QStringLiteral("6/6/2026"));
     QCOMPARE(cella(Bari, 1), QStringLiteral("11"));
     QCOMPARE(cella(Roma, 1), QString());
@@ -468,7 +472,7 @@ void SpoglioDialogTest::stampaSuPdf()
     const QString pdf = QString::fromStdString(m_prova->cartella.file("spoglio.pdf"));
     int richieste = 0;
     QString lavoro;
-    m_dialogo->setScegliStampante([&](QPrinter& stampante, QWidget*) {
+    m_prova->servizi.stampante = [&](QPrinter& stampante) {
         ++richieste;
         if (richieste == 1) {
             return false; // cancelled: nothing printed
@@ -477,7 +481,7 @@ void SpoglioDialogTest::stampaSuPdf()
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(pdf);
         return true;
-    });
+    };
     Clicca(m_dialogo.get(), "stampaPushButton");
     QVERIFY(!QFile::exists(pdf));
     Clicca(m_dialogo.get(), "stampaPushButton");

@@ -58,13 +58,11 @@ private:
 
     std::unique_ptr<test::StatoDiProva> m_prova;
     std::unique_ptr<TSviluppoIntegrale> m_dialogo;
-    QStringList m_guide;
 };
 
 void SviluppoIntegraleDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_guide.clear();
 }
 
 void SviluppoIntegraleDialogTest::cleanup()
@@ -75,8 +73,7 @@ void SviluppoIntegraleDialogTest::cleanup()
 
 void SviluppoIntegraleDialogTest::apri()
 {
-    m_dialogo = std::make_unique<TSviluppoIntegrale>(
-        m_prova->stato, [this](const QString& topic) { m_guide.push_back(topic); });
+    m_dialogo = std::make_unique<TSviluppoIntegrale>(m_prova->stato, m_prova->servizi);
     m_dialogo->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialogo.get()));
 }
@@ -238,7 +235,7 @@ void SviluppoIntegraleDialogTest::annullaEGuida()
     pronostico(6, 3);
     apri();
     clicca("guidaPushButton");
-    QCOMPARE(m_guide, QStringList{QStringLiteral("mdr_svilint.htm")});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("mdr_svilint.htm")});
     QVERIFY(m_dialogo->isVisible());
 
     clicca("annullaPushButton");

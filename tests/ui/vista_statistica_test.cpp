@@ -230,8 +230,7 @@ private slots:
     // The view alone: the settings button and the help button.
     void impostazioniEGuida()
     {
-        QStringList guide;
-        VistaStatistica vista(m_prova->stato, [&guide](const QString& t) { guide << t; });
+        VistaStatistica vista(m_prova->stato, m_prova->servizi);
         std::vector<bool> aperte;
         vista.setApriImpostazioni([&](bool probabilita) {
             aperte.push_back(probabilita);
@@ -249,7 +248,7 @@ private slots:
         auto* guida = vista.findChild<QToolButton*>(QStringLiteral("guidaToolButton"));
         QVERIFY(guida->toolTip().startsWith(QStringLiteral("Il grafico mostra la probabilità assegnata")));
         guida->click();
-        QCOMPARE(guide, QStringList{QStringLiteral("stats_probabilita.htm")});
+        QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("stats_probabilita.htm")});
         // A grid has neither help topic nor explanation.
         vista.selezionaVista(viste::Vista::NumeriMenoFrequenti);
         QVERIFY(guida->isHidden());

@@ -36,13 +36,11 @@ private:
     void attendiFine(TVisuaDistri& dialogo) { QTRY_VERIFY(dialogo.completata()); }
 
     std::unique_ptr<test::StatoDiProva> m_prova;
-    QStringList m_guide;
 };
 
 void VisuaDistriDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
-    m_guide.clear();
 }
 
 void VisuaDistriDialogTest::cleanup()
@@ -85,7 +83,7 @@ void VisuaDistriDialogTest::giocateCinquine(int n)
 void VisuaDistriDialogTest::sviluppoDiSeiNumeriInTerzine()
 {
     sviluppoSeiTerzine();
-    TVisuaDistri dialogo(m_prova->stato, {});
+    TVisuaDistri dialogo(m_prova->stato, m_prova->servizi);
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Distribuzione dei numeri nelle giocate"));
     auto* grafico = test::trova<GraficoBarre>(&dialogo, "distribuzioneGraficoBarre");
     QCOMPARE(grafico->titolo(), QStringLiteral("Distribuzione dei numeri nelle giocate"));
@@ -126,7 +124,7 @@ void VisuaDistriDialogTest::interruzione()
     QFETCH(int, risposta);
     QFETCH(int, esaminate);
     giocateCinquine(1000);
-    TVisuaDistri dialogo(m_prova->stato, {});
+    TVisuaDistri dialogo(m_prova->stato, m_prova->servizi);
     auto* grafico = test::trova<GraficoBarre>(&dialogo, "distribuzioneGraficoBarre");
     dialogo.show();
 
@@ -178,14 +176,14 @@ void VisuaDistriDialogTest::interruzione()
 void VisuaDistriDialogTest::stampaSuPdf()
 {
     sviluppoSeiTerzine();
-    TVisuaDistri dialogo(m_prova->stato, {});
+    TVisuaDistri dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     attendiFine(dialogo);
 
     const QString pdf = QString::fromStdString(m_prova->cartella.file("distribuzione.pdf"));
     int richieste = 0;
     QString titolo;
-    dialogo.setScegliStampante([&](QPrinter& stampante, QWidget*) {
+    m_prova->servizi.stampante = [&](QPrinter& stampante) {
         ++richieste;
         titolo = stampante.docName();
         if (richieste == 1) {
@@ -194,7 +192,7 @@ void VisuaDistriDialogTest::stampaSuPdf()
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(pdf);
         return true;
-    });
+    };
     auto* stampa = test::trova<QPushButton>(&dialogo, "stampaPushButton");
     QTest::mouseClick(stampa, Qt::LeftButton);
     QVERIFY(!QFile::exists(pdf));
@@ -227,11 +225,11 @@ void VisuaDistriDialogTest::stampaSuPdf()
 void VisuaDistriDialogTest::guida()
 {
     sviluppoSeiTerzine();
-    TVisuaDistri dialogo(m_prova->stato, [this](const QString& t) { m_guide << t; });
+    TVisuaDistri dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     attendiFine(dialogo);
     QTest::mouseClick(test::trova<QPushButton>(&dialogo, "guidaPushButton"), Qt::LeftButton);
-    QCOMPARE(m_guide, QStringList{QStringLiteral("gf_distrinu.htm")});
+    QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("gf_distrinu.htm")});
     QTest::keyClick(&dialogo, Qt::Key_Escape);
     QVERIFY(!dialogo.isVisible());
 }

@@ -25,15 +25,6 @@ protected:
     ServiziFinestre& servizi() { return m_finestra.servizi(); }
     ServizioMessaggi& messaggi() { return m_finestra.stato().messaggi; }
     QWidget* genitore() { return m_finestra.finestra(); }
-    // A function opening the help page of a topic, for dialogs that take one.
-    auto guida()
-    {
-        return [this](const auto& topic) { servizi().apriGuida(QStringOf(topic)); };
-    }
 
     FinestraComandi& m_finestra;
-
-private:
-    static QString QStringOf(const QString& s) { return s; }
-    static QString QStringOf(const std::string& s) { return QString::fromStdString(s); }
 };

@@ -26,7 +26,7 @@ std::vector<VoceComando> ComandiArchivio::voci()
 void ComandiArchivio::aggiornaDaInternet()
 {
     TAggio dialogo(
-        stato(), servizi().clientHttp(), guida(), [this] { m_finestra.ricalcolaStatistiche(); }, genitore());
+        stato(), servizi(), [this] { m_finestra.ricalcolaStatistiche(); }, genitore());
     dialogo.exec();
     if (dialogo.archivioSalvato()) {
         m_finestra.aggiornaArchivio();
@@ -35,7 +35,7 @@ void ComandiArchivio::aggiornaDaInternet()
 
 void ComandiArchivio::visualizzaModifica()
 {
-    TAggioManuale dialogo(stato(), guida(), genitore());
+    TAggioManuale dialogo(stato(), servizi(), genitore());
     dialogo.exec();
     m_finestra.ricalcolaStatistiche();
     m_finestra.aggiornaArchivio();

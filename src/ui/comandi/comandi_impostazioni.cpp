@@ -37,7 +37,7 @@ std::vector<VoceComando> ComandiImpostazioni::voci()
 void ComandiImpostazioni::probabilita()
 {
     TImpoProbabilita dialogo(
-        stato(), guida(), [this] { m_finestra.ricalcolaStatistiche(); }, genitore());
+        stato(), servizi(), [this] { m_finestra.ricalcolaStatistiche(); }, genitore());
     dialogo.exec();
 }
 
@@ -50,13 +50,13 @@ void ComandiImpostazioni::frequenze()
 
 void ComandiImpostazioni::connessione()
 {
-    TImpoConn dialogo(stato(), guida(), genitore());
+    TImpoConn dialogo(stato(), servizi(), genitore());
     dialogo.exec();
 }
 
 void ComandiImpostazioni::importi()
 {
-    TModimpo dialogo(stato().generali, stato().impostazioni, messaggi(), guida(), genitore());
+    TModimpo dialogo(stato().generali, stato().impostazioni, messaggi(), servizi(), genitore());
     dialogo.exec();
     m_finestra.aggiornaRiepilogo();
 }

@@ -128,7 +128,7 @@ void ComandiRiduzioni::sviluppoIntegrale()
     if (!m_finestra.validaSistema()) {
         return;
     }
-    TSviluppoIntegrale dialogo(stato(), guida(), genitore());
+    TSviluppoIntegrale dialogo(stato(), servizi(), genitore());
     apri(dialogo);
 }
 
@@ -137,7 +137,7 @@ void ComandiRiduzioni::ortogonalePronostico()
     if (!ingresso(&IngressoPronosticoAlmenoTre)) {
         return;
     }
-    TRidOrtogonale dialogo(stato(), guida(), genitore());
+    TRidOrtogonale dialogo(stato(), servizi(), genitore());
     apri(dialogo);
 }
 
@@ -147,7 +147,7 @@ void ComandiRiduzioni::ortogonaleGiocate()
     if (!esito) {
         return;
     }
-    TRidOrtogonaleGiocate dialogo(stato(), guida(), esito.numeriGiocate, esito.numeriUsati, genitore());
+    TRidOrtogonaleGiocate dialogo(stato(), servizi(), esito.numeriGiocate, esito.numeriUsati, genitore());
     apri(dialogo);
 }
 
@@ -156,7 +156,7 @@ void ComandiRiduzioni::garanziaPronostico()
     if (!ingresso(&IngressoPronosticoAlmenoTre)) {
         return;
     }
-    TRidGaraPro dialogo(stato(), guida(), genitore());
+    TRidGaraPro dialogo(stato(), servizi(), genitore());
     apri(dialogo);
 }
 
@@ -166,7 +166,7 @@ void ComandiRiduzioni::garanziaGiocate()
     if (!esito) {
         return;
     }
-    TRidGaraGio dialogo(stato(), guida(), esito.numeriGiocate, esito.numeriUsati, genitore());
+    TRidGaraGio dialogo(stato(), servizi(), esito.numeriGiocate, esito.numeriUsati, genitore());
     apri(dialogo);
 }
 
@@ -175,7 +175,7 @@ void ComandiRiduzioni::condizionata()
     if (!ingresso(&IngressoValidazioneSeVuoto)) {
         return;
     }
-    TRidCondizionata dialogo(stato(), guida(), genitore());
+    TRidCondizionata dialogo(stato(), servizi(), genitore());
     apri(dialogo);
 }
 
@@ -184,7 +184,7 @@ void ComandiRiduzioni::aggiungiCasuali()
     if (!ingresso(&IngressoValidazione)) {
         return;
     }
-    TRidCasuale dialogo(stato(), guida(), genitore());
+    TRidCasuale dialogo(stato(), servizi(), genitore());
     apri(dialogo);
 }
 
@@ -193,6 +193,6 @@ void ComandiRiduzioni::eliminaCasualmente()
     if (!ingresso(&IngressoEliminaCasualmente)) {
         return;
     }
-    TRidCasualeElimina dialogo(stato(), guida(), genitore());
+    TRidCasualeElimina dialogo(stato(), servizi(), genitore());
     apri(dialogo);
 }

@@ -8,7 +8,7 @@
 
 ComandiStatistiche::ComandiStatistiche(FinestraComandi& finestra) : AreaComandi(finestra)
 {
-    m_cerchio = new TCerchioCiclometrico(stato(), guida(), genitore());
+    m_cerchio = new TCerchioCiclometrico(stato(), servizi(), genitore());
     m_cerchio->setObjectName(QStringLiteral("TCerchioCiclometrico"));
     VistaStatistica& vista = m_finestra.vistaStatistica();
     vista.setApriCerchio([this] { cerchioCiclometrico(); });

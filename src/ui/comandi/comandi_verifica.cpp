@@ -50,7 +50,7 @@ void ComandiVerifica::spoglio()
     // Made once and kept, so the draw typed is still there at the next opening.
     if (m_spoglio == nullptr) {
         m_spoglio = new TSpoglio(
-            stato(), guida(),
+            stato(), servizi(),
             [this] {
                 m_finestra.ricalcolaStatistiche();
                 m_finestra.aggiornaArchivio();
@@ -68,7 +68,7 @@ void ComandiVerifica::distribuzioneNumeri()
                                           Icona::Informazione, Pulsanti::Ok, Risposta::Ok});
         return;
     }
-    TVisuaDistri dialogo(stato(), guida(), genitore());
+    TVisuaDistri dialogo(stato(), servizi(), genitore());
     dialogo.exec();
 }
 
