@@ -6,6 +6,8 @@
 #include "ui/pri_window.h"
 
 #include <QAction>
+#include <QDir>
+#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -89,6 +91,27 @@ private slots:
         QVERIFY(w<QCheckBox>("ruota12CheckBox")->isChecked());
         QVERIFY(!azione(QStringLiteral("Riduzione cruciverba"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Salva Sistema1.qvs"))->isEnabled());
+    }
+
+    // Every command has its action in a menu, with a caption (the recent files fill theirs later) and,
+    // when it names one, a help page that ships.
+    void ogniComandoHaAzioneMenuEGuida()
+    {
+        const QDir pagine(qEnvironmentVariable("QUARVIN_SORGENTI") + QStringLiteral("/data/help/html"));
+        for (int i = 0; i < NumeroComandi; ++i) {
+            const auto comando = static_cast<Comando>(i);
+            QAction& a = m_finestra->azione(comando);
+            const bool recente = i >= IndiceComando(Comando::Recente1) && i <= IndiceComando(Comando::Recente9);
+            QVERIFY2(recente || !a.text().isEmpty(), qPrintable(QString::number(i)));
+            bool inUnMenu = false;
+            for (QObject* o : a.associatedObjects()) {
+                inUnMenu = inUnMenu || qobject_cast<QMenu*>(o) != nullptr;
+            }
+            QVERIFY2(inUnMenu, qPrintable(a.text()));
+            const QString guida = QString::fromLatin1(m_finestra->azioni().guida(comando));
+            QVERIFY2(guida.isEmpty() || pagine.exists(guida), qPrintable(guida));
+        }
+        QCOMPARE(m_finestra->azione(Comando::Sommario).shortcut(), QKeySequence(Qt::Key_F1));
     }
 
     void trattoSullaGriglia()
