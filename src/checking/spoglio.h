@@ -18,7 +18,7 @@ inline constexpr const char* Titolo = "Spoglio delle giocate";
 
 // The summary rows, in the window's order: seven classes, an empty row, the total.
 inline constexpr std::array<const char*, 9> VociRiepilogo = {
-    "Cinquina", "Quaterna", "Terno", "Ambo", "Ambetto", "Etratto", "Estratto determinato", "", "TOTALE",
+    "Cinquina", "Quaterna", "Terno", "Ambo", "Ambetto", "Estratto", "Estratto determinato", "", "TOTALE",
 };
 inline constexpr const char* ColonnaVincite = "Nº vincite";
 inline constexpr const char* ColonnaImporti = "Importi* (€)";

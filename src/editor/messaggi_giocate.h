@@ -72,7 +72,7 @@ inline constexpr const char* AggiungiProbabili = "Aggiungi numeri più probabili
 inline constexpr const char* EliminaMenoProbabili = "Elimina numeri meno probabili";
 inline constexpr const char* QuantitaDaAggiungere = "Quantità di numeri da aggiungere:";
 inline constexpr const char* QuantitaDaEliminare = "Quantità di numeri da eliminare:";
-inline constexpr const char* QuantitaDaEliminareProbabili = "Quatità di numeri da eliminare:";
+inline constexpr const char* QuantitaDaEliminareProbabili = "Quantità di numeri da eliminare:";
 inline std::string QuantitaNonValida(int minimo, int massimo)
 {
     return "Il valore inserito non è valido.\rIndicare un numero compreso tra " + std::to_string(minimo) +

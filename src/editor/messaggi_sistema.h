@@ -11,7 +11,7 @@ inline constexpr const char* ErroreApertura = "Si è verificato un errore durant
 inline constexpr const char* ErroreSalvataggio =
     "Si è verificato un errore durante il salvataggio del sistema!\r"
     "Impossibile scrivere sul disco.\r"
-    "Il sistema non è stato salvaro";
+    "Il sistema non è stato salvato";
 
 inline constexpr const char* SistemaNonSalvato = "Il sistema attuale non è stato salvato!\r"
                                                  "Salvare il sistema sul disco ?";

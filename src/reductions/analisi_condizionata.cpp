@@ -66,6 +66,6 @@ void AnalisiCondizioniStorica(const CampioneStorico& campione, const CondizioniR
 
 std::string TitoloAnalisiStorica(int sceltaRuota, int sceltaDimensione)
 {
-    return std::string("Ananlisi sull'archivio storico, ruota: ") + NomeSceltaRuota(sceltaRuota) +
+    return std::string("Analisi sull'archivio storico, ruota: ") + NomeSceltaRuota(sceltaRuota) +
            " , sviluppo estrazioni in: " + NomeDimensione(sceltaDimensione);
 }

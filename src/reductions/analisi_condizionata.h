@@ -32,5 +32,5 @@ void AnalisiCondizioniGiocate(const Sistema& sistema, const ElencoGiocate& gioca
 void AnalisiCondizioniStorica(const CampioneStorico& campione, const CondizioniRiduzione& condizioni,
                               ConteggiAnalisi& conteggi, ControlloEsecuzione& controllo);
 
-// "Ananlisi sull'archivio storico, ruota: " + wheel + " , sviluppo estrazioni in: " + size.
+// "Analisi sull'archivio storico, ruota: " + wheel + " , sviluppo estrazioni in: " + size.
 std::string TitoloAnalisiStorica(int sceltaRuota, int sceltaDimensione);

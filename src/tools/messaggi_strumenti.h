@@ -4,7 +4,7 @@
 // them ("\r" separates lines).
 namespace messaggi_strumenti {
 
-inline constexpr const char* TitoloCerchio = "Il cerchio cilometrico";
+inline constexpr const char* TitoloCerchio = "Il cerchio ciclometrico";
 inline constexpr const char* TitoloDistribuzione = "Distribuzione dei numeri nelle giocate";
 
 // "Il " + position + "º numero non è valido!"

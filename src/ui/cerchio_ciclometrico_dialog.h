@@ -39,7 +39,7 @@ private:
     cerchio::Cinquina m_numeri{};
 };
 
-// "Il cerchio cilometrico": the five numbers of a draw on one wheel, or five typed numbers, drawn on the
+// "Il cerchio ciclometrico": the five numbers of a draw on one wheel, or five typed numbers, drawn on the
 // circle of the 90 numbers with their sides and distances. Made once and reopened: the numbers shown,
 // the draw and the wheel stay between openings; the bar goes back to the newest draw only when the
 // archive's count changed since the last opening.

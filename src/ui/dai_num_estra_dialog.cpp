@@ -55,7 +55,7 @@ TDaiNumEstra::TDaiNumEstra(const ArchivioStorico& archivio, QWidget* parent)
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("okPushButton"));
     m_ok->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Anulla"), this);
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
     annulla->setObjectName(QStringLiteral("annullaPushButton"));
     annulla->setAutoDefault(false);
     pulsanti->addWidget(m_ok);

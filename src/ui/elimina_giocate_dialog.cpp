@@ -41,7 +41,7 @@ TEliminaGiocate::TEliminaGiocate(StatoApplicazione& stato, int posizione, QWidge
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okPushButton"));
     ok->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Anulla"), this);
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
     annulla->setObjectName(QStringLiteral("annullaPushButton"));
     annulla->setAutoDefault(false);
     auto* pulsanti = new QHBoxLayout;

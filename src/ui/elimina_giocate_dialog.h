@@ -11,7 +11,7 @@ struct StatoApplicazione;
 // move on scroll bars or through their edit boxes (applied when the box is left, or on Enter, with a
 // value 1..count); the first never passes the last: moving one drags the other along. Each shows the
 // numbers of its play. "OK" (or Enter) asks for confirmation, then deletes the range after taking
-// the undo snapshot and closes; "Anulla" (or Escape) closes.
+// the undo snapshot and closes; "Annulla" (or Escape) closes.
 class TEliminaGiocate final : public QDialog
 {
     Q_OBJECT

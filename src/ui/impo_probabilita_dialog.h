@@ -15,7 +15,7 @@ class TImpoProbabilita;
 
 // "Impostazioni per il calcolo delle probabilità": which components (delays, frequencies) make the
 // numbers' scores, which way each one favours the numbers, and their weights on one slider.
-// "OK" writes the general settings, recomputes the statistics and closes as accepted; "Anulla"
+// "OK" writes the general settings, recomputes the statistics and closes as accepted; "Annulla"
 // (or Esc) closes leaving the settings as they were. "Frequenze" opens TImpoFrequenze, which
 // stores its own setting on its own "OK".
 class TImpoProbabilita final : public QDialog

@@ -36,7 +36,7 @@ TQuantitaNumeri::TQuantitaNumeri(const QString& nomeOggetto, const QString& tito
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okPushButton"));
     ok->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Anulla"), this);
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
     annulla->setObjectName(QStringLiteral("annullaPushButton"));
     annulla->setAutoDefault(false);
 

@@ -7,7 +7,7 @@ class QPushButton;
 class ServizioMessaggi;
 
 // The body shared by the dialogs that ask how many numbers to add to or remove from the prediction:
-// a two-digit box starting at "1", "OK" and "Anulla", and optionally an "Impostazioni" button at the
+// a two-digit box starting at "1", "OK" and "Annulla", and optionally an "Impostazioni" button at the
 // left. "OK" accepts a quantity from 1 to `massimo` (a larger one lowered to `massimo` when
 // `abbassaOltreMassimo`); anything else shows the limits and keeps the dialog open.
 class TQuantitaNumeri : public QDialog

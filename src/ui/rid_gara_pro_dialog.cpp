@@ -3,6 +3,7 @@
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
 #include "reductions/messaggi_riduzioni.h"
+#include "ui/pagina_riduttori.h"
 #include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
@@ -99,27 +100,14 @@ std::string TRidGaranziaBase::fileRiduttori() const
     return m_fileRiduttori;
 }
 
-void TRidGaranziaBase::apri(const std::string& indirizzo)
-{
-    if (!indirizzo.empty()) {
-        servizi().apriIndirizzo(QUrl(QString::fromStdString(indirizzo)));
-    }
-}
-
 void TRidGaranziaBase::scaricaRiduttori()
 {
-    apri(IndirizzoPaginaRiduttori(stato().generali.serverRiduttori, 'g', IdfFileRiduttori(fileRiduttori())));
+    pagina_riduttori::ApriScarica(stato(), servizi(), 'g', fileRiduttori());
 }
 
 void TRidGaranziaBase::mostraRiduttoreDanneggiato()
 {
-    stato().messaggi.mostra(
-        Messaggio{mr::Danneggiato, mr::TitoloDanneggiato, Icona::Errore, Pulsanti::Ok, Risposta::Ok});
-    const Risposta risposta = stato().messaggi.mostra(
-        Messaggio{mr::ApriPaginaRiduttori, "Attenzione", Icona::Domanda, Pulsanti::SiNo, Risposta::Si});
-    if (risposta == Risposta::Si) {
-        apri(IndirizzoPaginaRiduttori(stato().generali.serverRiduttori, 'g', IdfRiduttoreDanneggiato));
-    }
+    pagina_riduttori::MostraDanneggiato(stato(), servizi(), 'g');
     // Closes once the run is over (a running dialog refuses to close).
     QMetaObject::invokeMethod(this, &TRidGaranziaBase::reject, Qt::QueuedConnection);
 }

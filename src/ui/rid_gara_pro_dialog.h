@@ -44,7 +44,6 @@ protected:
 private:
     void garanziaScelta();
     void scaricaRiduttori();
-    void apri(const std::string& indirizzo);
 
     int m_k;
     const char* m_chiave;

@@ -6,6 +6,7 @@
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
+#include "ui/pagina_riduttori.h"
 #include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
@@ -78,31 +79,6 @@ std::string FileRiduttoriOrtogonali(const StatoApplicazione& stato)
     return stato.cartelle.dati + NomeFileRiduttoriOrtogonali;
 }
 
-QString PaginaRiduttori(const std::string& idf)
-{
-    return QString::fromStdString(IndirizzoPaginaRiduttori(ServerRiduttoriPredefinito, 'o', idf));
-}
-
-void ApriPaginaScarica(ServiziFinestre& servizi, const std::string& idf)
-{
-    const QString indirizzo = PaginaRiduttori(idf);
-    if (!indirizzo.isEmpty()) {
-        servizi.apriIndirizzo(QUrl(indirizzo));
-    }
-}
-
-void MostraRiduttoreDanneggiato(ServizioMessaggi& messaggi, ServiziFinestre& servizi)
-{
-    Messaggio errore = Errore(messaggi_riduttori::Danneggiato);
-    errore.titolo = messaggi_riduttori::TitoloDanneggiato;
-    messaggi.mostra(errore);
-    const Messaggio domanda{messaggi_riduttori::ApriPaginaRiduttori, "Attenzione", Icona::Domanda,
-                            Pulsanti::SiNo, Risposta::No};
-    if (messaggi.mostra(domanda) == Risposta::Si) {
-        ApriPaginaScarica(servizi, IdfRiduttoreDanneggiato);
-    }
-}
-
 } // namespace ortogonale_ui
 
 namespace {
@@ -146,7 +122,7 @@ TRidOrtogonale::TRidOrtogonale(StatoApplicazione& stato, ServiziFinestre& serviz
     connect(m_garanzia, &QComboBox::currentIndexChanged, this, &TRidOrtogonale::garanziaCambiata);
     connect(m_consideraFisse, &QCheckBox::clicked, this, &TRidOrtogonale::aggiornaStima);
     connect(scarica, &QPushButton::clicked, this,
-            [this] { ortogonale_ui::ApriPaginaScarica(this->servizi(), IdfFileRiduttori(m_file)); });
+            [this] { pagina_riduttori::ApriScarica(this->stato(), this->servizi(), 'o', m_file); });
     resize(460, sizeHint().height());
 }
 
@@ -181,7 +157,7 @@ EsitoRiduzione TRidOrtogonale::esegui(ControlloEsecuzione& controllo)
     const EsitoOrtogonale esito =
         RiduzioneOrtogonale(stato().sistema, stato().giocate, parametri, stato().generatore, controllo);
     if (esito.riduttoreDanneggiato) {
-        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, servizi());
+        pagina_riduttori::MostraDanneggiato(stato(), servizi(), 'o');
         chiudiDopoDanneggiato();
     }
     return esito.esito;

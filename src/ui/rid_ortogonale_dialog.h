@@ -9,8 +9,7 @@ class QComboBox;
 class QLabel;
 class QTableWidget;
 
-// What the two orthogonal dialogs share: the guarantee selector, the table of points, the button that
-// opens the immediate-reducers page and the damaged-reducer messages.
+// What the two orthogonal dialogs share: the guarantee selector and the table of points.
 namespace ortogonale_ui {
 
 // ComboBox1: "Ambo" .. "Cinquina", item index + 2 = g.
@@ -21,15 +20,6 @@ void RiempiTabellaPunti(QTableWidget* tabella, int g);
 
 // Quarvin.ro2 in the data folder.
 std::string FileRiduttoriOrtogonali(const StatoApplicazione& stato);
-// The download page of the orthogonal reducers with the given idf ("" when no valid address).
-QString PaginaRiduttori(const std::string& idf);
-// Opens that page in the browser; nothing happens without a valid address.
-void ApriPaginaScarica(ServiziFinestre& servizi, const std::string& idf);
-
-// The error "Il file contenente i riduttori immediati risulta danneggiato. ..." (title "Errore fatale"),
-// then the question whether to open the download page (idf 12345), opened on Yes.
-void MostraRiduttoreDanneggiato(ServizioMessaggi& messaggi, ServiziFinestre& servizi);
-
 } // namespace ortogonale_ui
 
 // "Riduzione ortogonale del pronostico": adds plays of k numbers such that every g-number combination

@@ -6,6 +6,7 @@
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
+#include "ui/pagina_riduttori.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,7 +47,7 @@ TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ServiziFi
     m_modo->setObjectName(QStringLiteral("modoComboBox"));
     m_modo->addItem(QString::fromUtf8(mg::Normale));
     m_modo->addItem(QString::fromUtf8(mg::RiduttoriImmediati));
-    campi->addRow(QStringLiteral("Tipo di riduzione:"), m_modo);
+    campi->addRow(QStringLiteral("Modalità:"), m_modo);
     areaParametri()->addLayout(campi);
     disabilitaInEsecuzione(m_garanzia);
     disabilitaInEsecuzione(m_modo);
@@ -70,7 +71,7 @@ TRidOrtogonaleGiocate::TRidOrtogonaleGiocate(StatoApplicazione& stato, ServiziFi
     connect(m_modo, &QComboBox::currentIndexChanged, this, &TRidOrtogonaleGiocate::controllaModo);
     connect(m_consideraFisse, &QCheckBox::clicked, this, &TRidOrtogonaleGiocate::controllaModo);
     connect(scarica, &QPushButton::clicked, this,
-            [this] { ortogonale_ui::ApriPaginaScarica(this->servizi(), IdfFileRiduttori(m_file)); });
+            [this] { pagina_riduttori::ApriScarica(this->stato(), this->servizi(), 'o', m_file); });
     resize(460, sizeHint().height());
 }
 
@@ -114,7 +115,7 @@ EsitoRiduzione TRidOrtogonaleGiocate::esegui(ControlloEsecuzione& controllo)
     const EsitoOrtogonale esito = RiduzioneOrtogonaleGiocate(stato().sistema, stato().giocate, parametri,
                                                              stato().generatore, controllo);
     if (esito.riduttoreDanneggiato) {
-        ortogonale_ui::MostraRiduttoreDanneggiato(stato().messaggi, servizi());
+        pagina_riduttori::MostraDanneggiato(stato(), servizi(), 'o');
         // The run is still on: the dialog closes once the base has left the running state.
         QMetaObject::invokeMethod(this, &TRidOrtogonaleGiocate::reject, Qt::QueuedConnection);
     }

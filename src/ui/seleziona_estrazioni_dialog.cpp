@@ -65,7 +65,7 @@ TSelezionaEstrazioni::TSelezionaEstrazioni(const ArchivioStorico& archivio, std:
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okPushButton"));
     ok->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Anulla"), this);
+    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
     annulla->setObjectName(QStringLiteral("annullaPushButton"));
     pulsanti->addWidget(ok);
     pulsanti->addWidget(annulla);

@@ -73,7 +73,7 @@ std::vector<std::string> RiepilogoVuoto()
             "Terno|0|0,00",
             "Ambo|0|0,00",
             "Ambetto|0|0,00",
-            "Etratto|0|0,00",
+            "Estratto|0|0,00",
             "Estratto determinato|0|0,00",
             "||",
             "TOTALE|0|0,00"};
@@ -171,7 +171,7 @@ TEST(Spoglio, RigheDiOgniClasse)
     EXPECT_EQ(esito.resoconto, atteso);
     std::vector<std::string> riepilogo = RiepilogoVuoto();
     riepilogo[4] = "Ambetto|1|65,00";
-    riepilogo[5] = "Etratto|1|5,61";
+    riepilogo[5] = "Estratto|1|5,61";
     riepilogo[6] = "Estratto determinato|1|27,50";
     riepilogo[8] = "TOTALE|3|98,11";
     EXPECT_EQ(Riepilogo(esito), riepilogo);

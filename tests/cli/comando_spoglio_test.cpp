@@ -17,7 +17,7 @@ const std::string Separatore(74, '-');
 std::string Riepilogo(const std::string& ambo, const std::string& totale)
 {
     return "Cinquina\t0\t0,00\nQuaterna\t0\t0,00\nTerno\t0\t0,00\nAmbo\t" + ambo +
-           "\nAmbetto\t0\t0,00\nEtratto\t0\t0,00\nEstratto determinato\t0\t0,00\n\t\t\nTOTALE\t" + totale +
+           "\nAmbetto\t0\t0,00\nEstratto\t0\t0,00\nEstratto determinato\t0\t0,00\n\t\t\nTOTALE\t" + totale +
            "\n";
 }
 

@@ -325,7 +325,7 @@ TEST(FileSistema, SalvataggioFallitoConservaIlFileEIlSegno)
         ASSERT_EQ(esito.messaggi().size(), 1u);
         EXPECT_EQ(esito.messaggi()[0].testo,
                   "Si è verificato un errore durante il salvataggio del sistema!\r"
-                  "Impossibile scrivere sul disco.\rIl sistema non è stato salvaro");
+                  "Impossibile scrivere sul disco.\rIl sistema non è stato salvato");
         EXPECT_EQ(esito.messaggi()[0].titolo, "Errore");
         EXPECT_TRUE(s.modificato);
         if (riga.esistente) {

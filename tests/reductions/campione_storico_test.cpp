@@ -224,7 +224,7 @@ TEST(AnalisiCondizionata, ContatoriDelleDueAnalisi)
     EXPECT_EQ(ambi.esaminate, 10);
     EXPECT_EQ(ambi.valide, 0);
     EXPECT_EQ(TitoloAnalisiStorica(CampioneStorico::SceltaNazionale, 3),
-              "Ananlisi sull'archivio storico, ruota: Nazionale , sviluppo estrazioni in: Ambi");
+              "Analisi sull'archivio storico, ruota: Nazionale , sviluppo estrazioni in: Ambi");
 }
 
 // The bins of each chart and whether its bars carry their share, criterion by criterion.

@@ -39,7 +39,7 @@ void AggEliNumDialogTest::testi_data()
     QTest::newRow("aggiungi probabili") << true << true << "Aggiungi numeri più probabili"
                                         << "Quantità di numeri da aggiungere:";
     QTest::newRow("elimina probabili") << true << false << "Elimina numeri meno probabili"
-                                       << "Quatità di numeri da eliminare:";
+                                       << "Quantità di numeri da eliminare:";
 }
 
 void AggEliNumDialogTest::testi()

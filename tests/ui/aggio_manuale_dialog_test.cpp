@@ -287,7 +287,7 @@ void AggioManualeDialogTest::eliminaAnnullata()
     Clicca(m_dialogo.get(), "eliminaPushButton");
     QCOMPARE(m_prova->stato.archivio.conteggio(), 5);
     test::quandoAperto<TSelezionaEstrazioni>([](TSelezionaEstrazioni* s) {
-        QCOMPARE(test::trova<QPushButton>(s, "annullaPushButton")->text(), QStringLiteral("Anulla"));
+        QCOMPARE(test::trova<QPushButton>(s, "annullaPushButton")->text(), QStringLiteral("Annulla"));
         Clicca(s, "annullaPushButton");
     });
     const std::size_t messaggi = m_prova->messaggi.mostrati.size();

@@ -108,7 +108,7 @@ void CerchioCiclometricoDialogTest::cleanup()
 void CerchioCiclometricoDialogTest::apreSullUltimaEstrazione()
 {
     m_dialogo->show();
-    QCOMPARE(m_dialogo->windowTitle(), QStringLiteral("Il cerchio cilometrico"));
+    QCOMPARE(m_dialogo->windowTitle(), QStringLiteral("Il cerchio ciclometrico"));
     QCOMPARE(test::trova<QScrollBar>(m_dialogo.get(), QStringLiteral("estrazioneScrollBar"))->value(), 3);
     QCOMPARE(testo("dataLabel"), QStringLiteral("Del:9/12/2003"));
     QCOMPARE(testo("concorsoLabel"), QStringLiteral("Nº Concorso:3"));

@@ -49,7 +49,7 @@ private slots:
     void frequenzeRifiuta();
     void frequenzeAccetta_data();
     void frequenzeAccetta();
-    void frequenzeAnulla();
+    void frequenzeAnnulla();
 
     void comandiDellaFinestraPrincipale();
 
@@ -134,7 +134,7 @@ void ImpoProbabilitaDialogTest::mostraLeImpostazioni()
     QCOMPARE(trova<QPushButton>("frequenzePushButton")->text(), QStringLiteral("Frequenze"));
     QCOMPARE(trova<QPushButton>("guidaPushButton")->text(), QStringLiteral("Guida in linea"));
     QCOMPARE(trova<QPushButton>("okPushButton")->text(), QStringLiteral("OK"));
-    QCOMPARE(trova<QPushButton>("annullaPushButton")->text(), QStringLiteral("Anulla"));
+    QCOMPARE(trova<QPushButton>("annullaPushButton")->text(), QStringLiteral("Annulla"));
 
     // The defaults: both components, more delayed and less frequent numbers favoured, 50/50.
     QVERIFY(casella("ritardiCheckBox")->isChecked());
@@ -354,7 +354,7 @@ void ImpoProbabilitaDialogTest::frequenzeMostra()
     QCOMPARE(trova<QLabel>(m_frequenze.get(), "estrazioniLabel")->text(), QStringLiteral("estrazioni"));
     QCOMPARE(trova<QLineEdit>(m_frequenze.get(), "numeroEstrazioniLineEdit")->text(), QStringLiteral("250"));
     QCOMPARE(trova<QPushButton>(m_frequenze.get(), "okPushButton")->text(), QStringLiteral("OK"));
-    QCOMPARE(trova<QPushButton>(m_frequenze.get(), "annullaPushButton")->text(), QStringLiteral("Anulla"));
+    QCOMPARE(trova<QPushButton>(m_frequenze.get(), "annullaPushButton")->text(), QStringLiteral("Annulla"));
 }
 
 void ImpoProbabilitaDialogTest::frequenzeRifiuta_data()
@@ -420,7 +420,7 @@ void ImpoProbabilitaDialogTest::frequenzeAccetta()
     QCOMPARE(m_ricalcoli, 1);
 }
 
-void ImpoProbabilitaDialogTest::frequenzeAnulla()
+void ImpoProbabilitaDialogTest::frequenzeAnnulla()
 {
     for (const bool conEsc : {false, true}) {
         apriFrequenze();

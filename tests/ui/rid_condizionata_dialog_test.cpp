@@ -416,7 +416,7 @@ void RidCondizionataDialogTest::analisi()
 
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("analisiStoricaPushButton")), Qt::LeftButton);
     QCOMPARE(titolo, QStringLiteral(
-                         "Ananlisi sull'archivio storico, ruota: Tutte , sviluppo estrazioni in: Cinquine"));
+                         "Analisi sull'archivio storico, ruota: Tutte , sviluppo estrazioni in: Cinquine"));
     QCOMPARE(conteggi.esaminate, 0);
     QCOMPARE(conteggi.nonRispettate.size(), std::size_t{24});
     QCOMPARE(m_prova->servizi.dialoghi, (std::vector<QString>{QStringLiteral("TAnalisiRidCondizionata"),

@@ -204,6 +204,7 @@ void RidGaraDialogTest::riduttoreDanneggiatoChiudeSenzaToccareIlSistema()
              QStringLiteral("Vuoi aprire la pagina web del sito di QUARVINA LOTTO dedicata all'installazione "
                             "dei riduttori immediati ?"));
     QCOMPARE(domanda.pulsanti, Pulsanti::SiNo);
+    QCOMPARE(domanda.predefinita, Risposta::No);
     QCOMPARE(aperti(), apri ? QStringList{QStringLiteral("http://riduttori.quarvina.example/lotto/"
                                                          "riduttori_immediati/index2.php?idm=g&idf=12345")}
                             : QStringList{});

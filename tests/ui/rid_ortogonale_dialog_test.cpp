@@ -238,6 +238,7 @@ void RidOrtogonaleDialogTest::riduttoreDanneggiatoChiude()
              std::string("Il file contenente i riduttori immediati risulta danneggiato. Si consiglia di "
                          "reinstallare il software o i riduttori immediati."));
     QCOMPARE(m_prova->messaggi.mostrati[1].pulsanti, Pulsanti::SiNo);
+    QCOMPARE(m_prova->messaggi.mostrati[1].predefinita, Risposta::No);
     QCOMPARE(m_prova->servizi.indirizzi.size(), std::size_t{1});
     QVERIFY(m_prova->servizi.indirizzi.front().toString().endsWith(
         QStringLiteral("/lotto/riduttori_immediati/index2.php?idm=o&idf=12345")));
@@ -250,12 +251,15 @@ void RidOrtogonaleDialogTest::scaricaRiduttori()
     pronostico({1, 2, 3, 4, 5, 6}, 3);
     scriviRiduttore(6, 3, 2, {1, 2, 3});
     const auto dimensione = test::LeggiFile(m_prova->cartella.file(NomeFileRiduttoriOrtogonali)).size();
+    // The server is the user's setting, as for the guarantee reductions.
+    m_prova->stato.generali.serverRiduttori = "https://club.example:8080";
     TRidOrtogonale dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     clicca(&dialogo, "scaricaPushButton");
     QCOMPARE(m_prova->servizi.indirizzi.size(), std::size_t{1});
-    QVERIFY(m_prova->servizi.indirizzi.front().toString().endsWith(QStringLiteral("?idm=o&idf=") +
-                                                                   QString::number(dimensione)));
+    QCOMPARE(m_prova->servizi.indirizzi.front().toString(),
+             QStringLiteral("https://club.example:8080/lotto/riduttori_immediati/index2.php?idm=o&idf=") +
+                 QString::number(dimensione));
 }
 
 void RidOrtogonaleDialogTest::giocateModoERicadute()

@@ -151,7 +151,7 @@ const QStringList RiepilogoVuoto = {
     "Terno|0|0,00",
     "Ambo|0|0,00",
     "Ambetto|0|0,00",
-    "Etratto|0|0,00",
+    "Estratto|0|0,00",
     "Estratto determinato|0|0,00",
     "||",
     "TOTALE|0|0,00",

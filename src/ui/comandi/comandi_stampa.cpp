@@ -21,7 +21,7 @@ std::vector<VoceComando> ComandiStampa::voci()
         {C::CalibraVerticaleSng, "Calibra la stampa verticale su schedine", {}},
         {C::CalibraOrizzontaleSng, "Calibra la stampa orizzontale su schedine", {}},
         {C::CalibraVerticaleSci, "Calibra la stampa verticale su schedine", {}},
-        {C::CalibraOrizzontaleSci, "Calibra la stampa orizzintale su schedine", {}},
+        {C::CalibraOrizzontaleSci, "Calibra la stampa orizzontale su schedine", {}},
         {C::CalibraVerticale, "Calibra la stampa verticale su schedine", {}},
         {C::CalibraOrizzontale, "Calibra la stampa orizzontale su schedine", {}},
         {C::CalibraVerticaleLottoPiu, "Calibra la stampa verticale su schedine LottoPiù", {}},
