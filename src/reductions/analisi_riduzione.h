@@ -5,6 +5,7 @@
 #include "core/giocata.h"
 #include "editor/sviluppo_integrale.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ struct ConteggiAnalisi
     std::vector<std::int64_t> nonRispettate;
     std::int64_t valide = 0;
     std::int64_t esaminate = 0;
+    // The candidates the run was to examine, all of them, whether or not it was stopped.
+    std::int64_t totale = 0;
     bool interrotta = false;
 };
 
@@ -69,6 +72,7 @@ void AnalizzaCombinazioni(const CombinazioniPronostico& combinazioni, ConteggiAn
                           ControlloEsecuzione& controllo, Valuta&& valuta)
 {
     const double totale = combinazioni.totale();
+    conteggi.totale = std::llround(totale);
     std::int64_t finoAllaVerifica = 64;
     combinazioni.perOgni([&](const Tipo_Giocata& candidata) {
         ++conteggi.esaminate;
@@ -95,6 +99,7 @@ void AnalizzaGiocate(const ElencoGiocate& giocate, ConteggiAnalisi& conteggi, Co
                      Valuta&& valuta)
 {
     const std::int32_t totale = giocate.conteggio();
+    conteggi.totale = totale;
     for (std::int32_t i = 1; i <= totale; ++i) {
         ++conteggi.esaminate;
         if (valuta(giocate.voce(i), conteggi)) {

@@ -113,7 +113,7 @@ TAnalisiRidCondizionata::TAnalisiRidCondizionata(StatoApplicazione& stato, Servi
                      Testi{QStringLiteral("Analisi giocate"),
                            QStringLiteral("Nº giocate che non rispettano le condizioni"), RigheCriteri(true),
                            QString::fromUtf8(messaggi_riduzioni::GiocateValide),
-                           QString::fromLatin1(TopicGuida)},
+                           QString::fromLatin1(TopicGuida), true},
                      parent),
       m_stato(stato), m_condizioni(condizioni), m_modo(modo),
       m_consideraFisse(consideraFisse && stato.sistema.numeroFisse > 0)

@@ -168,7 +168,9 @@ void TAnalisiDialog::aggiornaGriglia()
 
 void TAnalisiDialog::aggiornaRiga(bool finale)
 {
-    const std::string testo = finale ? TestoValide(m_conteggi.valide, m_conteggi.esaminate)
+    const std::int64_t base =
+        finale && m_testi.finaleSulTotale && m_conteggi.totale > 0 ? m_conteggi.totale : m_conteggi.esaminate;
+    const std::string testo = finale ? TestoValide(m_conteggi.valide, base)
                                      : TestoValideArrotondato(m_conteggi.valide, m_conteggi.esaminate);
     m_valide->setText(QString::fromStdString(testo));
 }

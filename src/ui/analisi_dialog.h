@@ -41,6 +41,9 @@ public:
         QStringList criteri;     // one grid row each
         QString etichettaValide; // "Nº di giocate valide:" or "Nº di estrazioni valide:"
         QString topic;           // help page
+        // The final line of "Analisi giocate" reads V su T with T the whole run's candidates, also after
+        // a stop; "Analisi storica" counts the draws examined.
+        bool finaleSulTotale = false;
     };
 
     TAnalisiDialog(ServizioMessaggi& messaggi, ServiziFinestre& servizi, Testi testi,

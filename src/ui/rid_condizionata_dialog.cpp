@@ -168,7 +168,12 @@ void TRidCondizionata::aggiornaModo()
     m_giocate->setText(QStringLiteral("Applica riduzione alle ") + QString::number(n) +
                        QStringLiteral(" giocate attuali"));
     m_giocate->setEnabled(n > 0);
-    (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
+    // The choice follows the list only when its count changed (and at the opening): after a run that
+    // committed nothing the user's choice stays, so the next run does what the user meant.
+    if (n != m_conteggioModo || (n == 0 && m_giocate->isChecked())) {
+        (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
+        m_conteggioModo = n;
+    }
 }
 
 QWidget* TRidCondizionata::creaCriteri()
@@ -455,7 +460,7 @@ EsitoRiduzione TRidCondizionata::esegui(ControlloEsecuzione& controllo)
     EsitoRiduzione esito = RiduzioneCondizionata(stato().sistema, stato().giocate, m_validate, modo,
                                                  consideraFisseAttivo(), controllo);
     if (!esito.confermata()) {
-        // The dialog stays open: the plays mode follows what is left in the list.
+        // The dialog stays open with its parameters; the mode changes only if the list did.
         aggiornaModo();
     }
     return esito;

@@ -74,6 +74,7 @@ private:
     CondizioniRiduzione m_attuale; // the record as the dialog found it, with flag 24 set and error 24 clear
     QRadioButton* m_pronostico = nullptr;
     QRadioButton* m_giocate = nullptr;
+    std::int32_t m_conteggioModo = -1; // the list count the mode was last chosen for
     QCheckBox* m_consideraFisse = nullptr;
     QListWidget* m_criteri = nullptr;
     QStackedWidget* m_pagine = nullptr;

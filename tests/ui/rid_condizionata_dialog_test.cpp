@@ -43,6 +43,7 @@ private slots:
     void paginaInsiemeNonRestaVuota();
     void pronosticoAggiungeEScrive();
     void giocateTutteEliminate();
+    void esecuzioneVuotaTieneIlModo();
     void graficoStorico();
     void analisi();
     void comandoDelMenu();
@@ -295,6 +296,30 @@ void RidCondizionataDialogTest::pronosticoAggiungeEScrive()
     const auto file = test::LeggiFile(m_prova->cartella.file("Quarvin.con"));
     QCOMPARE(file.size(), std::size_t{17888});
     QVERIFY(std::equal(file.begin(), file.end(), m_prova->stato.sistema.riduzioni.condizionata.begin()));
+}
+
+// A run that adds nothing leaves the mode the user chose, although the list holds plays: the next
+// "Applica riduzione" must add to them again, not remove them.
+void RidCondizionataDialogTest::esecuzioneVuotaTieneIlModo()
+{
+    for (int n : {1, 3, 5, 7}) {
+        m_prova->stato.sistema.pronostico[static_cast<std::size_t>(n - 1)] = 1;
+    }
+    m_prova->stato.sistema.numeriPerGiocata = 3;
+    condizioniPari({1}); // no play of odd numbers has exactly one even number
+    QVERIFY(m_prova->stato.giocate.AssicuraCapacita(2));
+    m_prova->stato.giocate.voce(1) = test::giocata({2, 4, 6});
+    m_prova->stato.giocate.voce(2) = test::giocata({1, 3, 5});
+    m_prova->stato.giocate.setConteggio(2);
+    TRidCondizionata d(m_prova->stato, m_prova->servizi);
+    d.show();
+    auto* pronostico = trova<QRadioButton>(&d, QStringLiteral("pronosticoRadioButton"));
+    QVERIFY(trova<QRadioButton>(&d, QStringLiteral("giocateRadioButton"))->isChecked());
+    pronostico->click();
+    QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("avviaPushButton")), Qt::LeftButton);
+    QCOMPARE(m_prova->stato.giocate.conteggio(), 2);
+    QVERIFY(d.isVisible());
+    QVERIFY(pronostico->isChecked());
 }
 
 void RidCondizionataDialogTest::giocateTutteEliminate()
