@@ -194,6 +194,9 @@ std::int32_t Span(ArchivioImpostazioni& store, const char* nome, std::int32_t pr
 
 EsitoLettura LeggiCondizioni(const std::string& cartellaDati, BloccoRecord<17888>& record)
 {
+    // Without a stored record (or with a refused one) a new system starts from no conditions, never
+    // from those of the system before it.
+    record = {};
     return LeggiImmagine(Percorso(cartellaDati, file_riduzioni::Condizioni), record, &CondizioniValide);
 }
 

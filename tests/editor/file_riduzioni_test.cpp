@@ -65,7 +65,8 @@ TEST(FileRiduzioni, SistemaNuovoSenzaFile)
     const EsitoCaricamentoRecord esito = CaricaRecordRiduzioni(cartella.cartella(), store, record);
     EXPECT_TRUE(esito.rifiutati.empty());
 
-    EXPECT_EQ(record.condizionata, Riempito<17888>(7)) << "a missing Quarvin.con leaves the record as it was";
+    EXPECT_EQ(record.condizionata, BloccoRecord<17888>{})
+        << "without Quarvin.con a new system has no conditions, not those of the last system";
     EXPECT_EQ(record.giocateFiltro, BloccoRecord<15160>{});
     EXPECT_EQ(record.sostituzioni, BloccoRecord<2008>{});
 
@@ -268,8 +269,8 @@ TEST(FileRiduzioni, FileRifiutatiLascianoIPredefiniti)
     const auto filtriVuoti = [](const RecordRiduzioni& r) {
         return r.giocateFiltro == BloccoRecord<15160>{};
     };
-    const auto condizioniIntatte = [](const RecordRiduzioni& r) {
-        return r.condizionata == Riempito<17888>(7);
+    const auto condizioniVuote = [](const RecordRiduzioni& r) {
+        return r.condizionata == BloccoRecord<17888>{};
     };
     const auto intervalloRitardi = [](const RecordRiduzioni& r) {
         return LeggiCampoInt32(r.probabilitaRitardi, 4) == 1 &&
@@ -287,9 +288,9 @@ TEST(FileRiduzioni, FileRifiutatiLascianoIPredefiniti)
         {"ConfSto.def 151 confronti", "ConfSto.def", conConteggio(1508, 0, 151), confrontoPredefinito},
         {"Filtri.def troncato", "Filtri.def", troncato(15160), filtriVuoti},
         {"Filtri.def conteggio enorme", "Filtri.def", conConteggio(15160, 0, Enorme), filtriVuoti},
-        {"Quarvin.con troncato", "Quarvin.con", troncato(17888), condizioniIntatte},
+        {"Quarvin.con troncato", "Quarvin.con", troncato(17888), condizioniVuote},
         {"Quarvin.con lista enorme", "Quarvin.con", conConteggio(17888, 16152 + 1600, Enorme),
-         condizioniIntatte},
+         condizioniVuote},
         {"Sostituzioni.def 101", "Sostituzioni.def", conConteggio(2008, 2000, 101),
          [](const RecordRiduzioni& r) { return r.sostituzioni == BloccoRecord<2008>{}; }},
         {"Intervalli.def 47", "Intervalli.def", conConteggio(884, 0, 47),
