@@ -8,6 +8,7 @@
 #include "editor/file_sistema.h"
 #include "editor/fisse.h"
 #include "editor/nuovo_sistema.h"
+#include "editor/riepilogo.h"
 
 #include <ostream>
 
@@ -24,6 +25,7 @@ struct CampiCrea
     CaselleFisse fisse{};
     std::optional<SegniRuote> ruote;
     std::array<std::optional<double>, NumeroImporti> importi{};
+    std::array<std::string, NumeroImporti> testiImporti{}; // as a stake box would hold them
     std::array<std::uint8_t, NumeroPosizioni> posizioni{};
 };
 
@@ -72,7 +74,7 @@ bool LeggiFisseCrea(const std::string& testoFisse, int numeriPerGiocata, Caselle
 }
 
 bool LeggiImporti(const std::string& testoImporti, std::array<std::optional<double>, NumeroImporti>& importi,
-                  std::string& errore)
+                  std::array<std::string, NumeroImporti>& testi, std::string& errore)
 {
     for (std::string_view voce : Parole(testoImporti)) {
         const std::size_t uguale = voce.find('=');
@@ -93,8 +95,32 @@ bool LeggiImporti(const std::string& testoImporti, std::array<std::optional<doub
             return false;
         }
         importi[static_cast<std::size_t>(trovata->classe - 1)] = valore;
+        testi[static_cast<std::size_t>(trovata->classe - 1)] = std::string(voce.substr(uguale + 1));
     }
     return true;
+}
+
+// The stakes as the window takes them: each in a box of seven characters, enabled for k numbers, and
+// together valid against the accepted amounts and the limits of the general settings. A system written
+// with stakes the window refuses could not be checked nor printed, and one beyond the boxes' reach
+// would not reopen.
+bool ImportiAccettati(const CampiCrea& campi, const ImpostazioniGenerali& generali)
+{
+    CaselleImporti caselle;
+    caselle.abilitate = CaselleAbilitate(campi.numeriPerGiocata);
+    bool dati = false;
+    for (int slot = Estratto; slot <= Ambetto; ++slot) {
+        const std::string& testo = campi.testiImporti[static_cast<std::size_t>(slot - 1)];
+        if (testo.empty()) {
+            continue;
+        }
+        dati = true;
+        if (testo.size() > LunghezzaCasellaImporto || !caselle.abilitate[static_cast<std::size_t>(slot)]) {
+            return false;
+        }
+        caselle.testi[static_cast<std::size_t>(slot)] = testo;
+    }
+    return !dati || ValidaImporti(caselle, campi.posizioni, generali).valido;
 }
 
 bool LeggiPosizioni(const std::string& testoPosizioni, std::array<std::uint8_t, NumeroPosizioni>& posizioni,
@@ -131,7 +157,7 @@ bool LeggiCampi(const ArgomentiComando& a, CampiCrea& campi, std::string& errore
     if (!LeggiRuoteOpzionali(a, campi.ruote, errore)) {
         return false;
     }
-    if (auto i = a.valore("--importi"); i && !LeggiImporti(*i, campi.importi, errore)) {
+    if (auto i = a.valore("--importi"); i && !LeggiImporti(*i, campi.importi, campi.testiImporti, errore)) {
         return false;
     }
     if (auto p = a.valore("--posizioni"); p && !LeggiPosizioni(*p, campi.posizioni, errore)) {
@@ -167,6 +193,10 @@ int ComandoCrea(const RigaComando& riga, std::ostream& /*out*/, std::ostream& er
     }
 
     AmbienteCli ambiente(riga, err);
+    if (!ImportiAccettati(campi, ambiente.stato().generali)) {
+        ambiente.mostra({Errore(MessaggioImportiNonValidi(ambiente.stato().generali), Icona::Avviso)});
+        return UscitaRifiuto;
+    }
 
     StatoApplicazione& stato = ambiente.stato();
     NuovoSistema(stato);

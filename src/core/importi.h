@@ -15,6 +15,9 @@ std::int64_t ArrotondaImporto(double x);
 // Empty text: valid, 0. Otherwise commas become points and the text must be a decimal number >= 0.
 [[nodiscard]] bool LeggiImporto(std::string_view testo, double& valore);
 
+// The characters a stake box takes.
+inline constexpr std::size_t LunghezzaCasellaImporto = 7;
+
 // Points between thousands (when separatori), comma before `decimali` decimals cut without
 // rounding: 1234567.5 -> "1.234.567,50", 0.125 -> "0,12".
 std::string FormatoImporto(double x, bool separatori, int decimali);

@@ -206,7 +206,7 @@ QWidget* TPri::creaParametri()
     for (const Casella& c : caselle) {
         auto* casella = new QLineEdit(importi);
         casella->setObjectName(QString::fromLatin1(c.nome));
-        casella->setMaxLength(7);
+        casella->setMaxLength(static_cast<int>(LunghezzaCasellaImporto));
         casella->setFixedWidth(70);
         casella->installEventFilter(FiltroTasti::Importo(casella));
         grigliaImporti->addWidget(new QLabel(QString::fromUtf8(c.etichetta), importi), riga, 0);
@@ -220,7 +220,7 @@ QWidget* TPri::creaParametri()
     rigaDet->addWidget(new QLabel(QStringLiteral("Importo:"), determinato), 0, 0);
     auto* casellaDet = new QLineEdit(determinato);
     casellaDet->setObjectName(QStringLiteral("determinatoLineEdit"));
-    casellaDet->setMaxLength(7);
+    casellaDet->setMaxLength(static_cast<int>(LunghezzaCasellaImporto));
     casellaDet->setFixedWidth(70);
     casellaDet->installEventFilter(FiltroTasti::Importo(casellaDet));
     connect(casellaDet, &QLineEdit::textChanged, this, &TPri::importoCambiato);

@@ -123,6 +123,16 @@ TEST_F(Cli, InputRifiutatiEErroriDUso)
          "Importo non valido: ambo=1x"},
         {"classe sconosciuta", crea({"--pronostico", "1 2", "--k", "2", "--importi", "sestina=1"}), 1,
          "Classe non riconosciuta"},
+        // The stakes the window refuses: no accepted amount, a total below the minimum, more than a box
+        // holds, a class that k numbers cannot play.
+        {"importo non accettato", crea({"--pronostico", "1 2", "--k", "2", "--importi", "ambo=0,07"}), 1,
+         "Alcuni importi non sono validi."},
+        {"totale sotto il minimo", crea({"--pronostico", "1 2", "--k", "2", "--importi", "ambo=0,5"}), 1,
+         "Alcuni importi non sono validi."},
+        {"oltre la casella", crea({"--pronostico", "1 2", "--k", "2", "--importi", "ambo=10000000"}), 1,
+         "Alcuni importi non sono validi."},
+        {"classe non giocabile", crea({"--pronostico", "1 2", "--k", "2", "--importi", "ambo=1 terno=1"}), 1,
+         "Alcuni importi non sono validi."},
         {"posizione 6", crea({"--pronostico", "1 2", "--k", "2", "--posizioni", "6"}), 1,
          "Le posizioni dell'estratto determinato"},
         {"cartella mancante",

@@ -1,4 +1,5 @@
 #include "cli/comandi.h"
+#include "editor/file_sistema.h"
 
 #include "support/cli_prova.h"
 
@@ -111,10 +112,19 @@ TEST_F(ComandoSpoglio, RifiutiEdErroriDUso)
         esegui({"crea", "-o", file("vuoto.qvs"), "--pronostico", "1 2 3", "--k", "2", "--importi", "ambo=1"})
             .uscita,
         0);
+    // A stake the window refuses (0,07 is no accepted amount) can only come from a file written elsewhere.
     ASSERT_EQ(esegui({"crea", "-o", file("importi.qvs"), "--pronostico", "1 2 3", "--k", "2", "--importi",
-                      "ambo=0,07"})
+                      "ambo=1"})
                   .uscita,
               0);
+    {
+        Sistema s;
+        s.nomeFile = file("importi.qvs");
+        ElencoGiocate elenco;
+        ASSERT_TRUE(LeggiSistema(s, elenco).ok());
+        s.importi[Ambo - 1] = 0.07;
+        ASSERT_TRUE(ScriviSistema(s, elenco).ok());
+    }
     ASSERT_EQ(esegui({"sviluppa", file("importi.qvs"), "--sovrascrivi"}).uscita, 0);
     struct Riga
     {
