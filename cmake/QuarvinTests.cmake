@@ -21,4 +21,8 @@ function(quarvin_add_qtest)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
     set_tests_properties(${T_NAME} PROPERTIES LABELS ui TIMEOUT 300
         ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;QUARVIN_SORGENTI=${PROJECT_SOURCE_DIR}")
+    # Once more under the users' Italian locale: every text must read the same (a "." stays a ".").
+    add_test(NAME ${T_NAME}_it COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME}_it PROPERTIES LABELS ui TIMEOUT 300
+        ENVIRONMENT "LANG=it_IT.UTF-8;LC_ALL=it_IT.UTF-8;QT_QPA_PLATFORM=offscreen;QUARVIN_SORGENTI=${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -15,9 +15,11 @@
 #include "ui/schermata_avvio.h"
 #include "ui/servizi_finestre_qt.h"
 #include "ui/servizio_messaggi_qt.h"
+#include "ui/traduzioni_qt.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 
 #include <exception>
 #include <iostream>
@@ -95,6 +97,10 @@ int main(int argc, char** argv)
     QApplication applicazione(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Calvestra"));
     QCoreApplication::setApplicationName(QStringLiteral("Quarvin"));
+    QTranslator traduzioniQt;
+    if (CaricaTraduzioniQt(traduzioniQt)) {
+        QApplication::installTranslator(&traduzioniQt);
+    }
     try {
         return Avvia(applicazione);
     } catch (const std::exception& e) {

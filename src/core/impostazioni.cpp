@@ -1,5 +1,7 @@
 #include "core/impostazioni.h"
 
+#include "core/testo.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -106,28 +108,16 @@ std::optional<std::int32_t> LeggiInteroDaTesto(std::string_view testo)
     return valore;
 }
 
-std::string TestoFisso(double valore, int decimali)
-{
-    // Room for the largest double in fixed notation with its decimals.
-    char buffer[400];
-    auto [ptr, errore] =
-        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::fixed, decimali);
-    if (errore != std::errc()) {
-        return {};
-    }
-    return std::string(buffer, ptr);
-}
-
 std::string TestoDecimale(double valore)
 {
-    return TestoFisso(valore, 10);
+    return testo::Fisso(valore, 10);
 }
 
 // Twelve decimals, then trailing zeros dropped two at a time from the right: 12.5 gives "12.50"
 // and 3 gives "3.0".
 std::string TestoCalibrazione(double valore)
 {
-    std::string testo = TestoFisso(valore, 12);
+    std::string testo = testo::Fisso(valore, 12);
     while (testo.size() >= 2 && testo.ends_with("00")) {
         testo.pop_back();
     }

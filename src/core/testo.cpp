@@ -1,6 +1,8 @@
 #include "core/testo.h"
 
 #include <cctype>
+#include <charconv>
+#include <system_error>
 
 namespace testo {
 
@@ -103,6 +105,15 @@ bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b)
         }
     }
     return true;
+}
+
+std::string Fisso(double valore, int decimali)
+{
+    // Room for the largest double in fixed notation with its decimals.
+    char buffer[400];
+    const auto [fine, errore] =
+        std::to_chars(buffer, buffer + sizeof buffer, valore, std::chars_format::fixed, decimali);
+    return errore == std::errc() ? std::string(buffer, fine) : std::string();
 }
 
 } // namespace testo

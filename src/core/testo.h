@@ -28,6 +28,11 @@ std::string RigheUnix(std::string_view s);
 // File name without its folder (either separator).
 std::string NomeSenzaCartella(std::string_view percorso);
 
+// A number in fixed notation with `decimali` decimals and "." as separator, whatever the process locale
+// (the windows run under the user's locale, where printf would write ","); empty for a value too large
+// to write.
+std::string Fisso(double valore, int decimali);
+
 // Case-insensitive ASCII equality.
 bool UgualiSenzaMaiuscole(std::string_view a, std::string_view b);
 

@@ -1,15 +1,14 @@
 #include "editor/riepilogo.h"
 
+#include "core/testo.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
 std::string Intero(double valore)
 {
-    char testo[64];
-    std::snprintf(testo, sizeof testo, "%.0f", valore);
-    return testo;
+    return testo::Fisso(valore, 0);
 }
 
 } // namespace
@@ -69,9 +68,7 @@ Riepilogo AggiornaRiepilogo(const Sistema& sistema, std::int32_t giocate, const 
     if (sviluppo > 0 && giocate > 0) {
         double riduzione = 100.0 - giocate * 100.0 / sviluppo;
         if (riduzione >= 0) {
-            char testo[64];
-            std::snprintf(testo, sizeof testo, "%3.3f", riduzione);
-            r.percentuale = std::string("Percentuale di riduzione: ") + testo + " %";
+            r.percentuale = "Percentuale di riduzione: " + testo::Fisso(riduzione, 3) + " %";
             r.percentualeConValore = true;
         }
     }

@@ -1,6 +1,7 @@
 #include "reductions/analisi_riduzione.h"
 
-#include <charconv>
+#include "core/testo.h"
+
 #include <cmath>
 
 std::string FormatoPercentuale(double percentuale)
@@ -8,14 +9,11 @@ std::string FormatoPercentuale(double percentuale)
     if (!std::isfinite(percentuale)) {
         percentuale = 0;
     }
-    char buffer[400];
-    // to_chars ignores the locale: the separator is "." even where the user's locale writes ",".
-    const auto fine = std::to_chars(buffer, buffer + sizeof buffer, percentuale, std::chars_format::fixed, 2);
-    std::string testo(buffer, fine.ec == std::errc() ? fine.ptr : buffer);
-    while (testo.size() >= 2 && testo.compare(testo.size() - 2, 2, "00") == 0) {
-        testo.pop_back();
+    std::string formato = testo::Fisso(percentuale, 2);
+    while (formato.size() >= 2 && formato.compare(formato.size() - 2, 2, "00") == 0) {
+        formato.pop_back();
     }
-    return testo;
+    return formato;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "ui/griglia_numeri.h"
 #include "ui/notifica_dialog.h"
 #include "ui/pri_window.h"
+#include "ui/traduzioni_qt.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -113,6 +115,16 @@ private slots:
             QVERIFY2(guida.isEmpty() || pagine.exists(guida), qPrintable(guida));
         }
         QCOMPARE(m_finestra->azione(Comando::Sommario).shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    // Qt's own dialogs speak Italian like the program.
+    void dialoghiDiQtInItaliano()
+    {
+        QTranslator traduzioni;
+        QVERIFY(CaricaTraduzioniQt(traduzioni));
+        QVERIFY(QCoreApplication::installTranslator(&traduzioni));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+        QCoreApplication::removeTranslator(&traduzioni);
     }
 
     void trattoSullaGriglia()
