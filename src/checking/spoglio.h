@@ -12,6 +12,7 @@
 namespace messaggi_spoglio {
 
 inline constexpr const char* NessunaGiocata = "Non ci sono giocate da controllare!";
+inline constexpr const char* NessunaVincita = "Nessuna vincita";
 inline constexpr const char* InserireNumeri =
     "Inserire i numeri dell'estrazione da utilizzare per lo spoglio.";
 inline constexpr const char* Titolo = "Spoglio delle giocate";

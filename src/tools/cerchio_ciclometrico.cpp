@@ -56,6 +56,16 @@ Distanze CalcolaDistanze(const Cinquina& x)
     return distanze;
 }
 
+Distanze CalcolaDistanzeCiclometriche(const Cinquina& numeri)
+{
+    Distanze distanze = CalcolaDistanze(numeri);
+    for (int& d : distanze) {
+        d = std::min(d, 90 - d);
+    }
+    std::sort(distanze.begin(), distanze.end());
+    return distanze;
+}
+
 std::string TestoNumeri(const Cinquina& numeri)
 {
     return Elenco(messaggi_strumenti::EtichettaNumeri, numeri);
@@ -69,6 +79,11 @@ std::string TestoLati(const Cinquina& numeri)
 std::string TestoDistanze(const Cinquina& numeri)
 {
     return Elenco(messaggi_strumenti::EtichettaDistanze, CalcolaDistanze(numeri));
+}
+
+std::string TestoDistanzeCiclometriche(const Cinquina& numeri)
+{
+    return Elenco(messaggi_strumenti::EtichettaDistanzeCiclometriche, CalcolaDistanzeCiclometriche(numeri));
 }
 
 std::string TestoDel(const Tipo_Estrazione& estrazione)

@@ -28,11 +28,17 @@ Lati CalcolaLati(const Cinquina& numeri);
 // The ten differences nj - ni for i < j, sorted ascending. `numeri` ascending.
 Distanze CalcolaDistanze(const Cinquina& numeri);
 
+// The ten distances round the circle, min(d, 90 - d) for every pair, sorted ascending: how far apart
+// two numbers sit on the circle whichever way round.
+Distanze CalcolaDistanzeCiclometriche(const Cinquina& numeri);
+
 // The three labels under the circle: the caption, then every value preceded by a space
 // ("Numeri: 5 23 41 59 77").
 std::string TestoNumeri(const Cinquina& numeri);
 std::string TestoLati(const Cinquina& numeri);
 std::string TestoDistanze(const Cinquina& numeri);
+// A fourth label: "Distanze ciclometriche:" and the ten distances round the circle.
+std::string TestoDistanzeCiclometriche(const Cinquina& numeri);
 // "Del:" and the date as day/month/year without leading zeros; "Nº Concorso:" and the position.
 std::string TestoDel(const Tipo_Estrazione& estrazione);
 std::string TestoConcorso(std::int32_t posizione);

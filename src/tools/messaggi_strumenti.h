@@ -17,6 +17,7 @@ inline constexpr const char* StampaNonRiuscita = "Impossibile avviare la stampa.
 inline constexpr const char* EtichettaNumeri = "Numeri:";
 inline constexpr const char* EtichettaLati = "Lati:";
 inline constexpr const char* EtichettaDistanze = "Distanze:";
+inline constexpr const char* EtichettaDistanzeCiclometriche = "Distanze ciclometriche:";
 inline constexpr const char* EtichettaData = "Del:";
 inline constexpr const char* EtichettaConcorso = "Nº Concorso:";
 

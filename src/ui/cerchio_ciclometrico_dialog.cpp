@@ -114,6 +114,7 @@ TCerchioCiclometrico::TCerchioCiclometrico(StatoApplicazione& stato, ServiziFine
     m_etichettaNumeri = etichetta("numeriLabel");
     m_etichettaLati = etichetta("latiLabel");
     m_etichettaDistanze = etichetta("distanzeLabel");
+    m_etichettaDistanzeCiclometriche = etichetta("distanzeCiclometricheLabel");
     layout->addLayout(sinistra);
 
     auto* destra = new QVBoxLayout;
@@ -253,6 +254,7 @@ void TCerchioCiclometrico::mostraNumeri(const cerchio::Cinquina& numeri)
     m_etichettaNumeri->setText(Testo(cerchio::TestoNumeri(numeri)));
     m_etichettaLati->setText(Testo(cerchio::TestoLati(numeri)));
     m_etichettaDistanze->setText(Testo(cerchio::TestoDistanze(numeri)));
+    m_etichettaDistanzeCiclometriche->setText(Testo(cerchio::TestoDistanzeCiclometriche(numeri)));
     m_disegno->setNumeri(numeri);
 }
 

@@ -81,4 +81,5 @@ private:
     QLabel* m_etichettaNumeri = nullptr;
     QLabel* m_etichettaLati = nullptr;
     QLabel* m_etichettaDistanze = nullptr;
+    QLabel* m_etichettaDistanzeCiclometriche = nullptr;
 };

@@ -300,6 +300,10 @@ void TSpoglio::verifica()
                                        m_stato.generali.decimali);
     m_resoconto = esito.resoconto;
     mostraResoconto();
+    if (m_resoconto.empty()) {
+        // A check that found nothing says so, instead of looking as if it never ran.
+        m_testoResoconto->setPlainText(QString::fromUtf8(messaggi_spoglio::NessunaVincita));
+    }
     mostraRiepilogo(esito);
     m_verifica->setEnabled(false);
 }

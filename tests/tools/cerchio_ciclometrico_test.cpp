@@ -16,23 +16,40 @@ TEST(CerchioCiclometrico, LatiEDistanze)
         Cinquina numeri;
         const char* lati;
         const char* distanze;
+        const char* ciclometriche; // round the circle: min(d, 90 - d)
     };
     const Riga righe[] = {
         {"equidistanti",
          {5, 23, 41, 59, 77},
          "Lati: 18 18 18 18 72",
-         "Distanze: 18 18 18 18 36 36 36 54 54 72"},
-        {"consecutivi", {1, 2, 3, 4, 5}, "Lati: 1 1 1 1 4", "Distanze: 1 1 1 1 2 2 2 3 3 4"},
+         "Distanze: 18 18 18 18 36 36 36 54 54 72",
+         "Distanze ciclometriche: 18 18 18 18 18 36 36 36 36 36"},
+        {"consecutivi",
+         {1, 2, 3, 4, 5},
+         "Lati: 1 1 1 1 4",
+         "Distanze: 1 1 1 1 2 2 2 3 3 4",
+         "Distanze ciclometriche: 1 1 1 1 2 2 2 3 3 4"},
         {"lati diversi, ordinati",
          {40, 50, 70, 80, 85},
          "Lati: 5 10 10 20 45",
-         "Distanze: 5 10 10 15 20 30 30 35 40 45"},
-        {"con lo zero", {0, 3, 4, 12, 90}, "Lati: 1 3 8 78 90", "Distanze: 1 3 4 8 9 12 78 86 87 90"},
+         "Distanze: 5 10 10 15 20 30 30 35 40 45",
+         "Distanze ciclometriche: 5 10 10 15 20 30 30 35 40 45"},
+        {"a cavallo del 90",
+         {1, 2, 88, 89, 90},
+         "Lati: 1 1 1 86 89",
+         "Distanze: 1 1 1 2 86 87 87 88 88 89",
+         "Distanze ciclometriche: 1 1 1 1 2 2 2 3 3 4"},
+        {"con lo zero",
+         {0, 3, 4, 12, 90},
+         "Lati: 1 3 8 78 90",
+         "Distanze: 1 3 4 8 9 12 78 86 87 90",
+         "Distanze ciclometriche: 0 1 3 3 4 4 8 9 12 12"},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
         EXPECT_EQ(cerchio::TestoLati(r.numeri), r.lati);
         EXPECT_EQ(cerchio::TestoDistanze(r.numeri), r.distanze);
+        EXPECT_EQ(cerchio::TestoDistanzeCiclometriche(r.numeri), r.ciclometriche);
     }
     EXPECT_EQ(cerchio::TestoNumeri({5, 23, 41, 59, 77}), "Numeri: 5 23 41 59 77");
 }

@@ -118,6 +118,8 @@ void CerchioCiclometricoDialogTest::apreSullUltimaEstrazione()
     QCOMPARE(testo("numeriLabel"), QStringLiteral("Numeri: 5 23 41 59 77"));
     QCOMPARE(testo("latiLabel"), QStringLiteral("Lati: 18 18 18 18 72"));
     QCOMPARE(testo("distanzeLabel"), QStringLiteral("Distanze: 18 18 18 18 36 36 36 54 54 72"));
+    QCOMPARE(testo("distanzeCiclometricheLabel"),
+             QStringLiteral("Distanze ciclometriche: 18 18 18 18 18 36 36 36 36 36"));
     QVERIFY(!pulsanteRidisegna()->isEnabled());
     cattura(QStringLiteral("cerchio.png"));
 }

@@ -316,7 +316,8 @@ void SpoglioDialogTest::rifiutiLascianoTuttoComEra()
     const std::size_t messaggi = m_prova->messaggi.mostrati.size();
     Clicca(m_dialogo.get(), "verificaPushButton");
     QCOMPARE(m_prova->messaggi.mostrati.size(), messaggi);
-    QCOMPARE(resoconto(), QStringList());
+    QCOMPARE(resoconto(), QStringList{QStringLiteral("Nessuna vincita")});
+    QVERIFY(m_dialogo->resoconto().empty());
     QCOMPARE(riepilogo(), RiepilogoVuoto);
 }
 
