@@ -1,5 +1,5 @@
 # Fails when a source file of an engine folder includes a Qt header.
-set(engines core editor reductions checking reducers printing tools)
+set(engines core editor reductions checking reducers printing tools coperture)
 set(found "")
 foreach(folder ${engines})
     file(GLOB_RECURSE files "${ROOT}/src/${folder}/*.h" "${ROOT}/src/${folder}/*.cpp")

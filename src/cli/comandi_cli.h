@@ -40,7 +40,9 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& out, std::ostream& err)
 int ComandoSpoglio(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
 // riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... | riduttori elenco FILE: immediate-reducer
-// files built from text files of plays.
+// files built from text files of plays. riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P]
+// [--secondi S | --mosse N] [--seme N] [--partenza FILE] [--obiettivo N] [--coperture CARTELLA] -o FILE.txt:
+// the search for a small design behind a reducer, written as such a text file; prints its size.
 int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
 // Prints a usage error and the usage text; returns UscitaUso.

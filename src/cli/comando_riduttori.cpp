@@ -8,9 +8,21 @@
 // min(k, 5) positions share g with a play).
 //
 // riduttori elenco FILE: one line per reducer, "v k g P".
+//
+// riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P] [--secondi S | --mosse N] [--seme N]
+// [--partenza FILE] [--obiettivo N] [--coperture CARTELLA] -o FILE.txt: searches a small design for the
+// cell (CercaDisegno) and writes it as text, one block per line, through a temporary file; prints its
+// size. p defaults to t for a covering and to min(k, 5) for a lotto design. The budget is S seconds (10
+// when neither is given) or N moves, which makes the run repeatable for a seed; --obiettivo stops at a
+// design of at most N blocks; --partenza starts from a design (the result is never larger than a valid
+// one); --coperture names the folder of the best coverings found so far, one file per cell as the batch
+// keeps them, used by the partition unions and the doubling constructions.
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
+#include "coperture/cerca_disegno.h"
+#include "coperture/testo_disegno.h"
 #include "core/giocata.h"
+#include "platform/orologio_sistema.h"
 #include "reductions/riduttori_immediati.h"
 
 #include <algorithm>
@@ -23,8 +35,10 @@ namespace cli {
 
 namespace {
 
-constexpr const char* UsoRiduttori = "indicare: riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... "
-                                     "oppure riduttori elenco FILE";
+constexpr const char* UsoRiduttori =
+    "indicare: riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... oppure riduttori elenco FILE "
+    "oppure riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P] [--secondi S] [--seme N] "
+    "[--partenza FILE] -o FILE.txt";
 
 bool Intero(const std::string& testo, int minimo, int massimo, int& valore)
 {
@@ -188,6 +202,106 @@ int Elenco(const std::vector<std::string>& argomenti, std::ostream& out, std::os
     return UscitaOk;
 }
 
+// A whole number of at most 18 digits within the range.
+bool Numero(const std::string& testo, std::uint64_t minimo, std::uint64_t massimo, std::uint64_t& valore)
+{
+    if (testo.empty() || testo.size() > 18 || testo.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    valore = std::stoull(testo);
+    return valore >= minimo && valore <= massimo;
+}
+
+int Cerca(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
+{
+    ArgomentiComando a;
+    std::string errore;
+    if (!a.leggi({argomenti.begin() + 1, argomenti.end()},
+                 {"--tipo", "--v", "--k", "--t", "--p", "--secondi", "--mosse", "--seme", "--partenza",
+                  "--obiettivo", "--coperture", "-o"},
+                 errore)) {
+        return ErroreUso(err, errore);
+    }
+    const auto tipo = a.valore("--tipo");
+    const auto uscita = a.valore("-o");
+    if (!a.parole().empty() || !tipo || !uscita || !a.valore("--v") || !a.valore("--k") || !a.valore("--t")) {
+        return ErroreUso(err, UsoRiduttori);
+    }
+    ParametriRicerca p;
+    if (*tipo == "ortogonale") {
+        p.cella.tipo = TipoDisegno::Ortogonale;
+    } else if (*tipo == "garanzia") {
+        p.cella.tipo = TipoDisegno::Garanzia;
+    } else {
+        return ErroreUso(err, "valore non valido per --tipo: " + *tipo);
+    }
+    std::uint64_t secondi = 0;
+    const struct
+    {
+        const char* nome;
+        std::uint64_t massimo;
+        std::uint64_t* destinazione;
+    } numeri[] = {{"--secondi", 1000000, &secondi},
+                  {"--mosse", std::uint64_t{1} << 50U, &p.mosse},
+                  {"--seme", 0xFFFFFFFFULL, &p.seme},
+                  {"--obiettivo", 1U << 20U, nullptr}};
+    for (const auto& n : numeri) {
+        std::uint64_t valore = 0;
+        if (const auto testo = a.valore(n.nome)) {
+            if (!Numero(*testo, 0, n.massimo, valore)) {
+                return ErroreUso(err, std::string("valore non valido per ") + n.nome + ": " + *testo);
+            }
+            if (n.destinazione != nullptr) {
+                *n.destinazione = valore;
+            } else {
+                p.obiettivo = static_cast<std::size_t>(valore);
+            }
+        }
+    }
+    for (const auto& [nome, destinazione] : {std::pair{"--v", &p.cella.v}, std::pair{"--k", &p.cella.k},
+                                             std::pair{"--t", &p.cella.t}, std::pair{"--p", &p.cella.p}}) {
+        if (const auto testo = a.valore(nome); testo && !Intero(*testo, 1, 99, *destinazione)) {
+            return ErroreUso(err, std::string("valore non valido per ") + nome + ": " + *testo);
+        }
+    }
+    if (p.cella.p == 0) {
+        p.cella.p = p.cella.tipo == TipoDisegno::Ortogonale ? p.cella.t : PGaranzia(p.cella.k);
+    }
+    if (const auto motivo = ControllaCella(p.cella)) {
+        return ErroreUso(err, *motivo);
+    }
+    if (const auto partenza = a.valore("--partenza")) {
+        LetturaDisegno lettura = LeggiDisegno(*partenza, p.cella);
+        if (!lettura.errore.empty()) {
+            err << lettura.errore << '\n';
+            return UscitaRifiuto;
+        }
+        p.partenza = std::move(lettura.blocchi);
+    }
+    if (const auto cartella = a.valore("--coperture")) {
+        p.coperture = FornitoreDaCartella(*cartella);
+    }
+    const OrologioSistema orologio;
+    if (p.mosse == 0) {
+        p.millisecondi = (secondi != 0 ? secondi : 10) * 1000;
+        p.orologio = &orologio;
+    }
+    EsecuzioneContinua continua;
+    const EsitoRicerca esito = CercaDisegno(p, continua);
+    if (esito.blocchi.empty()) {
+        err << "nessun disegno trovato\n";
+        return UscitaRifiuto;
+    }
+    if (!ScriviDisegno(*uscita, esito.blocchi)) {
+        err << "impossibile scrivere " << *uscita << '\n';
+        return UscitaRifiuto;
+    }
+    err << NomeTipo(p.cella.tipo) << ' ' << NomeFileCella(p.cella) << ": " << esito.blocchi.size()
+        << " blocchi (" << esito.metodo << ", " << esito.mosse << " mosse)\n";
+    out << esito.blocchi.size() << '\n';
+    return UscitaOk;
+}
+
 } // namespace
 
 int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err)
@@ -200,6 +314,9 @@ int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& e
     }
     if (riga.argomenti.front() == "elenco") {
         return Elenco(riga.argomenti, out, err);
+    }
+    if (riga.argomenti.front() == "cerca") {
+        return Cerca(riga.argomenti, out, err);
     }
     return ErroreUso(err, UsoRiduttori);
 }

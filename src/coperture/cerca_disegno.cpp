@@ -1,0 +1,383 @@
+#include "coperture/cerca_disegno.h"
+
+#include "coperture/campo_finito.h"
+#include "coperture/ricottura.h"
+#include "coperture/unione_partizione.h"
+#include "coperture/verifica_disegno.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+namespace {
+
+// Moves between two polls, and the share of the budget of the orbit phase.
+constexpr std::uint64_t MossePerPasso = 16384;
+constexpr double QuotaOrbiteCoperture = 0.4;
+constexpr double QuotaOrbiteGaranzia = 0.25;
+constexpr std::size_t GruppiPerRicerca = 3;
+// The short search behind a part of a partition union that nobody else provides.
+constexpr std::uint64_t MosseParte = 20000;
+
+// The schedule: the accepted fraction of uphill moves falls geometrically from Caldo to Freddo over a
+// cycle, and each cycle is twice as long as the one before up to a cap, so a cell that needs slow cooling
+// gets it while small cells restart often.
+constexpr double Caldo = 0.05;
+constexpr double Freddo = 0.0001;
+constexpr double PrimoCiclo = 1e6;
+constexpr double CicloMassimo = 32e6;
+
+class Bilancio
+{
+public:
+    Bilancio(const ParametriRicerca& p, ControlloEsecuzione& controllo)
+        : m_mosse(p.mosse), m_millisecondi(p.millisecondi), m_orologio(p.orologio), m_controllo(controllo),
+          m_inizio(p.orologio ? p.orologio->millisecondi() : 0)
+    {}
+
+    void conta(std::uint64_t mosse) { m_fatte += mosse; }
+    std::uint64_t fatte() const { return m_fatte; }
+    bool interrotto() const { return m_interrotto; }
+
+    // Whether the share `quota` (0..1) of the budget is spent, or the run was stopped; polls.
+    bool finito(double quota)
+    {
+        Avanzamento a;
+        a.elaborati = static_cast<double>(m_fatte);
+        a.totale = static_cast<double>(m_mosse);
+        if (!m_interrotto && !m_controllo.verifica(a)) {
+            m_interrotto = true;
+        }
+        if (m_interrotto) {
+            return true;
+        }
+        if (m_mosse != 0 && static_cast<double>(m_fatte) >= quota * static_cast<double>(m_mosse)) {
+            return true;
+        }
+        return m_millisecondi != 0 && m_orologio != nullptr &&
+               static_cast<double>(m_orologio->millisecondi() - m_inizio) >=
+                   quota * static_cast<double>(m_millisecondi);
+    }
+
+private:
+    std::uint64_t m_mosse;
+    std::uint64_t m_millisecondi;
+    const Orologio* m_orologio;
+    ControlloEsecuzione& m_controllo;
+    std::uint64_t m_inizio;
+    std::uint64_t m_fatte = 0;
+    bool m_interrotto = false;
+};
+
+class Ricerca
+{
+public:
+    Ricerca(const ParametriRicerca& p, ControlloEsecuzione& controllo)
+        : m_p(p), m_c(p.cella), m_bilancio(p, controllo), m_limite(LimiteInferiore(p.cella))
+    {}
+
+    EsitoRicerca esegui();
+
+private:
+    void considera(const Blocchi& blocchi, const std::string& metodo);
+    bool basta() const
+    {
+        return !m_esito.blocchi.empty() &&
+               (m_esito.blocchi.size() <= m_limite || m_esito.blocchi.size() <= m_p.obiettivo);
+    }
+    // Anneals and removes blocks until the share of the budget is spent or the search may stop.
+    void discesa(Ricottura& r, double quota, const std::string& metodo);
+    Blocchi coperturaParte(int n);
+    // A covering C(n, k, t) from the constructions or the caller, or the trivial ones (n = k, t = 1).
+    std::optional<Blocchi> nota(int n, int k, int t) const;
+    // Coverings of the cell built from those of its neighbours (one point more or less, one point shorter).
+    void vicine();
+
+    const ParametriRicerca& m_p;
+    const Cella m_c;
+    Bilancio m_bilancio;
+    std::uint64_t m_limite;
+    EsitoRicerca m_esito;
+    std::uint64_t m_cicloFatte = 0;
+    double m_ciclo = PrimoCiclo;
+};
+
+void Ricerca::considera(const Blocchi& blocchi, const std::string& metodo)
+{
+    Blocchi distinti = blocchi;
+    std::sort(distinti.begin(), distinti.end());
+    distinti.erase(std::unique(distinti.begin(), distinti.end()), distinti.end());
+    if (distinti.empty() || (!m_esito.blocchi.empty() && distinti.size() >= m_esito.blocchi.size())) {
+        return;
+    }
+    if (ControllaBlocchi(m_c, distinti) || ContaScoperti(m_c, distinti) != 0) {
+        return;
+    }
+    m_esito.blocchi = std::move(distinti);
+    m_esito.metodo = metodo;
+}
+
+void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo)
+{
+    // Far above the best size a level falls in a few moves, so after each success the number of blocks
+    // removed doubles while levels fall quickly and halves after a slow one; a jump of several blocks
+    // that gets stuck goes back to the last success and jumps half as far.
+    std::size_t salto = 1;
+    std::size_t ultimoSalto = 0;
+    std::uint64_t mosseLivello = 0;
+    Blocchi ultimo;
+    while (!basta() && !m_bilancio.finito(quota)) {
+        const std::uint64_t rapido = 20000 + 20 * static_cast<std::uint64_t>(r.blocchi().size());
+        if (r.scoperti() == 0) {
+            if (m_esito.blocchi.empty() || r.dimensioneDisegno() < m_esito.blocchi.size()) {
+                considera(r.disegno(), metodo);
+                if (basta()) {
+                    return;
+                }
+            }
+            if (r.blocchi().size() <= 1) {
+                return;
+            }
+            salto = mosseLivello < rapido
+                        ? std::min(salto * 2, std::max<std::size_t>(1, r.blocchi().size() / 32))
+                        : std::max<std::size_t>(1, salto / 2);
+            ultimo = r.blocchi();
+            ultimoSalto = salto;
+            mosseLivello = 0;
+            for (std::size_t i = 0; i < salto; ++i) {
+                r.togliBlocco(r.bloccoMenoUtile());
+            }
+        } else if (ultimoSalto > 1 && mosseLivello > 8 * rapido) {
+            r.impostaBlocchi(ultimo);
+            salto = ultimoSalto / 2;
+            ultimoSalto = salto;
+            mosseLivello = 0;
+            for (std::size_t i = 0; i < salto; ++i) {
+                r.togliBlocco(r.bloccoMenoUtile());
+            }
+        }
+        const double f = static_cast<double>(m_cicloFatte) / m_ciclo;
+        r.impostaRapporto(std::exp(std::log(Caldo) * (1.0 - f) + std::log(Freddo) * f));
+        const std::uint64_t fatte = r.anneala(MossePerPasso);
+        m_bilancio.conta(fatte);
+        mosseLivello += fatte;
+        m_cicloFatte += fatte;
+        if (static_cast<double>(m_cicloFatte) >= m_ciclo) {
+            m_cicloFatte = 0;
+            m_ciclo = std::min(m_ciclo * 2, CicloMassimo);
+        }
+    }
+}
+
+std::optional<Blocchi> Ricerca::nota(int n, int k, int t) const
+{
+    if (n < k || k < t || t < 1) {
+        return std::nullopt;
+    }
+    if (n == k) {
+        return Blocchi{TuttiIPunti(n)};
+    }
+    if (t == 1) {
+        // Consecutive runs of k points, the last one moved back to end at point n.
+        Blocchi b;
+        for (int inizio = 0; inizio < n; inizio += k) {
+            b.push_back(TuttiIPunti(k) << std::min(inizio, n - k));
+        }
+        return b;
+    }
+    std::optional<Blocchi> migliore = CostruzioneAlgebrica(n, k, t, m_p.coperture);
+    if (m_p.coperture) {
+        if (auto fornita = m_p.coperture(n, k, t);
+            fornita && (!migliore || fornita->size() < migliore->size())) {
+            migliore = std::move(fornita);
+        }
+    }
+    return migliore;
+}
+
+void Ricerca::vicine()
+{
+    const int v = m_c.v;
+    const int k = m_c.k;
+    const int t = m_c.t;
+    // One point more: the blocks through the last point take another point instead.
+    if (v + 1 <= PuntiMassimi) {
+        if (auto grande = nota(v + 1, k, t)) {
+            Blocchi b;
+            for (std::uint32_t blocco : *grande) {
+                if (blocco >> v) {
+                    blocco &= TuttiIPunti(v);
+                    const std::uint32_t liberi = TuttiIPunti(v) & ~blocco;
+                    blocco |= liberi & (~liberi + 1U);
+                }
+                b.push_back(blocco);
+            }
+            std::sort(b.begin(), b.end());
+            b.erase(std::unique(b.begin(), b.end()), b.end());
+            considera(b, "vicina");
+        }
+    }
+    // One point less, and the blocks through the new point from a covering of the (t-1)-subsets.
+    if (auto piccola = nota(v - 1, k, t)) {
+        if (auto passanti = nota(v - 1, k - 1, t - 1)) {
+            Blocchi b = *piccola;
+            for (const std::uint32_t blocco : *passanti) {
+                b.push_back(blocco | (std::uint32_t{1} << (v - 1)));
+            }
+            considera(b, "vicina");
+        }
+    }
+    // Blocks one point shorter, each filled up with its lowest missing point.
+    if (auto corta = nota(v, k - 1, t)) {
+        Blocchi b;
+        for (const std::uint32_t blocco : *corta) {
+            const std::uint32_t liberi = TuttiIPunti(v) & ~blocco;
+            b.push_back(blocco | (liberi & (~liberi + 1U)));
+        }
+        std::sort(b.begin(), b.end());
+        b.erase(std::unique(b.begin(), b.end()), b.end());
+        considera(b, "vicina");
+    }
+}
+
+Blocchi Ricerca::coperturaParte(int n)
+{
+    std::optional<Blocchi> migliore = CostruzioneAlgebrica(n, m_c.k, m_c.t, m_p.coperture);
+    if (m_p.coperture) {
+        if (auto nota = m_p.coperture(n, m_c.k, m_c.t);
+            nota && (!migliore || nota->size() < migliore->size())) {
+            migliore = std::move(nota);
+        }
+    }
+    const Cella parte{TipoDisegno::Ortogonale, n, m_c.k, m_c.t, m_c.t};
+    if (migliore && !ControllaBlocchi(parte, *migliore) && ContaScoperti(parte, *migliore) == 0) {
+        return *migliore;
+    }
+    Ricottura r(parte, nullptr, m_p.seme ^ static_cast<std::uint64_t>(n));
+    r.completaAvido();
+    Blocchi trovata = r.disegno();
+    for (std::uint64_t fatte = 0; fatte < MosseParte && r.blocchi().size() > 1;) {
+        if (r.scoperti() == 0) {
+            trovata = r.disegno();
+            r.togliBlocco(r.bloccoMenoUtile());
+        }
+        r.impostaRapporto(0.001);
+        fatte += r.anneala(MosseParte / 10);
+    }
+    return trovata;
+}
+
+EsitoRicerca Ricerca::esegui()
+{
+    const std::uint32_t tutti = TuttiIPunti(m_c.v);
+    if (m_c.k == m_c.v) {
+        considera({tutti}, "banale");
+        return m_esito;
+    }
+    if (m_c.p == m_c.t) {
+        if (auto b = CostruzioneAlgebrica(m_c.v, m_c.k, m_c.t, m_p.coperture)) {
+            considera(*b, "algebrica");
+        }
+    }
+    considera(m_p.partenza, "partenza");
+    if (m_c.p == m_c.t && !basta()) {
+        vicine();
+    }
+    if (m_c.p > m_c.t && !basta()) {
+        considera(UnioneSuPartizione(m_c, [this](int n) { return coperturaParte(n); }).blocchi, "unione");
+    }
+    if (!basta()) {
+        Ricottura avida(m_c, nullptr, m_p.seme);
+        avida.completaAvido();
+        considera(avida.disegno(), "avida");
+    }
+
+    // Orbit phase: each group gets an equal share of its part of the budget. Two cyclic groups and one of
+    // the others (cyclic ones for a lotto design), chosen by the seed, so that repeated runs try them all.
+    const auto gruppi = GruppiCandidati(m_c.v, m_c.p != m_c.t);
+    const std::size_t ciclici = GruppiCandidati(m_c.v, true).size();
+    std::vector<const GruppoPermutazioni*> scelti;
+    for (std::size_t i = 0; i < GruppiPerRicerca && i < gruppi.size(); ++i) {
+        const bool altro = i + 1 == GruppiPerRicerca && gruppi.size() > ciclici;
+        const std::size_t n = altro ? gruppi.size() - ciclici : ciclici;
+        scelti.push_back(&gruppi[(altro ? ciclici : 0) + (m_p.seme + i) % n]);
+    }
+    const double quotaOrbite = m_c.p == m_c.t ? QuotaOrbiteCoperture : QuotaOrbiteGaranzia;
+    for (std::size_t i = 0; i < scelti.size() && !basta() && !m_bilancio.finito(quotaOrbite); ++i) {
+        const GruppoPermutazioni& g = *scelti[i];
+        if (g.ordine() == 0) {
+            continue;
+        }
+        Ricottura r(m_c, &g, m_p.seme + 1 + i);
+        r.completaAvido();
+        m_cicloFatte = 0;
+        m_ciclo = PrimoCiclo;
+        discesa(r, quotaOrbite * static_cast<double>(i + 1) / static_cast<double>(scelti.size()),
+                "orbite " + g.nome());
+    }
+
+    // Plain phase, from the best design so far.
+    if (!basta() && !m_bilancio.finito(1.0)) {
+        Ricottura r(m_c, nullptr, m_p.seme * 0x9E3779B97F4A7C15ULL + 7);
+        r.impostaBlocchi(m_esito.blocchi);
+        m_cicloFatte = 0;
+        m_ciclo = PrimoCiclo;
+        discesa(r, 1.0, "ricottura");
+    }
+    m_esito.mosse = m_bilancio.fatte();
+    m_esito.interrotta = m_bilancio.interrotto();
+    return m_esito;
+}
+
+} // namespace
+
+std::vector<GruppoPermutazioni> GruppiCandidati(int v, bool soloCiclici)
+{
+    std::vector<GruppoPermutazioni> gruppi;
+    const auto ciclico = [&](int cicli, int lunghezza) {
+        if (lunghezza >= 2 && cicli * lunghezza <= v) {
+            gruppi.push_back(GruppoCiclico(v, cicli, lunghezza));
+        }
+    };
+    ciclico(1, v);
+    ciclico(1, v - 1);
+    ciclico(2, v / 2);
+    ciclico(1, v - 2);
+    ciclico(3, v / 3);
+    if (soloCiclici) {
+        return gruppi;
+    }
+    for (int q = v; q >= v - 2 && q >= 4; --q) {
+        if (CampoFinito(q).q() == 0) {
+            continue;
+        }
+        std::vector<int> divisori;
+        for (int d = 2; d <= q - 1; ++d) {
+            if ((q - 1) % d == 0) {
+                divisori.push_back(d);
+            }
+        }
+        // All multipliers, half of them, and the two smallest subgroups.
+        std::vector<int> scelti;
+        for (std::size_t i = 0; i < divisori.size(); ++i) {
+            const int d = divisori[i];
+            if (i < 2 || d == q - 1 || 2 * d == q - 1) {
+                scelti.push_back(d);
+            }
+        }
+        for (const int d : scelti) {
+            gruppi.push_back(GruppoAffine(v, q, d));
+        }
+    }
+    for (int q = v - 1; q >= v - 2 && q >= 4; --q) {
+        if (CampoFinito(q).q() != 0) {
+            gruppi.push_back(GruppoProiettivo(v, q));
+        }
+    }
+    return gruppi;
+}
+
+EsitoRicerca CercaDisegno(const ParametriRicerca& parametri, ControlloEsecuzione& controllo)
+{
+    return Ricerca(parametri, controllo).esegui();
+}

@@ -1,0 +1,130 @@
+#include "coperture/gruppo_permutazioni.h"
+
+#include "coperture/campo_finito.h"
+
+#include <cassert>
+#include <set>
+
+namespace {
+
+Permutazione Identita()
+{
+    Permutazione p{};
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        p[i] = static_cast<std::uint8_t>(i);
+    }
+    return p;
+}
+
+std::string Fissi(int v, int mossi)
+{
+    return v > mossi ? "+" + std::to_string(v - mossi) : "";
+}
+
+// An element of order q - 1 of GF(q)*.
+int Primitivo(const CampoFinito& f)
+{
+    for (int a = 2; a < f.q(); ++a) {
+        int ordine = 1;
+        for (int x = a; x != 1; x = f.prodotto(x, a)) {
+            ++ordine;
+        }
+        if (ordine == f.q() - 1) {
+            return a;
+        }
+    }
+    return 1;
+}
+
+// The translations x -> x + e for e in 1, g, g^2, ...: they span the additive group whatever q is.
+std::vector<Permutazione> Traslazioni(const CampoFinito& f, int primitivo)
+{
+    std::vector<Permutazione> generatori;
+    int e = 1;
+    for (int i = 0; i < f.grado(); ++i) {
+        Permutazione p = Identita();
+        for (int x = 0; x < f.q(); ++x) {
+            p[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(f.somma(x, e));
+        }
+        generatori.push_back(p);
+        e = f.prodotto(e, primitivo);
+    }
+    return generatori;
+}
+
+} // namespace
+
+GruppoPermutazioni::GruppoPermutazioni(int v, const std::vector<Permutazione>& generatori, std::string nome,
+                                       std::size_t ordineMassimo)
+    : m_v(v), m_nome(std::move(nome))
+{
+    std::set<Permutazione> visti{Identita()};
+    m_elementi.push_back(Identita());
+    for (std::size_t i = 0; i < m_elementi.size(); ++i) {
+        for (const Permutazione& g : generatori) {
+            Permutazione composta{};
+            for (std::size_t x = 0; x < composta.size(); ++x) {
+                composta[x] = g[m_elementi[i][x]];
+            }
+            if (visti.insert(composta).second) {
+                if (m_elementi.size() >= ordineMassimo) {
+                    m_elementi.clear();
+                    return;
+                }
+                m_elementi.push_back(composta);
+            }
+        }
+    }
+}
+
+GruppoPermutazioni GruppoCiclico(int v, int cicli, int lunghezza)
+{
+    assert(cicli >= 1 && lunghezza >= 2 && cicli * lunghezza <= v && v <= 32);
+    Permutazione p = Identita();
+    for (int j = 0; j < cicli; ++j) {
+        for (int i = 0; i < lunghezza; ++i) {
+            p[static_cast<std::size_t>(j * lunghezza + i)] =
+                static_cast<std::uint8_t>(j * lunghezza + (i + 1) % lunghezza);
+        }
+    }
+    const std::string nome = (cicli > 1 ? std::to_string(cicli) + "xZ" : "Z") + std::to_string(lunghezza) +
+                             Fissi(v, cicli * lunghezza);
+    return GruppoPermutazioni(v, {p}, nome);
+}
+
+GruppoPermutazioni GruppoAffine(int v, int q, int moltiplicatori)
+{
+    const CampoFinito f(q);
+    assert(f.q() == q && q <= v && (q - 1) % moltiplicatori == 0);
+    const int primitivo = Primitivo(f);
+    std::vector<Permutazione> generatori = Traslazioni(f, primitivo);
+    const int a = f.potenza(primitivo, (q - 1) / moltiplicatori);
+    Permutazione m = Identita();
+    for (int x = 0; x < q; ++x) {
+        m[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(f.prodotto(a, x));
+    }
+    generatori.push_back(m);
+    return GruppoPermutazioni(v, generatori,
+                              "AGL1(" + std::to_string(q) + "," + std::to_string(moltiplicatori) + ")" +
+                                  Fissi(v, q));
+}
+
+GruppoPermutazioni GruppoProiettivo(int v, int q)
+{
+    const CampoFinito f(q);
+    assert(f.q() == q && q + 1 <= v);
+    const int primitivo = Primitivo(f);
+    std::vector<Permutazione> generatori = Traslazioni(f, primitivo);
+    const int quadrato = q % 2 == 0 ? primitivo : f.prodotto(primitivo, primitivo);
+    Permutazione m = Identita();
+    Permutazione inversione = Identita();
+    for (int x = 0; x < q; ++x) {
+        m[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(f.prodotto(quadrato, x));
+        inversione[static_cast<std::size_t>(x)] =
+            static_cast<std::uint8_t>(x == 0 ? q : f.opposto(f.inverso(x)));
+    }
+    inversione[static_cast<std::size_t>(q)] = 0;
+    generatori.push_back(m);
+    generatori.push_back(inversione);
+    return GruppoPermutazioni(v, generatori, "PSL2(" + std::to_string(q) + ")" + Fissi(v, q + 1));
+}
