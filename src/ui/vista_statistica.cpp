@@ -116,6 +116,7 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ServiziFinestre& serv
     setObjectName(QStringLiteral("vistaStatistica"));
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(4);
     colonna->addLayout(creaBarra());
 
     m_pagine = new QStackedWidget(this);
@@ -139,6 +140,7 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ServiziFinestre& serv
     m_pagine->addWidget(m_griglia);
     m_pagine->addWidget(creaPaginaSmorfia());
     m_pagine->addWidget(creaPaginaAnalisi());
+    m_pagine->setMinimumHeight(AltezzaMinimaGrafico);
     colonna->addWidget(m_pagine, 1);
 
     for (const viste::DescrizioneVista& d : viste::Viste()) {

@@ -273,6 +273,7 @@ private slots:
                     .empty());
         m_finestra->iniziaNuovoSistema();
         m_finestra->resize(1280, 1000);
+        const QString radice = QString::fromLocal8Bit(cartella);
         for (int k = 0; k < 15; ++k) {
             scegli(k);
             if (k == 13) {
@@ -284,11 +285,20 @@ private slots:
                 QTest::keyClick(w<QLineEdit>("combinazioneLineEdit"), Qt::Key_Return);
             }
             QApplication::processEvents();
-            const QString radice = QString::fromLocal8Bit(cartella);
             QVERIFY(m_finestra->grab().save(QStringLiteral("%1/finestra_%2.png").arg(radice).arg(k)));
             QVERIFY(w<VistaStatistica>("vistaStatistica")
                         ->grab()
                         .save(QStringLiteral("%1/vista_%2.png").arg(radice).arg(k)));
+        }
+        // The window maximised on common screens: the screen less a task bar and a title bar.
+        scegli(5);
+        for (const QSize schermo : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)}) {
+            m_finestra->resize(schermo.width(), schermo.height() - 70);
+            QApplication::processEvents();
+            QVERIFY(m_finestra->grab().save(QStringLiteral("%1/schermo_%2x%3.png")
+                                                .arg(radice)
+                                                .arg(schermo.width())
+                                                .arg(schermo.height())));
         }
     }
 };
