@@ -43,11 +43,11 @@ constexpr std::string_view SpiegazioneProbabilita =
     "clic sul grafico cambia l'ordinamento.";
 constexpr std::string_view SpiegazioneRitardiMMM =
     "Per ogni numero: il ritardo attuale, il ritardo minimo (verde), il ritardo "
-    "medio (bianco) e il ritardo massimo (rosso) registrati sulle ruote "
+    "medio (arancione) e il ritardo massimo (rosso) registrati sulle ruote "
     "selezionate.\nUn clic sul grafico inverte l'ordinamento.";
 constexpr std::string_view SpiegazioneFrequenzeMMM =
     "Per ogni numero: la frequenza attuale e la frequenza minima (verde), media "
-    "(bianco) e massima (rosso) in tutti i periodi della stessa lunghezza "
+    "(arancione) e massima (rosso) in tutti i periodi della stessa lunghezza "
     "dell'archivio.\nUn clic sul grafico inverte l'ordinamento.";
 constexpr std::string_view SpiegazioneRitardiPosizioni =
     "Per ogni numero, il ritardo in ciascuna delle cinque posizioni di estrazione "

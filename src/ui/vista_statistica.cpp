@@ -353,21 +353,13 @@ void VistaStatistica::mostraGrafico()
     }
     m_grafico->setNomiSerie(nomi);
     const auto k = viste::Indice(*m_vista);
+    // Every view keeps the chart's own series colours (blue, green, orange, red, purple), so that the
+    // minimum, mean and maximum series are green, orange and red, as the help pages say.
     if (dati.serie == 1) {
-        m_grafico->setColoreSerie(0, QColor(40, 90, 190));
         m_grafico->setClic(GraficoBarre::Clic::Ciclo);
         m_grafico->setSerieChiave(0);
         m_grafico->setLarghezzaMinimaBarra(0);
     } else {
-        const std::array<QColor, 5> colori =
-            dati.serie == 4
-                ? std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(255, 255, 255),
-                                        QColor(210, 30, 30), QColor()}
-                : std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(230, 150, 20),
-                                        QColor(210, 30, 30), QColor(130, 60, 170)};
-        for (int s = 0; s < dati.serie; ++s) {
-            m_grafico->setColoreSerie(s, colori[static_cast<std::size_t>(s)]);
-        }
         m_grafico->setClic(GraficoBarre::Clic::InvertiDirezione);
         // Four or five bars per number stay readable: the chart scrolls instead of squeezing them.
         m_grafico->setLarghezzaMinimaBarra(6);
