@@ -598,4 +598,23 @@ std::vector<RigaAnalisi> AnalizzaCombinazioni(const ArchivioStorico& archivio, c
     return righe;
 }
 
+std::vector<RigaAnalisi> AnalisiIniziale()
+{
+    std::vector<RigaAnalisi> righe;
+    for (int w = Bari; w <= Nazionale; ++w) {
+        RigaAnalisi riga;
+        riga.etichetta = std::string(NomiRuote[static_cast<std::size_t>(w)]);
+        riga.vuota = true;
+        righe.push_back(riga);
+    }
+    RigaAnalisi vuota;
+    vuota.vuota = true;
+    righe.push_back(vuota);
+    RigaAnalisi totale;
+    totale.etichetta = "TOTALE";
+    totale.vuota = true;
+    righe.push_back(totale);
+    return righe;
+}
+
 } // namespace viste

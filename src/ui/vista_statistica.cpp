@@ -247,6 +247,8 @@ QWidget* VistaStatistica::creaPaginaAnalisi()
     colonna->addLayout(riga);
     m_analisi = Griglia("analisiTableView", pagina);
     colonna->addWidget(m_analisi, 1);
+    // Before the first analysis the grid already shows its columns and the rows of the wheels.
+    mostraAnalisi(viste::AnalisiIniziale());
 
     connect(m_combinazione, &QLineEdit::textChanged, this, [this] { m_visualizza->setEnabled(true); });
     connect(m_combinazione, &QLineEdit::returnPressed, this, &VistaStatistica::visualizzaAnalisi);
@@ -467,7 +469,14 @@ void VistaStatistica::visualizzaAnalisi()
         return;
     }
     CursoreOccupato occupato;
-    const auto analisi = viste::AnalizzaCombinazioni(m_stato.archivio, insieme, finestra());
+    mostraAnalisi(viste::AnalizzaCombinazioni(m_stato.archivio, insieme, finestra()));
+    m_analisi->selectRow(m_analisi->model()->rowCount() - 1);
+    m_analisi->scrollToBottom();
+    m_visualizza->setEnabled(false);
+}
+
+void VistaStatistica::mostraAnalisi(const std::vector<viste::RigaAnalisi>& analisi)
+{
     std::vector<QStringList> righe;
     righe.reserve(analisi.size());
     for (const viste::RigaAnalisi& r : analisi) {
@@ -484,9 +493,6 @@ void VistaStatistica::visualizzaAnalisi()
     for (int c = 0; c < 6; ++c) {
         m_analisi->setColumnWidth(c, c == 0 ? 110 : 95);
     }
-    m_analisi->selectRow(m_analisi->model()->rowCount() - 1);
-    m_analisi->scrollToBottom();
-    m_visualizza->setEnabled(false);
 }
 
 void VistaStatistica::inserisciPronostico()

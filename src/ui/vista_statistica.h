@@ -70,6 +70,7 @@ private:
     void impostazioniGrafico();
     void cercaSmorfia();
     void visualizzaAnalisi();
+    void mostraAnalisi(const std::vector<viste::RigaAnalisi>& analisi);
     void inserisciPronostico();
     void inserisciGiocata();
     std::int32_t finestra();

@@ -227,6 +227,35 @@ private slots:
         QCOMPARE(numeri->text(), QStringLiteral("5 90"));
     }
 
+    // Before any analysis the grid already shows its six columns, the eleven archive wheels, an empty
+    // row and the total, with no counts.
+    void laGrigliaDellAnalisiParteConLeRuote()
+    {
+        azione(QStringLiteral("Analisi combinazioni"))->trigger();
+        auto* analisi = w<QTableView>("analisiTableView");
+        QVERIFY(analisi->isVisible());
+        const QStringList colonne = {QStringLiteral("Data/Ruota"),  QStringLiteral("Nº estratti"),
+                                     QStringLiteral("Nº ambi"),     QStringLiteral("Nº terni"),
+                                     QStringLiteral("Nº quaterne"), QStringLiteral("Nº cinquine")};
+        QCOMPARE(analisi->model()->columnCount(), colonne.size());
+        for (int c = 0; c < colonne.size(); ++c) {
+            QCOMPARE(analisi->model()->headerData(c, Qt::Horizontal).toString(), colonne.at(c));
+        }
+        const QStringList righe = {
+            QStringLiteral("Bari"),    QStringLiteral("Cagliari"),  QStringLiteral("Firenze"),
+            QStringLiteral("Genova"),  QStringLiteral("Milano"),    QStringLiteral("Napoli"),
+            QStringLiteral("Palermo"), QStringLiteral("Roma"),      QStringLiteral("Torino"),
+            QStringLiteral("Venezia"), QStringLiteral("Nazionale"), QString(),
+            QStringLiteral("TOTALE")};
+        QCOMPARE(analisi->model()->rowCount(), 13);
+        for (int r = 0; r < righe.size(); ++r) {
+            QCOMPARE(Cella(analisi, r, 0), righe.at(r));
+            for (int c = 1; c < colonne.size(); ++c) {
+                QVERIFY(Cella(analisi, r, c).isEmpty());
+            }
+        }
+    }
+
     // The view alone: the settings button and the help button.
     void impostazioniEGuida()
     {
