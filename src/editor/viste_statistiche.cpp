@@ -43,11 +43,11 @@ constexpr std::string_view SpiegazioneProbabilita =
     "clic sul grafico cambia l'ordinamento.";
 constexpr std::string_view SpiegazioneRitardiMMM =
     "Per ogni numero: il ritardo attuale, il ritardo minimo (verde), il ritardo "
-    "medio (bianco) e il ritardo massimo (rosso) registrati sulle ruote "
+    "medio (arancione) e il ritardo massimo (rosso) registrati sulle ruote "
     "selezionate.\nUn clic sul grafico inverte l'ordinamento.";
 constexpr std::string_view SpiegazioneFrequenzeMMM =
     "Per ogni numero: la frequenza attuale e la frequenza minima (verde), media "
-    "(bianco) e massima (rosso) in tutti i periodi della stessa lunghezza "
+    "(arancione) e massima (rosso) in tutti i periodi della stessa lunghezza "
     "dell'archivio.\nUn clic sul grafico inverte l'ordinamento.";
 constexpr std::string_view SpiegazioneRitardiPosizioni =
     "Per ogni numero, il ritardo in ciascuna delle cinque posizioni di estrazione "
@@ -594,6 +594,25 @@ std::vector<RigaAnalisi> AnalizzaCombinazioni(const ArchivioStorico& archivio, c
         righe.push_back(riga);
     }
     righe.push_back(vuota);
+    righe.push_back(totale);
+    return righe;
+}
+
+std::vector<RigaAnalisi> AnalisiIniziale()
+{
+    std::vector<RigaAnalisi> righe;
+    for (int w = Bari; w <= Nazionale; ++w) {
+        RigaAnalisi riga;
+        riga.etichetta = std::string(NomiRuote[static_cast<std::size_t>(w)]);
+        riga.vuota = true;
+        righe.push_back(riga);
+    }
+    RigaAnalisi vuota;
+    vuota.vuota = true;
+    righe.push_back(vuota);
+    RigaAnalisi totale;
+    totale.etichetta = "TOTALE";
+    totale.vuota = true;
     righe.push_back(totale);
     return righe;
 }

@@ -152,8 +152,13 @@ struct RigaAnalisi
 {
     std::string etichetta;                  // the draw date (d/m/yyyy), a wheel name, "TOTALE:" or empty
     std::array<std::int32_t, 5> conteggi{}; // wheels with 1..5 numbers of the set
-    bool vuota = false;                     // the separating empty rows
+    bool vuota = false;                     // no counts shown: the separating rows, and the rows before
+                                            // the first analysis
 };
+
+// What the grid shows before any analysis: the eleven archive wheels, an empty row and "TOTALE",
+// without counts.
+std::vector<RigaAnalisi> AnalisiIniziale();
 
 // The numbers of S (flags) against the last N draws (all of them when N > count), oldest first, on
 // all eleven archive wheels with data whatever the selection: a row per draw with at least one hit,

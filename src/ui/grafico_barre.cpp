@@ -12,13 +12,24 @@
 
 namespace {
 
-const QColor ColoriPredefiniti[GraficoBarre::SerieMassime] = {
-    QColor(40, 90, 190), QColor(30, 150, 60),  QColor(255, 255, 255),
-    QColor(200, 40, 40), QColor(230, 150, 20),
-};
-const QColor SfondoGrafico(236, 240, 247);
+const QColor Sfondo(236, 240, 247);
 const QColor ColoreGriglia(205, 210, 222);
 const QColor ColoreTesto(20, 20, 20);
+
+// Lightness falls in the order orange, green, blue, red, purple, so that neighbouring series of the
+// multi-series views differ in grey too.
+const std::array<QColor, GraficoBarre::SerieMassime> Tavolozza = {
+    QColor(40, 90, 190), // blue
+    QColor(0, 135, 60),  // green
+    QColor(210, 100, 0), // orange
+    QColor(170, 20, 30), // red
+    QColor(80, 30, 110), // purple
+};
+
+// A bar is never drawn shorter than this, so that a value of 0 still shows its series.
+constexpr double AltezzaMinimaBarra = 2;
+// Between the end of a bar and its value label.
+constexpr double DistanzaValore = 2;
 
 // 1, 2 or 5 times a power of ten, at least x.
 double PassoTonda(double x)
@@ -37,9 +48,19 @@ double PassoTonda(double x)
 
 } // namespace
 
+QColor GraficoBarre::SfondoGrafico()
+{
+    return Sfondo;
+}
+
+const std::array<QColor, GraficoBarre::SerieMassime>& GraficoBarre::ColoriSerie()
+{
+    return Tavolozza;
+}
+
 GraficoBarre::GraficoBarre(QWidget* parent) : QWidget(parent)
 {
-    m_coloriSerie.assign(std::begin(ColoriPredefiniti), std::end(ColoriPredefiniti));
+    m_coloriSerie.assign(Tavolozza.begin(), Tavolozza.end());
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_scorrimento = new QScrollBar(Qt::Horizontal, this);
     m_scorrimento->hide();
@@ -62,7 +83,7 @@ QRect GraficoBarre::areaGrafico() const
 
 void GraficoBarre::aggiornaScorrimento()
 {
-    const Geometria g = geometria(rect(), fontMetrics());
+    const Disposizione g = disposizione(rect(), fontMetrics());
     const int n = elementi();
     const bool serve = g.visibili < n;
     const int altezza = m_scorrimento->sizeHint().height();
@@ -250,9 +271,11 @@ QString GraficoBarre::testoValore(double v) const
     return QString::number(v, 'f', m_decimali);
 }
 
-GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMetrics& metrica) const
+GraficoBarre::Disposizione GraficoBarre::cornice(const QRect& area, const QFontMetrics& metrica,
+                                                 int larghezzaAsse, bool& conValori) const
 {
-    Geometria g;
+    Disposizione g;
+    conValori = false;
     const int h = metrica.height();
     double minimo = 0;
     double massimo = 0;
@@ -275,9 +298,6 @@ GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMe
     if (m_serie > 1 && !m_nomiSerie.isEmpty()) {
         alto += h + 4;
     }
-    const int larghezzaAsse = std::max(metrica.horizontalAdvance(testoValore(g.massimo)),
-                                       metrica.horizontalAdvance(testoValore(g.minimo))) +
-                              8 + (m_titoloY.isEmpty() ? 0 : h + 4);
     const int sinistra = area.left() + larghezzaAsse;
     const int destra = area.right() - 10;
     const int larghezza = std::max(1, destra - sinistra);
@@ -299,14 +319,119 @@ GraficoBarre::Geometria GraficoBarre::geometria(const QRect& area, const QFontMe
     if (!m_titoloX.isEmpty()) {
         basso -= h + 2;
     }
-    // Room above the tallest bar for its value.
-    if (m_mostraValori) {
-        const double barra = g.passo / m_serie;
-        const int testo = metrica.horizontalAdvance(testoValore(massimo));
-        alto += barra >= testo + 2 ? h : (barra >= h - 2 ? testo + 4 : 0);
+    g.cornice = QRect(QPoint(sinistra, alto), QPoint(destra, std::max(alto + 10, basso)));
+
+    // The value labels: flat when the widest value fits a bar, upright when a bar is about a line wide. The
+    // choice holds for the whole chart (every item, in view or not), so scrolling never changes it.
+    if (!m_mostraValori || elementi() == 0) {
+        return g;
     }
-    g.grafico = QRect(QPoint(sinistra, alto), QPoint(destra, std::max(alto + 10, basso)));
+    const double barra = larghezzaBarra(g.passo);
+    const int testo = std::max(metrica.horizontalAdvance(testoValore(massimo)),
+                               metrica.horizontalAdvance(testoValore(minimo)));
+    double ingombro = 0; // height a label needs beyond the end of its bar
+    if (barra >= testo + 2) {
+        g.orientamentoValori = Qt::Horizontal;
+        ingombro = h;
+    } else if (barra >= h - 2) {
+        g.orientamentoValori = Qt::Vertical;
+        ingombro = testo + 2;
+    } else {
+        return g;
+    }
+    // Room inside the frame: the value range grows by whole axis steps until the label of the tallest
+    // (and of the deepest) bar fits between the bar and the frame.
+    ingombro += DistanzaValore + AltezzaMinimaBarra;
+    const double altezza = g.cornice.height();
+    if (ingombro * 3 > altezza) {
+        return g; // a chart this short shows its bars, not their values
+    }
+    for (int passata = 0; passata < 3; ++passata) {
+        const double scala = altezza / (g.massimo - g.minimo);
+        if ((g.massimo - massimo) * scala < ingombro) {
+            const double serve = (massimo * altezza - ingombro * g.minimo) / (altezza - ingombro);
+            g.massimo = std::ceil(serve / passoAsse - 1e-9) * passoAsse;
+        }
+        if (minimo < 0 && (minimo - g.minimo) * scala < ingombro) {
+            const double serve = (minimo * altezza - ingombro * g.massimo) / (altezza - ingombro);
+            g.minimo = std::floor(serve / passoAsse + 1e-9) * passoAsse;
+        }
+    }
+    conValori = true;
     return g;
+}
+
+double GraficoBarre::larghezzaBarra(double passo) const
+{
+    const double spazio = passo >= 4 ? passo * 0.18 : 0.0;
+    return (passo - spazio) / m_serie;
+}
+
+void GraficoBarre::disponiBarre(Disposizione& g, const QFontMetrics& metrica, bool conValori) const
+{
+    const QRectF r(g.cornice);
+    const double barra = larghezzaBarra(g.passo);
+    if (barra < 1.0) {
+        return;
+    }
+    const double spazio = g.passo >= 4 ? g.passo * 0.18 : 0.0;
+    const double scala = r.height() / (g.massimo - g.minimo);
+    auto y = [&](double v) { return r.bottom() - (v - g.minimo) * scala; };
+    const double zero = y(0);
+    const int h = metrica.height();
+    const auto quante = static_cast<std::size_t>(g.visibili) * static_cast<std::size_t>(m_serie);
+    g.barre.reserve(quante);
+    if (conValori) {
+        g.valori.reserve(quante);
+    }
+    for (int k = 0; k < g.visibili; ++k) {
+        const int e = m_ordine[static_cast<std::size_t>(g.primo + k)];
+        for (int s = 0; s < m_serie; ++s) {
+            const double v = valore(e, s);
+            const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
+            double cima = std::min(zero, y(v));
+            double fondo = std::max(zero, y(v));
+            if (fondo - cima < AltezzaMinimaBarra) {
+                if (v < 0) {
+                    fondo = cima + AltezzaMinimaBarra;
+                } else {
+                    cima = fondo - AltezzaMinimaBarra;
+                }
+            }
+            g.barre.emplace_back(QPointF(x0, cima), QPointF(x0 + barra, fondo));
+            if (!conValori) {
+                continue;
+            }
+            // A label sits beyond the end of its bar: above it, or below a bar going down.
+            const double larghezzaTesto = metrica.horizontalAdvance(testoValore(v));
+            const double centro = x0 + barra / 2;
+            // Upright, the digits need less than a line's full height (no descenders, little leading).
+            const QSizeF misura = g.orientamentoValori == Qt::Horizontal ? QSizeF(larghezzaTesto, h)
+                                                                         : QSizeF(h - 2, larghezzaTesto + 2);
+            const double alto = v < 0 ? fondo + DistanzaValore : cima - DistanzaValore - misura.height();
+            g.valori.emplace_back(QPointF(centro - misura.width() / 2, alto), misura);
+        }
+    }
+}
+
+GraficoBarre::Disposizione GraficoBarre::disposizione(const QRect& area, const QFontMetrics& metrica) const
+{
+    // The value axis is as wide as its widest text, which depends on the range the labels may widen:
+    // a second pass takes the wider axis.
+    auto asse = [&](const Disposizione& d) {
+        return std::max(metrica.horizontalAdvance(testoValore(d.massimo)),
+                        metrica.horizontalAdvance(testoValore(d.minimo))) +
+               8 + (m_titoloY.isEmpty() ? 0 : metrica.height() + 4);
+    };
+    bool conValori = false;
+    Disposizione d = cornice(area, metrica, 0, conValori);
+    const int larghezzaAsse = asse(d);
+    d = cornice(area, metrica, larghezzaAsse, conValori);
+    if (asse(d) > larghezzaAsse) {
+        d = cornice(area, metrica, asse(d), conValori);
+    }
+    disponiBarre(d, metrica, conValori);
+    return d;
 }
 
 void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
@@ -315,17 +440,18 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
     painter.setFont(font());
     const QFontMetrics metrica = painter.fontMetrics();
     const int h = metrica.height();
-    const Geometria g = geometria(area, metrica);
-    const QRect& r = g.grafico;
+    const Disposizione g = disposizione(area, metrica);
+    const QRect& r = g.cornice;
+    const QRectF rf(r);
     const int n = g.visibili;
     auto ordine = [&](int k) { return m_ordine[static_cast<std::size_t>(g.primo + k)]; };
-    const double scala = r.height() / (g.massimo - g.minimo);
-    auto y = [&](double v) { return r.bottom() - (v - g.minimo) * scala; };
+    const double scala = rf.height() / (g.massimo - g.minimo);
+    auto y = [&](double v) { return rf.bottom() - (v - g.minimo) * scala; };
     const double zero = y(0);
     const qreal spessore = std::max(1, h / 14);
 
     painter.fillRect(area, Qt::white);
-    painter.fillRect(r, SfondoGrafico);
+    painter.fillRect(r, Sfondo);
 
     painter.setPen(ColoreTesto);
     int testa = area.top() + h / 2;
@@ -365,22 +491,16 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
                          Qt::AlignRight | Qt::AlignVCenter, t);
     }
 
-    const double larghezzaBarra = g.passo / m_serie;
-    if (larghezzaBarra >= 1.0) {
-        const double spazio = g.passo >= 4 ? g.passo * 0.18 : 0.0;
-        const double barra = (g.passo - spazio) / m_serie;
-        const bool bordo = barra >= 4;
+    if (!g.barre.empty()) {
+        const bool bordo = larghezzaBarra(g.passo) >= 4;
         for (int k = 0; k < n; ++k) {
             const int e = ordine(k);
             for (int s = 0; s < m_serie; ++s) {
-                const double v = valore(e, s);
-                const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
-                QRectF rettangolo(QPointF(x0, std::min(zero, y(v))),
-                                  QPointF(x0 + barra, std::max(zero, y(v))));
-                painter.fillRect(rettangolo, colore(e, s));
+                const QRectF& barra = g.barre[static_cast<std::size_t>(k * m_serie + s)];
+                painter.fillRect(barra, colore(e, s));
                 if (bordo) {
                     painter.setPen(QPen(colore(e, s).darker(170), spessore));
-                    painter.drawRect(rettangolo);
+                    painter.drawRect(barra);
                 }
             }
         }
@@ -420,31 +540,21 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
         }
     }
 
-    // Values above the bars: flat when they fit the bar, upright when the bar is a line high.
+    // The values beyond the ends of the bars, all in the orientation the layout chose.
     painter.setPen(ColoreTesto);
-    if (m_mostraValori && larghezzaBarra >= h - 2) {
-        const double spazio = g.passo >= 4 ? g.passo * 0.18 : 0.0;
-        const double barra = (g.passo - spazio) / m_serie;
-        for (int k = 0; k < n; ++k) {
-            const int e = ordine(k);
-            for (int s = 0; s < m_serie; ++s) {
-                const double v = valore(e, s);
-                const QString t = testoValore(v);
-                const double x0 = r.left() + k * g.passo + spazio / 2 + s * barra;
-                const double cima = std::min(zero, y(v));
-                const int larghezza = metrica.horizontalAdvance(t);
-                if (barra >= larghezza + 2) {
-                    painter.drawText(QRectF(x0 - 2, cima - h, barra + 4, h),
-                                     Qt::AlignHCenter | Qt::AlignBottom, t);
-                } else {
-                    painter.save();
-                    painter.translate(x0 + barra / 2 + metrica.ascent() / 2.0 - metrica.descent() / 2.0,
-                                      cima - 3);
-                    painter.rotate(-90);
-                    painter.drawText(QPointF(0, 0), t);
-                    painter.restore();
-                }
-            }
+    for (std::size_t i = 0; i < g.valori.size(); ++i) {
+        const QRectF& posto = g.valori[i];
+        const QString t =
+            testoValore(valore(ordine(static_cast<int>(i) / m_serie), static_cast<int>(i) % m_serie));
+        if (g.orientamentoValori == Qt::Horizontal) {
+            painter.drawText(posto, Qt::AlignCenter, t);
+        } else {
+            painter.save();
+            painter.translate(posto.bottomLeft());
+            painter.rotate(-90);
+            painter.drawText(QRectF(0, 0, posto.height(), posto.width()), Qt::AlignLeft | Qt::AlignVCenter,
+                             t);
+            painter.restore();
         }
     }
 
@@ -492,12 +602,12 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
 
 int GraficoBarre::elementoNelPunto(const QPoint& punto) const
 {
-    const Geometria g = geometria(areaGrafico(), fontMetrics());
-    if (punto.x() < g.grafico.left() || punto.x() > g.grafico.right() || punto.y() < g.grafico.top() ||
+    const Disposizione g = disposizione(areaGrafico(), fontMetrics());
+    if (punto.x() < g.cornice.left() || punto.x() > g.cornice.right() || punto.y() < g.cornice.top() ||
         elementi() == 0) {
         return -1;
     }
-    const int k = static_cast<int>((punto.x() - g.grafico.left()) / g.passo);
+    const int k = static_cast<int>((punto.x() - g.cornice.left()) / g.passo);
     return k >= 0 && k < g.visibili ? m_ordine[static_cast<std::size_t>(g.primo + k)] : -1;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -17,6 +18,8 @@ class QPainter;
 // click can change. No widget per bar: up to 10,001 items stay quick, and when a bar would be
 // narrower than a pixel the items falling on one pixel column are drawn as one column holding
 // their largest value. disegna() paints on any device, so the printed page is what the screen shows.
+// Every bar of a series has the series colour of one palette (ColoriSerie) unless a caller colours
+// single bars; a value of 0 still shows as a thin bar, so that no series looks missing.
 class GraficoBarre : public QWidget
 {
     Q_OBJECT
@@ -33,6 +36,29 @@ public:
     // default keeps ties in their natural order. A view whose lists have a tie rule of their own
     // passes it here.
     using Ordinatore = std::function<std::vector<int>(const std::vector<double>& chiavi, bool decrescente)>;
+
+    // The plot background, and the series colours in series order: distinct hues of clearly different
+    // lightness (a black-and-white print keeps them apart), each at least 3:1 in contrast with the
+    // background and with white paper.
+    static QColor SfondoGrafico();
+    static const std::array<QColor, SerieMassime>& ColoriSerie();
+
+    // Where one drawing puts things, in the coordinates of the area it is given.
+    struct Disposizione
+    {
+        QRect cornice;      // the plot frame; the bars and the value labels lie inside it
+        double passo = 0;   // width of one item's group
+        double minimo = 0;  // value at the bottom of the frame
+        double massimo = 1; // value at the top
+        int primo = 0;      // first item in view, in the order drawn
+        int visibili = 0;   // items in view
+        // The value labels of a chart all lie flat or all stand upright, chosen from the width of a bar
+        // and the widest value; when neither fits there are none.
+        Qt::Orientation orientamentoValori = Qt::Horizontal;
+        std::vector<QRectF> barre;  // item in view k, series s at k * serie + s; empty below a pixel
+        std::vector<QRectF> valori; // the label of each bar, same index; empty when labels do not fit
+    };
+    Disposizione disposizione(const QRect& area, const QFontMetrics& metrica) const;
 
     explicit GraficoBarre(QWidget* parent = nullptr);
 
@@ -103,16 +129,14 @@ protected:
     void wheelEvent(QWheelEvent* evento) override;
 
 private:
-    struct Geometria
-    {
-        QRect grafico;      // plot area
-        double passo = 0;   // width of one item's group
-        double minimo = 0;  // value at the bottom of the plot
-        double massimo = 1; // value at the top
-        int primo = 0;      // first item in view, in the order drawn
-        int visibili = 0;   // items in view
-    };
-    Geometria geometria(const QRect& area, const QFontMetrics& metrica) const;
+    // The frame, the value range and the items in view for a given width of the value axis; conValori
+    // tells whether the value labels fit.
+    Disposizione cornice(const QRect& area, const QFontMetrics& metrica, int larghezzaAsse,
+                         bool& conValori) const;
+    // The rectangles of the bars in view and, when conValori, of their labels.
+    void disponiBarre(Disposizione& d, const QFontMetrics& metrica, bool conValori) const;
+    // Width of one bar in a group of the given width (the groups keep a gap between them).
+    double larghezzaBarra(double passo) const;
     void riordina();
     void aggiornaScorrimento();
     QRect areaGrafico() const;

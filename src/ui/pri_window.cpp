@@ -54,6 +54,26 @@ constexpr std::array<const char*, 9> NomiFisse = {"fissa1LineEdit", "fissa2LineE
 constexpr std::array<int, NumeroRuote> OrdineRuoteMostrate = {
     Bari, Cagliari, Firenze, Genova, Milano, Napoli, Palermo, Roma, Torino, Venezia, Tutte, Nazionale};
 
+// Spacing of the upper panels: tighter than the style's default, which would cost the chart below
+// some forty pixels of height.
+constexpr int MargineFinestra = 6;
+constexpr int MarginePannello = 4;
+
+// A group box with compact margins and spacing for its layout.
+template <typename Layout> Layout* Compatto(Layout* layout)
+{
+    layout->setContentsMargins(MargineFinestra, MarginePannello, MargineFinestra, MargineFinestra);
+    layout->setSpacing(MarginePannello);
+    return layout;
+}
+
+// A box just wide enough for the sample text, its frame and its padding: the columns stay narrow and
+// the plays view gets the width.
+void LarghezzaPer(QLineEdit* casella, const char* campione)
+{
+    casella->setFixedWidth(casella->fontMetrics().horizontalAdvance(QString::fromLatin1(campione)) + 10);
+}
+
 QLabel* Etichetta(const char* nomeOggetto, QWidget* genitore)
 {
     auto* etichetta = new QLabel(genitore);
@@ -69,19 +89,29 @@ TPri::TPri(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
     setObjectName(QStringLiteral("TPri"));
     setMinimumSize(700, 500);
 
-    // The upper half edits the system; the lower half is kept for the statistics of the archive.
+    // The upper half edits the system in one row of four panels no taller than the number grid (the
+    // grid; numbers per play, fixed numbers and stakes; wheels and summary; plays), so that the
+    // statistics view below gets every pixel left over: on a 1280 x 720 laptop screen its chart keeps
+    // a readable height. The panels cannot grow usefully (the grid and the plays view have a fixed
+    // height), so the row never takes more than its natural height.
     auto* contenitore = new QWidget(this);
     auto* colonna = new QVBoxLayout(contenitore);
+    colonna->setContentsMargins(MargineFinestra, MarginePannello, MargineFinestra, MarginePannello);
+    colonna->setSpacing(MarginePannello);
     auto* riga = new QHBoxLayout;
-    riga->addWidget(creaPronostico(), 0, Qt::AlignTop);
-    riga->addWidget(creaParametri(), 0, Qt::AlignTop);
-    riga->addWidget(creaRiepilogo(), 1);
+    riga->setSpacing(MargineFinestra);
+    riga->addWidget(creaPronostico());
+    riga->addWidget(creaParametri());
+    riga->addWidget(creaRiepilogo());
+    riga->addWidget(creaGiocate(), 1);
     colonna->addLayout(riga);
     m_pannelloNumero = new PannelloNumero(this);
     m_pannelloNumero->hide();
     colonna->addWidget(creaVistaStatistica(), 1);
-    // Below the natural size of the editor the window scrolls instead of squeezing the grid.
+    // Only below the smallest screen the layout is made for (or a window restored below it) does the
+    // window scroll instead of squeezing the grid or the chart.
     auto* scorrimento = new QScrollArea(this);
+    scorrimento->setObjectName(QStringLiteral("finestraScrollArea"));
     scorrimento->setWidgetResizable(true);
     scorrimento->setFrameShape(QFrame::NoFrame);
     scorrimento->setWidget(contenitore);
@@ -131,30 +161,14 @@ TPri::~TPri() = default;
 QWidget* TPri::creaPronostico()
 {
     auto* gruppo = new QGroupBox(QStringLiteral(" Pronostico iniziale "), this);
-    auto* layout = new QVBoxLayout(gruppo);
+    auto* layout = Compatto(new QVBoxLayout(gruppo));
     m_griglia = new GrigliaNumeri(gruppo);
     m_griglia->setObjectName(QStringLiteral("vssGrigliaNumeri"));
     layout->addWidget(m_griglia);
+    layout->addStretch(1);
     connect(m_griglia, &GrigliaNumeri::numeroCambiato, this, &TPri::numeroCambiato);
     connect(m_griglia, &GrigliaNumeri::numeroIndicato, this, &TPri::numeroIndicato);
     connect(m_griglia, &GrigliaNumeri::puntatoreUscito, this, [this] { m_pannelloNumero->hide(); });
-
-    auto* fisse = new QGroupBox(QStringLiteral(" Numeri fissi "), gruppo);
-    auto* righeFisse = new QHBoxLayout(fisse);
-    for (int i = 0; i < 9; ++i) {
-        auto* casella = new QLineEdit(fisse);
-        casella->setObjectName(QString::fromLatin1(NomiFisse[i]));
-        casella->setMaxLength(2);
-        casella->setFixedWidth(34);
-        casella->setAlignment(Qt::AlignCenter);
-        casella->setToolTip(
-            QStringLiteral("Le fisse sono quei numeri che saranno presenti in tutte le giocate"));
-        casella->installEventFilter(this);
-        righeFisse->addWidget(casella);
-        connect(casella, &QLineEdit::textChanged, this, [this, i] { fissaCambiata(i); });
-        m_fisse[i] = casella;
-    }
-    layout->addWidget(fisse);
     return gruppo;
 }
 
@@ -163,6 +177,7 @@ QWidget* TPri::creaParametri()
     auto* pannello = new QWidget(this);
     auto* layout = new QVBoxLayout(pannello);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(MarginePannello);
 
     auto* rigaK = new QHBoxLayout;
     rigaK->addWidget(new QLabel(QStringLiteral("Numeri per giocata:"), pannello));
@@ -176,21 +191,41 @@ QWidget* TPri::creaParametri()
     layout->addLayout(rigaK);
     connect(m_numeriPerGiocata, &QComboBox::currentIndexChanged, this, &TPri::numeriPerGiocataCambiati);
 
-    auto* ruote = new QGroupBox(QStringLiteral(" Ruote "), pannello);
-    auto* grigliaRuote = new QGridLayout(ruote);
-    for (int posizione = 0; posizione < NumeroRuote; ++posizione) {
-        int ruota = OrdineRuoteMostrate[posizione];
-        auto* casella =
-            new QCheckBox(QString::fromUtf8(NomiRuote[ruota].data(), NomiRuote[ruota].size()), ruote);
-        casella->setObjectName(QStringLiteral("ruota%1CheckBox").arg(ruota));
-        grigliaRuote->addWidget(casella, posizione % 6, posizione / 6);
-        connect(casella, &QCheckBox::clicked, this, &TPri::ruotaCliccata);
-        m_ruote[ruota] = casella;
-    }
-    layout->addWidget(ruote);
+    layout->addWidget(creaFisse(pannello));
+    layout->addWidget(creaImporti(pannello));
+    layout->addStretch(1);
+    return pannello;
+}
 
-    auto* importi = new QGroupBox(QStringLiteral(" Importo di giocata "), pannello);
-    auto* grigliaImporti = new QGridLayout(importi);
+QWidget* TPri::creaFisse(QWidget* genitore)
+{
+    // Nine two-digit boxes on one line: under the grid they would make the whole upper half taller.
+    auto* gruppo = new QGroupBox(QStringLiteral(" Numeri fissi "), genitore);
+    auto* riga = Compatto(new QHBoxLayout(gruppo));
+    riga->setSpacing(3);
+    for (int i = 0; i < 9; ++i) {
+        auto* casella = new QLineEdit(gruppo);
+        casella->setObjectName(QString::fromLatin1(NomiFisse[i]));
+        casella->setMaxLength(2);
+        LarghezzaPer(casella, "00");
+        casella->setAlignment(Qt::AlignCenter);
+        casella->setToolTip(
+            QStringLiteral("Le fisse sono quei numeri che saranno presenti in tutte le giocate"));
+        casella->installEventFilter(this);
+        riga->addWidget(casella);
+        connect(casella, &QLineEdit::textChanged, this, [this, i] { fissaCambiata(i); });
+        m_fisse[i] = casella;
+    }
+    riga->addStretch(1);
+    return gruppo;
+}
+
+QWidget* TPri::creaImporti(QWidget* genitore)
+{
+    // Two columns of three stakes, in the order of the prize classes, then the Estratto determinato.
+    auto* importi = new QGroupBox(QStringLiteral(" Importo di giocata "), genitore);
+    auto* griglia = Compatto(new QGridLayout(importi));
+    griglia->setHorizontalSpacing(MargineFinestra);
     struct Casella
     {
         int slot;
@@ -202,51 +237,66 @@ QWidget* TPri::creaParametri()
         {Terno, "Terno:", "ternoLineEdit"},          {Quaterna, "Quaterna:", "quaternaLineEdit"},
         {Cinquina, "Cinquina:", "cinquinaLineEdit"}, {Ambetto, "Ambetto:", "ambettoLineEdit"},
     };
-    int riga = 0;
+    int indice = 0;
     for (const Casella& c : caselle) {
         auto* casella = new QLineEdit(importi);
         casella->setObjectName(QString::fromLatin1(c.nome));
         casella->setMaxLength(static_cast<int>(LunghezzaCasellaImporto));
-        casella->setFixedWidth(70);
+        LarghezzaPer(casella, "0000,00");
         casella->installEventFilter(FiltroTasti::Importo(casella));
-        grigliaImporti->addWidget(new QLabel(QString::fromUtf8(c.etichetta), importi), riga, 0);
-        grigliaImporti->addWidget(casella, riga, 1);
+        const int riga = indice % 3;
+        const int colonna = indice / 3 * 2;
+        griglia->addWidget(new QLabel(QString::fromUtf8(c.etichetta), importi), riga, colonna);
+        griglia->addWidget(casella, riga, colonna + 1);
         connect(casella, &QLineEdit::textChanged, this, &TPri::importoCambiato);
         m_importi[c.slot] = casella;
-        ++riga;
+        ++indice;
     }
+
     auto* determinato = new QGroupBox(QStringLiteral(" Estratto determinato "), importi);
-    auto* rigaDet = new QGridLayout(determinato);
-    rigaDet->addWidget(new QLabel(QStringLiteral("Importo:"), determinato), 0, 0);
+    auto* colonna = Compatto(new QVBoxLayout(determinato));
+    colonna->setSpacing(2);
+    auto* rigaImporto = new QHBoxLayout;
+    rigaImporto->addWidget(new QLabel(QStringLiteral("Importo:"), determinato));
     auto* casellaDet = new QLineEdit(determinato);
     casellaDet->setObjectName(QStringLiteral("determinatoLineEdit"));
     casellaDet->setMaxLength(static_cast<int>(LunghezzaCasellaImporto));
-    casellaDet->setFixedWidth(70);
+    LarghezzaPer(casellaDet, "0000,00");
     casellaDet->installEventFilter(FiltroTasti::Importo(casellaDet));
     connect(casellaDet, &QLineEdit::textChanged, this, &TPri::importoCambiato);
-    rigaDet->addWidget(casellaDet, 0, 1, 1, 4);
+    rigaImporto->addWidget(casellaDet);
+    rigaImporto->addStretch(1);
+    colonna->addLayout(rigaImporto);
     m_importi[EstrattoDeterminato] = casellaDet;
+    auto* rigaPosizioni = new QHBoxLayout;
     const char* posizioni[] = {"1ª", "2ª", "3ª", "4ª", "5ª"};
     for (int p = 0; p < NumeroPosizioni; ++p) {
         auto* casella = new QCheckBox(QString::fromUtf8(posizioni[p]), determinato);
         casella->setObjectName(QStringLiteral("posizione%1CheckBox").arg(p + 1));
-        rigaDet->addWidget(casella, 1, p);
+        rigaPosizioni->addWidget(casella);
         connect(casella, &QCheckBox::toggled, this, &TPri::posizioneCambiata);
         m_posizioni[p] = casella;
     }
-    grigliaImporti->addWidget(determinato, riga, 0, 1, 2);
-    layout->addWidget(importi);
-    layout->addStretch(1);
-    return pannello;
+    rigaPosizioni->addStretch(1);
+    colonna->addLayout(rigaPosizioni);
+    griglia->addWidget(determinato, 3, 0, 1, 4);
+    return importi;
 }
 
 QWidget* TPri::creaRiepilogo()
 {
+    // The wheels sit over the summary, which shows their count: the two together are as tall as the
+    // grid, while the parameters' column is already full.
     auto* pannello = new QWidget(this);
     auto* layout = new QVBoxLayout(pannello);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(MarginePannello);
+    layout->addWidget(creaRuote(pannello));
+
     auto* riepilogo = new QGroupBox(QStringLiteral(" Riepilogo sistema "), pannello);
-    auto* righe = new QVBoxLayout(riepilogo);
+    auto* righe = Compatto(new QVBoxLayout(riepilogo));
+    // No stretch under the labels: the spare height of the row spreads them evenly.
+    righe->setSpacing(1);
     m_etichettaPronostico = Etichetta("pronosticoLabel", riepilogo);
     m_etichettaNumeri = Etichetta("numeriPerGiocataLabel", riepilogo);
     m_etichettaSviluppo = Etichetta("sviluppoLabel", riepilogo);
@@ -261,22 +311,44 @@ QWidget* TPri::creaRiepilogo()
                       m_etichettaStato}) {
         righe->addWidget(e);
     }
-    layout->addWidget(riepilogo);
+    layout->addWidget(riepilogo, 1);
+    return pannello;
+}
 
-    auto* giocate = new QGroupBox(QStringLiteral(" Giocate finali "), pannello);
-    auto* righeGiocate = new QVBoxLayout(giocate);
+QWidget* TPri::creaRuote(QWidget* genitore)
+{
+    // Three columns of four wheels: Bari..Genova, Milano..Roma, Torino..Nazionale.
+    auto* ruote = new QGroupBox(QStringLiteral(" Ruote "), genitore);
+    auto* griglia = Compatto(new QGridLayout(ruote));
+    griglia->setVerticalSpacing(2);
+    griglia->setHorizontalSpacing(MarginePannello);
+    for (int posizione = 0; posizione < NumeroRuote; ++posizione) {
+        int ruota = OrdineRuoteMostrate[posizione];
+        auto* casella =
+            new QCheckBox(QString::fromUtf8(NomiRuote[ruota].data(), NomiRuote[ruota].size()), ruote);
+        casella->setObjectName(QStringLiteral("ruota%1CheckBox").arg(ruota));
+        griglia->addWidget(casella, posizione % 4, posizione / 4);
+        connect(casella, &QCheckBox::clicked, this, &TPri::ruotaCliccata);
+        m_ruote[ruota] = casella;
+    }
+    return ruote;
+}
+
+QWidget* TPri::creaGiocate()
+{
+    auto* giocate = new QGroupBox(QStringLiteral(" Giocate finali "), this);
+    auto* righe = Compatto(new QVBoxLayout(giocate));
     m_vistaGiocate = new VistaGiocate(giocate);
     m_vistaGiocate->setObjectName(QStringLiteral("sggioVistaGiocate"));
     m_vistaGiocate->setElenco(&m_stato.giocate);
-    righeGiocate->addWidget(m_vistaGiocate);
-    layout->addWidget(giocate, 1);
-    return pannello;
+    righe->addWidget(m_vistaGiocate);
+    righe->addStretch(1);
+    return giocate;
 }
 
 QWidget* TPri::creaVistaStatistica()
 {
     m_vistaStatistica = new VistaStatistica(m_stato, m_servizi, this);
-    m_vistaStatistica->setMinimumHeight(300);
     m_vistaStatistica->setGiocataSelezionata([this] {
         const int indice = m_vistaGiocate->selezione().second;
         return indice >= 1 && indice <= m_stato.giocate.conteggio() ? m_stato.giocate.voce(indice)

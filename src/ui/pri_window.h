@@ -62,7 +62,11 @@ protected:
 private:
     QWidget* creaPronostico();
     QWidget* creaParametri();
+    QWidget* creaFisse(QWidget* genitore);
+    QWidget* creaImporti(QWidget* genitore);
     QWidget* creaRiepilogo();
+    QWidget* creaRuote(QWidget* genitore);
+    QWidget* creaGiocate();
     QWidget* creaVistaStatistica();
     void creaComandi();
 

@@ -116,6 +116,7 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ServiziFinestre& serv
     setObjectName(QStringLiteral("vistaStatistica"));
     auto* colonna = new QVBoxLayout(this);
     colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(4);
     colonna->addLayout(creaBarra());
 
     m_pagine = new QStackedWidget(this);
@@ -139,6 +140,7 @@ VistaStatistica::VistaStatistica(StatoApplicazione& stato, ServiziFinestre& serv
     m_pagine->addWidget(m_griglia);
     m_pagine->addWidget(creaPaginaSmorfia());
     m_pagine->addWidget(creaPaginaAnalisi());
+    m_pagine->setMinimumHeight(AltezzaMinimaGrafico);
     colonna->addWidget(m_pagine, 1);
 
     for (const viste::DescrizioneVista& d : viste::Viste()) {
@@ -245,6 +247,8 @@ QWidget* VistaStatistica::creaPaginaAnalisi()
     colonna->addLayout(riga);
     m_analisi = Griglia("analisiTableView", pagina);
     colonna->addWidget(m_analisi, 1);
+    // Before the first analysis the grid already shows its columns and the rows of the wheels.
+    mostraAnalisi(viste::AnalisiIniziale());
 
     connect(m_combinazione, &QLineEdit::textChanged, this, [this] { m_visualizza->setEnabled(true); });
     connect(m_combinazione, &QLineEdit::returnPressed, this, &VistaStatistica::visualizzaAnalisi);
@@ -351,21 +355,13 @@ void VistaStatistica::mostraGrafico()
     }
     m_grafico->setNomiSerie(nomi);
     const auto k = viste::Indice(*m_vista);
+    // Every view keeps the chart's own series colours (blue, green, orange, red, purple), so that the
+    // minimum, mean and maximum series are green, orange and red, as the help pages say.
     if (dati.serie == 1) {
-        m_grafico->setColoreSerie(0, QColor(40, 90, 190));
         m_grafico->setClic(GraficoBarre::Clic::Ciclo);
         m_grafico->setSerieChiave(0);
         m_grafico->setLarghezzaMinimaBarra(0);
     } else {
-        const std::array<QColor, 5> colori =
-            dati.serie == 4
-                ? std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(255, 255, 255),
-                                        QColor(210, 30, 30), QColor()}
-                : std::array<QColor, 5>{QColor(40, 90, 190), QColor(30, 160, 60), QColor(230, 150, 20),
-                                        QColor(210, 30, 30), QColor(130, 60, 170)};
-        for (int s = 0; s < dati.serie; ++s) {
-            m_grafico->setColoreSerie(s, colori[static_cast<std::size_t>(s)]);
-        }
         m_grafico->setClic(GraficoBarre::Clic::InvertiDirezione);
         // Four or five bars per number stay readable: the chart scrolls instead of squeezing them.
         m_grafico->setLarghezzaMinimaBarra(6);
@@ -473,7 +469,14 @@ void VistaStatistica::visualizzaAnalisi()
         return;
     }
     CursoreOccupato occupato;
-    const auto analisi = viste::AnalizzaCombinazioni(m_stato.archivio, insieme, finestra());
+    mostraAnalisi(viste::AnalizzaCombinazioni(m_stato.archivio, insieme, finestra()));
+    m_analisi->selectRow(m_analisi->model()->rowCount() - 1);
+    m_analisi->scrollToBottom();
+    m_visualizza->setEnabled(false);
+}
+
+void VistaStatistica::mostraAnalisi(const std::vector<viste::RigaAnalisi>& analisi)
+{
     std::vector<QStringList> righe;
     righe.reserve(analisi.size());
     for (const viste::RigaAnalisi& r : analisi) {
@@ -490,9 +493,6 @@ void VistaStatistica::visualizzaAnalisi()
     for (int c = 0; c < 6; ++c) {
         m_analisi->setColumnWidth(c, c == 0 ? 110 : 95);
     }
-    m_analisi->selectRow(m_analisi->model()->rowCount() - 1);
-    m_analisi->scrollToBottom();
-    m_visualizza->setEnabled(false);
 }
 
 void VistaStatistica::inserisciPronostico()

@@ -39,6 +39,9 @@ public:
     // The play selected in the plays view, all zeros when none is.
     using GiocataSelezionata = std::function<Tipo_Giocata()>;
 
+    // Below this height a chart of the 90 numbers no longer shows its bars and values readably.
+    static constexpr int AltezzaMinimaGrafico = 200;
+
     VistaStatistica(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~VistaStatistica() override;
 
@@ -67,6 +70,7 @@ private:
     void impostazioniGrafico();
     void cercaSmorfia();
     void visualizzaAnalisi();
+    void mostraAnalisi(const std::vector<viste::RigaAnalisi>& analisi);
     void inserisciPronostico();
     void inserisciGiocata();
     std::int32_t finestra();

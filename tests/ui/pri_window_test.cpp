@@ -5,6 +5,7 @@
 #include "ui/notifica_dialog.h"
 #include "ui/pri_window.h"
 #include "ui/traduzioni_qt.h"
+#include "ui/vista_statistica.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +44,10 @@ public:
 private:
     DataOra m_adesso;
 };
+
+// What a maximised window loses to the desktop: a task bar and its own title bar.
+constexpr int BarraApplicazioni = 40;
+constexpr int BarraTitolo = 30;
 
 } // namespace
 
@@ -347,6 +354,40 @@ private slots:
         azione(QStringLiteral("Sviluppo integrale del pronostico"))->trigger();
         QCOMPARE(m_prova->messaggi.ultimo(),
                  std::string("Il pronostico iniziale non contiene abbastanza numeri!"));
+    }
+
+    // On the common laptop screens the maximised window shows everything without scrolling and the chart
+    // keeps a readable height; on a smaller screen the window scrolls rather than squeeze the chart.
+    void siAdattaAgliSchermi()
+    {
+        struct Riga
+        {
+            const char* nome;
+            QSize schermo;
+            bool scorre;
+        };
+        const Riga righe[] = {
+            {"1280 x 720", {1280, 720}, false},
+            {"1366 x 768", {1366, 768}, false},
+            {"1920 x 1080", {1920, 1080}, false},
+            {"1024 x 600", {1024, 600}, true},
+        };
+        auto* scorrimento = w<QScrollArea>("finestraScrollArea");
+        auto* grafico = w<QWidget>("statisticheGraficoBarre");
+        for (const Riga& riga : righe) {
+            m_finestra->resize(riga.schermo.width(), riga.schermo.height() - BarraApplicazioni - BarraTitolo);
+            QApplication::processEvents();
+            const QSize contenuto = scorrimento->widget()->minimumSizeHint();
+            const QByteArray dettagli = QByteArray(riga.nome) + ": contents need " +
+                                        QByteArray::number(contenuto.width()) + " x " +
+                                        QByteArray::number(contenuto.height()) + ", chart " +
+                                        QByteArray::number(grafico->height()) + " pixels high";
+            const bool scorre = scorrimento->verticalScrollBar()->isVisible() ||
+                                scorrimento->horizontalScrollBar()->isVisible();
+            QVERIFY2(scorre == riga.scorre, dettagli);
+            QVERIFY2(grafico->height() >= VistaStatistica::AltezzaMinimaGrafico, dettagli);
+            QVERIFY2(grafico->isVisible(), dettagli);
+        }
     }
 };
 

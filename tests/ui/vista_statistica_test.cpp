@@ -227,6 +227,35 @@ private slots:
         QCOMPARE(numeri->text(), QStringLiteral("5 90"));
     }
 
+    // Before any analysis the grid already shows its six columns, the eleven archive wheels, an empty
+    // row and the total, with no counts.
+    void laGrigliaDellAnalisiParteConLeRuote()
+    {
+        azione(QStringLiteral("Analisi combinazioni"))->trigger();
+        auto* analisi = w<QTableView>("analisiTableView");
+        QVERIFY(analisi->isVisible());
+        const QStringList colonne = {QStringLiteral("Data/Ruota"),  QStringLiteral("Nº estratti"),
+                                     QStringLiteral("Nº ambi"),     QStringLiteral("Nº terni"),
+                                     QStringLiteral("Nº quaterne"), QStringLiteral("Nº cinquine")};
+        QCOMPARE(analisi->model()->columnCount(), colonne.size());
+        for (int c = 0; c < colonne.size(); ++c) {
+            QCOMPARE(analisi->model()->headerData(c, Qt::Horizontal).toString(), colonne.at(c));
+        }
+        const QStringList righe = {
+            QStringLiteral("Bari"),    QStringLiteral("Cagliari"),  QStringLiteral("Firenze"),
+            QStringLiteral("Genova"),  QStringLiteral("Milano"),    QStringLiteral("Napoli"),
+            QStringLiteral("Palermo"), QStringLiteral("Roma"),      QStringLiteral("Torino"),
+            QStringLiteral("Venezia"), QStringLiteral("Nazionale"), QString(),
+            QStringLiteral("TOTALE")};
+        QCOMPARE(analisi->model()->rowCount(), 13);
+        for (int r = 0; r < righe.size(); ++r) {
+            QCOMPARE(Cella(analisi, r, 0), righe.at(r));
+            for (int c = 1; c < colonne.size(); ++c) {
+                QVERIFY(Cella(analisi, r, c).isEmpty());
+            }
+        }
+    }
+
     // The view alone: the settings button and the help button.
     void impostazioniEGuida()
     {
@@ -273,6 +302,7 @@ private slots:
                     .empty());
         m_finestra->iniziaNuovoSistema();
         m_finestra->resize(1280, 1000);
+        const QString radice = QString::fromLocal8Bit(cartella);
         for (int k = 0; k < 15; ++k) {
             scegli(k);
             if (k == 13) {
@@ -284,11 +314,20 @@ private slots:
                 QTest::keyClick(w<QLineEdit>("combinazioneLineEdit"), Qt::Key_Return);
             }
             QApplication::processEvents();
-            const QString radice = QString::fromLocal8Bit(cartella);
             QVERIFY(m_finestra->grab().save(QStringLiteral("%1/finestra_%2.png").arg(radice).arg(k)));
             QVERIFY(w<VistaStatistica>("vistaStatistica")
                         ->grab()
                         .save(QStringLiteral("%1/vista_%2.png").arg(radice).arg(k)));
+        }
+        // The window maximised on common screens: the screen less a task bar and a title bar.
+        scegli(5);
+        for (const QSize schermo : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)}) {
+            m_finestra->resize(schermo.width(), schermo.height() - 70);
+            QApplication::processEvents();
+            QVERIFY(m_finestra->grab().save(QStringLiteral("%1/schermo_%2x%3.png")
+                                                .arg(radice)
+                                                .arg(schermo.width())
+                                                .arg(schermo.height())));
         }
     }
 };
