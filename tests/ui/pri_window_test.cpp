@@ -6,13 +6,13 @@
 #include "ui/pri_window.h"
 
 #include <QAction>
-#include <QDir>
-#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,7 +101,8 @@ private slots:
         for (int i = 0; i < NumeroComandi; ++i) {
             const auto comando = static_cast<Comando>(i);
             QAction& a = m_finestra->azione(comando);
-            const bool recente = i >= IndiceComando(Comando::Recente1) && i <= IndiceComando(Comando::Recente9);
+            const bool recente =
+                i >= IndiceComando(Comando::Recente1) && i <= IndiceComando(Comando::Recente9);
             QVERIFY2(recente || !a.text().isEmpty(), qPrintable(QString::number(i)));
             bool inUnMenu = false;
             for (QObject* o : a.associatedObjects()) {
