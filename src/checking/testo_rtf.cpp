@@ -12,33 +12,6 @@ constexpr std::array<char32_t, 32> Cp1252Alti{0x20AC, 0x0081, 0x201A, 0x0192, 0x
                                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t DaCp1252(unsigned char c)
-{
-    return c >= 0x80 && c < 0xA0 ? Cp1252Alti[c - 0x80] : static_cast<char32_t>(c);
-}
-
-void AggiungiUtf8(std::string& out, char32_t c)
-{
-    if (c >= 0xD800 && c <= 0xDFFF) {
-        c = 0xFFFD;
-    }
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 bool Utf8Valido(std::string_view s)
 {
     std::size_t i = 0;
@@ -296,6 +269,33 @@ private:
 };
 
 } // namespace
+
+char32_t DaCp1252(unsigned char c)
+{
+    return c >= 0x80 && c < 0xA0 ? Cp1252Alti[c - 0x80] : static_cast<char32_t>(c);
+}
+
+void AggiungiUtf8(std::string& out, char32_t c)
+{
+    if (c >= 0xD800 && c <= 0xDFFF) {
+        c = 0xFFFD;
+    }
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 std::string TestoUtf8(std::string_view testo)
 {

@@ -16,3 +16,9 @@ std::string TestoDaRtf(std::string_view rtf);
 
 // Valid UTF-8 is kept; any other text is read as Windows-1252. NUL bytes are dropped.
 std::string TestoUtf8(std::string_view testo);
+
+// The character of a Windows-1252 byte; the five undefined slots stay as their C1 code points.
+char32_t DaCp1252(unsigned char c);
+
+// Appends c in UTF-8; a lone surrogate is written as U+FFFD.
+void AggiungiUtf8(std::string& out, char32_t c);

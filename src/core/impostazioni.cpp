@@ -29,6 +29,7 @@ constexpr std::string_view UsaProxy = "UsaProxy";
 constexpr std::string_view ProxyAuth = "ProxyAuth";
 constexpr std::string_view ServerAggiornamenti = "ServerAggiornamenti";
 constexpr std::string_view ServerRiduttori = "ServerRiduttori";
+constexpr std::string_view SitoWeb = "SitoWeb";
 constexpr std::string_view StampaNumSchedina = "StampaNumSchedina";
 constexpr std::string_view CalOr = "cal_or_";
 constexpr std::string_view CalVer = "cal_ver_";
@@ -268,6 +269,7 @@ template <typename Visitatore, typename Generali> void Campi(Visitatore& v, Gene
     const auto nonVuoto = [](const std::string& t) { return !t.empty(); };
     v.testo(chiave::ServerAggiornamenti, g.serverAggiornamenti, nonVuoto);
     v.testo(chiave::ServerRiduttori, g.serverRiduttori, nonVuoto);
+    v.testo(chiave::SitoWeb, g.sitoWeb, nonVuoto);
 
     v.booleano(chiave::StampaNumSchedina, g.stampaNumSchedina);
 

@@ -32,6 +32,9 @@ struct ImpostazioniGenerali
     // ServerRiduttori: the server of the immediate-reducer download page (scheme and host); only
     // http:// and https:// addresses are ever opened.
     std::string serverRiduttori = "http://riduttori.quarvina.example";
+    // SitoWeb: the maker's web address, printed at the foot of the program's pages after
+    // "QUARVINA LOTTO - ".
+    std::string sitoWeb = "http://www.quarvina.example";
 
     bool stampaNumSchedina = true;
 

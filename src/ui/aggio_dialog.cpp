@@ -175,7 +175,7 @@ void TAggio::aggiornaSoftware(const std::string& indirizzo)
 void TAggio::mostraMessaggio(const std::string& percorso)
 {
     SenzaAttesa senzaAttesa;
-    Tperrtf dialogo(Tperrtf::testoDaFile(QString::fromStdString(percorso)), this);
+    Tperrtf dialogo(Tperrtf::leggiFile(QString::fromStdString(percorso)), this);
     m_servizi.esegui(dialogo);
 }
 

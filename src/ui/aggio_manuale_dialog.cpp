@@ -2,6 +2,7 @@
 
 #include "checking/manutenzione_archivio.h"
 #include "editor/stato_applicazione.h"
+#include "ui/figura_estrazione.h"
 #include "ui/new_mod_estra_dialog.h"
 #include "ui/seleziona_estrazioni_dialog.h"
 #include "ui/servizi_finestre.h"
@@ -31,6 +32,9 @@ TAggioManuale::TAggioManuale(StatoApplicazione& stato, ServiziFinestre& servizi,
     setWindowTitle(QStringLiteral("Visualizza/Modifica archivio storico"));
     setModal(true);
     auto* layout = new QHBoxLayout(this);
+    auto* figura = new FiguraEstrazione(this);
+    figura->setObjectName(QStringLiteral("figuraEstrazione"));
+    layout->addWidget(figura);
     auto* sinistra = new QVBoxLayout;
 
     auto* intestazione = new QHBoxLayout;
@@ -202,5 +206,6 @@ void TAggioManuale::stampa()
     if (!m_servizi.scegliStampante(stampante, this)) {
         return;
     }
-    (void)StampaEstrazione(stampante, m_stato.archivio.estrazione(i));
+    (void)StampaEstrazione(stampante, m_stato.archivio.estrazione(i),
+                           QString::fromStdString(m_stato.generali.sitoWeb));
 }

@@ -2,20 +2,26 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+#include <string>
+#include <string_view>
 
-// "Messaggio": the message the update server sent with the draws, shown as plain text (an RTF file is
-// read by TestoDaRtf: nothing it references is fetched, no link or object is active), and "OK".
+class QTextEdit;
+
+// "Messaggio": the message the update server sent with the draws, in a read-only rich-text view, and
+// "OK". An RTF message is shown with its paragraphs, runs and tables as LeggiDocumentoRtf reads them;
+// one that reader refuses, or a plain-text message, is shown as the plain text of TestoDaRtf. The view
+// holds no image, no link and no object, and its document loads no resource: nothing is ever fetched.
 class Tperrtf final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Tperrtf(const QString& testo, QWidget* parent = nullptr);
+    // `messaggio`: the bytes of the message file.
+    explicit Tperrtf(std::string_view messaggio, QWidget* parent = nullptr);
 
-    // The readable text of a message file (RTF or plain text), empty when it cannot be read.
-    static QString testoDaFile(const QString& percorso);
+    // The bytes of a message file; empty when it is missing, unreadable or over the download's cap.
+    static std::string leggiFile(const QString& percorso);
 
 private:
-    QPlainTextEdit* m_testo;
+    QTextEdit* m_testo;
 };

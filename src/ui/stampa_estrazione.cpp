@@ -3,6 +3,7 @@
 #include "checking/manutenzione_archivio.h"
 #include "core/estrazione.h"
 #include "core/ruote.h"
+#include "ui/figura_estrazione.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr const char* Piede = "QUARVINA LOTTO";
+constexpr const char* Piede = "QUARVINA LOTTO - ";
 
 int Arrotonda(double x)
 {
@@ -30,8 +31,10 @@ void Scrivi(QPainter& pittore, int x, int y, const QString& testo)
 
 } // namespace
 
-void DisegnaEstrazione(QPainter& pittore, const Tipo_Estrazione& estrazione)
+ImpaginazioneEstrazione DisegnaEstrazione(QPainter& pittore, const Tipo_Estrazione& estrazione,
+                                          const QString& sitoWeb)
 {
+    ImpaginazioneEstrazione pagina;
     pittore.save();
     const int larghezza = pittore.device()->width();
     const int altezza = pittore.device()->height();
@@ -64,6 +67,16 @@ void DisegnaEstrazione(QPainter& pittore, const Tipo_Estrazione& estrazione)
     Scrivi(pittore, x0 + (21 * w - h) / 2, 4 * l, titolo);
     pittore.setFont(font);
 
+    // The picture fills the height from the heading to the foot of the frame, in its own proportions.
+    const int altezzaFigura = 13 * l + l / 4;
+    const QSize proporzioni = FiguraEstrazione::Proporzioni;
+    const int larghezzaFigura =
+        Arrotonda(static_cast<double>(altezzaFigura) * proporzioni.width() / proporzioni.height());
+    pagina.figura = QRect(x0 - 2 * w - larghezzaFigura, 4 * l, larghezzaFigura, altezzaFigura);
+    DisegnaFiguraEstrazione(pittore, pagina.figura);
+    pittore.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    pittore.setBrush(Qt::NoBrush);
+
     for (int ruota = 1; ruota <= RuoteArchivio; ++ruota) {
         const int y = (5 + ruota) * l;
         const std::string_view nome = NomiRuote[static_cast<std::size_t>(ruota)];
@@ -76,7 +89,8 @@ void DisegnaEstrazione(QPainter& pittore, const Tipo_Estrazione& estrazione)
     pittore.setPen(QPen(QColor(255, 170, 90), 1, Qt::SolidLine));
     const int sinistra = x0 - w / 2;
     const int destra = x0 + n + 15 * w;
-    pittore.drawRect(QRect(QPoint(sinistra, 6 * l - l / 4), QPoint(destra, 17 * l + l / 5)));
+    pagina.cornice = QRect(QPoint(sinistra, 6 * l - l / 4), QPoint(destra, 17 * l + l / 5));
+    pittore.drawRect(pagina.cornice);
     for (int k = 1; k <= 10; ++k) {
         const int y = (k + 6) * l - l / 15;
         pittore.drawLine(sinistra, y, destra, y);
@@ -86,19 +100,23 @@ void DisegnaEstrazione(QPainter& pittore, const Tipo_Estrazione& estrazione)
     piccolo.setPixelSize(std::max(1, font.pixelSize() / 2));
     pittore.setFont(piccolo);
     pittore.setPen(QColor(0, 128, 0));
-    const QString piede = QString::fromLatin1(Piede);
-    const int larghezzaPiede = QFontMetrics(piccolo, pittore.device()).horizontalAdvance(piede);
-    Scrivi(pittore, x0 + (21 * w - larghezzaPiede) / 2, 17 * l + l / 3, piede);
+    const QString piede = QString::fromLatin1(Piede) + sitoWeb;
+    const QFontMetrics misurePiede(piccolo, pittore.device());
+    const int larghezzaPiede = misurePiede.horizontalAdvance(piede);
+    pagina.piede =
+        QRect(x0 + (21 * w - larghezzaPiede) / 2, 17 * l + l / 3, larghezzaPiede, misurePiede.height());
+    Scrivi(pittore, pagina.piede.left(), pagina.piede.top(), piede);
     pittore.restore();
+    return pagina;
 }
 
-bool StampaEstrazione(QPrinter& stampante, const Tipo_Estrazione& estrazione)
+bool StampaEstrazione(QPrinter& stampante, const Tipo_Estrazione& estrazione, const QString& sitoWeb)
 {
     stampante.setDocName(QStringLiteral("Quarvin"));
     QPainter pittore;
     if (!pittore.begin(&stampante)) {
         return false;
     }
-    DisegnaEstrazione(pittore, estrazione);
+    DisegnaEstrazione(pittore, estrazione, sitoWeb);
     return pittore.end();
 }

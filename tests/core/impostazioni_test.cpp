@@ -47,6 +47,7 @@ ImpostazioniGenerali Modificate()
     g.proxyAuth = true;
     g.stampaNumSchedina = false;
     g.serverRiduttori = "https://riduttori.esempio.it";
+    g.sitoWeb = "https://www.esempio.it/lotto";
     // k / 100.0 is the double nearest to the decimal text, so it survives the stored text.
     auto sposta = [](auto& valori, double passo) {
         for (auto& v : valori) {
@@ -96,6 +97,7 @@ void ConfrontaImpostazioni(const ImpostazioniGenerali& letta, const Impostazioni
     EXPECT_EQ(letta.proxyAuth, attesa.proxyAuth);
     EXPECT_EQ(letta.stampaNumSchedina, attesa.stampaNumSchedina);
     EXPECT_EQ(letta.serverRiduttori, attesa.serverRiduttori);
+    EXPECT_EQ(letta.sitoWeb, attesa.sitoWeb);
     EXPECT_EQ(letta.calOr, attesa.calOr);
     EXPECT_EQ(letta.calVer, attesa.calVer);
     EXPECT_EQ(letta.newCalOr, attesa.newCalOr);
@@ -146,8 +148,8 @@ TEST(Impostazioni, OgniValoreTornaComeScritto)
     ConfrontaImpostazioni(CaricaImpostazioniGenerali(store), scritte);
 
     // 18 amounts, 5 stake limits, 2 notification, 6 proxy, 1 print flag, 20 + 20 + 32 calibrations,
-    // 3 print options, 9 probability settings, the update server, the reducers' server.
-    EXPECT_EQ(store.nomi().size(), 118u);
+    // 3 print options, 9 probability settings, the update server, the reducers' server, the web site.
+    EXPECT_EQ(store.nomi().size(), 119u);
 }
 
 TEST(Impostazioni, FormatoDeiValoriScritti)
@@ -244,6 +246,20 @@ TEST(Impostazioni, ValoriMemorizzatiAnomali)
         Pianta(store, riga.chiave, riga.memorizzato);
         EXPECT_EQ(riga.campo(CaricaImpostazioniGenerali(store)), riga.atteso);
     }
+}
+
+// An emptied address falls back to its default: a page footer or a request never goes without one.
+TEST(Impostazioni, IndirizziVuotiTornanoPredefiniti)
+{
+    const ImpostazioniGenerali predefinite;
+    ArchivioMemoria store;
+    store.scriviTesto("ServerAggiornamenti", "");
+    store.scriviTesto("ServerRiduttori", "");
+    store.scriviTesto("SitoWeb", "");
+    const ImpostazioniGenerali lette = CaricaImpostazioniGenerali(store);
+    EXPECT_EQ(lette.serverAggiornamenti, predefinite.serverAggiornamenti);
+    EXPECT_EQ(lette.serverRiduttori, predefinite.serverRiduttori);
+    EXPECT_EQ(lette.sitoWeb, "http://www.quarvina.example");
 }
 
 TEST(Impostazioni, GiorniNotificaMalformati)

@@ -1,5 +1,8 @@
 // libFuzzer target over every reader of untrusted bytes: system files, .lpc files, text imports,
-// the archive file and the official archive text. The first byte chooses the reader.
+// the archive file, the official archive text and the update server's RTF message. The first byte
+// chooses the reader.
+#include "checking/rtf_documento.h"
+#include "checking/testo_rtf.h"
 #include "core/archivio_testo.h"
 #include "core/elenco_giocate.h"
 #include "core/esecuzione.h"
@@ -12,6 +15,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione)
 {
@@ -21,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     const std::span<const std::uint8_t> resto(dati + 1, dimensione - 1);
     EsecuzioneContinua controllo;
     ElencoGiocate giocate;
-    switch (dati[0] % 5) {
+    switch (dati[0] % 6) {
     case 0: {
         Sistema sistema;
         (void)LeggiImmagineSistema(resto, sistema, giocate);
@@ -40,10 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         (void)CaricaArchivioDaDati(resto, archivio);
         break;
     }
-    default: {
+    case 4: {
         ArchivioStorico archivio;
         (void)ImportaArchivioTesto(
             std::string_view(reinterpret_cast<const char*>(resto.data()), resto.size()), archivio);
+        break;
+    }
+    default: {
+        // The message window's path: the formatted reading, and the plain text when it refuses.
+        const std::string_view rtf(reinterpret_cast<const char*>(resto.data()), resto.size());
+        if (!LeggiDocumentoRtf(rtf).letto()) {
+            (void)TestoDaRtf(rtf);
+        }
         break;
     }
     }

@@ -20,9 +20,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -63,7 +63,7 @@ private slots:
     void impoConnApplica();
     void impoConnRifiutaServerEAnnulla();
 
-    void messaggioComeTestoSemplice();
+    void messaggioDalFileSenzaCollegamenti();
 
     void aggiornaSoftwareScaricaEMostraLaCartella();
     void aggiornaSoftwareFallitoNonLasciaFile();
@@ -146,7 +146,7 @@ std::unique_ptr<TAggio> AggioDialogTest::apriAggio()
     // version is sent to the browser, the settings are cancelled.
     m_prova->servizi.dialogo = [this](QDialog& finestra) -> std::optional<int> {
         if (auto* messaggio = qobject_cast<Tperrtf*>(&finestra)) {
-            m_rtf.push_back(test::trova<QPlainTextEdit>(messaggio, "testoPlainTextEdit")->toPlainText());
+            m_rtf.push_back(test::trova<QTextEdit>(messaggio, "testoTextEdit")->toPlainText());
         } else if (qobject_cast<TAggiornaSoftware*>(&finestra) != nullptr) {
             clicca(&finestra, "browserPushButton");
             return finestra.result();
@@ -314,23 +314,25 @@ void AggioDialogTest::impoConnRifiutaServerEAnnulla()
     QVERIFY(m_prova->store.nomi().empty());
 }
 
-void AggioDialogTest::messaggioComeTestoSemplice()
+// A field keeps only its result, shown as the text it is: no link to follow, no markup read.
+void AggioDialogTest::messaggioDalFileSenzaCollegamenti()
 {
     const std::string percorso = m_prova->cartella.file("Msg.rtf");
     const std::string rtf =
         "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"file:///bin/sh\"}{\\fldrslt <b>clic</b>}}}";
     QVERIFY(ScriviFileAtomico(percorso,
                               std::span(reinterpret_cast<const std::uint8_t*>(rtf.data()), rtf.size())));
-    Tperrtf dialogo(Tperrtf::testoDaFile(QString::fromStdString(percorso)));
+    Tperrtf dialogo(Tperrtf::leggiFile(QString::fromStdString(percorso)));
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Messaggio"));
-    auto* testo = test::trova<QPlainTextEdit>(&dialogo, "testoPlainTextEdit");
+    auto* testo = test::trova<QTextEdit>(&dialogo, "testoTextEdit");
     QCOMPARE(testo->toPlainText(), QStringLiteral("<b>clic</b>"));
+    QVERIFY(!testo->document()->find(QStringLiteral("clic")).charFormat().isAnchor());
     QVERIFY(testo->isReadOnly());
     dialogo.grab().save(QStringLiteral("/tmp/agg/tperrtf.png"));
     clicca(&dialogo, "okPushButton");
     QCOMPARE(dialogo.result(), int(QDialog::Accepted));
-    QVERIFY(Tperrtf::testoDaFile(QStringLiteral("/non/esiste")).isEmpty());
+    QVERIFY(Tperrtf::leggiFile(QStringLiteral("/non/esiste")).empty());
 }
 
 void AggioDialogTest::aggiornaSoftwareScaricaEMostraLaCartella()

@@ -14,8 +14,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -72,6 +74,8 @@ private slots:
     void selezioneTrascinaLAltraBarra();
     void sceltaPerData();
     void stampaSuPdf();
+    void paginaConFiguraEPiede_data();
+    void paginaConFiguraEPiede();
     void guida();
     void dallaFinestraPrincipale();
 
@@ -392,6 +396,7 @@ void AggioManualeDialogTest::stampaSuPdf()
     e.setNumero(Nazionale, 5, 85);
     QCOMPARE(m_prova->stato.archivio.InserisciEstrazione(e), 2);
     m_dialogo->mostraEstrazione(2);
+    m_prova->stato.generali.sitoWeb = "https://www.esempio.it/lotto";
 
     int richieste = 0;
     m_prova->servizi.stampante = [&](QPrinter& stampante) {
@@ -419,9 +424,52 @@ void AggioManualeDialogTest::stampaSuPdf()
     QVERIFY(processo.waitForFinished(20000));
     const QString testo = QString::fromUtf8(processo.readAllStandardOutput());
     QVERIFY2(testo.contains(QStringLiteral("ESTRAZIONE DEL 7/3/2003")), qPrintable(testo));
-    QVERIFY(testo.contains(QStringLiteral("QUARVINA LOTTO")));
+    QVERIFY2(testo.contains(QStringLiteral("QUARVINA LOTTO - https://www.esempio.it/lotto")),
+             qPrintable(testo));
     QVERIFY(testo.contains(QRegularExpression(QStringLiteral("Bari\\s+40\\s+41\\s+42\\s+43\\s+44"))));
     QVERIFY(testo.contains(QRegularExpression(QStringLiteral("Nazionale\\s+81\\s+82\\s+83\\s+84\\s+85"))));
+}
+
+void AggioManualeDialogTest::paginaConFiguraEPiede_data()
+{
+    QTest::addColumn<QSize>("pagina");
+    QTest::newRow("A4 verticale, 150 dpi") << QSize(1240, 1754);
+    QTest::newRow("Letter, 300 dpi") << QSize(2550, 3300);
+    QTest::newRow("A5, 72 dpi") << QSize(420, 595);
+}
+
+// The page drawn on an image: the side picture lies on the page, left of the frame and clear of it,
+// and is really drawn; the footer lies on the page under the frame.
+void AggioManualeDialogTest::paginaConFiguraEPiede()
+{
+    QFETCH(QSize, pagina);
+    QImage immagine(pagina, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    const ImpaginazioneEstrazione parti = DisegnaEstrazione(pittore, test::estrazione(7, 3, 2003, 40),
+                                                            QStringLiteral("http://www.quarvina.example"));
+    pittore.end();
+
+    const QRect foglio(QPoint(0, 0), pagina);
+    QVERIFY(foglio.contains(parti.figura));
+    QVERIFY(foglio.contains(parti.piede));
+    QVERIFY(parti.figura.width() > pagina.width() / 20);
+    QVERIFY(parti.figura.right() < parti.cornice.left());
+    QVERIFY(parti.piede.top() > parti.cornice.bottom());
+    QVERIFY(parti.figura.top() < parti.cornice.top() && parti.figura.bottom() >= parti.cornice.bottom());
+
+    int disegnati = 0;
+    int colorati = 0;
+    for (int y = parti.figura.top(); y <= parti.figura.bottom(); ++y) {
+        for (int x = parti.figura.left(); x <= parti.figura.right(); ++x) {
+            const QColor c = immagine.pixelColor(x, y);
+            disegnati += c != QColor(Qt::white) ? 1 : 0;
+            colorati += c.hsvSaturation() > 60 ? 1 : 0;
+        }
+    }
+    const int area = parti.figura.width() * parti.figura.height();
+    QVERIFY2(disegnati > area * 9 / 10, qPrintable(QString::number(disegnati) + "/" + QString::number(area)));
+    QVERIFY2(colorati > area / 10, qPrintable(QString::number(colorati) + "/" + QString::number(area)));
 }
 
 void AggioManualeDialogTest::guida()
