@@ -1,10 +1,13 @@
 #include "ui/guida.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -106,9 +109,50 @@ void Guida::apriFile(const QString& percorso)
         m_browser->clearHistory();
         m_browser->setHtml(QStringLiteral("<p>La guida in linea non è disponibile.</p>"));
     }
+    mostra();
+}
+
+void Guida::mostra()
+{
+    // An open modal dialog blocks every window of the program but its own: the help window joins the
+    // dialog as one of its windows while it is open, so it can be read, scrolled and closed beside it.
+    QWidget* modale = QApplication::activeModalWidget();
+    if (modale != nullptr && modale != this && modale != m_modale) {
+        affidaA(modale);
+    }
     show();
     raise();
     activateWindow();
+}
+
+void Guida::affidaA(QWidget* modale)
+{
+    if (m_modale != nullptr) {
+        m_modale->removeEventFilter(this);
+    }
+    const QRect geometria = geometry();
+    setParent(modale, Qt::Window);
+    setGeometry(geometria);
+    m_modale = modale;
+    modale->installEventFilter(this);
+}
+
+bool Guida::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    // Before the dialog goes (a dialog hides before it is destroyed) the help window leaves it, so it is
+    // not destroyed with it; it stays open and joins the dialog below, if one is still open.
+    if (oggetto == m_modale && evento->type() == QEvent::Hide) {
+        const bool visibile = isVisible();
+        const QRect geometria = geometry();
+        m_modale->removeEventFilter(this);
+        m_modale = nullptr;
+        setParent(nullptr, Qt::Window);
+        setGeometry(geometria);
+        if (visibile) {
+            QTimer::singleShot(0, this, &Guida::mostra);
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
 }
 
 void Guida::seguiCollegamento(const QUrl& url)

@@ -25,15 +25,24 @@ public:
     // Opens the index page ("Sommario").
     void sommario();
 
+    // Shows the window in front; while a modal dialog is open it becomes one of the dialog's windows, so
+    // that the dialog does not block it.
+    void mostra();
+
     const QString& cartella() const { return m_cartella; }
     QTextBrowser* browser() const { return m_browser; }
 
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
 private:
+    void affidaA(QWidget* modale);
     void apriFile(const QString& percorso);
     void seguiCollegamento(const QUrl& url);
     [[nodiscard]] bool nellaCartella(const QString& percorso) const;
 
     QString m_cartella;
+    QWidget* m_modale = nullptr; // the modal dialog the window has joined
     QTextBrowser* m_browser;
 };
 

@@ -3,11 +3,14 @@
 
 #include "support/cartella_temporanea.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -36,6 +39,7 @@ private slots:
     void apreLaPaginaOIlSommario();
     void collegamentiInterniSoloNellaCartella();
     void cartellaCercataNellOrdine();
+    void utilizzabileSopraUnDialogoModale();
 };
 
 void GuidaTest::apreLaPaginaOIlSommario_data()
@@ -121,6 +125,31 @@ void GuidaTest::cartellaCercataNellOrdine()
     const QString build = CartellaDatiProgramma(QCoreApplication::applicationDirPath());
     QVERIFY(!build.isEmpty());
     QCOMPARE(CartellaGuida(build), QDir(cartellaSorgenti()).canonicalPath());
+}
+
+// Help asked from a modal dialog: the window comes to the front as one of the dialog's windows (the
+// only ones a modal dialog does not block), and outlives the dialog.
+void GuidaTest::utilizzabileSopraUnDialogoModale()
+{
+    Guida guida(cartellaSorgenti());
+    auto* dialogo = new QDialog;
+    dialogo->setWindowModality(Qt::ApplicationModal);
+    dialogo->show();
+    QTRY_COMPARE(QApplication::activeModalWidget(), dialogo);
+
+    guida.apri(QStringLiteral("sistema.htm"));
+    QVERIFY(guida.isVisible());
+    QVERIFY(guida.isWindow());
+    QCOMPARE(guida.parentWidget(), dialogo);
+    QVERIFY(guida.windowHandle() != nullptr);
+    QCOMPARE(guida.windowHandle()->transientParent(), dialogo->windowHandle());
+    QTRY_COMPARE(QApplication::activeWindow(), &guida);
+
+    dialogo->hide();
+    delete dialogo;
+    QCOMPARE(guida.parentWidget(), nullptr);
+    QTRY_VERIFY(guida.isVisible());
+    QCOMPARE(guida.browser()->documentTitle(), QStringLiteral("La finestra principale"));
 }
 
 QTEST_MAIN(GuidaTest)
