@@ -68,6 +68,9 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "pronostico") {
         return cli::ComandoPronostico(riga, out, err);
     }
+    if (riga.comando == "condizioni") {
+        return cli::ComandoCondizioni(riga, out, err);
+    }
     if (riga.comando == "riduci") {
         return cli::ComandoRiduci(riga, out, err);
     }

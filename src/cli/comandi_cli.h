@@ -32,6 +32,11 @@ int ComandoStatistica(const RigaComando& riga, std::ostream& out, std::ostream& 
 int ComandoSmorfia(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoAnalisiCombinazioni(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// condizioni FILE.qvs "NUMERI": the 24 values of the conditional criteria for the play, one
+// "caption<TAB>value" per line, then "Criteri non rispettati: N" and the captions of the criteria it fails
+// under the system's conditions.
+int ComandoCondizioni(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // riduci METODO FILE.qvs ... (-o OUT.qvs | --sovrascrivi): a reduction method on a system file.
 int ComandoRiduci(const RigaComando& riga, std::ostream& out, std::ostream& err);
 

@@ -7,6 +7,7 @@
 #include "cli/messaggi_cli.h"
 #include "cli/opzioni_riduzione.h"
 #include "core/generatore_casuale.h"
+#include "editor/file_riduzioni.h"
 #include "editor/fisse.h"
 #include "reductions/ingresso_riduzioni.h"
 #include "reductions/messaggi_riduzioni.h"
@@ -182,6 +183,15 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
 Esito Condizionata(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
+    if (!lavoro.opzioni.condizioni.empty()) {
+        // Another record replaces the system's, and travels with it as the dialog's would.
+        BloccoRecord<17888> record{};
+        if (LeggiFileCondizioni(lavoro.opzioni.condizioni, record) != EsitoLettura::Letto) {
+            stato.messaggi.mostra(Avviso(messaggi_cli::CondizioniNonValide + lavoro.opzioni.condizioni));
+            return std::nullopt;
+        }
+        stato.sistema.riduzioni.condizionata = record;
+    }
     CondizioniRiduzione condizioni = CondizioniDelSistema(stato.sistema);
     condizioni.setAbilitato(Criterio::ErroriConsentiti, true);
     condizioni.errori[Indice(Criterio::ErroriConsentiti)] = 0;
@@ -200,8 +210,7 @@ Esito Condizionata(LavoroRiduzione& lavoro)
         modo = ModoCondizionata::Giocate;
     }
     EsecuzioneContinua continua;
-    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, modo,
-                                 stato.sistema.numeroFisse > 0, continua);
+    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, modo, lavoro.fisse(), continua);
 }
 
 constexpr unsigned OpzCasuale = OpzN | OpzSeme;
@@ -212,7 +221,8 @@ const std::array Metodi = {
               &CasualeAggiungi},
     MetodoCli{"casuale-elimina", OpzCasuale, OpzN, &IngressoEliminaCasualmente, &CasualeElimina},
     // Without a mode, the one the dialog selects: the plays when the list has some, else the prediction.
-    MetodoCli{"condizionata", OpzDaPronostico | OpzDaGiocate, 0, &IngressoValidazioneSeVuoto, &Condizionata},
+    MetodoCli{"condizionata", OpzModo | OpzDaPronostico | OpzDaGiocate | OpzConsideraFisse | OpzCondizioni, 0,
+              &IngressoValidazioneSeVuoto, &Condizionata},
     MetodoCli{"ortogonale-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
               &OrtogonalePronostico},
     MetodoCli{"ortogonale-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &OrtogonaleGiocate},

@@ -36,8 +36,10 @@ inline constexpr const char* Uso =
     "  riduci casuale-aggiungi FILE.qvs --n N [--seme S] [--considera-fisse] "
     "(-o OUT.qvs | --sovrascrivi)\r"
     "  riduci casuale-elimina FILE.qvs --n N [--seme S] (-o OUT.qvs | --sovrascrivi)\r"
-    "  riduci condizionata FILE.qvs [--da-pronostico | --da-giocate] "
-    "(-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci condizionata FILE.qvs [--modo pronostico|giocate] [--considera-fisse] "
+    "[--condizioni FILE.con]\r"
+    "       (-o OUT.qvs | --sovrascrivi)\r"
+    "  condizioni FILE.qvs \"NUMERI\"\r"
     "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
     "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
     "[--considera-fisse] [--seme S]\r"
@@ -58,6 +60,12 @@ inline constexpr const char* TroppiNumeriSpoglio =
     "--numeri accetta al massimo 55 numeri, 5 per ruota da Bari a Nazionale (\"-\" per una casella vuota)";
 inline constexpr const char* EstrazioneAssentePrima = "L'archivio storico non contiene l'estrazione del ";
 inline constexpr const char* EstrazioneAssenteDopo = ".";
+
+inline constexpr const char* CondizioniNonValide = "Il file delle condizioni non è valido: ";
+inline constexpr const char* CriteriNonRispettati = "Criteri non rispettati: ";
+inline constexpr const char* GiocataNonValida = "Giocata non valida: ";
+inline constexpr const char* GiocataMancante =
+    "indicare la giocata tra virgolette: condizioni FILE.qvs \"1 2 3\"";
 
 inline constexpr const char* VistaNonValida = "indicare una vista da 0 a 12";
 inline constexpr const char* TerminiMancanti = "mancano i termini da cercare";

@@ -24,11 +24,14 @@ constexpr std::array Opzioni = {
     Descrizione{OpzImmediati, "--immediati", false},
     Descrizione{OpzDaPronostico, "--da-pronostico", false},
     Descrizione{OpzDaGiocate, "--da-giocate", false},
+    Descrizione{OpzModo, "--modo", true},
+    Descrizione{OpzCondizioni, "--condizioni", true},
 };
 
 constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
 constexpr const char* GaranziaNonValida = "la garanzia deve essere ambo, terno, quaterna o cinquina: ";
-constexpr const char* ModiEsclusivi = "--da-pronostico e --da-giocate non possono essere usate insieme";
+constexpr const char* ModiEsclusivi = "indicare un solo modo: --modo pronostico oppure --modo giocate";
+constexpr const char* ModoNonValido = "il modo deve essere pronostico o giocate: ";
 
 std::optional<std::uint32_t> LeggiSeme(const std::string& testo)
 {
@@ -96,6 +99,19 @@ bool LeggiOpzioniRiduzione(const std::vector<std::string>& argomenti, unsigned a
     o.immediati = a.acceso("--immediati");
     o.daPronostico = a.acceso("--da-pronostico");
     o.daGiocate = a.acceso("--da-giocate");
+    if (const auto modo = a.valore("--modo")) {
+        if (*modo != "pronostico" && *modo != "giocate") {
+            errore = ModoNonValido + *modo;
+            return false;
+        }
+        const bool pronostico = *modo == "pronostico";
+        if ((pronostico && o.daGiocate) || (!pronostico && o.daPronostico)) {
+            errore = ModiEsclusivi;
+            return false;
+        }
+        (pronostico ? o.daPronostico : o.daGiocate) = true;
+    }
+    o.condizioni = a.valore("--condizioni").value_or(std::string());
     if (o.daPronostico && o.daGiocate) {
         errore = ModiEsclusivi;
         return false;

@@ -19,6 +19,8 @@ enum OpzioneRiduzione : unsigned {
     OpzImmediati = 1u << 4,      // --immediati: the reducer files of the data folder
     OpzDaPronostico = 1u << 5,   // --da-pronostico
     OpzDaGiocate = 1u << 6,      // --da-giocate
+    OpzModo = 1u << 7,           // --modo pronostico|giocate (--da-pronostico and --da-giocate say the same)
+    OpzCondizioni = 1u << 8,     // --condizioni FILE.con: another conditions record
 };
 
 struct OpzioniRiduzione
@@ -30,6 +32,7 @@ struct OpzioniRiduzione
     bool immediati = false;
     bool daPronostico = false;
     bool daGiocate = false;
+    std::string condizioni; // empty without --condizioni
 };
 
 // Reads the system file, -o / --sovrascrivi and the options of `accettate`; false with the reason on a

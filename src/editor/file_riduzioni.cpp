@@ -192,6 +192,11 @@ std::int32_t Span(ArchivioImpostazioni& store, const char* nome, std::int32_t pr
 
 } // namespace
 
+EsitoLettura LeggiFileCondizioni(const std::string& percorso, BloccoRecord<17888>& record)
+{
+    return LeggiImmagine(percorso, record, &CondizioniValide);
+}
+
 EsitoLettura LeggiCondizioni(const std::string& cartellaDati, BloccoRecord<17888>& record)
 {
     // Without a stored record (or with a refused one) a new system starts from no conditions, never

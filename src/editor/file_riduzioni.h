@@ -45,6 +45,9 @@ enum class EsitoLettura {
 
 // Quarvin.con: read over the record as it stands; a missing or refused file leaves it unchanged.
 EsitoLettura LeggiCondizioni(const std::string& cartellaDati, BloccoRecord<17888>& record);
+// A conditions record at any path (a copy of Quarvin.con), checked as the data folder's; the record is
+// changed only when it is read.
+EsitoLettura LeggiFileCondizioni(const std::string& percorso, BloccoRecord<17888>& record);
 // Filtri.def and Sostituzioni.def: zeroed, then read.
 EsitoLettura LeggiGiocateFiltro(const std::string& cartellaDati, BloccoRecord<15160>& record);
 EsitoLettura LeggiSostituzioni(const std::string& cartellaDati, BloccoRecord<2008>& record);

@@ -70,7 +70,16 @@ TEST_F(RiduciCondizionata, Rifiuti)
     };
     for (const Riga& r : std::vector<Riga>{
              {"nessuna-condizione", {}, 1, "Selezionare almeno una condizione!"},
-             {"due-modi", {"--da-pronostico", "--da-giocate"}, 2, "non possono essere usate insieme"},
+             {"due-modi", {"--da-pronostico", "--da-giocate"}, 2, "indicare un solo modo"},
+             {"modo e alias discordi", {"--modo", "giocate", "--da-pronostico"}, 2, "indicare un solo modo"},
+             {"modo sconosciuto",
+              {"--modo", "entrambi"},
+              2,
+              "il modo deve essere pronostico o giocate: entrambi"},
+             {"condizioni illeggibili",
+              {"--condizioni", "/nessuna/cartella/x.con"},
+              1,
+              "Il file delle condizioni non è valido: /nessuna/cartella/x.con"},
          }) {
         SCOPED_TRACE(r.nome);
         std::vector<std::string> argomenti = {"riduci", "condizionata", file("base.qvs")};
@@ -89,4 +98,71 @@ TEST_F(RiduciCondizionata, DalleGiocateSenzaGiocate)
         esegui({"riduci", "condizionata", file("base.qvs"), "--da-giocate", "-o", file("out.qvs")});
     EXPECT_EQ(esito.uscita, 1);
     EXPECT_NE(esito.err.find("Questo metodo richiede almeno una giocata."), std::string::npos);
+}
+
+// --modo names the mode; --condizioni takes another record (kept in the written system); the fixed numbers
+// count only with --considera-fisse, as in every other reduction command.
+TEST_F(RiduciCondizionata, ModoCondizioniEFisse)
+{
+    crea(false);
+    CondizioniRiduzione c;
+    c.abilitati[0] = 1;
+    c.insiemi[0][1] = c.insiemi[0][2] = 1;
+    c.errori[0] = 1;
+    std::filesystem::create_directories(file("altre"));
+    ASSERT_TRUE(ScriviCondizioni(file("altre"), c.blocco()));
+    const std::string record = (std::filesystem::path(file("altre")) / "Quarvin.con").string();
+    ASSERT_EQ(esegui({"riduci", "condizionata", file("base.qvs"), "--modo", "pronostico", "--condizioni",
+                      record, "-o", file("ridotto.qvs")})
+                  .uscita,
+              0);
+    EXPECT_EQ(giocate(file("ridotto.qvs")), 48U);
+    // The record travels with the system: the plays mode of the reduced system keeps all 48.
+    ASSERT_EQ(
+        esegui({"riduci", "condizionata", file("ridotto.qvs"), "--modo", "giocate", "-o", file("g.qvs")})
+            .uscita,
+        0);
+    EXPECT_EQ(giocate(file("g.qvs")), 48U);
+
+    ASSERT_EQ(esegui({"crea", "-o", file("fisse.qvs"), "--pronostico", "1 2 3 4 5 6 7 8", "--k", "3",
+                      "--fisse", "1"})
+                  .uscita,
+              0);
+    ASSERT_EQ(
+        esegui({"riduci", "condizionata", file("fisse.qvs"), "--condizioni", record, "-o", file("f1.qvs")})
+            .uscita,
+        0);
+    EXPECT_EQ(giocate(file("f1.qvs")), 48U) << "without --considera-fisse the fixed number is not imposed";
+    ASSERT_EQ(esegui({"riduci", "condizionata", file("fisse.qvs"), "--condizioni", record,
+                      "--considera-fisse", "-o", file("f2.qvs")})
+                  .uscita,
+              0);
+    // The 21 plays with 1, less the 3 whose other two numbers are odd.
+    EXPECT_EQ(giocate(file("f2.qvs")), 18U);
+}
+
+TEST_F(RiduciCondizionata, ValoriEFallimentiDiUnaGiocata)
+{
+    crea(true);
+    const Risultato dispari = esegui({"condizioni", file("base.qvs"), "5 3 1"});
+    ASSERT_EQ(dispari.uscita, 0) << dispari.err;
+    std::vector<std::string> righe;
+    for (std::size_t inizio = 0; inizio < dispari.out.size();) {
+        const std::size_t fine = dispari.out.find('\n', inizio);
+        righe.push_back(dispari.out.substr(inizio, fine - inizio));
+        inizio = fine + 1;
+    }
+    ASSERT_EQ(righe.size(), 26U) << dispari.out;
+    for (std::size_t i = 0; i < 24; ++i) {
+        EXPECT_NE(righe[i].find('\t'), std::string::npos) << righe[i];
+    }
+    EXPECT_EQ(righe[0].substr(righe[0].find('\t')), "\t0") << "no even number";
+    EXPECT_EQ(righe[4].substr(righe[4].find('\t')), "\t9") << "the sum";
+    EXPECT_EQ(righe[24], "Criteri non rispettati: 1");
+    EXPECT_EQ(righe[25], righe[0].substr(0, righe[0].find('\t')));
+
+    const Risultato pari = esegui({"condizioni", file("base.qvs"), "1 2 3"});
+    EXPECT_NE(pari.out.find("Criteri non rispettati: 0\n"), std::string::npos) << pari.out;
+    EXPECT_EQ(esegui({"condizioni", file("base.qvs"), "1 x"}).uscita, 1);
+    EXPECT_EQ(esegui({"condizioni", file("base.qvs")}).uscita, 2);
 }
