@@ -8,29 +8,9 @@
 
 namespace {
 
-bool Lettera(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool Cifra(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int ValoreEsadecimale(char c)
-{
-    if (Cifra(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
+using rtf::Cifra;
+using rtf::Lettera;
+using rtf::ValoreEsadecimale;
 
 template <std::size_t N> bool Tra(std::string_view parola, const std::array<std::string_view, N>& nomi)
 {

@@ -54,29 +54,9 @@ bool Utf8Valido(std::string_view s)
     return true;
 }
 
-bool Lettera(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool Cifra(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-int ValoreEsadecimale(char c)
-{
-    if (Cifra(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
+using rtf::Cifra;
+using rtf::Lettera;
+using rtf::ValoreEsadecimale;
 
 // Groups whose content is not text for the reader.
 bool DestinazioneDaSaltare(std::string_view parola)

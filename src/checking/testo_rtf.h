@@ -22,3 +22,34 @@ char32_t DaCp1252(unsigned char c);
 
 // Appends c in UTF-8; a lone surrogate is written as U+FFFD.
 void AggiungiUtf8(std::string& out, char32_t c);
+
+// The characters of RTF control words and of the \'hh escapes, shared by the plain and the formatted
+// readers.
+namespace rtf {
+
+inline bool Lettera(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+inline bool Cifra(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// 0..15 for a hexadecimal digit, -1 otherwise.
+inline int ValoreEsadecimale(char c)
+{
+    if (Cifra(c)) {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace rtf

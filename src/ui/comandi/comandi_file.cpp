@@ -59,21 +59,15 @@ void ComandiFile::iniziaNuovoSistema()
 
 bool ComandiFile::chiediSeSalvare()
 {
-    if (!stato().sistema.modificato) {
-        return true;
-    }
-    switch (messaggi().mostra(DomandaSalvataggio())) {
-    case Risposta::Si:
-        salvaConNome();
-        return !stato().sistema.modificato;
-    case Risposta::No:
-        return true;
-    default:
-        return false;
-    }
+    return salvaSeVoluto(false);
 }
 
 bool ComandiFile::puoChiudere()
+{
+    return salvaSeVoluto(true);
+}
+
+bool ComandiFile::salvaSeVoluto(bool chiudendo)
 {
     if (!stato().sistema.modificato) {
         return true;
@@ -83,7 +77,10 @@ bool ComandiFile::puoChiudere()
         salvaConNome();
         return !stato().sistema.modificato;
     case Risposta::No:
-        stato().sistema.modificato = false;
+        // Closing drops the changes for good, so nothing asks about them again.
+        if (chiudendo) {
+            stato().sistema.modificato = false;
+        }
         return true;
     default:
         return false;

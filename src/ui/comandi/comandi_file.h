@@ -35,6 +35,7 @@ private:
     void salva();
     void salvaConNome();
     void aggiornaRecenti(const std::string& aggiunto = {});
+    [[nodiscard]] bool salvaSeVoluto(bool chiudendo);
 
     QMenu* m_menuRecenti = nullptr;
 };
