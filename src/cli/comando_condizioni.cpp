@@ -32,7 +32,8 @@ int ComandoCondizioni(const RigaComando& riga, std::ostream& out, std::ostream& 
     }
     Tipo_Giocata giocata{};
     if (!LeggiGiocataDaTesto(riga.argomenti[1], giocata)) {
-        ServizioMessaggiTesto(err).mostra(Avviso(std::string(messaggi_cli::GiocataNonValida) + riga.argomenti[1]));
+        ServizioMessaggiTesto(err).mostra(
+            Avviso(std::string(messaggi_cli::GiocataNonValida) + riga.argomenti[1]));
         return UscitaRifiuto;
     }
     (void)OrdinaGiocata(giocata);
