@@ -10,6 +10,7 @@
 #include "platform/impostazioni_qsettings.h"
 #include "platform/orologio_sistema.h"
 #include "platform/segnale_esecuzione.h"
+#include "reductions/riduttori_predefiniti.h"
 #include "ui/guida.h"
 #include "ui/pri_window.h"
 #include "ui/schermata_avvio.h"
@@ -60,6 +61,9 @@ int Avvia(QApplication& applicazione)
         if (!problemaSmorfia.empty()) {
             avvisi.push_back(problemaSmorfia);
         }
+        // The immediate reducers: copied once, and again only when the program brings a newer generation.
+        const auto riduttori = PreparaRiduttoriPredefiniti(dati, datiProgramma.toStdString());
+        avvisi.insert(avvisi.end(), riduttori.problemi.begin(), riduttori.problemi.end());
     }
     const auto caricamento = CaricaArchivio(dati + "Quarvin.db", stato.archivio);
     avvisi.insert(avvisi.end(), caricamento.avvisi.begin(), caricamento.avvisi.end());

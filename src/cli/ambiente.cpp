@@ -11,6 +11,7 @@
 #include "platform/cartelle_standard.h"
 #include "platform/dati_programma.h"
 #include "platform/impostazioni_qsettings.h"
+#include "reductions/riduttori_predefiniti.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -113,6 +114,15 @@ bool AmbienteCli::caricaArchivio()
         m_messaggi.mostra(Avviso(avviso));
     }
     return !esito.esiste || esito.letto;
+}
+
+void AmbienteCli::preparaRiduttori()
+{
+    const EsitoRiduttoriPredefiniti esito =
+        PreparaRiduttoriPredefiniti(m_stato->cartelle.dati, CartellaDatiDelProgramma().toStdString());
+    for (const std::string& problema : esito.problemi) {
+        m_messaggi.mostra(Avviso(problema));
+    }
 }
 
 bool AmbienteCli::salvaArchivio()

@@ -54,6 +54,10 @@ public:
     // it; a missing archive gives an empty one. The statistics are not recomputed here
     // (stato().ricalcolaStatistiche()).
     [[nodiscard]] bool caricaArchivio();
+    // The immediate reducers of the data folder, as the program prepares them at its start
+    // (PreparaRiduttoriPredefiniti from the shipped data): a problem is printed, and the run goes on with
+    // whatever file the folder holds.
+    void preparaRiduttori();
     // Writes stato().archivio to Quarvin.db of the data folder; false (the message printed) on failure.
     [[nodiscard]] bool salvaArchivio();
     std::string percorsoArchivio() const;

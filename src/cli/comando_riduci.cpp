@@ -279,6 +279,10 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& 
         return UscitaRifiuto;
     }
 
+    if (opzioni.immediati) {
+        // The same reducers as the window: the shipped ones, installed as at the program's start.
+        ambiente.preparaRiduttori();
+    }
     LavoroRiduzione lavoro{stato, opzioni};
     const Esito esito = metodo->esegui(lavoro);
     if (!esito) {

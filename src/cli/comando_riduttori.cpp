@@ -9,6 +9,13 @@
 //
 // riduttori elenco FILE: one line per reducer, "v k g P".
 //
+// riduttori componi CARTELLA USCITA: the shipped Quarvin.ra2 and Quarvin.ro2 written into USCITA from the
+// designs of CARTELLA (RaccogliRiduttori: every design checked, those the program's own algorithm beats
+// left out, each such one named on standard error). The build runs it on data/riduttori.
+//
+// riduttori algoritmo --tipo garanzia|ortogonale --v V --k K --t T: the number of plays the program's own
+// algorithm gives for the cell (GiocateSenzaRiduttore), "-" with status 1 when it is not computed.
+//
 // riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P] [--secondi S | --mosse N] [--seme N]
 // [--partenza FILE] [--obiettivo N] [--coperture CARTELLA] -o FILE.txt: searches a small design for the
 // cell (CercaDisegno) and writes it as text, one block per line, through a temporary file; prints its
@@ -20,10 +27,12 @@
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
 #include "coperture/cerca_disegno.h"
+#include "coperture/raccolta_riduttori.h"
 #include "coperture/testo_disegno.h"
 #include "core/giocata.h"
 #include "platform/orologio_sistema.h"
 #include "reductions/riduttori_immediati.h"
+#include "reductions/riduttori_predefiniti.h"
 
 #include <algorithm>
 #include <fstream>
@@ -38,7 +47,8 @@ namespace {
 constexpr const char* UsoRiduttori =
     "indicare: riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... oppure riduttori elenco FILE "
     "oppure riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P] [--secondi S] [--seme N] "
-    "[--partenza FILE] -o FILE.txt";
+    "[--partenza FILE] -o FILE.txt oppure riduttori componi CARTELLA USCITA oppure riduttori algoritmo "
+    "--tipo garanzia|ortogonale --v V --k K --t T";
 
 bool Intero(const std::string& testo, int minimo, int massimo, int& valore)
 {
@@ -302,6 +312,58 @@ int Cerca(const std::vector<std::string>& argomenti, std::ostream& out, std::ost
     return UscitaOk;
 }
 
+int Componi(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
+{
+    if (argomenti.size() != 3) {
+        return ErroreUso(err, UsoRiduttori);
+    }
+    const RaccoltaRiduttori raccolta = RaccogliRiduttori(argomenti[1]);
+    if (const auto motivo = ScriviRaccolta(raccolta, argomenti[2])) {
+        err << *motivo << '\n';
+        return UscitaRifiuto;
+    }
+    for (const VoceRaccolta& v : raccolta.voci) {
+        if (!v.spedita) {
+            err << NomeTipo(v.cella.tipo) << '/' << NomeFileCella(v.cella) << " (" << v.blocchi
+                << " blocchi) escluso: " << v.nota << '\n';
+        }
+    }
+    out << NomeFileRiduttoriGaranzia << ": " << raccolta.garanzia.size() << " riduttori, "
+        << NomeFileRiduttoriOrtogonali << ": " << raccolta.ortogonali.size() << " riduttori, generazione "
+        << raccolta.generazione << '\n';
+    return UscitaOk;
+}
+
+int Algoritmo(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
+{
+    ArgomentiComando a;
+    std::string errore;
+    if (!a.leggi({argomenti.begin() + 1, argomenti.end()}, {"--tipo", "--v", "--k", "--t"}, errore)) {
+        return ErroreUso(err, errore);
+    }
+    const auto tipo = a.valore("--tipo");
+    if (!a.parole().empty() || !tipo || (*tipo != "garanzia" && *tipo != "ortogonale")) {
+        return ErroreUso(err, UsoRiduttori);
+    }
+    int v = 0;
+    int k = 0;
+    int t = 0;
+    for (const auto& [nome, destinazione] :
+         {std::pair{"--v", &v}, std::pair{"--k", &k}, std::pair{"--t", &t}}) {
+        const auto testo = a.valore(nome);
+        if (!testo || !Intero(*testo, 1, 90, *destinazione)) {
+            return ErroreUso(err, std::string("valore non valido per ") + nome);
+        }
+    }
+    const auto giocate = GiocateSenzaRiduttore(*tipo == "ortogonale", v, k, t);
+    if (!giocate) {
+        out << "-\n";
+        return UscitaRifiuto;
+    }
+    out << *giocate << '\n';
+    return UscitaOk;
+}
+
 } // namespace
 
 int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err)
@@ -317,6 +379,12 @@ int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& e
     }
     if (riga.argomenti.front() == "cerca") {
         return Cerca(riga.argomenti, out, err);
+    }
+    if (riga.argomenti.front() == "componi") {
+        return Componi(riga.argomenti, out, err);
+    }
+    if (riga.argomenti.front() == "algoritmo") {
+        return Algoritmo(riga.argomenti, out, err);
     }
     return ErroreUso(err, UsoRiduttori);
 }

@@ -52,6 +52,8 @@ inline constexpr const char* Uso =
     "  riduttori elenco FILE\r"
     "  riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P] [--secondi S | --mosse N]\r"
     "       [--seme N] [--partenza FILE] [--obiettivo N] [--coperture CARTELLA] -o FILE.txt\r"
+    "  riduttori componi CARTELLA USCITA\r"
+    "  riduttori algoritmo --tipo garanzia|ortogonale --v V --k K --t T\r"
     "  spoglio FILE.qvs (--data GG/MM/AAAA | --numeri \"B1..B5 C1..C5 ... N1..N5\")";
 
 // The check of the plays against one draw ("-" is an empty cell).

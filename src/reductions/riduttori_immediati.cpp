@@ -17,6 +17,7 @@
 namespace {
 
 constexpr std::array<char, 4> Firma{'Q', 'R', 'I', '1'};
+constexpr std::array<char, 4> FirmaGenerazione{'Q', 'R', 'I', 'G'};
 
 // An open file with its size; every read is checked against it.
 class FileRiduttori
@@ -147,6 +148,28 @@ std::vector<RiduttoreImmediato> ElencoRiduttoriImmediati(const std::string& file
     return LeggiDirectory(f);
 }
 
+std::uint32_t GenerazioneRiduttori(const std::string& file)
+{
+    FileRiduttori f(file);
+    const std::vector<RiduttoreImmediato> voci = LeggiDirectory(f);
+    if (voci.empty()) {
+        return 0;
+    }
+    const std::uint64_t inizio =
+        DimensioneIntestazioneRiduttori + std::uint64_t{DimensioneVoceRiduttori} * voci.size();
+    for (const RiduttoreImmediato& r : voci) {
+        if (r.posizione < inizio + DimensioneGenerazioneRiduttori) {
+            return 0;
+        }
+    }
+    std::array<std::uint8_t, DimensioneGenerazioneRiduttori> blocco{};
+    if (!f.leggi(inizio, blocco.size(), blocco.data()) ||
+        std::memcmp(blocco.data(), FirmaGenerazione.data(), FirmaGenerazione.size()) != 0) {
+        return 0;
+    }
+    return U32(blocco.data() + 4);
+}
+
 std::uint16_t ChecksumPosizioni(const std::vector<std::uint8_t>& posizioni)
 {
     std::uint32_t somma = 0;
@@ -195,8 +218,8 @@ LetturaRiduttore LeggiRiduttoreImmediato(const std::string& file, const Riduttor
 std::optional<std::string> ControllaRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori)
 {
     std::set<std::tuple<int, int, int>> visti;
-    std::uint64_t dimensione =
-        DimensioneIntestazioneRiduttori + std::uint64_t{DimensioneVoceRiduttori} * riduttori.size();
+    std::uint64_t dimensione = DimensioneIntestazioneRiduttori + DimensioneGenerazioneRiduttori +
+                               std::uint64_t{DimensioneVoceRiduttori} * riduttori.size();
     for (const RiduttoreDaScrivere& r : riduttori) {
         const std::string nome = std::to_string(r.v) + " " + std::to_string(r.k) + " " + std::to_string(r.g);
         if (!TriploValido(r.v, r.k, r.g)) {
@@ -227,13 +250,15 @@ std::optional<std::string> ControllaRiduttori(const std::vector<RiduttoreDaScriv
     return std::nullopt;
 }
 
-std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori)
+std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori,
+                                            std::uint32_t generazione)
 {
     ByteWriter w;
     w.bytes(Firma.data(), Firma.size());
     ScriviU32(w, static_cast<std::uint32_t>(riduttori.size()));
-    std::uint64_t offset =
-        DimensioneIntestazioneRiduttori + std::uint64_t{DimensioneVoceRiduttori} * riduttori.size();
+    std::uint64_t offset = DimensioneIntestazioneRiduttori +
+                           std::uint64_t{DimensioneVoceRiduttori} * riduttori.size() +
+                           (generazione != 0 ? DimensioneGenerazioneRiduttori : 0U);
     for (const RiduttoreDaScrivere& r : riduttori) {
         w.u8(static_cast<std::uint8_t>(r.v));
         w.u8(static_cast<std::uint8_t>(r.k));
@@ -244,6 +269,12 @@ std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScriver
         ScriviU16(w, ChecksumPosizioni(r.posizioni));
         ScriviU16(w, 0);
         offset += r.posizioni.size();
+    }
+    if (generazione != 0) {
+        w.bytes(FirmaGenerazione.data(), FirmaGenerazione.size());
+        ScriviU32(w, generazione);
+        ScriviU32(w, 0);
+        ScriviU32(w, 0);
     }
     for (const RiduttoreDaScrivere& r : riduttori) {
         w.bytes(r.posizioni.data(), r.posizioni.size());
@@ -280,12 +311,13 @@ bool RiduttoreGarantisce(const RiduttoreDaScrivere& r, bool ortogonale)
     });
 }
 
-bool ScriviRiduttoriImmediati(const std::string& file, const std::vector<RiduttoreDaScrivere>& riduttori)
+bool ScriviRiduttoriImmediati(const std::string& file, const std::vector<RiduttoreDaScrivere>& riduttori,
+                              std::uint32_t generazione)
 {
     if (ControllaRiduttori(riduttori)) {
         return false;
     }
-    const std::vector<std::uint8_t> immagine = ImmagineRiduttori(riduttori);
+    const std::vector<std::uint8_t> immagine = ImmagineRiduttori(riduttori, generazione);
     return ScriviFileAtomico(file, immagine);
 }
 

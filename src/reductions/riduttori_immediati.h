@@ -24,7 +24,16 @@
 //                   +8  u32  offset of the plays from the start of the file
 //                   +12 u16  checksum
 //                   +14 u16  0 (reserved)
+//   8+16*E  16    optional generation block (files built from the program's own designs):
+//                   +0  4    signature "QRIG"
+//                   +4  u32  generation (>= 1)
+//                   +8  8    0 (reserved)
 //   ...           the plays of each entry at its offset: P * k bytes, one byte per position.
+//
+// The generation block sits between the directory and the plays, where no entry points, so a reader
+// that follows the offsets never sees it. It marks a file built and shipped with the program: a higher
+// generation holds newer designs, and only such a file may replace a shipped file of a lower generation
+// in the user's data folder. A file without it (written by "riduttori crea", or by hand) is the user's.
 //
 // The reader believes nothing: E is checked against the file size before the directory is read, and
 // each entry's plays (offset + P * k) against the file size and the end of the directory before they
@@ -37,6 +46,7 @@ inline constexpr const char* NomeFileRiduttoriOrtogonali = "Quarvin.ro2";
 
 inline constexpr std::uint32_t DimensioneIntestazioneRiduttori = 8;
 inline constexpr std::uint32_t DimensioneVoceRiduttori = 16;
+inline constexpr std::uint32_t DimensioneGenerazioneRiduttori = 16;
 
 // A directory entry: CercaRiduttoreImmediato's answer.
 struct RiduttoreImmediato
@@ -61,6 +71,10 @@ struct RiduttoreImmediato
 
 // Every entry of the file in directory order (empty when the file holds no reducer).
 [[nodiscard]] std::vector<RiduttoreImmediato> ElencoRiduttoriImmediati(const std::string& file);
+
+// The generation of a file built with the program: 0 when the file is missing, holds no reducer or has
+// no generation block (or one that an entry's plays overlap, so that it cannot be trusted).
+[[nodiscard]] std::uint32_t GenerazioneRiduttori(const std::string& file);
 
 // The plays of a reducer as read from the file.
 struct LetturaRiduttore
@@ -93,9 +107,10 @@ struct RiduttoreDaScrivere
 [[nodiscard]] std::optional<std::string>
 ControllaRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori);
 
-// The file image of the reducers (checksums computed), as ScriviRiduttoriImmediati writes it; expects
-// reducers accepted by ControllaRiduttori.
-[[nodiscard]] std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori);
+// The file image of the reducers (checksums computed), as ScriviRiduttoriImmediati writes it, with the
+// generation block when generazione is not 0; expects reducers accepted by ControllaRiduttori.
+[[nodiscard]] std::vector<std::uint8_t> ImmagineRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori,
+                                                          std::uint32_t generazione = 0);
 
 // Whether the reducer's plays, as positions 1..v, carry guarantee g: for Quarvin.ra2 (ortogonale false)
 // every min(k, 5)-subset of 1..v shares at least g positions with some play; for Quarvin.ro2 every
@@ -103,10 +118,12 @@ ControllaRiduttori(const std::vector<RiduttoreDaScrivere>& riduttori);
 // C(min(k, 5), g) look-ups at most (a few seconds for v = 90).
 [[nodiscard]] bool RiduttoreGarantisce(const RiduttoreDaScrivere& riduttore, bool ortogonale);
 
-// Writes the file through a temporary file renamed over the target. False when the reducers are not
-// valid or the write failed (the previous file then stays as it was).
+// Writes the file through a temporary file renamed over the target, with the generation block when
+// generazione is not 0. False when the reducers are not valid or the write failed (the previous file then
+// stays as it was).
 [[nodiscard]] bool ScriviRiduttoriImmediati(const std::string& file,
-                                            const std::vector<RiduttoreDaScrivere>& riduttori);
+                                            const std::vector<RiduttoreDaScrivere>& riduttori,
+                                            std::uint32_t generazione = 0);
 
 // What the dialogs show when a reducer is damaged, and the download page of the reducers.
 namespace messaggi_riduttori {

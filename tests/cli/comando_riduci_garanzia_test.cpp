@@ -1,5 +1,6 @@
 #include "cli/comandi.h"
 
+#include "reductions/riduttori_immediati.h"
 #include "support/cli_prova.h"
 
 #include <gtest/gtest.h>
@@ -150,4 +151,65 @@ TEST_F(RiduciGaranzia, ErroriDUso)
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(esegui(c.argomenti).uscita, c.uscita);
     }
+}
+
+TEST_F(RiduciGaranzia, RiduttoriCompostiDaiDisegni)
+{
+    std::filesystem::create_directories(file("disegni/garanzia"));
+    std::filesystem::create_directories(file("disegni/ortogonale"));
+    testo("disegni/GENERAZIONE", "4\n");
+    testo("disegni/ortogonale/v7-k3-p2-t2.txt", Fano);
+    // L(6,3,3,2) in three blocks: the program's own algorithm needs two, so it is not shipped.
+    testo("disegni/garanzia/v6-k3-p3-t2.txt", "1 2 3\n4 5 6\n1 4 5\n");
+    const Risultato r = esegui({"riduttori", "componi", file("disegni"), file("uscita")});
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    EXPECT_EQ(r.out, "Quarvin.ra2: 0 riduttori, Quarvin.ro2: 1 riduttori, generazione 4\n");
+    EXPECT_EQ(r.err,
+              "garanzia/v6-k3-p3-t2.txt (3 blocchi) escluso: l'algoritmo del programma dà 2 giocate\n");
+
+    // A design that breaks its promise stops everything: no file is written.
+    testo("disegni/ortogonale/v8-k3-p2-t2.txt", Fano);
+    const Risultato rotto = esegui({"riduttori", "componi", file("disegni"), file("rotto")});
+    EXPECT_EQ(rotto.uscita, 1);
+    EXPECT_NE(rotto.err.find("v8-k3-p2-t2.txt: il disegno non garantisce la cella"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(file("rotto")));
+
+    const Risultato algoritmo =
+        esegui({"riduttori", "algoritmo", "--tipo", "ortogonale", "--v", "7", "--k", "3", "--t", "2"});
+    EXPECT_EQ(algoritmo.out, "9\n");
+    const Risultato maiChiesta =
+        esegui({"riduttori", "algoritmo", "--tipo", "garanzia", "--v", "7", "--k", "3", "--t", "3"});
+    EXPECT_EQ(maiChiesta.uscita, 1);
+    EXPECT_EQ(maiChiesta.out, "-\n");
+    EXPECT_EQ(
+        esegui({"riduttori", "algoritmo", "--tipo", "sestina", "--v", "7", "--k", "3", "--t", "2"}).uscita,
+        2);
+}
+
+// With --immediati the command line installs the program's reducers into its data folder, as the window
+// does at its start, and uses them.
+TEST_F(RiduciGaranzia, ImmediatiInstallatiDalProgramma)
+{
+    // The program's folder: its working folder here (no application object), with the shipped data in data/.
+    std::filesystem::create_directories(file("programma/data"));
+    ASSERT_TRUE(ScriviRiduttoriImmediati(
+        file("programma/data/Quarvin.ra2"),
+        {{7, 3, 2, {1, 2, 3, 1, 4, 5, 1, 6, 7, 2, 4, 6, 2, 5, 7, 3, 4, 7, 3, 5, 6}}}, 2));
+    const std::filesystem::path prima = std::filesystem::current_path();
+    std::filesystem::current_path(file("programma"));
+    crea("sette.qvs", "11 12 13 14 15 16 17", "3");
+    // Without --immediati nothing is installed.
+    const Risultato normale = esegui({"riduci", "garanzia-pronostico", file("sette.qvs"), "--garanzia",
+                                      "ambo", "-o", file("normale.qvs")});
+    const bool installatoSenza = std::filesystem::exists(file("dati/Quarvin.ra2"));
+    const Risultato immediato = esegui({"riduci", "garanzia-pronostico", file("sette.qvs"), "--garanzia",
+                                        "ambo", "--immediati", "-o", file("immediato.qvs")});
+    std::filesystem::current_path(prima);
+
+    ASSERT_EQ(normale.uscita, 0) << normale.err;
+    EXPECT_FALSE(installatoSenza);
+    ASSERT_EQ(immediato.uscita, 0) << immediato.err;
+    EXPECT_EQ(GenerazioneRiduttori(file("dati/Quarvin.ra2")), 2U);
+    EXPECT_EQ(giocate(file("immediato.qvs")),
+              "11 12 13\n11 14 15\n11 16 17\n12 14 16\n12 15 17\n13 14 17\n13 15 16\n");
 }

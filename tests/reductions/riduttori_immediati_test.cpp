@@ -116,6 +116,46 @@ TEST(RiduttoriImmediati, FileDanneggiati)
     }
 }
 
+// The generation block of the shipped files: read back as written, invisible to the reader of the plays,
+// and never believed where an entry's plays lie.
+TEST(RiduttoriImmediati, Generazione)
+{
+    test::CartellaTemporanea cartella;
+    const std::string file = cartella.file("Quarvin.ra2");
+    const auto riduttori = DueRiduttori();
+    const std::size_t inizioGiocate = DimensioneIntestazioneRiduttori + 2 * DimensioneVoceRiduttori;
+
+    struct Caso
+    {
+        const char* nome;
+        std::uint32_t scritta;
+        std::uint32_t letta;
+    };
+    const Caso casi[] = {{"senza", 0, 0}, {"prima", 1, 1}, {"grande", 0xFFFFFFFFU, 0xFFFFFFFFU}};
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        ASSERT_TRUE(ScriviRiduttoriImmediati(file, riduttori, caso.scritta));
+        EXPECT_EQ(GenerazioneRiduttori(file), caso.letta);
+        EXPECT_EQ(test::LeggiFile(file).size(),
+                  inizioGiocate + (caso.scritta != 0 ? DimensioneGenerazioneRiduttori : 0U) + 21 + 8);
+        for (const RiduttoreDaScrivere& atteso : riduttori) {
+            const LetturaRiduttore l =
+                LeggiRiduttoreImmediato(file, CercaRiduttoreImmediato(file, atteso.v, atteso.k, atteso.g));
+            ASSERT_TRUE(l.integro);
+            EXPECT_EQ(l.posizioni, atteso.posizioni);
+        }
+    }
+
+    // Plays that happen to start with the block's signature are plays, not a generation.
+    ASSERT_TRUE(ScriviRiduttoriImmediati(file, riduttori));
+    auto byte = test::LeggiFile(file);
+    const unsigned char firma[] = {'Q', 'R', 'I', 'G', 5, 0, 0, 0};
+    std::memcpy(byte.data() + inizioGiocate, firma, sizeof firma);
+    test::ScriviFile(file, byte);
+    EXPECT_EQ(GenerazioneRiduttori(file), 0U);
+    EXPECT_EQ(GenerazioneRiduttori(cartella.file("manca.ra2")), 0U);
+}
+
 TEST(RiduttoriImmediati, ScritturaRifiutata)
 {
     struct Caso

@@ -1,6 +1,7 @@
 #include "editor/stato_applicazione.h"
 #include "editor/sviluppo_integrale.h"
 #include "reductions/riduttori_immediati.h"
+#include "reductions/riduttori_predefiniti.h"
 #include "support/archivio_memoria.h"
 #include "support/finestre_prova.h"
 #include "ui/rid_gara_gio_dialog.h"
@@ -33,6 +34,7 @@ private slots:
     void modoTornaNormale();
     void giocateRidotte();
     void scaricaRiduttori();
+    void riduttoriSpeditiTrentaNumeri();
 
 private:
     void pronostico(int n, int k, std::initializer_list<int> fisse = {});
@@ -296,3 +298,29 @@ void RidGaraDialogTest::scaricaRiduttori()
 
 QTEST_MAIN(RidGaraDialogTest)
 #include "rid_gara_dialog_test.moc"
+
+// The reducers shipped with the program, installed as at the first start: 30 numbers in cinquine with the
+// terno guarantee take the immediate path, in at most 107 plays.
+void RidGaraDialogTest::riduttoriSpeditiTrentaNumeri()
+{
+    const std::string dati = m_prova->stato.cartelle.dati;
+    QVERIFY(!PreparaRiduttoriPredefiniti(dati, QUARVIN_DATI_COSTRUITI).installati.empty());
+    const RiduttoreImmediato riduttore = CercaRiduttoreImmediato(dati + NomeFileRiduttoriGaranzia, 30, 5, 3);
+    QVERIFY(riduttore.disponibile());
+    QVERIFY(riduttore.giocate <= 107);
+
+    Sistema& s = m_prova->stato.sistema;
+    for (int i = 1; i <= 30; ++i) {
+        s.pronostico[static_cast<std::size_t>(i * 3 - i % 3 - 1)] = 1; // 2, 4, 9, 11, 13, 18, ..., 85, 90
+    }
+    s.numeriPerGiocata = 5;
+    TRidGaraPro dialogo(m_prova->stato, m_prova->servizi);
+    dialogo.show();
+    trova<QComboBox>(&dialogo, "garanziaComboBox")->setCurrentIndex(1);
+    QCOMPARE(trova<QLabel>(&dialogo, "tipoLabel")->text(), QStringLiteral("Tipo di riduzione: immediata"));
+    QCOMPARE(trova<QLabel>(&dialogo, "stimaLabel")->text(),
+             QStringLiteral("Nº stimato di giocate: %1").arg(riduttore.giocate));
+    clicca(&dialogo, "avviaPushButton");
+    QVERIFY(m_prova->messaggi.mostrati.empty());
+    QCOMPARE(static_cast<std::int64_t>(m_prova->stato.giocate.conteggio()), riduttore.giocate);
+}

@@ -1,0 +1,126 @@
+#include "reductions/riduttori_predefiniti.h"
+
+#include "core/elenco_giocate.h"
+#include "core/esecuzione.h"
+#include "core/file_binario.h"
+#include "core/generatore_casuale.h"
+#include "editor/sistema.h"
+#include "reductions/rid_garanzia.h"
+#include "reductions/rid_ortogonale.h"
+#include "reductions/riduttori_immediati.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr std::size_t DimensioneMassimaSpedita = 64U << 20U;
+
+namespace fs = std::filesystem;
+
+// Whether the user's entry may be (re)written with the shipped file of the given generation.
+bool DaScrivere(const fs::path& utente, std::uint32_t generazioneSpedita)
+{
+    std::error_code errore;
+    const fs::file_status stato = fs::symlink_status(utente, errore);
+    if (!fs::exists(stato)) {
+        // A status that cannot be read is not "missing": the entry may well be there. A file standing where
+        // the data folder should be is: the write is tried, and its failure reported.
+        return !errore || errore == std::errc::no_such_file_or_directory ||
+               errore == std::errc::not_a_directory;
+    }
+    if (!fs::is_regular_file(stato)) {
+        return false;
+    }
+    const std::uint32_t generazioneUtente = GenerazioneRiduttori(utente.string());
+    return generazioneUtente != 0 && generazioneSpedita > generazioneUtente;
+}
+
+} // namespace
+
+EsitoRiduttoriPredefiniti PreparaRiduttoriPredefiniti(const std::string& cartellaDati,
+                                                      const std::string& cartellaDatiProgramma)
+{
+    EsitoRiduttoriPredefiniti esito;
+    if (cartellaDatiProgramma.empty() || cartellaDati.empty()) {
+        return esito;
+    }
+    for (const char* nome : {NomeFileRiduttoriGaranzia, NomeFileRiduttoriOrtogonali}) {
+        const fs::path spedito = fs::path(cartellaDatiProgramma) / nome;
+        const fs::path utente = fs::path(cartellaDati) / nome;
+        if (ElencoRiduttoriImmediati(spedito.string()).empty() ||
+            !DaScrivere(utente, GenerazioneRiduttori(spedito.string()))) {
+            continue;
+        }
+        const auto byte = LeggiFileIntero(spedito.string(), DimensioneMassimaSpedita);
+        if (!byte) {
+            continue;
+        }
+        std::error_code errore;
+        fs::create_directories(cartellaDati, errore);
+        if (!ScriviFileAtomico(utente.string(), *byte)) {
+            esito.problemi.push_back(messaggi_riduttori::InstallazioneNonRiuscita + utente.string());
+            continue;
+        }
+        esito.installati.push_back(utente.string());
+    }
+    return esito;
+}
+
+std::uint64_t CombinazioniSenzaRiduttore(bool ortogonale, int v, int k, int g)
+{
+    const int s = ortogonale ? g : std::min(k, 5);
+    if (v < 0 || s < 0 || s > v) {
+        return 0;
+    }
+    // C(v, s) step by step: each partial product is itself a binomial coefficient, so the division is exact.
+    std::uint64_t c = 1;
+    for (int i = 1; i <= s; ++i) {
+        c = c * static_cast<std::uint64_t>(v - s + i) / static_cast<std::uint64_t>(i);
+    }
+    return c;
+}
+
+std::optional<std::int64_t> GiocateSenzaRiduttore(bool ortogonale, int v, int k, int g)
+{
+    ConfrontoSenzaRiduttore confronto;
+    return confronto.giocate(ortogonale, v, k, g);
+}
+
+std::optional<std::int64_t> ConfrontoSenzaRiduttore::giocate(bool ortogonale, int v, int k, int g)
+{
+    if (k < 3 || k > NumeriMassimiPerGiocata || v < k || v > NumeroMassimo || g < 2 || g > 5 ||
+        GaranziaAmmessa(k, g) != g ||
+        CombinazioniSenzaRiduttore(ortogonale, v, k, g) > CombinazioniMassimeSenzaRiduttore) {
+        return std::nullopt;
+    }
+    Sistema sistema;
+    for (int i = 0; i < v; ++i) {
+        sistema.pronostico[static_cast<std::size_t>(i)] = 1;
+    }
+    sistema.numeriPerGiocata = k;
+    ElencoGiocate& giocate = m_giocate;
+    // Every run starts as on a fresh list: no play, every slot empty.
+    for (std::int32_t i = 1; i <= giocate.conteggio(); ++i) {
+        giocate.voce(i) = Tipo_Giocata{};
+    }
+    giocate.svuota();
+    GeneratoreCasuale generatore;
+    generatore.imposta(1);
+    EsecuzioneContinua continua;
+    bool confermata = false;
+    if (ortogonale) {
+        ParametriOrtogonale p;
+        p.garanzia = g;
+        confermata = RiduzioneOrtogonale(sistema, giocate, p, generatore, continua).esito.confermata();
+    } else {
+        ParametriGaraPro p;
+        p.garanzia = g;
+        confermata =
+            RiduzionePronosticoGaranzia(sistema, giocate, p, generatore, continua).esito.confermata();
+    }
+    if (!confermata) {
+        return std::nullopt;
+    }
+    return giocate.conteggio();
+}
