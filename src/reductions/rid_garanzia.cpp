@@ -438,7 +438,13 @@ EsitoGaranzia GioImmediato(EsecuzioneRiduzione& esecuzione, const RiduttoreImmed
     if (!lettura.integro) {
         return Danneggiato(esecuzione);
     }
-    const int t = k > 5 ? g + (k - 5) : g;
+    // A current play of up to five numbers is settled by one reducer play sharing g numbers with it, and
+    // leaves the scan. A longer play needs g numbers of each of its five-number parts, which the lotto
+    // design gives across several of its plays: asking one play for g + (k - 5) numbers, as a covering
+    // would, drops plays the guarantee needs. There every reducer play sharing g numbers with some current
+    // play is kept, and no current play leaves the scan.
+    const int t = g;
+    const bool segnaCoperte = k <= 5;
     const std::int32_t iniziali = esecuzione.iniziali();
     std::int32_t restanti = iniziali;
     std::int64_t scansionate = 0;
@@ -469,15 +475,17 @@ EsitoGaranzia GioImmediato(EsecuzioneRiduzione& esecuzione, const RiduttoreImmed
             if (!esecuzione.aggiungi(rid)) {
                 return {esecuzione.concludi(), false};
             }
-            togli(j);
-            while (j <= restanti) {
-                if (segni.comuni(giocate.voce(j)) >= t) {
-                    togli(j);
-                } else {
-                    ++j;
-                }
-                if (!scansiona()) {
-                    return {esecuzione.concludi(), false};
+            if (segnaCoperte) {
+                togli(j);
+                while (j <= restanti) {
+                    if (segni.comuni(giocate.voce(j)) >= t) {
+                        togli(j);
+                    } else {
+                        ++j;
+                    }
+                    if (!scansiona()) {
+                        return {esecuzione.concludi(), false};
+                    }
                 }
             }
         }

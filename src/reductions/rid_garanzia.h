@@ -16,9 +16,8 @@
 
 // Guarantee reductions: plays such that, whatever five numbers are drawn, when enough of them fall in
 // the reference set (the prediction, or one current play) some play scores the guaranteed class g.
-// A candidate is covered by a play when the two share at least t numbers (t = g, except in the
-// immediate path of the play reduction). Both runs use the coverage index, so testing a candidate costs
-// C(s, t) look-ups whatever the number of plays.
+// A candidate is covered by a play when the two share at least t = g numbers. Both runs use the coverage
+// index, so testing a candidate costs C(s, t) look-ups whatever the number of plays.
 
 namespace messaggi_garanzia {
 
