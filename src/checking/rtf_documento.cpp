@@ -255,27 +255,9 @@ private:
             ++m_pos;
         }
         const std::string_view parola = m_rtf.substr(inizio, m_pos - inizio);
-        bool negativo = false;
-        if (m_pos + 1 < m_rtf.size() && m_rtf[m_pos] == '-' && Cifra(m_rtf[m_pos + 1])) {
-            negativo = true;
-            ++m_pos;
-        }
-        bool conParametro = false;
-        long parametro = 0;
-        while (m_pos < m_rtf.size() && Cifra(m_rtf[m_pos])) {
-            // Saturates well inside a 32-bit long; no real parameter comes near.
-            if (parametro < 100'000'000) {
-                parametro = parametro * 10 + (m_rtf[m_pos] - '0');
-            }
-            conParametro = true;
-            ++m_pos;
-        }
-        if (negativo) {
-            parametro = -parametro;
-        }
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') {
-            ++m_pos;
-        }
+        const rtf::ParametroRtf letto = rtf::LeggiParametro(m_rtf, m_pos);
+        const bool conParametro = letto.presente;
+        const long parametro = letto.valore;
         if (parola == "bin") {
             // Raw bytes follow; they may hold anything, braces included, and are never text.
             m_pos += std::min(static_cast<std::size_t>(std::max(parametro, 0L)), m_rtf.size() - m_pos);

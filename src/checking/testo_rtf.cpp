@@ -144,27 +144,8 @@ private:
             ++m_pos;
         }
         const std::string_view parola = m_rtf.substr(inizio, m_pos - inizio);
-        bool conParametro = false;
-        bool negativo = false;
-        long parametro = 0;
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == '-') {
-            negativo = true;
-            ++m_pos;
-        }
-        while (m_pos < m_rtf.size() && Cifra(m_rtf[m_pos])) {
-            if (parametro < 10'000'000) {
-                parametro = parametro * 10 + (m_rtf[m_pos] - '0');
-            }
-            conParametro = true;
-            ++m_pos;
-        }
-        if (negativo) {
-            parametro = -parametro;
-        }
-        if (m_pos < m_rtf.size() && m_rtf[m_pos] == ' ') {
-            ++m_pos;
-        }
-        parolaControllo(parola, conParametro, parametro);
+        const rtf::ParametroRtf letto = rtf::LeggiParametro(m_rtf, m_pos);
+        parolaControllo(parola, letto.presente, letto.valore);
     }
 
     void simbolo(char c)

@@ -52,4 +52,37 @@ inline int ValoreEsadecimale(char c)
     return -1;
 }
 
+// The numeric parameter of a control word starting at `pos` (digits, with a "-" only right before a
+// digit) and the one space that ends the word; `pos` moves past them. Values saturate far below any
+// real parameter's limit.
+struct ParametroRtf
+{
+    bool presente = false;
+    long valore = 0;
+};
+
+inline ParametroRtf LeggiParametro(std::string_view testo, std::size_t& pos)
+{
+    ParametroRtf p;
+    bool negativo = false;
+    if (pos + 1 < testo.size() && testo[pos] == '-' && Cifra(testo[pos + 1])) {
+        negativo = true;
+        ++pos;
+    }
+    while (pos < testo.size() && Cifra(testo[pos])) {
+        if (p.valore < 100'000'000) {
+            p.valore = p.valore * 10 + (testo[pos] - '0');
+        }
+        p.presente = true;
+        ++pos;
+    }
+    if (negativo) {
+        p.valore = -p.valore;
+    }
+    if (pos < testo.size() && testo[pos] == ' ') {
+        ++pos;
+    }
+    return p;
+}
+
 } // namespace rtf
