@@ -4,6 +4,7 @@
 #include "core/esecuzione.h"
 #include "editor/sistema.h"
 #include "reductions/condizioni_riduzione.h"
+#include "reductions/esecuzione_filtro.h"
 #include "reductions/esecuzione_riduzione.h"
 
 #include <string>
@@ -12,13 +13,9 @@
 
 namespace messaggi_condizionata {
 
-inline constexpr const char* NessunaNuovaGiocata =
-    "Non è stata aggiunta nessuna nuova giocata.\r"
-    "Verificare le condizioni o la presenza di eventuali fisse nel pronostico.";
-inline constexpr const char* TutteEliminate =
-    "Sono state eliminate tutte le giocate.\r"
-    "Verificare le condizioni o la presenza di eventuali fisse nel pronostico.";
-inline constexpr const char* GiocateFinali = "Nº Giocate finali: ";
+inline constexpr const char* NessunaNuovaGiocata = messaggi_filtro::NessunaNuovaGiocata;
+inline constexpr const char* TutteEliminate = messaggi_filtro::TutteEliminate;
+inline constexpr const char* GiocateFinali = messaggi_filtro::GiocateFinali;
 
 } // namespace messaggi_condizionata
 
@@ -28,9 +25,9 @@ inline constexpr const char* ChiaveRidCondRuota = "RidCond_cb4";
 inline constexpr const char* ChiaveRidCondDimensione = "RidCond_cb2";
 
 // Polls of the plays mode.
-inline constexpr std::int64_t IntervalloVerificaCondizionata = 17;
+inline constexpr std::int64_t IntervalloVerificaCondizionata = IntervalloVerificaFiltro;
 
-enum class ModoCondizionata { Pronostico, Giocate };
+using ModoCondizionata = ModoFiltro;
 
 // The record the system carries, as a struct, and back.
 CondizioniRiduzione CondizioniDelSistema(const Sistema& sistema);

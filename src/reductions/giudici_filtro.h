@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/archivio_storico.h"
+#include "core/giocata.h"
+#include "core/ruote.h"
+#include "reductions/record_filtri.h"
+#include "reductions/uscite_sottoinsiemi.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The tests of the filter reductions. A play errs on a criterion when its score there is not allowed;
+// it passes when it errs on no more criteria than the maximum. Criteria are taken in order and the
+// test stops at the first error beyond the maximum, which is also what the analyses count.
+
+// A set of numbers and the allowed counts of a play's numbers in it: an interval, a cadence, a figure,
+// a decade, a filter play. riga is the criterion's row in the analyses (groups not in use have none).
+struct CriterioNumeri
+{
+    Maschera90 numeri;
+    std::uint16_t ammessi = 0; // bit c: c numbers in the set are allowed
+    int riga = 0;
+};
+
+class FiltroNumeri
+{
+public:
+    FiltroNumeri(std::vector<CriterioNumeri> criteri, std::int32_t massimoErrori);
+
+    static FiltroNumeri DaIntervalli(const IntervalliNumeri& record);
+    static FiltroNumeri DaGruppi(const GruppiFissi& record);
+    static FiltroNumeri DaGiocateFiltro(const GiocateFiltro& record);
+
+    bool accettata(const Maschera90& giocata) const
+    {
+        std::int32_t errori = 0;
+        for (const auto& c : m_criteri) {
+            if (((c.ammessi >> giocata.inComune(c.numeri)) & 1U) == 0 && ++errori > m_massimoErrori) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // The same test, adding one to nonRispettate[riga] for each criterion it errs on up to the one
+    // that rejects it.
+    bool conta(const Maschera90& giocata, std::int64_t* nonRispettate) const;
+
+    const std::vector<CriterioNumeri>& criteri() const { return m_criteri; }
+    std::int32_t massimoErrori() const { return m_massimoErrori; }
+
+private:
+    std::vector<CriterioNumeri> m_criteri;
+    std::int32_t m_massimoErrori = 0;
+};
+
+// The comparisons with the archive. The score of a play in a comparison of N draws is the largest
+// number of its numbers that came out together on one chosen wheel in one of the N draws before the
+// reference draw r (the draws max(1, r - N) .. r - 1); the reduction takes r = the number of draws + 1,
+// the historic analyses each target draw.
+class FiltroConfronti
+{
+public:
+    // Comparisons ordered by N ascending, as the settings store them.
+    FiltroConfronti(const ConfrontiStorico& record);
+
+    // The test from the last draws of the sets of the play (UsciteSottoinsiemi::ultime).
+    bool accettata(const std::array<std::int32_t, 5>& ultime, std::int32_t riferimento) const
+    {
+        std::int32_t errori = 0;
+        for (const auto& c : m_confronti) {
+            if (!ammesso(c, ultime, riferimento) && ++errori > m_massimoErrori) {
+                return false;
+            }
+        }
+        return true;
+    }
+    bool conta(const std::array<std::int32_t, 5>& ultime, std::int32_t riferimento,
+               std::int64_t* nonRispettate) const;
+
+    // The score against the N draws before the reference: how many sizes came out since then.
+    static int Punteggio(const std::array<std::int32_t, 5>& ultime, std::int32_t riferimento,
+                         std::int32_t estrazioni)
+    {
+        const std::int32_t da = std::max<std::int32_t>(1, riferimento - estrazioni);
+        int punteggio = 0;
+        while (punteggio < 5 && ultime[static_cast<std::size_t>(punteggio)] >= da) {
+            ++punteggio;
+        }
+        return punteggio;
+    }
+
+    const std::vector<ConfrontoStorico>& confronti() const { return m_confronti; }
+    std::int32_t massimoErrori() const { return m_massimoErrori; }
+    // The largest N (0 without comparisons).
+    std::int32_t estrazioniMassime() const;
+
+private:
+    static bool ammesso(const ConfrontoStorico& c, const std::array<std::int32_t, 5>& ultime,
+                        std::int32_t riferimento)
+    {
+        return ((c.punteggi >> Punteggio(ultime, riferimento, c.estrazioni)) & 1U) != 0;
+    }
+
+    std::vector<ConfrontoStorico> m_confronti;
+    std::int32_t m_massimoErrori = 0;
+};
+
+// The sets of the draws from..to (inclusive, clamped to the archive) on the wheels the system plays.
+std::unique_ptr<UsciteSottoinsiemi> UsciteArchivio(const ArchivioStorico& archivio, const SegniRuote& ruote,
+                                                   std::int32_t da, std::int32_t a);
+// Registers one draw's chosen wheels.
+void RegistraEstrazione(UsciteSottoinsiemi& uscite, const ArchivioStorico& archivio, const SegniRuote& ruote,
+                        std::int32_t estrazione);

@@ -1,0 +1,430 @@
+#include "reductions/rid_filtri.h"
+
+#include "core/testo.h"
+#include "editor/sviluppo_integrale.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::int64_t IntervalloVerificaStoricaFiltro = 153;
+
+template <std::size_t N> std::vector<std::uint8_t> Byte(const BloccoRecord<N>& blocco)
+{
+    return {blocco.begin(), blocco.end()};
+}
+
+template <std::size_t N> void Copia(const std::vector<std::uint8_t>& byte, BloccoRecord<N>& blocco)
+{
+    std::memcpy(blocco.data(), byte.data(), std::min(byte.size(), N));
+}
+
+// --- The prediction mode of the comparisons -------------------------------------------------------
+//
+// A depth-first walk of the k-combinations of the prediction in lexicographic order. At each prefix the
+// rows of its (s-1)-subsets give, for every next number x at once, the last draw of the s-subsets the
+// prefix makes with x; a candidate then costs five maxima and the comparisons. The walk visits the same
+// candidates in the same order as CombinazioniPronostico.
+class EnumerazioneConfronti
+{
+public:
+    EnumerazioneConfronti(const UsciteSottoinsiemi& uscite, const std::vector<std::uint8_t>& pronostico,
+                          int k)
+        : m_uscite(uscite), m_pronostico(pronostico), m_k(k), m_nodi(static_cast<std::size_t>(k))
+    {}
+
+    // visita(const Tipo_Giocata&, const std::array<std::int32_t, 5>& ultime) -> bool (false stops).
+    template <typename Visita> void perOgni(Visita&& visita)
+    {
+        if (m_k < 1 || static_cast<int>(m_pronostico.size()) < m_k) {
+            return;
+        }
+        Tipo_Giocata giocata{};
+        m_nodi[0] = Nodo{};
+        discendi(0, 0, giocata, visita);
+    }
+
+private:
+    struct Nodo
+    {
+        RanghiSottoinsiemi ranghi;
+        std::array<std::int32_t, 5> ultime{};
+        std::array<std::array<std::int32_t, UsciteSottoinsiemi::Colonne>, 5> righe{};
+    };
+
+    // The rows of node d for the numbers from `da` up: the largest last draw over its (s-1)-subsets.
+    void calcolaRighe(Nodo& nodo, int profondita, int da) const
+    {
+        for (int s = 1; s <= 5 && s <= profondita + 1; ++s) {
+            auto& destinazione = nodo.righe[static_cast<std::size_t>(s - 1)];
+            std::fill(destinazione.begin() + da, destinazione.end(), 0);
+            const auto& ranghi = nodo.ranghi.ranghi[static_cast<std::size_t>(s - 1)];
+            const int quanti = nodo.ranghi.quanti[static_cast<std::size_t>(s - 1)];
+            for (int r = 0; r < quanti; ++r) {
+                if (s <= 4) {
+                    const std::int32_t* riga = m_uscite.riga(s, ranghi[static_cast<std::size_t>(r)]);
+                    for (int x = da; x < UsciteSottoinsiemi::Colonne; ++x) {
+                        destinazione[static_cast<std::size_t>(x)] =
+                            std::max(destinazione[static_cast<std::size_t>(x)], riga[x]);
+                    }
+                } else {
+                    m_uscite.perOgniCinquina(ranghi[static_cast<std::size_t>(r)], [&](int x, std::int32_t u) {
+                        auto& d = destinazione[static_cast<std::size_t>(x)];
+                        d = std::max(d, u);
+                    });
+                }
+            }
+        }
+    }
+
+    template <typename Visita>
+    bool discendi(int profondita, std::size_t primo, Tipo_Giocata& giocata, Visita& visita)
+    {
+        Nodo& nodo = m_nodi[static_cast<std::size_t>(profondita)];
+        const std::size_t ultimo = m_pronostico.size() - static_cast<std::size_t>(m_k - profondita - 1);
+        calcolaRighe(nodo, profondita, m_pronostico[primo]);
+        const int dimensioni = std::min(profondita + 1, 5);
+        for (std::size_t i = primo; i < ultimo; ++i) {
+            const int x = m_pronostico[i];
+            giocata[static_cast<std::size_t>(profondita)] = static_cast<std::uint8_t>(x);
+            std::array<std::int32_t, 5> ultime = nodo.ultime;
+            for (int s = 0; s < dimensioni; ++s) {
+                ultime[static_cast<std::size_t>(s)] =
+                    std::max(ultime[static_cast<std::size_t>(s)],
+                             nodo.righe[static_cast<std::size_t>(s)][static_cast<std::size_t>(x)]);
+            }
+            if (profondita + 1 == m_k) {
+                if (!visita(static_cast<const Tipo_Giocata&>(giocata), ultime)) {
+                    return false;
+                }
+                continue;
+            }
+            Nodo& figlio = m_nodi[static_cast<std::size_t>(profondita + 1)];
+            figlio.ranghi = nodo.ranghi;
+            figlio.ranghi.aggiungi(x - 1);
+            figlio.ultime = ultime;
+            if (!discendi(profondita + 1, i + 1, giocata, visita)) {
+                return false;
+            }
+        }
+        giocata[static_cast<std::size_t>(profondita)] = 0;
+        return true;
+    }
+
+    const UsciteSottoinsiemi& m_uscite;
+    const std::vector<std::uint8_t>& m_pronostico;
+    int m_k;
+    std::vector<Nodo> m_nodi;
+};
+
+// The sets of the draws the comparisons look at: the latest N of the largest comparison.
+std::unique_ptr<UsciteSottoinsiemi> UsciteRecenti(const FiltroRiduzione& filtro)
+{
+    const ArchivioStorico& archivio = *filtro.archivio();
+    const std::int32_t d = archivio.conteggio();
+    return UsciteArchivio(archivio, filtro.ruote(), d - filtro.confronti()->estrazioniMassime() + 1, d);
+}
+
+std::array<std::int32_t, 5> Ultime(const UsciteSottoinsiemi& uscite, const Tipo_Giocata& giocata)
+{
+    return uscite.ultime(giocata.data(), NumeriGiocata(giocata));
+}
+
+std::string TestoRiga(const IntervalloNumeri& intervallo)
+{
+    return "Quantità numeri da " + std::to_string(intervallo.basso) + " a " +
+           std::to_string(intervallo.alto) + ": " + TestoValori(intervallo.ammesse);
+}
+
+} // namespace
+
+IntervalliNumeri IntervalliDelSistema(const Sistema& sistema)
+{
+    return IntervalliNumeri::daBlocco(sistema.riduzioni.intervalli);
+}
+
+GruppiFissi GruppiDelSistema(const Sistema& sistema, FamigliaGruppi famiglia)
+{
+    switch (famiglia) {
+    case FamigliaGruppi::Cadenze:
+        return GruppiFissi::daBlocco(famiglia, sistema.riduzioni.cadenze);
+    case FamigliaGruppi::Figure:
+        return GruppiFissi::daBlocco(famiglia, sistema.riduzioni.figure);
+    case FamigliaGruppi::Decine:
+        break;
+    }
+    return GruppiFissi::daBlocco(famiglia, sistema.riduzioni.decine);
+}
+
+GiocateFiltro GiocateFiltroDelSistema(const Sistema& sistema)
+{
+    return GiocateFiltro::daBlocco(sistema.riduzioni.giocateFiltro);
+}
+
+ConfrontiStorico ConfrontiDelSistema(const Sistema& sistema)
+{
+    return ConfrontiStorico::daBlocco(sistema.riduzioni.confrontoStorico);
+}
+
+void ImpostaIntervalli(Sistema& sistema, const IntervalliNumeri& record)
+{
+    sistema.riduzioni.intervalli = record.blocco();
+}
+
+void ImpostaGruppi(Sistema& sistema, const GruppiFissi& record)
+{
+    switch (record.famiglia) {
+    case FamigliaGruppi::Cadenze:
+        Copia(record.byte(), sistema.riduzioni.cadenze);
+        return;
+    case FamigliaGruppi::Figure:
+        Copia(record.byte(), sistema.riduzioni.figure);
+        return;
+    case FamigliaGruppi::Decine:
+        Copia(record.byte(), sistema.riduzioni.decine);
+        return;
+    }
+}
+
+void ImpostaGiocateFiltro(Sistema& sistema, const GiocateFiltro& record)
+{
+    sistema.riduzioni.giocateFiltro = record.blocco();
+}
+
+void ImpostaConfronti(Sistema& sistema, const ConfrontiStorico& record)
+{
+    sistema.riduzioni.confrontoStorico = record.blocco();
+}
+
+FamigliaGruppi FamigliaDelMembro(MembroFiltro membro)
+{
+    switch (membro) {
+    case MembroFiltro::Figure:
+        return FamigliaGruppi::Figure;
+    case MembroFiltro::Decine:
+        return FamigliaGruppi::Decine;
+    default:
+        return FamigliaGruppi::Cadenze;
+    }
+}
+
+FiltroRiduzione FiltroRiduzione::DelSistema(MembroFiltro membro, const Sistema& sistema,
+                                            const ArchivioStorico& archivio)
+{
+    switch (membro) {
+    case MembroFiltro::Numeri:
+        return DaIntervalli(IntervalliDelSistema(sistema));
+    case MembroFiltro::Cadenze:
+    case MembroFiltro::Figure:
+    case MembroFiltro::Decine:
+        return DaGruppi(GruppiDelSistema(sistema, FamigliaDelMembro(membro)));
+    case MembroFiltro::GiocateFiltro:
+        return DaGiocateFiltro(GiocateFiltroDelSistema(sistema));
+    case MembroFiltro::ConfrontoStorico:
+        break;
+    }
+    return DaConfronti(ConfrontiDelSistema(sistema), archivio, sistema.ruote);
+}
+
+FiltroRiduzione FiltroRiduzione::DaIntervalli(const IntervalliNumeri& record)
+{
+    FiltroRiduzione filtro(MembroFiltro::Numeri, FiltroNumeri::DaIntervalli(record));
+    for (const auto& intervallo : record.intervalli) {
+        filtro.m_righe.push_back(TestoRiga(intervallo));
+        filtro.m_inUso.push_back(true);
+    }
+    return filtro;
+}
+
+FiltroRiduzione FiltroRiduzione::DaGruppi(const GruppiFissi& record)
+{
+    static constexpr std::array Membri{MembroFiltro::Cadenze, MembroFiltro::Figure, MembroFiltro::Decine};
+    FiltroRiduzione filtro(Membri[static_cast<std::size_t>(record.famiglia)], FiltroNumeri::DaGruppi(record));
+    for (int g = 1; g <= record.gruppi(); ++g) {
+        filtro.m_righe.push_back(TestoMaschera(NumeriGruppo(record.famiglia, g)));
+        filtro.m_inUso.push_back(record.inUso[static_cast<std::size_t>(g - 1)]);
+    }
+    return filtro;
+}
+
+FiltroRiduzione FiltroRiduzione::DaGiocateFiltro(const GiocateFiltro& record)
+{
+    FiltroRiduzione filtro(MembroFiltro::GiocateFiltro, FiltroNumeri::DaGiocateFiltro(record));
+    for (const auto& f : record.filtri) {
+        filtro.m_righe.push_back(TestoGiocataFiltro(f));
+        filtro.m_inUso.push_back(true);
+    }
+    return filtro;
+}
+
+FiltroRiduzione FiltroRiduzione::DaConfronti(const ConfrontiStorico& record, const ArchivioStorico& archivio,
+                                             const SegniRuote& ruote)
+{
+    FiltroRiduzione filtro(MembroFiltro::ConfrontoStorico, FiltroConfronti(record));
+    filtro.m_archivio = &archivio;
+    filtro.m_ruote = ruote;
+    for (const auto& c : filtro.confronti()->confronti()) {
+        filtro.m_righe.push_back("Nº estrazioni: " + std::to_string(c.estrazioni) +
+                                 " - Punti: " + TestoValori(c.punteggi));
+        filtro.m_inUso.push_back(true);
+    }
+    return filtro;
+}
+
+std::int32_t FiltroRiduzione::massimoErrori() const
+{
+    return numeri() != nullptr ? numeri()->massimoErrori() : confronti()->massimoErrori();
+}
+
+const char* FiltroRiduzione::titoloCriteri() const
+{
+    switch (m_membro) {
+    case MembroFiltro::Numeri:
+        return "Intervalli";
+    case MembroFiltro::Cadenze:
+        return "Cadenze";
+    case MembroFiltro::Figure:
+        return "Figure";
+    case MembroFiltro::Decine:
+        return "Decine";
+    case MembroFiltro::GiocateFiltro:
+        return "Giocate filtro";
+    case MembroFiltro::ConfrontoStorico:
+        break;
+    }
+    return "Confronti";
+}
+
+std::size_t RigheConteggi(const FiltroRiduzione& filtro)
+{
+    return filtro.righe().size() + 1;
+}
+
+EsitoRiduzione RiduzioneFiltro(Sistema& sistema, ElencoGiocate& giocate, const FiltroRiduzione& filtro,
+                               ModoFiltro modo, bool consideraFisse, ControlloEsecuzione& controllo)
+{
+    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo, OpzioniFiltro(modo, consideraFisse));
+    esecuzione.avvia();
+    const bool fisse = esecuzione.consideraFisse();
+    const auto conFisse = [&](const Tipo_Giocata& g) { return !fisse || esecuzione.conFisse(g); };
+
+    if (const FiltroNumeri* numeri = filtro.numeri()) {
+        const auto accetta = [&](const Tipo_Giocata& g) {
+            return conFisse(g) && numeri->accettata(MascheraGiocata(g));
+        };
+        if (modo == ModoFiltro::Giocate) {
+            EsitoRiduzione esito = FiltraGiocate(esecuzione, accetta);
+            if (esito.codice == CodiceRiduzione::Completata) {
+                sistema.modificato = true;
+            }
+            return esito;
+        }
+        FiltraPronostico(esecuzione, accetta);
+        return ConcludiFiltroPronostico(esecuzione);
+    }
+
+    const FiltroConfronti& confronti = *filtro.confronti();
+    const auto uscite = UsciteRecenti(filtro);
+    const std::int32_t riferimento = filtro.archivio()->conteggio() + 1;
+    if (modo == ModoFiltro::Giocate) {
+        EsitoRiduzione esito = FiltraGiocate(esecuzione, [&](const Tipo_Giocata& g) {
+            return conFisse(g) && confronti.accettata(Ultime(*uscite, g), riferimento);
+        });
+        if (esito.codice == CodiceRiduzione::Completata) {
+            sistema.modificato = true;
+        }
+        return esito;
+    }
+    EnumerazioneConfronti enumerazione(*uscite, esecuzione.pronostico(), esecuzione.numeriPerGiocata());
+    esecuzione.setTotale(
+        CombinazioniPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata()).totale());
+    RaccoltaCandidati raccolta(esecuzione);
+    enumerazione.perOgni([&](const Tipo_Giocata& g, const std::array<std::int32_t, 5>& ultime) {
+        if (conFisse(g) && confronti.accettata(ultime, riferimento) && !raccolta.accettata(g)) {
+            return false;
+        }
+        return raccolta.esaminata();
+    });
+    return ConcludiFiltroPronostico(esecuzione);
+}
+
+void AnalisiFiltroGiocate(const Sistema& sistema, const ElencoGiocate& giocate, const FiltroRiduzione& filtro,
+                          ModoFiltro modo, bool consideraFisse, ConteggiAnalisi& conteggi,
+                          ControlloEsecuzione& controllo)
+{
+    const bool fisse = consideraFisse && sistema.numeroFisse > 0;
+    const MappaFisse mappa = fisse ? MappaFisse(sistema) : MappaFisse();
+    const std::size_t rigaFisse = filtro.righe().size();
+    conteggi.nonRispettate.assign(RigheConteggi(filtro), 0);
+    std::unique_ptr<UsciteSottoinsiemi> uscite;
+    if (filtro.confronti() != nullptr) {
+        uscite = UsciteRecenti(filtro);
+    }
+    const std::int32_t riferimento = filtro.archivio() != nullptr ? filtro.archivio()->conteggio() + 1 : 0;
+    const int k = sistema.numeriPerGiocata;
+    const auto valuta = [&](const Tipo_Giocata& g, ConteggiAnalisi& c) {
+        if (fisse && !ContieneFisse(g, k, mappa)) {
+            ++c.nonRispettate[rigaFisse];
+            return false;
+        }
+        if (const FiltroNumeri* numeri = filtro.numeri()) {
+            return numeri->conta(MascheraGiocata(g), c.nonRispettate.data());
+        }
+        return filtro.confronti()->conta(Ultime(*uscite, g), riferimento, c.nonRispettate.data());
+    };
+    if (modo == ModoFiltro::Giocate) {
+        AnalizzaGiocate(giocate, conteggi, controllo, valuta);
+        return;
+    }
+    const CombinazioniPronostico combinazioni(sistema.pronostico, k);
+    AnalizzaCombinazioni(combinazioni, conteggi, controllo, valuta);
+}
+
+void AnalisiFiltroStorica(const CampioneStorico& campione, const FiltroRiduzione& filtro,
+                          ConteggiAnalisi& conteggi, ControlloEsecuzione& controllo)
+{
+    conteggi.nonRispettate.assign(filtro.righe().size(), 0);
+    const ArchivioStorico& archivio = campione.archivio();
+    const double estrazioni = archivio.conteggio();
+    const FiltroConfronti* confronti = filtro.confronti();
+    // The comparisons judge target draw t against the draws before it: the sets are registered one draw
+    // behind the targets, and the first targets, whose windows would reach before the archive, skipped.
+    std::unique_ptr<UsciteSottoinsiemi> uscite;
+    std::int32_t registrate = 0;
+    const std::int32_t primoBersaglio = confronti != nullptr ? confronti->estrazioniMassime() + 1 : 1;
+    if (confronti != nullptr) {
+        uscite = std::make_unique<UsciteSottoinsiemi>();
+    }
+    std::int64_t finoAllaVerifica = IntervalloVerificaStoricaFiltro;
+    campione.perOgni([&](const Tipo_Giocata& g, std::int32_t indice) {
+        bool valida = false;
+        if (confronti == nullptr) {
+            valida = filtro.numeri()->conta(MascheraGiocata(g), conteggi.nonRispettate.data());
+        } else {
+            if (indice < primoBersaglio) {
+                return true;
+            }
+            for (; registrate < indice - 1;) {
+                RegistraEstrazione(*uscite, archivio, filtro.ruote(), ++registrate);
+            }
+            valida = confronti->conta(Ultime(*uscite, g), indice, conteggi.nonRispettate.data());
+        }
+        ++conteggi.esaminate;
+        if (valida) {
+            ++conteggi.valide;
+        }
+        if (--finoAllaVerifica == 0) {
+            finoAllaVerifica = IntervalloVerificaStoricaFiltro;
+            Avanzamento stato;
+            stato.elaborati = indice;
+            stato.totale = estrazioni;
+            stato.prodotti = conteggi.valide;
+            if (!controllo.verifica(stato)) {
+                conteggi.interrotta = true;
+                return false;
+            }
+        }
+        return true;
+    });
+}

@@ -1,0 +1,112 @@
+#include "reductions/uscite_sottoinsiemi.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<std::size_t, 5> Righe{1, 90, 4005, 117480, 0}; // C(90, s - 1) for s = 1..4
+
+} // namespace
+
+const UsciteSottoinsiemi::Binomiali& UsciteSottoinsiemi::TabellaBinomiali()
+{
+    static const Binomiali tabella = [] {
+        Binomiali b{};
+        for (std::size_t v = 0; v < Colonne; ++v) {
+            b[v][0] = 1;
+            for (std::size_t j = 1; j <= DimensioneMassima; ++j) {
+                // C(v, j) = C(v - 1, j - 1) + C(v - 1, j)
+                b[v][j] = v == 0 ? 0 : b[v - 1][j - 1] + b[v - 1][j];
+            }
+        }
+        return b;
+    }();
+    return tabella;
+}
+
+UsciteSottoinsiemi::UsciteSottoinsiemi()
+{
+    for (std::size_t s = 1; s <= 4; ++s) {
+        m_righe[s - 1].assign(Righe[s - 1] * Colonne, 0);
+    }
+}
+
+const std::int32_t* UsciteSottoinsiemi::riga(int s, std::uint32_t rango) const
+{
+    return m_righe[static_cast<std::size_t>(s - 1)].data() + static_cast<std::size_t>(rango) * Colonne;
+}
+
+void UsciteSottoinsiemi::aggiorna(int s, std::uint32_t rango, int x, std::int32_t estrazione)
+{
+    if (s <= 4) {
+        auto& cella = m_righe[static_cast<std::size_t>(s - 1)]
+                             [static_cast<std::size_t>(rango) * Colonne + static_cast<std::size_t>(x)];
+        cella = std::max(cella, estrazione);
+        return;
+    }
+    auto& voci = m_cinquine[rango];
+    for (auto& [numero, ultima] : voci) {
+        if (numero == x) {
+            ultima = std::max(ultima, estrazione);
+            return;
+        }
+    }
+    voci.emplace_back(static_cast<std::uint8_t>(x), estrazione);
+}
+
+void UsciteSottoinsiemi::registra(const std::uint8_t* numeri, int quanti, std::int32_t estrazione)
+{
+    std::array<std::uint8_t, DimensioneMassima> ordinati{};
+    int n = 0;
+    for (int i = 0; i < quanti && n < DimensioneMassima; ++i) {
+        if (numeri[i] >= 1 && numeri[i] <= 90) {
+            ordinati[static_cast<std::size_t>(n++)] = numeri[i];
+        }
+    }
+    std::sort(ordinati.begin(), ordinati.begin() + n);
+    n = static_cast<int>(std::unique(ordinati.begin(), ordinati.begin() + n) - ordinati.begin());
+    // Every subset S of the wheel's numbers, by bitmask, and every x of S: row S - {x}, column x.
+    for (unsigned insieme = 1; insieme < (1U << n); ++insieme) {
+        const int s = std::popcount(insieme);
+        for (int escluso = 0; escluso < n; ++escluso) {
+            if (((insieme >> escluso) & 1U) == 0) {
+                continue;
+            }
+            std::uint32_t rango = 0;
+            int j = 0;
+            for (int i = 0; i < n; ++i) {
+                if (i != escluso && ((insieme >> i) & 1U) != 0) {
+                    rango += Binomiale(ordinati[static_cast<std::size_t>(i)] - 1, ++j);
+                }
+            }
+            aggiorna(s, rango, ordinati[static_cast<std::size_t>(escluso)], estrazione);
+        }
+    }
+}
+
+std::array<std::int32_t, UsciteSottoinsiemi::DimensioneMassima>
+UsciteSottoinsiemi::ultime(const std::uint8_t* numeri, int k) const
+{
+    std::array<std::int32_t, DimensioneMassima> ultime{};
+    RanghiSottoinsiemi prefisso;
+    for (int i = 0; i < k; ++i) {
+        const int x = numeri[i];
+        for (int s = 1; s <= DimensioneMassima && s <= i + 1; ++s) {
+            const auto& ranghi = prefisso.ranghi[static_cast<std::size_t>(s - 1)];
+            std::int32_t& ultima = ultime[static_cast<std::size_t>(s - 1)];
+            for (int r = 0; r < prefisso.quanti[static_cast<std::size_t>(s - 1)]; ++r) {
+                if (s <= 4) {
+                    ultima = std::max(ultima, riga(s, ranghi[static_cast<std::size_t>(r)])[x]);
+                } else {
+                    perOgniCinquina(ranghi[static_cast<std::size_t>(r)], [&](int quinto, std::int32_t u) {
+                        if (quinto == x) {
+                            ultima = std::max(ultima, u);
+                        }
+                    });
+                }
+            }
+        }
+        prefisso.aggiungi(x - 1);
+    }
+    return ultime;
+}
