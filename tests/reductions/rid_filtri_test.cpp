@@ -83,12 +83,13 @@ int PunteggioLetterale(const ArchivioStorico& archivio, const SegniRuote& ruote,
     return migliore;
 }
 
-bool AccettataLetterale(const ArchivioStorico& archivio, const SegniRuote& ruote, const ConfrontiStorico& record,
-                        const Tipo_Giocata& giocata, std::int32_t riferimento)
+bool AccettataLetterale(const ArchivioStorico& archivio, const SegniRuote& ruote,
+                        const ConfrontiStorico& record, const Tipo_Giocata& giocata, std::int32_t riferimento)
 {
     int errori = 0;
     for (const auto& c : record.confronti) {
-        const int p = PunteggioLetterale(archivio, ruote, giocata, riferimento - c.estrazioni, riferimento - 1);
+        const int p =
+            PunteggioLetterale(archivio, ruote, giocata, riferimento - c.estrazioni, riferimento - 1);
         errori += ((c.punteggi >> p) & 1U) == 0 ? 1 : 0;
     }
     return errori <= record.massimoErrori;
@@ -142,7 +143,8 @@ TEST(FiltroNumeri, GruppiIntervalliEGiocateFiltro)
         Tipo_Giocata giocata;
         bool accettata;
     };
-    const FiltroNumeri intervalli = FiltroNumeri::DaIntervalli(IntervalliNumeri::daBlocco(IntervalliNumeriPredefiniti()));
+    const FiltroNumeri intervalli =
+        FiltroNumeri::DaIntervalli(IntervalliNumeri::daBlocco(IntervalliNumeriPredefiniti()));
     const std::vector<Caso> casi = {
         {"uno per intervallo", intervalli, G({5, 40, 70}), true},
         {"tre nel primo", intervalli, G({1, 2, 3}), false},
@@ -218,7 +220,8 @@ TEST(RiduzioneFiltro, PronosticoComeGiocateEComeLaDefinizione)
 {
     const ArchivioStorico archivio = ArchivioCasuale(80, 3);
     GiocateFiltro filtri;
-    filtri.filtri = {Filtro({1, 2, 3, 4, 5, 6}, {1, 2}), Filtro({7, 8, 9, 10, 11}, {0, 1}), Filtro({12, 13}, {1})};
+    filtri.filtri = {Filtro({1, 2, 3, 4, 5, 6}, {1, 2}), Filtro({7, 8, 9, 10, 11}, {0, 1}),
+                     Filtro({12, 13}, {1})};
     filtri.massimoErrori = 1;
     IntervalliNumeri intervalli;
     intervalli.intervalli = {{1, 7, 0b0110}, {6, 14, 0b0110}};
@@ -251,7 +254,8 @@ TEST(RiduzioneFiltro, PronosticoComeGiocateEComeLaDefinizione)
             ElencoGiocate generate;
             EsecuzioneContinua continua;
             Sistema s1 = sistema;
-            ASSERT_TRUE(RiduzioneFiltro(s1, generate, filtro, ModoFiltro::Pronostico, false, continua).confermata());
+            ASSERT_TRUE(
+                RiduzioneFiltro(s1, generate, filtro, ModoFiltro::Pronostico, false, continua).confermata());
             EXPECT_EQ(Giocate(generate), attese);
 
             // The plays mode keeps the same plays (in another order) and the analysis counts them.
@@ -261,7 +265,8 @@ TEST(RiduzioneFiltro, PronosticoComeGiocateEComeLaDefinizione)
             ConteggiAnalisi conteggi;
             AnalisiFiltroGiocate(s2, filtrate, filtro, ModoFiltro::Giocate, false, conteggi, continua);
             EXPECT_EQ(conteggi.valide, static_cast<std::int64_t>(attese.size()));
-            ASSERT_TRUE(RiduzioneFiltro(s2, filtrate, filtro, ModoFiltro::Giocate, false, continua).confermata());
+            ASSERT_TRUE(
+                RiduzioneFiltro(s2, filtrate, filtro, ModoFiltro::Giocate, false, continua).confermata());
             EXPECT_TRUE(s2.modificato);
             auto tenute = Giocate(filtrate);
             std::sort(tenute.begin(), tenute.end());
@@ -286,7 +291,8 @@ TEST(RiduzioneFiltro, FisseDuplicatiInterruzioneENessunRisultato)
     }
     EXPECT_EQ(elenco.conteggio(), 3 * 4); // the 4, one of 1..3, one of 5..8
     // A second run adds nothing new: every candidate is already there.
-    const EsitoRiduzione ancora = RiduzioneFiltro(fisse, elenco, filtro, ModoFiltro::Pronostico, true, continua);
+    const EsitoRiduzione ancora =
+        RiduzioneFiltro(fisse, elenco, filtro, ModoFiltro::Pronostico, true, continua);
     EXPECT_EQ(ancora.codice, CodiceRiduzione::NessunRisultato);
     ASSERT_TRUE(ancora.messaggio.has_value());
     EXPECT_EQ(ancora.messaggio->testo, messaggi_filtro::NessunaNuovaGiocata);
@@ -296,7 +302,8 @@ TEST(RiduzioneFiltro, FisseDuplicatiInterruzioneENessunRisultato)
     ElencoGiocate tutte;
     test::Sviluppa(grande, tutte);
     StopAl stop(3);
-    EXPECT_EQ(RiduzioneFiltro(grande, tutte, filtro, ModoFiltro::Giocate, false, stop).codice, CodiceRiduzione::Interrotta);
+    EXPECT_EQ(RiduzioneFiltro(grande, tutte, filtro, ModoFiltro::Giocate, false, stop).codice,
+              CodiceRiduzione::Interrotta);
     EXPECT_EQ(tutte.conteggio(), 4845);
 
     // Nothing kept: the list stays empty with the message.
