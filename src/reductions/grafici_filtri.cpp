@@ -42,6 +42,16 @@ std::string GraficoFiltro::testo(const char* prefisso) const
            " %)";
 }
 
+Maschera90 MascheraIntervallo(const IntervalloNumeri& intervallo)
+{
+    Maschera90 m;
+    for (int n = std::max<std::int32_t>(intervallo.basso, 1);
+         n <= std::min<std::int32_t>(intervallo.alto, 90); ++n) {
+        m.aggiungi(n);
+    }
+    return m;
+}
+
 std::vector<BarraFiltro> BarreGiocate(const GraficoFiltro& grafico)
 {
     const int massimo = grafico.massimoContato();

@@ -55,6 +55,9 @@ struct GraficoFiltro
     std::string testo(const char* prefisso) const;
 };
 
+// The numbers low..high of an interval (those within 1..90).
+Maschera90 MascheraIntervallo(const IntervalloNumeri& intervallo);
+
 // The plays chart's bars: 0 up to one more than the largest count tallied, never beyond 10.
 std::vector<BarraFiltro> BarreGiocate(const GraficoFiltro& grafico);
 
