@@ -4,6 +4,7 @@
 #include "core/testo.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <limits>
 
@@ -116,7 +117,8 @@ void SpoglioStorico(const Tipo_Giocata* giocate, std::int32_t quante, const Arch
     stato.totale = totale;
     for (std::int32_t d = intervallo.prima; d <= intervallo.ultima; ++d) {
         PreparaTabella(archivio.estrazione(d), contate, tabella);
-        ConteggiClassi conteggi{};
+        // Wheels by hits; the combinations are counted once per draw from these.
+        std::array<std::int64_t, 16> perColpi{};
         for (std::int32_t i = 0; i < quante; ++i) {
             const Tipo_Giocata& g = giocate[i];
             std::uint64_t colpi = 0;
@@ -127,15 +129,19 @@ void SpoglioStorico(const Tipo_Giocata* giocate, std::int32_t quante, const Arch
                 colpi += tabella[numero <= NumeroMassimo ? numero : 0];
             }
             while (colpi != 0) {
-                const auto h = static_cast<std::size_t>(colpi & MascheraRuota);
-                for (std::size_t k = 1; k <= 5; ++k) {
-                    conteggi[k - 1] += CombinazioniColpi[h][k];
-                }
-                colpi >>= BitPerRuota;
+                const int spostamento = std::countr_zero(colpi) & ~(BitPerRuota - 1);
+                ++perColpi[static_cast<std::size_t>((colpi >> spostamento) & MascheraRuota)];
+                colpi &= ~(MascheraRuota << spostamento);
             }
             if ((i + 1) % PassoControlloStorico == 0 && !controllo.verifica(stato)) {
                 esito.interrotto = true;
                 return;
+            }
+        }
+        ConteggiClassi conteggi{};
+        for (std::size_t h = 1; h < perColpi.size(); ++h) {
+            for (std::size_t k = 1; k <= 5; ++k) {
+                conteggi[k - 1] += perColpi[h] * CombinazioniColpi[h][k];
             }
         }
         std::int64_t somma = 0;
