@@ -37,7 +37,8 @@ void BM_SpoglioStorico(benchmark::State& state)
         std::shuffle(numeri.begin(), numeri.end(), caso);
         Tipo_Giocata giocata{};
         for (int i = 0; i < state.range(0); ++i) {
-            giocata[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
+            giocata[static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
         }
         OrdinaGiocata(giocata);
         giocate.push_back(giocata);
@@ -50,7 +51,8 @@ void BM_SpoglioStorico(benchmark::State& state)
         benchmark::DoNotOptimize(esito.totali);
     }
     state.counters["estrazioni"] = archivio.conteggio();
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(giocate.size()) * archivio.conteggio());
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(giocate.size()) *
+                            archivio.conteggio());
 }
 BENCHMARK(BM_SpoglioStorico)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond);
 

@@ -89,7 +89,9 @@ void Enumera(const std::vector<std::uint8_t>& numeri, int punti, EsitoDistribuzi
 class PunteggioLetterale
 {
 public:
-    PunteggioLetterale(const Tipo_Giocata* giocate, std::int32_t quante) : m_giocate(giocate), m_quante(quante) {}
+    PunteggioLetterale(const Tipo_Giocata* giocate, std::int32_t quante)
+        : m_giocate(giocate), m_quante(quante)
+    {}
 
     int operator()(const std::uint8_t* insieme, int dimensione)
     {
@@ -170,8 +172,8 @@ public:
         }
         for (int s = dimensione - 1; s >= 1; --s) {
             const InsiemeCombinazioni& marcati = m_insiemi[static_cast<std::size_t>(s)];
-            const bool trovato = !PerOgniSottoinsieme(insieme, dimensione, s,
-                                                      [&marcati](std::int32_t rango) { return !marcati.contiene(rango); });
+            const bool trovato = !PerOgniSottoinsieme(
+                insieme, dimensione, s, [&marcati](std::int32_t rango) { return !marcati.contiene(rango); });
             if (trovato) {
                 return s;
             }
@@ -197,7 +199,8 @@ double EsitoDistribuzionePunti::percentuale(int punti) const
     if (insiemi <= 0 || punti < 0 || punti > 5) {
         return 0;
     }
-    return 100.0 * static_cast<double>(istogramma[static_cast<std::size_t>(punti)]) / static_cast<double>(insiemi);
+    return 100.0 * static_cast<double>(istogramma[static_cast<std::size_t>(punti)]) /
+           static_cast<double>(insiemi);
 }
 
 double InsiemiPronostico(int numeri, int punti)

@@ -16,7 +16,8 @@ inline constexpr const char* Titolo = "Calcola probabilità di vincita";
 inline constexpr const char* NessunaGiocata = "Non ci sono giocate finali da controllare.";
 inline constexpr const char* Punti = "Punti nel pronostico:";
 // Bars by best score 0..5.
-inline constexpr std::array<const char*, 6> Etichette = {"0", "Estratto", "Ambo", "Terno", "Quaterna", "Cinquina"};
+inline constexpr std::array<const char*, 6> Etichette = {"0",     "Estratto", "Ambo",
+                                                         "Terno", "Quaterna", "Cinquina"};
 inline constexpr const char* TitoloGraficoPrima = "Probabilità di vincita nelle giocate finali realizzando ";
 inline constexpr const char* TitoloGraficoDopo = " punti nel pronostico iniziale (su una stessa ruota)";
 inline constexpr const char* Piede = "Punti nelle giocate finali";

@@ -77,7 +77,8 @@ std::int32_t PartenzaPredefinita(std::string_view estrazioni, std::int32_t conte
     std::int32_t n = EstrazioniSeNonNumero;
     (void)LeggiNumeroDigitato(estrazioni, n);
     const std::int64_t s = std::int64_t{conteggio} - n + 1;
-    return s >= 1 ? static_cast<std::int32_t>(std::min<std::int64_t>(s, std::numeric_limits<std::int32_t>::max()))
+    return s >= 1 ? static_cast<std::int32_t>(
+                        std::min<std::int64_t>(s, std::numeric_limits<std::int32_t>::max()))
                   : 1;
 }
 
@@ -95,7 +96,8 @@ IntervalloEstrazioni IntervalloSpoglioStorico(std::string_view estrazioni, std::
     (void)LeggiNumeroDigitato(partenza, s);
     intervallo.prima = std::clamp(s, 1, conteggio);
     // From the clamped start, so that a start below 1 still scans n draws and never an empty span.
-    intervallo.ultima = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{intervallo.prima} + n - 1, conteggio));
+    intervallo.ultima =
+        static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{intervallo.prima} + n - 1, conteggio));
     return intervallo;
 }
 
@@ -170,7 +172,8 @@ void SpoglioStorico(const ElencoGiocate& elenco, const ArchivioStorico& archivio
     SpoglioStorico(elenco.dati(), elenco.conteggio(), archivio, intervallo, parametri, esito, controllo);
 }
 
-std::array<std::string, 6> CelleRigaSpoglioStorico(const ArchivioStorico& archivio, const RigaSpoglioStorico& riga)
+std::array<std::string, 6> CelleRigaSpoglioStorico(const ArchivioStorico& archivio,
+                                                   const RigaSpoglioStorico& riga)
 {
     std::array<std::string, 6> celle;
     celle[0] = TestoDataBreve(archivio.estrazione(riga.estrazione));

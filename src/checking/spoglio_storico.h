@@ -23,8 +23,9 @@ inline constexpr const char* Totale = "TOTALE:";
 inline constexpr const char* Estrazioni = "Nº di estrazioni:";
 inline constexpr const char* Partenza = "Estrazione di partenza:";
 inline constexpr const char* TutteLeRuote = "Usa tutte le undici ruote";
-inline constexpr const char* SuggerimentoTutte = " Se non selezionata saranno usate le ruote indicate nella sezione "
-                                                 "\"Giocate finali\" della scheda principale ";
+inline constexpr const char* SuggerimentoTutte =
+    " Se non selezionata saranno usate le ruote indicate nella sezione "
+    "\"Giocate finali\" della scheda principale ";
 inline constexpr const char* Guida = "gf_sposto.htm";
 
 } // namespace messaggi_spoglio_storico
@@ -108,7 +109,8 @@ void SpoglioStorico(const ElencoGiocate& elenco, const ArchivioStorico& archivio
 
 // The cells of a row as the grid shows them: the draw's date (day/month/year without leading zeros),
 // then cinquine, quaterne, terni, ambi, estratti.
-std::array<std::string, 6> CelleRigaSpoglioStorico(const ArchivioStorico& archivio, const RigaSpoglioStorico& riga);
+std::array<std::string, 6> CelleRigaSpoglioStorico(const ArchivioStorico& archivio,
+                                                   const RigaSpoglioStorico& riga);
 
 // The five totals in the grid's order: cinquine, quaterne, terni, ambi, estratti.
 std::array<std::string, 5> TestiTotaliSpoglioStorico(const ConteggiClassi& totali);

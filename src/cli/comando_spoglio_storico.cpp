@@ -31,8 +31,8 @@ int ComandoSpoglioStorico(const RigaComando& riga, std::ostream& out, std::ostre
     }
     StatoApplicazione& stato = ambiente.stato();
     if (stato.giocate.vuoto()) {
-        ambiente.mostra({Messaggio{messaggi_spoglio_storico::NessunaGiocata, "Attenzione", Icona::Informazione,
-                                   Pulsanti::Ok, Risposta::Ok}});
+        ambiente.mostra({Messaggio{messaggi_spoglio_storico::NessunaGiocata, "Attenzione",
+                                   Icona::Informazione, Pulsanti::Ok, Risposta::Ok}});
         return UscitaRifiuto;
     }
     if (!ambiente.caricaArchivio()) {
@@ -40,8 +40,9 @@ int ComandoSpoglioStorico(const RigaComando& riga, std::ostream& out, std::ostre
     }
     // The boxes of the window as typed: an omitted option is the text the window starts with.
     const std::string estrazioni = a.valore("--estrazioni").value_or(EstrazioniPredefinite);
-    const std::string partenza = a.valore("--partenza").value_or(
-        std::to_string(PartenzaPredefinita(estrazioni, stato.archivio.conteggio())));
+    const std::string partenza =
+        a.valore("--partenza")
+            .value_or(std::to_string(PartenzaPredefinita(estrazioni, stato.archivio.conteggio())));
     const IntervalloEstrazioni intervallo =
         IntervalloSpoglioStorico(estrazioni, partenza, stato.archivio.conteggio());
 

@@ -117,8 +117,7 @@ TProbabilitaVincita::TProbabilitaVincita(StatoApplicazione& stato, ServiziFinest
     m_grafico->setTitoloAsseX(Testo(messaggi_probabilita_vincita::Piede));
     m_grafico->setTitoloAsseY(Testo(messaggi_probabilita_vincita::Serie));
     m_grafico->setNomiSerie({Testo(messaggi_probabilita_vincita::Serie)});
-    m_grafico->setTestoValori(
-        [](double v) { return QString::fromStdString(TestoPercentualeGrafico(v)); });
+    m_grafico->setTestoValori([](double v) { return QString::fromStdString(TestoPercentualeGrafico(v)); });
     m_grafico->setDati(std::vector<double>(6, 0.0));
     QStringList etichette;
     for (const char* e : messaggi_probabilita_vincita::Etichette) {
@@ -160,7 +159,8 @@ void TProbabilitaVincita::avvia()
     aggiornaGrafico();
 
     Controllo controllo(*this);
-    DistribuzionePunti(NumeriPronostico(m_stato.sistema.pronostico), m_stato.giocate, punti, m_esito, controllo);
+    DistribuzionePunti(NumeriPronostico(m_stato.sistema.pronostico), m_stato.giocate, punti, m_esito,
+                       controllo);
     if (m_esito.insiemi > 0) {
         aggiornaGrafico();
     }
@@ -196,7 +196,8 @@ void TProbabilitaVincita::disegnaPagina(QPainter& painter, const QRect& area) co
     painter.save();
     painter.setFont(font());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(area.x(), basso, destra - area.x(), piede), Qt::AlignRight | Qt::AlignVCenter, testo);
+    painter.drawText(QRect(area.x(), basso, destra - area.x(), piede), Qt::AlignRight | Qt::AlignVCenter,
+                     testo);
     painter.restore();
 }
 
@@ -246,7 +247,8 @@ void TProbabilitaVincita::keyPressEvent(QKeyEvent* evento)
 {
     // Enter starts and Escape closes only while "Avvia" can be pressed.
     const int tasto = evento->key();
-    if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Escape) && !m_avvia->isEnabled()) {
+    if ((tasto == Qt::Key_Return || tasto == Qt::Key_Enter || tasto == Qt::Key_Escape) &&
+        !m_avvia->isEnabled()) {
         evento->accept();
         return;
     }

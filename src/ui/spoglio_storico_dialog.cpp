@@ -203,7 +203,8 @@ TSpoglioStorico::~TSpoglioStorico() = default;
 void TSpoglioStorico::apri()
 {
     std::int32_t s = 0;
-    if (LeggiNumeroDigitato(m_partenza->text().toStdString(), s) && s >= 1 && s <= m_stato.archivio.conteggio()) {
+    if (LeggiNumeroDigitato(m_partenza->text().toStdString(), s) && s >= 1 &&
+        s <= m_stato.archivio.conteggio()) {
         m_scelta->mostraEstrazione(s);
     }
     if (m_servizi.esegui(*m_scelta) == QDialog::Accepted && !m_stato.archivio.vuoto()) {
@@ -254,7 +255,8 @@ void TSpoglioStorico::mostraRighe()
     m_griglia->setRowCount(std::max(1, righe));
     for (int r = 0; r < righe; ++r) {
         Centra(*m_griglia, r);
-        const auto celle = CelleRigaSpoglioStorico(m_stato.archivio, m_esito.righe[static_cast<std::size_t>(r)]);
+        const auto celle =
+            CelleRigaSpoglioStorico(m_stato.archivio, m_esito.righe[static_cast<std::size_t>(r)]);
         for (int c = 0; c < 6; ++c) {
             m_griglia->item(r, c)->setText(QString::fromStdString(celle[static_cast<std::size_t>(c)]));
         }

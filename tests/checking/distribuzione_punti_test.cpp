@@ -37,12 +37,13 @@ std::vector<std::uint8_t> Numeri(std::initializer_list<int> numeri)
     return v;
 }
 
-EsitoDistribuzionePunti Calcola(const std::vector<std::uint8_t>& pronostico, const std::vector<Tipo_Giocata>& giocate,
-                                int punti)
+EsitoDistribuzionePunti Calcola(const std::vector<std::uint8_t>& pronostico,
+                                const std::vector<Tipo_Giocata>& giocate, int punti)
 {
     EsitoDistribuzionePunti esito;
     EsecuzioneContinua continua;
-    DistribuzionePunti(pronostico, giocate.data(), static_cast<std::int32_t>(giocate.size()), punti, esito, continua);
+    DistribuzionePunti(pronostico, giocate.data(), static_cast<std::int32_t>(giocate.size()), punti, esito,
+                       continua);
     return esito;
 }
 
@@ -60,17 +61,37 @@ TEST(DistribuzionePunti, CasiNoti)
         std::int64_t insiemi;
     };
     const Riga righe[] = {
-        {"una giocata con tutto il pronostico: 100% cinquina", Numeri({3, 14, 27, 60, 88}),
-         {giocata({3, 14, 27, 60, 88})}, 5, {0, 0, 0, 0, 0, 1}, 1},
-        {"1..6 in due terzine: 2 terni e 18 ambi", Numeri({1, 2, 3, 4, 5, 6}),
-         {giocata({1, 2, 3}), giocata({4, 5, 6})}, 3, {0, 0, 18, 2, 0, 0}, 20},
-        {"un punto: i numeri assenti dalle giocate", Numeri({1, 2, 3, 4, 5, 6, 7, 8}),
-         {giocata({1, 2, 9}), giocata({3, 40})}, 1, {5, 3, 0, 0, 0, 0}, 8},
-        {"pronostico piu' corto dei punti: un solo insieme", Numeri({5, 6, 7}), {giocata({5, 6, 50})}, 5,
-         {0, 0, 1, 0, 0, 0}, 1},
+        {"una giocata con tutto il pronostico: 100% cinquina",
+         Numeri({3, 14, 27, 60, 88}),
+         {giocata({3, 14, 27, 60, 88})},
+         5,
+         {0, 0, 0, 0, 0, 1},
+         1},
+        {"1..6 in due terzine: 2 terni e 18 ambi",
+         Numeri({1, 2, 3, 4, 5, 6}),
+         {giocata({1, 2, 3}), giocata({4, 5, 6})},
+         3,
+         {0, 0, 18, 2, 0, 0},
+         20},
+        {"un punto: i numeri assenti dalle giocate",
+         Numeri({1, 2, 3, 4, 5, 6, 7, 8}),
+         {giocata({1, 2, 9}), giocata({3, 40})},
+         1,
+         {5, 3, 0, 0, 0, 0},
+         8},
+        {"pronostico piu' corto dei punti: un solo insieme",
+         Numeri({5, 6, 7}),
+         {giocata({5, 6, 50})},
+         5,
+         {0, 0, 1, 0, 0, 0},
+         1},
         {"nessuna giocata: tutto a zero punti", Numeri({1, 2, 3, 4}), {}, 2, {6, 0, 0, 0, 0, 0}, 6},
-        {"pronostico disordinato e ripetuto", Numeri({6, 1, 3, 2, 5, 4, 3, 0, 91}),
-         {giocata({1, 2, 3}), giocata({4, 5, 6})}, 3, {0, 0, 18, 2, 0, 0}, 20},
+        {"pronostico disordinato e ripetuto",
+         Numeri({6, 1, 3, 2, 5, 4, 3, 0, 91}),
+         {giocata({1, 2, 3}), giocata({4, 5, 6})},
+         3,
+         {0, 0, 18, 2, 0, 0},
+         20},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
@@ -121,14 +142,15 @@ TEST(DistribuzionePunti, UgualeAllaDefinizioneSuCasiCasuali)
             Tipo_Giocata giocata{};
             const int m = std::min<int>(1 + static_cast<int>(caso() % 10), static_cast<int>(scelta.size()));
             for (int i = 0; i < m; ++i) {
-                giocata[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(scelta[static_cast<std::size_t>(i)]);
+                giocata[static_cast<std::size_t>(i)] =
+                    static_cast<std::uint8_t>(scelta[static_cast<std::size_t>(i)]);
             }
             OrdinaGiocata(giocata);
             giocate.push_back(giocata);
         }
         const int punti = 1 + prova % 5;
-        SCOPED_TRACE(testing::Message() << "prova " << prova << " n " << n << " giocate " << quante << " punti "
-                                        << punti);
+        SCOPED_TRACE(testing::Message()
+                     << "prova " << prova << " n " << n << " giocate " << quante << " punti " << punti);
         const EsitoDistribuzionePunti veloce = Calcola(pronostico, giocate, punti);
         EsitoDistribuzionePunti letterale;
         DistribuzionePuntiLetterale(pronostico, giocate.data(), quante, punti, letterale, continua);

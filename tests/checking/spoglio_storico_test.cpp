@@ -52,8 +52,8 @@ EsitoSpoglioStorico Esegui(const std::vector<Tipo_Giocata>& giocate, const Archi
 ConteggiClassi Letterale(const std::vector<Tipo_Giocata>& giocate, const Tipo_Estrazione& e,
                          const ParametriSpoglioStorico& p)
 {
-    static const int C[6][6] = {{1, 0, 0, 0, 0, 0},  {1, 1, 0, 0, 0, 0},   {1, 2, 1, 0, 0, 0},
-                                {1, 3, 3, 1, 0, 0},  {1, 4, 6, 4, 1, 0},   {1, 5, 10, 10, 5, 1}};
+    static const int C[6][6] = {{1, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0}, {1, 2, 1, 0, 0, 0},
+                                {1, 3, 3, 1, 0, 0}, {1, 4, 6, 4, 1, 0}, {1, 5, 10, 10, 5, 1}};
     ConteggiClassi c{};
     for (const Tipo_Giocata& g : giocate) {
         for (int w = 1; w <= RuoteArchivio; ++w) {
@@ -154,7 +154,11 @@ TEST(SpoglioStorico, ConteggiPerRuoteEClassi)
     };
     const Riga righe[] = {
         {"cinque numeri tutti estratti su Roma", cinque, tutte, {1, 3}, {5 + 3, 10 + 3, 10 + 1, 5, 1}},
-        {"Tutte senza Nazionale non conta la Nazionale", conNazionale, soloTutte, {1, 3}, {1 + 1, 0, 0, 0, 0}},
+        {"Tutte senza Nazionale non conta la Nazionale",
+         conNazionale,
+         soloTutte,
+         {1, 3},
+         {1 + 1, 0, 0, 0, 0}},
         {"Nazionale da sola", conNazionale, nazionale, {1}, {2, 1, 0, 0, 0}},
         {"tutte le undici ruote", conNazionale, tutte, {1, 3}, {3 + 1, 1, 0, 0, 0}},
         {"nessuna vincita: nessuna riga", {giocata({77, 78})}, tutte, {}, {0, 0, 0, 0, 0}},
@@ -193,7 +197,8 @@ TEST(SpoglioStorico, UgualeAllaRegolaSempliceSuCasiCasuali)
             std::shuffle(numeri.begin(), numeri.end(), caso);
             const bool senzaDati = caso() % 7 == 0;
             for (int p = 1; p <= 5; ++p) {
-                e.setNumero(w, p, senzaDati ? 0 : static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(p)]));
+                e.setNumero(w, p,
+                            senzaDati ? 0 : static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(p)]));
             }
         }
         ASSERT_GT(a.InserisciEstrazione(e), 0);
@@ -208,7 +213,8 @@ TEST(SpoglioStorico, UgualeAllaRegolaSempliceSuCasiCasuali)
             Tipo_Giocata giocata{};
             const int m = 1 + static_cast<int>(caso() % 10);
             for (int i = 0; i < m; ++i) {
-                giocata[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
+                giocata[static_cast<std::size_t>(i)] =
+                    static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
             }
             OrdinaGiocata(giocata);
             giocate.push_back(giocata);

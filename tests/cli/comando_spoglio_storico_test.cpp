@@ -23,7 +23,8 @@ protected:
             ASSERT_GT(a.InserisciEstrazione(e), 0);
         }
         ASSERT_TRUE(salvaArchivio(a));
-        ASSERT_EQ(esegui({"crea", "-o", sistema(), "--pronostico", "10 11 12 13 14 61 62", "--k", "5"}).uscita, 0);
+        ASSERT_EQ(
+            esegui({"crea", "-o", sistema(), "--pronostico", "10 11 12 13 14 61 62", "--k", "5"}).uscita, 0);
         Giocate(sistema(), "10 11 12 13 14\n61 62\n");
     }
 
@@ -71,7 +72,9 @@ TEST_F(ComandoSpoglioStorico, RigheETotali)
          "13/1/1900\t0\t0\t0\t1\t2\n"
          "14/1/1900\t0\t0\t0\t0\t1\n"
          "TOTALE:\t1\t6\t15\t20\t15\n"},
-        {"nessuna vincita", {"--estrazioni", "3", "--partenza", "1", "--tutte-ruote", "0"}, "TOTALE:\t0\t0\t0\t0\t0\n"},
+        {"nessuna vincita",
+         {"--estrazioni", "3", "--partenza", "1", "--tutte-ruote", "0"},
+         "TOTALE:\t0\t0\t0\t0\t0\n"},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);

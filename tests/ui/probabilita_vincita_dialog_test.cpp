@@ -39,7 +39,10 @@ private slots:
 
 private:
     void sistema(const std::vector<int>& pronostico, const std::vector<Tipo_Giocata>& giocate);
-    GraficoBarre* grafico() const { return test::trova<GraficoBarre>(m_dialogo.get(), "probabilitaGraficoBarre"); }
+    GraficoBarre* grafico() const
+    {
+        return test::trova<GraficoBarre>(m_dialogo.get(), "probabilitaGraficoBarre");
+    }
     QPushButton* pulsante(const char* nome) const { return test::trova<QPushButton>(m_dialogo.get(), nome); }
 
     std::unique_ptr<test::StatoDiProva> m_prova;
@@ -57,7 +60,8 @@ void ProbabilitaVincitaDialogTest::cleanup()
     m_prova.reset();
 }
 
-void ProbabilitaVincitaDialogTest::sistema(const std::vector<int>& pronostico, const std::vector<Tipo_Giocata>& giocate)
+void ProbabilitaVincitaDialogTest::sistema(const std::vector<int>& pronostico,
+                                           const std::vector<Tipo_Giocata>& giocate)
 {
     for (int n : pronostico) {
         m_prova->stato.sistema.pronostico[static_cast<std::size_t>(n - 1)] = 1;
@@ -77,15 +81,16 @@ void ProbabilitaVincitaDialogTest::percentuali_data()
     QTest::addColumn<std::vector<double>>("barre");
     QTest::addColumn<QString>("testo"); // the label of the tallest bar
     QTest::newRow("una giocata con tutto il pronostico")
-        << std::vector<int>{3, 14, 27, 60, 88} << std::vector<Tipo_Giocata>{test::giocata({3, 14, 27, 60, 88})} << 5
+        << std::vector<int>{3, 14, 27, 60, 88}
+        << std::vector<Tipo_Giocata>{test::giocata({3, 14, 27, 60, 88})} << 5
         << std::vector<double>{0, 0, 0, 0, 0, 100} << QStringLiteral("100 %");
     QTest::newRow("1..6 in due terzine, 3 punti")
         << std::vector<int>{1, 2, 3, 4, 5, 6}
         << std::vector<Tipo_Giocata>{test::giocata({1, 2, 3}), test::giocata({4, 5, 6})} << 3
         << std::vector<double>{0, 0, 90, 10, 0, 0} << QStringLiteral("90 %");
     QTest::newRow("un punto: i numeri non giocati")
-        << std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8} << std::vector<Tipo_Giocata>{test::giocata({1, 2, 9})} << 1
-        << std::vector<double>{75, 25, 0, 0, 0, 0} << QStringLiteral("75 %");
+        << std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8} << std::vector<Tipo_Giocata>{test::giocata({1, 2, 9})}
+        << 1 << std::vector<double>{75, 25, 0, 0, 0, 0} << QStringLiteral("75 %");
 }
 
 void ProbabilitaVincitaDialogTest::percentuali()
@@ -105,9 +110,10 @@ void ProbabilitaVincitaDialogTest::percentuali()
     scelta->setCurrentIndex(punti - 1);
     QTest::keyClick(m_dialogo.get(), Qt::Key_Return);
 
-    QCOMPARE(grafico()->titolo(), QStringLiteral("Probabilità di vincita nelle giocate finali realizzando %1 punti "
-                                                 "nel pronostico iniziale (su una stessa ruota)")
-                                      .arg(punti));
+    QCOMPARE(grafico()->titolo(),
+             QStringLiteral("Probabilità di vincita nelle giocate finali realizzando %1 punti "
+                            "nel pronostico iniziale (su una stessa ruota)")
+                 .arg(punti));
     const QStringList etichette = {"0", "Estratto", "Ambo", "Terno", "Quaterna", "Cinquina"};
     int piuAlta = 0;
     for (int s = 0; s < 6; ++s) {
@@ -124,7 +130,8 @@ void ProbabilitaVincitaDialogTest::percentuali()
     QCOMPARE(m_prova->store.leggiIntero("IDE_CalcProVinID"), std::optional<std::int32_t>(punti - 1));
     TProbabilitaVincita riaperto(m_prova->stato, m_prova->servizi);
     QCOMPARE(test::trova<QComboBox>(&riaperto, "puntiComboBox")->currentIndex(), punti - 1);
-    QCOMPARE(QString::fromStdString(TestoPercentualeGrafico(barre[static_cast<std::size_t>(piuAlta)])), testo);
+    QCOMPARE(QString::fromStdString(TestoPercentualeGrafico(barre[static_cast<std::size_t>(piuAlta)])),
+             testo);
 }
 
 void ProbabilitaVincitaDialogTest::interruzioneTieneLePercentuali()
@@ -141,7 +148,8 @@ void ProbabilitaVincitaDialogTest::interruzioneTieneLePercentuali()
     bool chiusuraRifiutata = false;
     bool inCalcolo = false;
     QTimer::singleShot(0, m_dialogo.get(), [&] {
-        inCalcolo = m_dialogo->inCalcolo() && test::trova<QWidget>(m_dialogo.get(), "avanzamentoWidget")->isVisible() &&
+        inCalcolo = m_dialogo->inCalcolo() &&
+                    test::trova<QWidget>(m_dialogo.get(), "avanzamentoWidget")->isVisible() &&
                     !pulsante("avviaPushButton")->isEnabled() && !pulsante("chiudiPushButton")->isEnabled();
         chiusuraRifiutata = !m_dialogo->close();
         QTest::keyClick(m_dialogo.get(), Qt::Key_Escape);

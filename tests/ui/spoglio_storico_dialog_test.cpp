@@ -46,7 +46,10 @@ private slots:
 
 private:
     QLineEdit* campo(const char* nome) const { return test::trova<QLineEdit>(m_dialogo.get(), nome); }
-    QTableWidget* griglia() const { return test::trova<QTableWidget>(m_dialogo.get(), "risultatiTableWidget"); }
+    QTableWidget* griglia() const
+    {
+        return test::trova<QTableWidget>(m_dialogo.get(), "risultatiTableWidget");
+    }
     QStringList riga(int r) const;
     QStringList totali() const;
     void apriDialogo();
@@ -199,7 +202,8 @@ void SpoglioStoricoDialogTest::interruzione()
     // Asked once: No does not ask again.
     QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
     const Messaggio& domanda = m_prova->messaggi.mostrati.back();
-    QCOMPARE(QString::fromStdString(domanda.testo), QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
+    QCOMPARE(QString::fromStdString(domanda.testo),
+             QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
     QCOMPARE(domanda.pulsanti, Pulsanti::SiNo);
     QCOMPARE(domanda.predefinita, Risposta::No);
     QCOMPARE(m_dialogo->esito().esaminate, esaminate);
@@ -269,7 +273,8 @@ void SpoglioStoricoDialogTest::dallaFinestraPrincipale()
     // The new system started with an empty list.
     QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
     comando->trigger();
-    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), QStringLiteral("Non ci sono giocate da controllare!"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QStringLiteral("Non ci sono giocate da controllare!"));
     QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Informazione);
 
     QVERIFY(m_prova->stato.giocate.AssicuraCapacita(1));
