@@ -50,20 +50,13 @@ TEST_F(ComandoSpoglioStorico, RigheETotali)
     };
     // Draw 10 (10/1/1900) is the first with 10..14 on Bari; draw 14 the last with one of them.
     const Riga righe[] = {
-        {"le ultime 11 da N - 10, su tutte le ruote",
-         {"--estrazioni", "100", "--partenza", "20"},
-         "20/1/1900\t0\t0\t0\t1\t2\n"
-         "21/1/1900\t0\t0\t0\t1\t2\n"
-         "22/1/1900\t0\t0\t0\t1\t2\n"
-         "23/1/1900\t0\t0\t0\t1\t2\n"
-         "24/1/1900\t0\t0\t0\t1\t2\n"
-         "25/1/1900\t0\t0\t0\t1\t2\n"
-         "26/1/1900\t0\t0\t0\t1\t2\n"
+        {"le ultime 4 da N - 3, su tutte le ruote",
+         {"--estrazioni", "100", "--partenza", "27"},
          "27/1/1900\t0\t0\t0\t1\t2\n"
          "28/1/1900\t0\t0\t0\t1\t2\n"
          "1/2/1900\t0\t0\t0\t1\t2\n"
          "2/2/1900\t0\t0\t0\t1\t2\n"
-         "TOTALE:\t0\t0\t0\t11\t22\n"},
+         "TOTALE:\t0\t0\t0\t4\t8\n"},
         {"le ruote del sistema (Tutte) senza Nazionale, partenza non numerica: le ultime 21",
          {"--estrazioni", "21", "--partenza", "x", "--tutte-ruote", "0"},
          "10/1/1900\t1\t5\t10\t10\t5\n"
