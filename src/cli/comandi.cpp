@@ -80,6 +80,12 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "riduttori") {
         return cli::ComandoRiduttori(riga, out, err);
     }
+    if (riga.comando == "spoglio-storico") {
+        return cli::ComandoSpoglioStorico(riga, out, err);
+    }
+    if (riga.comando == "probabilita-vincita") {
+        return cli::ComandoProbabilitaVincita(riga, out, err);
+    }
     if (riga.comando == "spoglio") {
         return cli::ComandoSpoglio(riga, out, err);
     }

@@ -45,6 +45,17 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& out, std::ostream& err)
 // summary rows "label<TAB>count<TAB>amount".
 int ComandoSpoglio(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// spoglio-storico FILE.qvs [--estrazioni N] [--partenza S] [--tutte-ruote 0|1]: the check over a span of
+// archive draws, the boxes read as the window reads them (omitted: 100 draws, the newest, all eleven
+// wheels); one line "date<TAB>cinquine<TAB>quaterne<TAB>terni<TAB>ambi<TAB>estratti" per draw with hits,
+// then "TOTALE:" and the five totals.
+int ComandoSpoglioStorico(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
+// probabilita-vincita FILE.qvs [--punti P]: the winning probability of the plays when P (1..5, 5 when
+// omitted, as the window starts) predicted numbers come out; six lines "label<TAB>percentage", four
+// decimals.
+int ComandoProbabilitaVincita(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... | riduttori elenco FILE: immediate-reducer
 // files built from text files of plays. riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P]
 // [--secondi S | --mosse N] [--seme N] [--partenza FILE] [--obiettivo N] [--coperture CARTELLA] -o FILE.txt:

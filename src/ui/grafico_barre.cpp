@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPicture>
 #include <QScrollBar>
 #include <QToolTip>
 
@@ -271,6 +272,17 @@ QString GraficoBarre::testoValore(double v) const
     return QString::number(v, 'f', m_decimali);
 }
 
+QString GraficoBarre::testoBarra(double v) const
+{
+    return m_testoValori ? m_testoValori(v) : testoValore(v);
+}
+
+void GraficoBarre::setTestoValori(std::function<QString(double)> testo)
+{
+    m_testoValori = std::move(testo);
+    update();
+}
+
 GraficoBarre::Disposizione GraficoBarre::cornice(const QRect& area, const QFontMetrics& metrica,
                                                  int larghezzaAsse, bool& conValori) const
 {
@@ -327,8 +339,14 @@ GraficoBarre::Disposizione GraficoBarre::cornice(const QRect& area, const QFontM
         return g;
     }
     const double barra = larghezzaBarra(g.passo);
-    const int testo = std::max(metrica.horizontalAdvance(testoValore(massimo)),
-                               metrica.horizontalAdvance(testoValore(minimo)));
+    int testo = std::max(metrica.horizontalAdvance(testoBarra(massimo)),
+                         metrica.horizontalAdvance(testoBarra(minimo)));
+    if (m_testoValori) {
+        // A text of its own need not grow with the value.
+        for (double v : m_valori) {
+            testo = std::max(testo, metrica.horizontalAdvance(testoBarra(v)));
+        }
+    }
     double ingombro = 0; // height a label needs beyond the end of its bar
     if (barra >= testo + 2) {
         g.orientamentoValori = Qt::Horizontal;
@@ -403,7 +421,7 @@ void GraficoBarre::disponiBarre(Disposizione& g, const QFontMetrics& metrica, bo
                 continue;
             }
             // A label sits beyond the end of its bar: above it, or below a bar going down.
-            const double larghezzaTesto = metrica.horizontalAdvance(testoValore(v));
+            const double larghezzaTesto = metrica.horizontalAdvance(testoBarra(v));
             const double centro = x0 + barra / 2;
             // Upright, the digits need less than a line's full height (no descenders, little leading).
             const QSizeF misura = g.orientamentoValori == Qt::Horizontal ? QSizeF(larghezzaTesto, h)
@@ -432,6 +450,34 @@ GraficoBarre::Disposizione GraficoBarre::disposizione(const QRect& area, const Q
     }
     disponiBarre(d, metrica, conValori);
     return d;
+}
+
+void GraficoBarre::disegnaInScala(QPainter& painter, const QRect& area) const
+{
+    // Recorded first at the size shown, so that the page keeps the proportions of the screen, texts
+    // included, whatever the printer's resolution.
+    QPicture figura;
+    {
+        QPainter registratore(&figura);
+        disegna(registratore, rect());
+    }
+    const QSize dimensione = size();
+    if (dimensione.isEmpty() || area.isEmpty()) {
+        return;
+    }
+    const double scala = std::min(static_cast<double>(area.width()) / dimensione.width(),
+                                  static_cast<double>(area.height()) / dimensione.height());
+    painter.save();
+    painter.translate(area.x() + (area.width() - dimensione.width() * scala) / 2, area.y());
+    painter.scale(scala, scala);
+    // A picture plays back at the device's resolution: undo that, the scale above already fits it.
+    const QPaintDevice* dispositivo = painter.device();
+    if (dispositivo != nullptr && dispositivo->logicalDpiX() > 0 && dispositivo->logicalDpiY() > 0) {
+        painter.scale(static_cast<double>(figura.logicalDpiX()) / dispositivo->logicalDpiX(),
+                      static_cast<double>(figura.logicalDpiY()) / dispositivo->logicalDpiY());
+    }
+    painter.drawPicture(0, 0, figura);
+    painter.restore();
 }
 
 void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
@@ -545,7 +591,7 @@ void GraficoBarre::disegna(QPainter& painter, const QRect& area) const
     for (std::size_t i = 0; i < g.valori.size(); ++i) {
         const QRectF& posto = g.valori[i];
         const QString t =
-            testoValore(valore(ordine(static_cast<int>(i) / m_serie), static_cast<int>(i) % m_serie));
+            testoBarra(valore(ordine(static_cast<int>(i) / m_serie), static_cast<int>(i) % m_serie));
         if (g.orientamentoValori == Qt::Horizontal) {
             painter.drawText(posto, Qt::AlignCenter, t);
         } else {
@@ -641,7 +687,7 @@ bool GraficoBarre::event(QEvent* evento)
         if (s < m_nomiSerie.size()) {
             testo += m_nomiSerie.at(s) + QLatin1Char(' ');
         }
-        testo += testoValore(valore(e, s));
+        testo += testoBarra(valore(e, s));
     }
     QToolTip::showText(aiuto->globalPos(), testo, this);
     return true;

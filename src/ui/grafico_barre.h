@@ -94,6 +94,9 @@ public:
 
     void setMostraValori(bool mostra);
     void setDecimali(int decimali);
+    // The text of a bar's value label and tooltip (the value axis keeps the plain number with the
+    // decimals above); empty for the plain number.
+    void setTestoValori(std::function<QString(double)> testo);
     void setLineaRiferimento(std::optional<double> valore, const QString& etichetta = {});
 
     void setOrdinamento(Ordinamento ordinamento);
@@ -111,6 +114,9 @@ public:
 
     // Paints the whole chart into the rectangle; used by paintEvent and by printing.
     void disegna(QPainter& painter, const QRect& area) const;
+    // Paints the chart as laid out at its size on screen, texts included, scaled to fit the rectangle
+    // and centred across it, whatever the device's resolution: the printed page looks like the window.
+    void disegnaInScala(QPainter& painter, const QRect& area) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -142,6 +148,7 @@ private:
     QRect areaGrafico() const;
     QColor colore(int elemento, int serie) const;
     QString testoValore(double v) const;
+    QString testoBarra(double v) const;
     double passoValori(double minimo) const;
 
     std::vector<double> m_valori;
@@ -155,6 +162,7 @@ private:
     QStringList m_nomiSerie;
     bool m_mostraValori = true;
     int m_decimali = 0;
+    std::function<QString(double)> m_testoValori;
     std::optional<double> m_riferimento;
     QString m_etichettaRiferimento;
     Ordinamento m_ordinamento = Ordinamento::Naturale;

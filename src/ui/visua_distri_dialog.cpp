@@ -12,7 +12,6 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPicture>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -200,30 +199,7 @@ void TVisuaDistri::aggiornaGrafico()
 
 void TVisuaDistri::disegnaGrafico(QPainter& painter, const QRect& area) const
 {
-    // Recorded first at the size shown, so that the page keeps the proportions of the screen, texts
-    // included, whatever the printer's resolution.
-    QPicture figura;
-    {
-        QPainter registratore(&figura);
-        m_grafico->disegna(registratore, m_grafico->rect());
-    }
-    const QSize dimensione = m_grafico->size();
-    if (dimensione.isEmpty() || area.isEmpty()) {
-        return;
-    }
-    const double scala = std::min(static_cast<double>(area.width()) / dimensione.width(),
-                                  static_cast<double>(area.height()) / dimensione.height());
-    painter.save();
-    painter.translate(area.x() + (area.width() - dimensione.width() * scala) / 2, area.y());
-    painter.scale(scala, scala);
-    // A picture plays back at the device's resolution: undo that, the scale above already fits it.
-    const QPaintDevice* dispositivo = painter.device();
-    if (dispositivo != nullptr && dispositivo->logicalDpiX() > 0 && dispositivo->logicalDpiY() > 0) {
-        painter.scale(static_cast<double>(figura.logicalDpiX()) / dispositivo->logicalDpiX(),
-                      static_cast<double>(figura.logicalDpiY()) / dispositivo->logicalDpiY());
-    }
-    painter.drawPicture(0, 0, figura);
-    painter.restore();
+    m_grafico->disegnaInScala(painter, area);
 }
 
 void TVisuaDistri::stampa()

@@ -1,9 +1,13 @@
 #include "ui/comandi/comandi_verifica.h"
 
+#include "checking/distribuzione_punti.h"
 #include "checking/spoglio.h"
+#include "checking/spoglio_storico.h"
 #include "tools/messaggi_strumenti.h"
 #include "ui/calc_vin_dialog.h"
+#include "ui/probabilita_vincita_dialog.h"
 #include "ui/spoglio_dialog.h"
+#include "ui/spoglio_storico_dialog.h"
 #include "ui/visua_distri_dialog.h"
 
 std::vector<VoceComando> ComandiVerifica::voci()
@@ -16,8 +20,20 @@ std::vector<VoceComando> ComandiVerifica::voci()
          Icone::Spoglio,
          nullptr,
          "gf_spoglio.htm"},
-        {Comando::SpoglioStorico, "Spoglio con l'archivio storico", {}},
-        {Comando::ProbabilitaVincita, "Calcola probabilità di vincita", {}, {}, Icone::Probabilita},
+        {Comando::SpoglioStorico,
+         "Spoglio con l'archivio storico",
+         [this] { spoglioStorico(); },
+         {},
+         {},
+         nullptr,
+         messaggi_spoglio_storico::Guida},
+        {Comando::ProbabilitaVincita,
+         "Calcola probabilità di vincita",
+         [this] { probabilitaVincita(); },
+         {},
+         Icone::Probabilita,
+         " Calcola probabilità di vincita ",
+         messaggi_probabilita_vincita::Guida},
         {Comando::DistribuzioneNumeri,
          "Visualizza distribuzione dei numeri",
          [this] { distribuzioneNumeri(); },
@@ -59,6 +75,30 @@ void ComandiVerifica::spoglio()
         m_spoglio->setObjectName(QStringLiteral("TSpoglio"));
     }
     m_spoglio->exec();
+}
+
+void ComandiVerifica::spoglioStorico()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Messaggio{messaggi_spoglio_storico::NessunaGiocata, "Attenzione",
+                                          Icona::Informazione, Pulsanti::Ok, Risposta::Ok});
+        return;
+    }
+    TSpoglioStorico dialogo(stato(), servizi(), genitore());
+    dialogo.exec();
+}
+
+void ComandiVerifica::probabilitaVincita()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Avviso(messaggi_probabilita_vincita::NessunaGiocata));
+        return;
+    }
+    if (!m_finestra.validaSistema()) {
+        return;
+    }
+    TProbabilitaVincita dialogo(stato(), servizi(), genitore());
+    dialogo.exec();
 }
 
 void ComandiVerifica::distribuzioneNumeri()

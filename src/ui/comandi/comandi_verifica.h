@@ -16,6 +16,8 @@ public:
 
 private:
     void spoglio();
+    void spoglioStorico();
+    void probabilitaVincita();
     void distribuzioneNumeri();
     void calcolaVincite();
 
