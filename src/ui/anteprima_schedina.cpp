@@ -53,9 +53,6 @@ void AnteprimaSchedina::paintEvent(QPaintEvent*)
     const int y0 = (height() - h) / 2 + static_cast<int>(m_spostamento.y * scala);
     p.fillRect(QRect(x0, y0, w, h), QColor(255, 250, 235));
     p.setRenderHint(QPainter::Antialiasing);
-    QPainter::RenderHints suggerimenti = p.renderHints();
-    p.setRenderHints(suggerimenti);
-    p.setPen(QColor(200, 40, 40));
     tela::DisegnaPagina(p, QRect(x0, y0, w, h), imp, imp.pagine.front());
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 20, 160));

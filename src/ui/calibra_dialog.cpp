@@ -52,7 +52,6 @@ TCalibraSchedina::TCalibraSchedina(stampa::MembroCalibrazione membro, StatoAppli
     auto* destra = new QVBoxLayout;
     principale->addLayout(destra);
 
-    const bool verticale = d.orientamento == stampa::Orientamento::Verticale;
     auto* valido = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*[.,]?[0-9]*")), this);
     std::map<std::string, QGridLayout*> gruppi;
     for (std::size_t i = 0; i < d.campi.size(); ++i) {
@@ -80,7 +79,9 @@ TCalibraSchedina::TCalibraSchedina(stampa::MembroCalibrazione membro, StatoAppli
         auto freccia = [&](int verso) {
             auto* b = new QToolButton(this);
             // Sizes and vertical margins move up and down, the others left and right, as on the slip.
-            const bool alto = c.campo == 2 || c.campo == 4 || c.campo == 7 || c.campo == 8;
+            const QString e = T(c.etichetta);
+            const bool alto = e.contains(QStringLiteral("superiore")) || e.contains(QStringLiteral("righe")) ||
+                              e.contains(QStringLiteral("verticale")) || e.contains(QStringLiteral("scritta"));
             b->setArrowType(verso > 0 ? (alto ? Qt::DownArrow : Qt::RightArrow) : (alto ? Qt::UpArrow : Qt::LeftArrow));
             b->setObjectName(QStringLiteral("campo%1%2ToolButton").arg(c.campo).arg(verso > 0 ? "Su" : "Giu"));
             connect(b, &QToolButton::clicked, this, [this, i, verso] { this->freccia(i, verso); });
@@ -91,7 +92,6 @@ TCalibraSchedina::TCalibraSchedina(stampa::MembroCalibrazione membro, StatoAppli
         griglia->addWidget(freccia(-1), riga, 2);
         griglia->addWidget(freccia(1), riga, 3);
     }
-    (void)verticale;
 
     auto* gruppoBlocco = new QGroupBox(QStringLiteral(" Tipo bloccaggio delle schedine "), this);
     auto* blocco = new QVBoxLayout(gruppoBlocco);
