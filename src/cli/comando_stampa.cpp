@@ -136,14 +136,16 @@ int ComandoStampa(const RigaComando& riga, std::ostream& out, std::ostream& err)
     stampa::OpzioniSchedina opzioni = stampa::OpzioniDaImpostazioni(
         stato.generali, stampa::LeggiOpzioniSimbolotto(stato.impostazioni), modello);
     if (orientamentoTesto) {
-        opzioni.orientamento =
-            *orientamentoTesto == "verticale" ? stampa::Orientamento::Verticale : stampa::Orientamento::Orizzontale;
+        opzioni.orientamento = *orientamentoTesto == "verticale" ? stampa::Orientamento::Verticale
+                                                                 : stampa::Orientamento::Orizzontale;
     }
-    const stampa::CalibrazioneSchedina record = stampa::LeggiCalibrazione(stato.generali, modello, opzioni.orientamento);
+    const stampa::CalibrazioneSchedina record =
+        stampa::LeggiCalibrazione(stato.generali, modello, opzioni.orientamento);
 
     if (segni) {
         for (int i = da; i <= fino; ++i) {
-            for (const auto& e : stampa::ElementiSchedina(modello, stato.sistema, stato.giocate.voce(i), opzioni)) {
+            for (const auto& e :
+                 stampa::ElementiSchedina(modello, stato.sistema, stato.giocate.voce(i), opzioni)) {
                 const stampa::Punto p = stampa::PosizioneElemento(modello, opzioni.orientamento, record, e);
                 out << i << '\t' << e.tipo << '\t' << e.a << '\t' << testo::Fisso(p.x, 4) << '\t'
                     << testo::Fisso(p.y, 4) << '\n';
@@ -173,10 +175,11 @@ int ComandoStampa(const RigaComando& riga, std::ostream& out, std::ostream& err)
         dati.pronostico = stato.sistema.numeriPronostico() > 0;
         dati.giocate = n > 0;
         dati.decimali = stato.generali.decimali;
-        imp = stampa::ImpaginaCartaComune(dati, stato.sistema, stato.giocate, pdf.width(), pdf.height(), misura);
+        imp = stampa::ImpaginaCartaComune(dati, stato.sistema, stato.giocate, pdf.width(), pdf.height(),
+                                          misura);
     } else {
-        imp = stampa::ImpaginaSchedine(modello, record, tela::PaginaDi(pdf), misura, stato.sistema, stato.giocate,
-                                       da, fino, opzioni);
+        imp = stampa::ImpaginaSchedine(modello, record, tela::PaginaDi(pdf), misura, stato.sistema,
+                                       stato.giocate, da, fino, opzioni);
     }
     if (!tela::StampaImpaginazione(pdf, imp)) {
         err << "quarvin-cli: " << messaggi_cli::PdfNonScritto << *uscita << '\n';

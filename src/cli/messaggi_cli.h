@@ -132,7 +132,8 @@ inline constexpr const char* ClasseNonValida =
 inline constexpr const char* PosizioneNonValida =
     "Le posizioni dell'estratto determinato sono numeri diversi da 1 a 5: ";
 
-inline constexpr const char* ModelloStampaNonValido = "modello non valido (schedina, mdn, lottopiu o carta): ";
+inline constexpr const char* ModelloStampaNonValido =
+    "modello non valido (schedina, mdn, lottopiu o carta): ";
 inline constexpr const char* OrientamentoNonValido = "orientamento non valido (verticale o orizzontale): ";
 inline constexpr const char* UscitaStampa = "indicare -o OUT.pdf oppure --segni (solo per le schedine)";
 inline constexpr const char* StampaSenzaGrafica = "la stampa richiede l'applicazione grafica";

@@ -34,10 +34,8 @@ std::vector<CampoCalibrazione> CampiCinqueValori(std::array<double, 4> passi)
 {
     const char* g = " Valori di calibrazione in millimetri ";
     return {
-        {1, g, "Margine sinistro:", passi[0], 0},
-        {2, g, "Margine superiore:", passi[1], 0},
-        {3, g, "Distanza tra le colonne:", passi[2], 0},
-        {4, g, "Distanza tra le righe:", passi[3], 0},
+        {1, g, "Margine sinistro:", passi[0], 0},        {2, g, "Margine superiore:", passi[1], 0},
+        {3, g, "Distanza tra le colonne:", passi[2], 0}, {4, g, "Distanza tra le righe:", passi[3], 0},
         {5, g, "Diametro dei segni:", 0.1, 0.1},
     };
 }
@@ -69,27 +67,86 @@ using O = Orientamento;
 const std::array<DescrizioneCalibrazione, NumeroMembriCalibrazione>& Membri()
 {
     static const std::array<DescrizioneCalibrazione, NumeroMembriCalibrazione> membri = {{
-        {"TCalibraScheSimbolottoVer", "Calibra la stampa verticale", M::Simbolotto, O::Verticale,
-         "stampa_calibra_nuove_ver.htm", 56.5, {1, 6}, CampiOttoValori()},
-        {"TCalibraSimbolottoOr", "Calibra la stampa orizzontale", M::Simbolotto, O::Orizzontale,
-         "stampa_calibra_nuove_or.htm", 56.5, {1, 6}, CampiOttoValori()},
-        {"TCalibraNuoveVer", "Calibra la stampa verticale", M::Mdn, O::Verticale, "stampa_calibra_nuove_ver.htm",
-         56.5, {1, 6}, CampiOttoValori()},
-        {"TCalibraNuoveOr", "Calibra la stampa orizzontale", M::Mdn, O::Orizzontale, "stampa_calibra_nuove_or.htm",
-         56.5, {1, 6}, CampiOttoValori()},
-        {"TCalibLPiuVer", "Calibra la stampa verticale su schedine LottoPiù", M::LottoPiu, O::Verticale,
-         "stampa_calibra_ver_lp.htm", 55.5, {1},
+        {"TCalibraScheSimbolottoVer",
+         "Calibra la stampa verticale",
+         M::Simbolotto,
+         O::Verticale,
+         "stampa_calibra_nuove_ver.htm",
+         56.5,
+         {1, 6},
+         CampiOttoValori()},
+        {"TCalibraSimbolottoOr",
+         "Calibra la stampa orizzontale",
+         M::Simbolotto,
+         O::Orizzontale,
+         "stampa_calibra_nuove_or.htm",
+         56.5,
+         {1, 6},
+         CampiOttoValori()},
+        {"TCalibraNuoveVer",
+         "Calibra la stampa verticale",
+         M::Mdn,
+         O::Verticale,
+         "stampa_calibra_nuove_ver.htm",
+         56.5,
+         {1, 6},
+         CampiOttoValori()},
+        {"TCalibraNuoveOr",
+         "Calibra la stampa orizzontale",
+         M::Mdn,
+         O::Orizzontale,
+         "stampa_calibra_nuove_or.htm",
+         56.5,
+         {1, 6},
+         CampiOttoValori()},
+        {"TCalibLPiuVer",
+         "Calibra la stampa verticale su schedine LottoPiù",
+         M::LottoPiu,
+         O::Verticale,
+         "stampa_calibra_ver_lp.htm",
+         55.5,
+         {1},
          CampiCinqueValori({0.34516129, 0.34660422, 0.03851158, 0.04332553})},
-        {"TCalibLPiuOr", "Calibra la stampa orizzontale su schedine LottoPiù", M::LottoPiu, O::Orizzontale,
-         "stampa_calibra_or_lp.htm", 55.5, {1}, CampiCinqueValori({0.34660422, 0.34516129, 0.04332553, 0.03851158})},
-        {"TNewCalibraVer", "Calibra la stampa verticale su schedine", M::Sng, O::Verticale, "stampa_calibra_ver.htm",
-         56.5, {1}, CampiCinqueValori({0.35, 0.35, 0.025, 0.025})},
-        {"TNewCalibra", "Calibra la stampa orizzontale su schedine", M::Sng, O::Orizzontale, "stampa_calibra_or.htm",
-         56.5, {1}, CampiCinqueValori({0.35, 0.35, 0.025, 0.025})},
-        {"TOldCalibraVer", "Calibra la stampa verticale su schedine", M::Sci, O::Verticale, "stampa_calibra_ver.htm",
-         56.5, {1, 6, 7, 10}, CampiDieciValori(true)},
-        {"TOldCalibra", "Calibra la stampa orizzontale su schedine", M::Sci, O::Orizzontale, "stampa_calibra_or.htm",
-         0.8, {1, 6, 7, 10}, CampiDieciValori(false)},
+        {"TCalibLPiuOr",
+         "Calibra la stampa orizzontale su schedine LottoPiù",
+         M::LottoPiu,
+         O::Orizzontale,
+         "stampa_calibra_or_lp.htm",
+         55.5,
+         {1},
+         CampiCinqueValori({0.34660422, 0.34516129, 0.04332553, 0.03851158})},
+        {"TNewCalibraVer",
+         "Calibra la stampa verticale su schedine",
+         M::Sng,
+         O::Verticale,
+         "stampa_calibra_ver.htm",
+         56.5,
+         {1},
+         CampiCinqueValori({0.35, 0.35, 0.025, 0.025})},
+        {"TNewCalibra",
+         "Calibra la stampa orizzontale su schedine",
+         M::Sng,
+         O::Orizzontale,
+         "stampa_calibra_or.htm",
+         56.5,
+         {1},
+         CampiCinqueValori({0.35, 0.35, 0.025, 0.025})},
+        {"TOldCalibraVer",
+         "Calibra la stampa verticale su schedine",
+         M::Sci,
+         O::Verticale,
+         "stampa_calibra_ver.htm",
+         56.5,
+         {1, 6, 7, 10},
+         CampiDieciValori(true)},
+        {"TOldCalibra",
+         "Calibra la stampa orizzontale su schedine",
+         M::Sci,
+         O::Orizzontale,
+         "stampa_calibra_or.htm",
+         0.8,
+         {1, 6, 7, 10},
+         CampiDieciValori(false)},
     }};
     return membri;
 }
@@ -146,7 +203,8 @@ CalibrazioneSchedina RecordDaMemorizzare(MembroCalibrazione membro, const Calibr
     return r;
 }
 
-void CambiaBloccaggio(MembroCalibrazione membro, CalibrazioneSchedina& lavoro, bool centraleOra, bool centrale)
+void CambiaBloccaggio(MembroCalibrazione membro, CalibrazioneSchedina& lavoro, bool centraleOra,
+                      bool centrale)
 {
     if (centraleOra == centrale) {
         return;
@@ -219,7 +277,8 @@ bool LeggiValore(const std::string& testo, double& valore)
     return std::isfinite(valore);
 }
 
-Impaginazione ImpaginaProva(MembroCalibrazione membro, const CalibrazioneSchedina& c, const PaginaStampante& pagina)
+Impaginazione ImpaginaProva(MembroCalibrazione membro, const CalibrazioneSchedina& c,
+                            const PaginaStampante& pagina)
 {
     const auto& d = Descrizione(membro);
     Impaginazione imp;
@@ -228,7 +287,8 @@ Impaginazione ImpaginaProva(MembroCalibrazione membro, const CalibrazioneSchedin
         const PaginaMm mm = MisuraPagina(pagina);
         imp.larghezza = mm.larghezza;
         imp.altezza = mm.altezza;
-        p.comandi.push_back(SegnoCalibrato(PosizioneSegno(d.modello, d.orientamento, tipo::Numero, 1), c, mm));
+        p.comandi.push_back(
+            SegnoCalibrato(PosizioneSegno(d.modello, d.orientamento, tipo::Numero, 1), c, mm));
         p.comandi.push_back(
             SegnoCalibrato(PosizioneSegno(d.modello, d.orientamento, tipo::EstrattoDeterminato, 13), c, mm));
         p.comandi.push_back(TestoCalibrato("Nome", 0, c, mm));
@@ -243,17 +303,17 @@ Impaginazione ImpaginaProva(MembroCalibrazione membro, const CalibrazioneSchedin
     const O o = d.orientamento;
     switch (d.modello) {
     case M::LottoPiu:
-        punti = {PosizioneNumeroLottoPiu(o, c, 1), PosizioneNumeroLottoPiu(o, c, 90), PosizioneRuotaLottoPiu(o, c, 1),
-                 PosizioneRuotaLottoPiu(o, c, 11)};
+        punti = {PosizioneNumeroLottoPiu(o, c, 1), PosizioneNumeroLottoPiu(o, c, 90),
+                 PosizioneRuotaLottoPiu(o, c, 1), PosizioneRuotaLottoPiu(o, c, 11)};
         break;
     case M::Sng:
         punti = {PosizioneSng(o, c, 0, 1), PosizioneSng(o, c, 0, 15), PosizioneSng(o, c, 3, 76),
                  PosizioneSng(o, c, 3, 90)};
         break;
     default:
-        punti = {PosizioneSci(o, c, 0, 1),     PosizioneSci(o, c, 0, 90), PosizioneSci(o, c, 1, 1, 11),
-                 PosizioneSci(o, c, 2, 1, 1),  PosizioneSci(o, c, 2, 18, 9), PosizioneSci(o, c, 3, 0),
-                 PosizioneSci(o, c, 3, 1),     PosizioneSci(o, c, 3, 13)};
+        punti = {PosizioneSci(o, c, 0, 1),    PosizioneSci(o, c, 0, 90),    PosizioneSci(o, c, 1, 1, 11),
+                 PosizioneSci(o, c, 2, 1, 1), PosizioneSci(o, c, 2, 18, 9), PosizioneSci(o, c, 3, 0),
+                 PosizioneSci(o, c, 3, 1),    PosizioneSci(o, c, 3, 13)};
         break;
     }
     for (const Punto& q : punti) {

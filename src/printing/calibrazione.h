@@ -40,9 +40,9 @@ struct DescrizioneCalibrazione
     const char* titolo; // its caption
     ModelloSchedina modello;
     Orientamento orientamento;
-    const char* guida; // help topic
-    double spostamentoCentrale;        // mm added by "Bloccaggio centrale"
-    std::vector<int> campiCentrali;    // the fields it is added to
+    const char* guida;              // help topic
+    double spostamentoCentrale;     // mm added by "Bloccaggio centrale"
+    std::vector<int> campiCentrali; // the fields it is added to
     std::vector<CampoCalibrazione> campi;
 };
 
@@ -59,7 +59,8 @@ CalibrazioneSchedina RecordDaMemorizzare(MembroCalibrazione membro, const Calibr
 
 // Switching the clamping: to central adds the member's offset to its fields; back to lateral subtracts it,
 // a negative result becoming 0. A switch to the choice in force changes nothing.
-void CambiaBloccaggio(MembroCalibrazione membro, CalibrazioneSchedina& lavoro, bool centraleOra, bool centrale);
+void CambiaBloccaggio(MembroCalibrazione membro, CalibrazioneSchedina& lavoro, bool centraleOra,
+                      bool centrale);
 
 // One arrow click on the field at `indice` of the member's field list: the step up (+1) or down (-1), then
 // the field's lower limit.

@@ -22,7 +22,8 @@ struct Casella
 
 } // namespace
 
-FiguraSchedina DisegnaFiguraSchedina(ModelloSchedina modello, Orientamento o, const CalibrazioneSchedina& record)
+FiguraSchedina DisegnaFiguraSchedina(ModelloSchedina modello, Orientamento o,
+                                     const CalibrazioneSchedina& record)
 {
     const bool verticale = o == Orientamento::Verticale;
     const bool griglia = modello != ModelloSchedina::Simbolotto && modello != ModelloSchedina::Mdn;
@@ -65,7 +66,8 @@ FiguraSchedina DisegnaFiguraSchedina(ModelloSchedina modello, Orientamento o, co
         for (int r = 1; r <= 12; ++r) {
             aggiungi(PosizioneSegno(modello, o, tipo::Ruota, r), SigleRuote[static_cast<std::size_t>(r - 1)]);
         }
-        const int ultimaRiga = modello == ModelloSchedina::Simbolotto ? tipo::Ambetto : tipo::PosizioniDeterminato;
+        const int ultimaRiga =
+            modello == ModelloSchedina::Simbolotto ? tipo::Ambetto : tipo::PosizioniDeterminato;
         for (int k = tipo::Estratto; k <= ultimaRiga; ++k) {
             for (int a = 1; a <= 13; ++a) {
                 if (k == tipo::PosizioniDeterminato) {
@@ -73,7 +75,8 @@ FiguraSchedina DisegnaFiguraSchedina(ModelloSchedina modello, Orientamento o, co
                         aggiungi(PosizioneSegno(modello, o, k, a), std::to_string((a - 3) / 2) + "ª");
                     }
                 } else {
-                    aggiungi(PosizioneSegno(modello, o, k, a), ValoriCaselle[static_cast<std::size_t>(a - 1)]);
+                    aggiungi(PosizioneSegno(modello, o, k, a),
+                             ValoriCaselle[static_cast<std::size_t>(a - 1)]);
                 }
             }
         }
@@ -103,12 +106,14 @@ FiguraSchedina DisegnaFiguraSchedina(ModelloSchedina modello, Orientamento o, co
     f.disegno.larghezza = maxX - minX + 2 * Bordo;
     f.disegno.altezza = maxY - minY + 2 * Bordo;
     PaginaDisegno p;
-    p.comandi.push_back({TipoComando::Cornice, 0.5, 0.5, f.disegno.larghezza - 1, f.disegno.altezza - 1, 0, {}});
+    p.comandi.push_back(
+        {TipoComando::Cornice, 0.5, 0.5, f.disegno.larghezza - 1, f.disegno.altezza - 1, 0, {}});
     for (const Casella& c : caselle) {
         const double x = c.centro.x - bw / 2 - f.origine.x;
         const double y = c.centro.y - bh / 2 - f.origine.y;
         p.comandi.push_back({TipoComando::Cornice, x, y, bw, bh, 0, {}});
-        p.comandi.push_back({TipoComando::Testo, x + 0.3, y + 0.4, 0, std::min(1.9, bh * 0.55), 0, c.etichetta});
+        p.comandi.push_back(
+            {TipoComando::Testo, x + 0.3, y + 0.4, 0, std::min(1.9, bh * 0.55), 0, c.etichetta});
     }
     f.disegno.pagine.push_back(std::move(p));
     return f;

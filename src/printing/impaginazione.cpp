@@ -35,8 +35,8 @@ bool PosizioneScelta(const Sistema& s)
 
 Messaggio NonStampabile(double importo, int decimali)
 {
-    return Avviso(std::string(messaggi_stampa::ImportoNonStampabilePrima) + FormatoImporto(importo, true, decimali) +
-                  messaggi_stampa::ImportoNonStampabileDopo);
+    return Avviso(std::string(messaggi_stampa::ImportoNonStampabilePrima) +
+                  FormatoImporto(importo, true, decimali) + messaggi_stampa::ImportoNonStampabileDopo);
 }
 
 int FontAdattato(const MisuraTesto& misura, int larghezzaPx, int altezzaPx, int dMassimo)
@@ -60,7 +60,9 @@ std::vector<ElementoSegno> ElementiSchedina(ModelloSchedina modello, const Siste
     for (int i = 0; i < NumeriMassimiPerGiocata && giocata[static_cast<std::size_t>(i)] != 0; ++i) {
         elementi.push_back({tipo::Numero, giocata[static_cast<std::size_t>(i)]});
     }
-    const auto segno = [&sistema](int ruota) { return sistema.ruote[static_cast<std::size_t>(ruota - 1)] != 0; };
+    const auto segno = [&sistema](int ruota) {
+        return sistema.ruote[static_cast<std::size_t>(ruota - 1)] != 0;
+    };
     if (!SlipConTavola(modello)) {
         for (int r = 1; r <= NumeroRuote; ++r) {
             if (segno(r)) {
@@ -103,8 +105,8 @@ std::vector<ElementoSegno> ElementiSchedina(ModelloSchedina modello, const Siste
     return elementi;
 }
 
-Punto PosizioneElemento(ModelloSchedina modello, Orientamento orientamento, const CalibrazioneSchedina& record,
-                        const ElementoSegno& e)
+Punto PosizioneElemento(ModelloSchedina modello, Orientamento orientamento,
+                        const CalibrazioneSchedina& record, const ElementoSegno& e)
 {
     if (SlipConTavola(modello)) {
         return PosizioneSegno(modello, orientamento, e.tipo, e.a);
@@ -124,7 +126,8 @@ ComandoDisegno SegnoCalibrato(const Punto& p, const CalibrazioneSchedina& c, con
     return d;
 }
 
-ComandoDisegno TestoCalibrato(std::string testo, int riga, const CalibrazioneSchedina& c, const PaginaMm& pagina)
+ComandoDisegno TestoCalibrato(std::string testo, int riga, const CalibrazioneSchedina& c,
+                              const PaginaMm& pagina)
 {
     ComandoDisegno d;
     d.tipo = TipoComando::Testo;
@@ -137,8 +140,9 @@ ComandoDisegno TestoCalibrato(std::string testo, int riga, const CalibrazioneSch
 }
 
 Impaginazione ImpaginaSchedine(ModelloSchedina modello, const CalibrazioneSchedina& record,
-                               const PaginaStampante& pagina, const MisuraTesto& misura, const Sistema& sistema,
-                               const ElencoGiocate& giocate, int da, int a, const OpzioniSchedina& opzioni)
+                               const PaginaStampante& pagina, const MisuraTesto& misura,
+                               const Sistema& sistema, const ElencoGiocate& giocate, int da, int a,
+                               const OpzioniSchedina& opzioni)
 {
     Impaginazione imp;
     const PaginaMm mm = MisuraPagina(pagina);
@@ -165,8 +169,8 @@ Impaginazione ImpaginaSchedine(ModelloSchedina modello, const CalibrazioneSchedi
             } else {
                 const int altezzaPx = pagina.altezzaPx > 0 ? pagina.altezzaPx : 1;
                 const int font = FontAdattato(misura, pagina.larghezzaPx, altezzaPx, 501);
-                p.comandi.push_back({TipoComando::Testo, 0, 0, 0, AltezzaNominale * font / altezzaPx, 0,
-                                     std::move(testo)});
+                p.comandi.push_back(
+                    {TipoComando::Testo, 0, 0, 0, AltezzaNominale * font / altezzaPx, 0, std::move(testo)});
             }
         }
         imp.pagine.push_back(std::move(p));
@@ -221,9 +225,9 @@ public:
 
     void testo(int x, int y, std::string t)
     {
-        m_imp.pagine.back().comandi.push_back(
-            {TipoComando::Testo, static_cast<double>(x), static_cast<double>(y), 0, static_cast<double>(m_font), 0,
-             std::move(t)});
+        m_imp.pagine.back().comandi.push_back({TipoComando::Testo, static_cast<double>(x),
+                                               static_cast<double>(y), 0, static_cast<double>(m_font), 0,
+                                               std::move(t)});
     }
     void centrato(int y, std::string t)
     {
@@ -232,9 +236,13 @@ public:
     }
     void cornice(int x, int y, int w, int h)
     {
-        m_imp.pagine.back().comandi.push_back({TipoComando::Cornice, static_cast<double>(x),
-                                               static_cast<double>(y), static_cast<double>(w),
-                                               static_cast<double>(h), 0, {}});
+        m_imp.pagine.back().comandi.push_back({TipoComando::Cornice,
+                                               static_cast<double>(x),
+                                               static_cast<double>(y),
+                                               static_cast<double>(w),
+                                               static_cast<double>(h),
+                                               0,
+                                               {}});
     }
     void nuovaPagina() { m_imp.pagine.emplace_back(); }
 
@@ -265,8 +273,9 @@ void RigheAVoci(RigheCarta& r, int& y, int passo, int limite, std::string inizio
 
 } // namespace
 
-Impaginazione ImpaginaCartaComune(const DatiCartaComune& dati, const Sistema& sistema, const ElencoGiocate& giocate,
-                                  int larghezzaPx, int altezzaPx, const MisuraTesto& misura)
+Impaginazione ImpaginaCartaComune(const DatiCartaComune& dati, const Sistema& sistema,
+                                  const ElencoGiocate& giocate, int larghezzaPx, int altezzaPx,
+                                  const MisuraTesto& misura)
 {
     Impaginazione imp;
     imp.larghezza = std::max(1, larghezzaPx);
@@ -379,9 +388,9 @@ std::vector<std::string> IntestazioneProposta(const Sistema& sistema, const Riep
     if (!nome.empty()) {
         nome[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(nome[0])));
     }
-    return {"Nome del sistema: " + nome, riepilogo.pronostico,   riepilogo.numeriPerGiocata,
-            riepilogo.sviluppo,          riepilogo.ruote,        riepilogo.importo,
-            riepilogo.giocateFinali,     riepilogo.costo,        riepilogo.percentuale};
+    return {"Nome del sistema: " + nome, riepilogo.pronostico, riepilogo.numeriPerGiocata,
+            riepilogo.sviluppo,          riepilogo.ruote,      riepilogo.importo,
+            riepilogo.giocateFinali,     riepilogo.costo,      riepilogo.percentuale};
 }
 
 } // namespace stampa

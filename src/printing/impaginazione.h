@@ -81,8 +81,8 @@ std::vector<ElementoSegno> ElementiSchedina(ModelloSchedina modello, const Siste
 
 // Where an element lands before the canvas: for the box-table slips PosizioneSegno (slip millimetres before
 // calibration), for LottoPiù the millimetres of the nominal page from its record.
-Punto PosizioneElemento(ModelloSchedina modello, Orientamento orientamento, const CalibrazioneSchedina& record,
-                        const ElementoSegno& elemento);
+Punto PosizioneElemento(ModelloSchedina modello, Orientamento orientamento,
+                        const CalibrazioneSchedina& record, const ElementoSegno& elemento);
 
 // A mark of a box-table slip with the 8-value record, on the printer page in millimetres: the top-left
 // corner of its square at X × field 3 + (field 1 − left offset), Y × field 4 + (field 2 − top offset), side
@@ -95,8 +95,9 @@ ComandoDisegno TestoCalibrato(std::string testo, int riga, const CalibrazioneSch
 // The layout of the slips of plays da..a (1-based, da <= a), one page each. The frame is the printer page in
 // millimetres for the box-table slips, the nominal 205 × 288 mm page for LottoPiù.
 Impaginazione ImpaginaSchedine(ModelloSchedina modello, const CalibrazioneSchedina& record,
-                               const PaginaStampante& pagina, const MisuraTesto& misura, const Sistema& sistema,
-                               const ElencoGiocate& giocate, int da, int a, const OpzioniSchedina& opzioni);
+                               const PaginaStampante& pagina, const MisuraTesto& misura,
+                               const Sistema& sistema, const ElencoGiocate& giocate, int da, int a,
+                               const OpzioniSchedina& opzioni);
 
 // The entry checks of the box-table slips' print: the warnings about the estratto determinato (shown, the
 // checks go on) and the first stake the amount boxes cannot represent (the print is refused).

@@ -8,7 +8,8 @@ inline constexpr const char* PosizioniSenzaImporto =
     "Nella sezione \"Giocate finali\" > \"Importi di giocata\" sono state indicate delle \r posizioni di "
     "estratti determinati senza indicare l'importo di giocata.";
 inline constexpr const char* ImportoSenzaPosizioni =
-    "Nella sezione \"Giocate finali\" > \"Importi di giocata\" è stato indicato un importo \r di giocata senza "
+    "Nella sezione \"Giocate finali\" > \"Importi di giocata\" è stato indicato un importo \r di giocata "
+    "senza "
     "indicare la posizione di almeno un estratto determinato.";
 inline constexpr const char* ImportoNonStampabilePrima = "L'importo ";
 inline constexpr const char* ImportoNonStampabileDopo =

@@ -23,8 +23,8 @@ void ScriviOpzioniSimbolotto(ArchivioImpostazioni& store, const OpzioniSimbolott
     (void)IDE_Intero(store, ChiaveNumeroAbbonamento, o.numeroAbbonamento, true);
 }
 
-OpzioniSchedina OpzioniDaImpostazioni(const ImpostazioniGenerali& generali, const OpzioniSimbolotto& simbolotto,
-                                      ModelloSchedina modello)
+OpzioniSchedina OpzioniDaImpostazioni(const ImpostazioniGenerali& generali,
+                                      const OpzioniSimbolotto& simbolotto, ModelloSchedina modello)
 {
     OpzioniSchedina o;
     o.orientamento = generali.msOrientamento == 1 ? Orientamento::Verticale : Orientamento::Orizzontale;

@@ -23,7 +23,7 @@ OpzioniSimbolotto LeggiOpzioniSimbolotto(ArchivioImpostazioni& store);
 void ScriviOpzioniSimbolotto(ArchivioImpostazioni& store, const OpzioniSimbolotto& opzioni);
 
 // The slip options as the settings give them for a model (the Simbolotto ones only on the current slip).
-OpzioniSchedina OpzioniDaImpostazioni(const ImpostazioniGenerali& generali, const OpzioniSimbolotto& simbolotto,
-                                      ModelloSchedina modello);
+OpzioniSchedina OpzioniDaImpostazioni(const ImpostazioniGenerali& generali,
+                                      const OpzioniSimbolotto& simbolotto, ModelloSchedina modello);
 
 } // namespace stampa

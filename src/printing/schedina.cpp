@@ -23,10 +23,8 @@ constexpr Tavola SimbVerticale{{0.0, 0.0, 7.0, 6.9},
                                {83.0, -0.3, 0.0, 5.18},
                                {14.1, 78.6151, 5.75, 6.58},
                                {42.85, 78.6151, 6.7452, 6.5}};
-constexpr Tavola SimbOrizzontale{{1.0, 84.0, 6.9, 7.0},
-                                 {0.0, 0.7, 5.18, 0.0},
-                                 {79.7151, 0.5, 6.58, 5.75},
-                                 {79.7151, 0.5, 6.58, 6.7452}};
+constexpr Tavola SimbOrizzontale{
+    {1.0, 84.0, 6.9, 7.0}, {0.0, 0.7, 5.18, 0.0}, {79.7151, 0.5, 6.58, 5.75}, {79.7151, 0.5, 6.58, 6.7452}};
 
 const Tavola& TavolaSchedina(ModelloSchedina modello, Orientamento o)
 {
@@ -150,13 +148,15 @@ Punto PosizioneSegno(ModelloSchedina modello, Orientamento orientamento, int tip
     }
     case tipo::Abbonamento: {
         const Record& r = t.abbonamento;
-        return v ? Punto{r.x0 + (a - 1) * r.dx, r.y0 + 8.82 * r.dy} : Punto{r.x0 + 8.82 * r.dx, r.y0 + (7 - a) * r.dy};
+        return v ? Punto{r.x0 + (a - 1) * r.dx, r.y0 + 8.82 * r.dy}
+                 : Punto{r.x0 + 8.82 * r.dx, r.y0 + (7 - a) * r.dy};
     }
     default: {
         // The amount grid, kinds 3..10: one row per kind, one column per box.
         const Record& r = t.importi;
         const int riga = tipoElemento - tipo::Estratto;
-        return v ? Punto{r.x0 + (a - 1) * r.dx, r.y0 + riga * r.dy} : Punto{r.x0 + riga * r.dx, r.y0 + (13 - a) * r.dy};
+        return v ? Punto{r.x0 + (a - 1) * r.dx, r.y0 + riga * r.dy}
+                 : Punto{r.x0 + riga * r.dx, r.y0 + (13 - a) * r.dy};
     }
     }
 }
@@ -191,7 +191,8 @@ Punto PosizioneSng(Orientamento o, const CalibrazioneSchedina& c, int tipoElemen
     const bool v = o == Orientamento::Verticale;
     switch (tipoElemento) {
     case 0:
-        return v ? Punto{l + col * (b % 15), t + rig * (b / 15)} : Punto{l + col * (b / 15), t + rig * (14 - b % 15)};
+        return v ? Punto{l + col * (b % 15), t + rig * (b / 15)}
+                 : Punto{l + col * (b / 15), t + rig * (14 - b % 15)};
     case 1:
         if (v) {
             return {l + 27 * col / 36 + (14 * col - 27 * col / 36) / 6 * (a > 7 ? a - 8 : a - 1),

@@ -45,9 +45,9 @@ struct Punto
 
 // Element kinds of the slips with a box table (Simbolotto and Mdn).
 namespace tipo {
-constexpr int Numero = 1;     // a = 1..90
-constexpr int Ruota = 2;      // a = box 1..12 in slip order (11 Tutte, 12 Nazionale)
-constexpr int Estratto = 3;   // 3..10: amount rows, a = column 1..13
+constexpr int Numero = 1;   // a = 1..90
+constexpr int Ruota = 2;    // a = box 1..12 in slip order (11 Tutte, 12 Nazionale)
+constexpr int Estratto = 3; // 3..10: amount rows, a = column 1..13
 constexpr int EstrattoDeterminato = 8;
 constexpr int PosizioniDeterminato = 9; // position p in a = 2p + 3
 constexpr int Ambetto = 10;             // current slip only
@@ -69,8 +69,8 @@ Punto PosizioneSng(Orientamento orientamento, const CalibrazioneSchedina& c, int
 Punto PosizioneSci(Orientamento orientamento, const CalibrazioneSchedina& c, int tipo, int a, int k = 0);
 
 // The 13 amount boxes of a row, from 200 down to 0.05 euro, in thousandths of a euro.
-inline constexpr std::array<std::int64_t, 13> CaselleImporto = {200000, 100000, 50000, 20000, 10000, 5000, 3000,
-                                                                2000,   1000,   500,   200,   100,   50};
+inline constexpr std::array<std::int64_t, 13> CaselleImporto = {
+    200000, 100000, 50000, 20000, 10000, 5000, 3000, 2000, 1000, 500, 200, 100, 50};
 
 struct ImportoScomposto
 {

@@ -41,7 +41,8 @@ TCalibraSchedina::TCalibraSchedina(stampa::MembroCalibrazione membro, StatoAppli
     const stampa::DescrizioneCalibrazione& d = stampa::Descrizione(membro);
     setWindowTitle(T(d.titolo));
     m_stampante.stampante().setDocName(T(messaggi_stampa::TitoloLavoro));
-    m_lavoro = stampa::RecordDiLavoro(membro, stampa::LeggiCalibrazione(stato.generali, d.modello, d.orientamento));
+    m_lavoro =
+        stampa::RecordDiLavoro(membro, stampa::LeggiCalibrazione(stato.generali, d.modello, d.orientamento));
     m_riferimento = m_lavoro;
     m_centrale = stato.generali.msTipoBloccaggio == 1;
 
@@ -52,7 +53,8 @@ TCalibraSchedina::TCalibraSchedina(stampa::MembroCalibrazione membro, StatoAppli
     auto* destra = new QVBoxLayout;
     principale->addLayout(destra);
 
-    auto* valido = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*[.,]?[0-9]*")), this);
+    auto* valido =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*[.,]?[0-9]*")), this);
     std::map<std::string, QGridLayout*> gruppi;
     for (std::size_t i = 0; i < d.campi.size(); ++i) {
         const stampa::CampoCalibrazione& c = d.campi[i];
@@ -80,10 +82,13 @@ TCalibraSchedina::TCalibraSchedina(stampa::MembroCalibrazione membro, StatoAppli
             auto* b = new QToolButton(this);
             // Sizes and vertical margins move up and down, the others left and right, as on the slip.
             const QString e = T(c.etichetta);
-            const bool alto = e.contains(QStringLiteral("superiore")) || e.contains(QStringLiteral("righe")) ||
-                              e.contains(QStringLiteral("verticale")) || e.contains(QStringLiteral("scritta"));
-            b->setArrowType(verso > 0 ? (alto ? Qt::DownArrow : Qt::RightArrow) : (alto ? Qt::UpArrow : Qt::LeftArrow));
-            b->setObjectName(QStringLiteral("campo%1%2ToolButton").arg(c.campo).arg(verso > 0 ? "Su" : "Giu"));
+            const bool alto =
+                e.contains(QStringLiteral("superiore")) || e.contains(QStringLiteral("righe")) ||
+                e.contains(QStringLiteral("verticale")) || e.contains(QStringLiteral("scritta"));
+            b->setArrowType(verso > 0 ? (alto ? Qt::DownArrow : Qt::RightArrow)
+                                      : (alto ? Qt::UpArrow : Qt::LeftArrow));
+            b->setObjectName(
+                QStringLiteral("campo%1%2ToolButton").arg(c.campo).arg(verso > 0 ? "Su" : "Giu"));
             connect(b, &QToolButton::clicked, this, [this, i, verso] { this->freccia(i, verso); });
             return b;
         };
@@ -164,17 +169,21 @@ void TCalibraSchedina::aggiornaAnteprima()
     const bool otto = stampa::CampiCalibrazione(d.modello) == 8;
     // The picture moves with the margins; the far corner marker shows the change of the sizes (or, on the
     // grids, where the last number now lands).
-    m_anteprima->setSpostamento({m_lavoro.campo(1) - m_riferimento.campo(1), m_lavoro.campo(2) - m_riferimento.campo(2)});
+    m_anteprima->setSpostamento(
+        {m_lavoro.campo(1) - m_riferimento.campo(1), m_lavoro.campo(2) - m_riferimento.campo(2)});
     stampa::Punto angolo;
     if (otto) {
         angolo = stampa::PosizioneSegno(d.modello, d.orientamento, stampa::tipo::EstrattoDeterminato, 13);
-        angolo.x += 1 + (m_lavoro.campo(3) - m_riferimento.campo(3)) + (m_lavoro.campo(1) - m_riferimento.campo(1));
-        angolo.y += 1 + (m_lavoro.campo(4) - m_riferimento.campo(4)) + (m_lavoro.campo(2) - m_riferimento.campo(2));
+        angolo.x +=
+            1 + (m_lavoro.campo(3) - m_riferimento.campo(3)) + (m_lavoro.campo(1) - m_riferimento.campo(1));
+        angolo.y +=
+            1 + (m_lavoro.campo(4) - m_riferimento.campo(4)) + (m_lavoro.campo(2) - m_riferimento.campo(2));
     } else {
         const auto r = stampa::RecordDaMemorizzare(m_membro, m_lavoro);
-        angolo = d.modello == stampa::ModelloSchedina::LottoPiu ? stampa::PosizioneNumeroLottoPiu(d.orientamento, r, 90)
-                 : d.modello == stampa::ModelloSchedina::Sng    ? stampa::PosizioneSng(d.orientamento, r, 3, 90)
-                                                                : stampa::PosizioneSci(d.orientamento, r, 0, 90);
+        angolo = d.modello == stampa::ModelloSchedina::LottoPiu
+                     ? stampa::PosizioneNumeroLottoPiu(d.orientamento, r, 90)
+                 : d.modello == stampa::ModelloSchedina::Sng ? stampa::PosizioneSng(d.orientamento, r, 3, 90)
+                                                             : stampa::PosizioneSci(d.orientamento, r, 0, 90);
         angolo.x += r.campo(5) / 2;
         angolo.y += r.campo(5) / 2;
     }
@@ -205,8 +214,8 @@ void TCalibraSchedina::stampaProva()
     }
     m_riferimento = m_lavoro;
     QPrinter& stampante = m_stampante.stampante();
-    const stampa::Impaginazione imp = stampa::ImpaginaProva(m_membro, stampa::RecordDaMemorizzare(m_membro, m_lavoro),
-                                                            tela::PaginaDi(stampante));
+    const stampa::Impaginazione imp = stampa::ImpaginaProva(
+        m_membro, stampa::RecordDaMemorizzare(m_membro, m_lavoro), tela::PaginaDi(stampante));
     (void)tela::StampaImpaginazione(stampante, imp);
     m_lavoro = m_riferimento;
     mostraCampi();

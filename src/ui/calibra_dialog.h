@@ -53,12 +53,11 @@ private:
 void ApriCalibrazione(stampa::MembroCalibrazione membro, StatoApplicazione& stato, ServiziFinestre& servizi,
                       StampanteCondivisa& stampante, QWidget* genitore);
 
-#define QUARVIN_CALIBRAZIONE(Classe, Membro)                                                                     \
-    Classe(StatoApplicazione& stato, ServiziFinestre& servizi, StampanteCondivisa& stampante,                    \
-           QWidget* genitore = nullptr)                                                                          \
-        : TCalibraSchedina(stampa::MembroCalibrazione::Membro, stato, servizi, stampante, genitore)             \
-    {                                                                                                            \
-    }
+#define QUARVIN_CALIBRAZIONE(Classe, Membro)                                                                 \
+    Classe(StatoApplicazione& stato, ServiziFinestre& servizi, StampanteCondivisa& stampante,                \
+           QWidget* genitore = nullptr)                                                                      \
+        : TCalibraSchedina(stampa::MembroCalibrazione::Membro, stato, servizi, stampante, genitore)          \
+    {}
 
 class TCalibraScheSimbolottoVer final : public TCalibraSchedina
 {

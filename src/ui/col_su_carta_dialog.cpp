@@ -24,7 +24,8 @@ TColSuCarta::TColSuCarta(StatoApplicazione& stato, ServiziFinestre& servizi, Sta
     principale->addWidget(new QLabel(QStringLiteral("Stampa anche la seguente intestazione:"), this));
     m_intestazione = new QPlainTextEdit(this);
     m_intestazione->setObjectName(QStringLiteral("intestazionePlainTextEdit"));
-    const EsitoImporti importi = ValidaImporti(CaselleDaSistema(stato.sistema), stato.sistema.posizioni, stato.generali);
+    const EsitoImporti importi =
+        ValidaImporti(CaselleDaSistema(stato.sistema), stato.sistema.posizioni, stato.generali);
     const Riepilogo riepilogo =
         AggiornaRiepilogo(stato.sistema, stato.giocate.conteggio(), importi, stato.generali.decimali);
     QStringList righe;
@@ -57,14 +58,19 @@ TColSuCarta::TColSuCarta(StatoApplicazione& stato, ServiziFinestre& servizi, Sta
         pulsanti->addWidget(b);
         return b;
     };
-    connect(pulsante("stampaPushButton", QStringLiteral("Stampa")), &QPushButton::clicked, this, &TColSuCarta::stampa);
-    connect(pulsante("anteprimaPushButton", QStringLiteral("Anteprima di stampa")), &QPushButton::clicked, this,
-            [this] { AnteprimaDiStampa(m_servizi, this, m_stampante.stampante(), [this](QPrinter& p) { stampaSu(p); }); });
+    connect(pulsante("stampaPushButton", QStringLiteral("Stampa")), &QPushButton::clicked, this,
+            &TColSuCarta::stampa);
+    connect(pulsante("anteprimaPushButton", QStringLiteral("Anteprima di stampa")), &QPushButton::clicked,
+            this, [this] {
+                AnteprimaDiStampa(m_servizi, this, m_stampante.stampante(),
+                                  [this](QPrinter& p) { stampaSu(p); });
+            });
     connect(pulsante("pdfPushButton", QStringLiteral("Stampa su PDF")), &QPushButton::clicked, this,
             [this] { (void)StampaSuPdf(m_servizi, this, [this](QPrinter& p) { stampaSu(p); }); });
     connect(pulsante("guidaPushButton", QStringLiteral("Guida in linea")), &QPushButton::clicked, this,
             [this] { m_servizi.apriGuida(QStringLiteral("stampa_sucarta.htm")); });
-    connect(pulsante("chiudiPushButton", QStringLiteral("Chiudi")), &QPushButton::clicked, this, &QDialog::reject);
+    connect(pulsante("chiudiPushButton", QStringLiteral("Chiudi")), &QPushButton::clicked, this,
+            &QDialog::reject);
     principale->addLayout(pulsanti);
 }
 
@@ -88,8 +94,8 @@ stampa::DatiCartaComune TColSuCarta::dati() const
 void TColSuCarta::stampaSu(QPrinter& stampante) const
 {
     const tela::MisuraQt misura(&stampante);
-    const stampa::Impaginazione imp = stampa::ImpaginaCartaComune(dati(), m_stato.sistema, m_stato.giocate,
-                                                                  stampante.width(), stampante.height(), misura);
+    const stampa::Impaginazione imp = stampa::ImpaginaCartaComune(
+        dati(), m_stato.sistema, m_stato.giocate, stampante.width(), stampante.height(), misura);
     (void)tela::StampaImpaginazione(stampante, imp);
 }
 

@@ -21,7 +21,8 @@ bool StampanteCondivisa::scegli(ServiziFinestre& servizi, QWidget* genitore)
     return true;
 }
 
-void AnteprimaDiStampa(ServiziFinestre& servizi, QWidget* genitore, QPrinter& stampante, const PagineDiStampa& pagine)
+void AnteprimaDiStampa(ServiziFinestre& servizi, QWidget* genitore, QPrinter& stampante,
+                       const PagineDiStampa& pagine)
 {
     QPrintPreviewDialog anteprima(&stampante, genitore);
     anteprima.setObjectName(QStringLiteral("anteprimaDiStampa"));
@@ -34,8 +35,9 @@ void AnteprimaDiStampa(ServiziFinestre& servizi, QWidget* genitore, QPrinter& st
 bool StampaSuPdf(ServiziFinestre& servizi, QWidget* genitore, const PagineDiStampa& pagine)
 {
     const QString file = servizi.scegliFile(
-        genitore, ServiziFinestre::SceltaFile::Salva(QStringLiteral("Stampa su PDF"), QString(),
-                                                     QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("pdf")));
+        genitore,
+        ServiziFinestre::SceltaFile::Salva(QStringLiteral("Stampa su PDF"), QString(),
+                                           QStringLiteral("Documento PDF (*.pdf)"), QStringLiteral("pdf")));
     if (file.isEmpty()) {
         return false;
     }

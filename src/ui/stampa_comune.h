@@ -19,7 +19,10 @@ public:
     // The choice dialog; false when cancelled.
     bool scegli(ServiziFinestre& servizi, QWidget* genitore);
     // The printer, asking for it the first time; false when the choice was cancelled.
-    bool assicura(ServiziFinestre& servizi, QWidget* genitore) { return m_scelta || scegli(servizi, genitore); }
+    bool assicura(ServiziFinestre& servizi, QWidget* genitore)
+    {
+        return m_scelta || scegli(servizi, genitore);
+    }
 
 private:
     QPrinter m_stampante;
@@ -30,7 +33,8 @@ private:
 using PagineDiStampa = std::function<void(QPrinter& stampante)>;
 
 // Qt's print preview of the job on the shared printer's set-up (run through the window services).
-void AnteprimaDiStampa(ServiziFinestre& servizi, QWidget* genitore, QPrinter& stampante, const PagineDiStampa& pagine);
+void AnteprimaDiStampa(ServiziFinestre& servizi, QWidget* genitore, QPrinter& stampante,
+                       const PagineDiStampa& pagine);
 
 // Asks for a PDF file name and prints the job into it; false when cancelled or not written.
 bool StampaSuPdf(ServiziFinestre& servizi, QWidget* genitore, const PagineDiStampa& pagine);

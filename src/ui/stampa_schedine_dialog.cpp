@@ -228,8 +228,8 @@ void TStampaSchedine::mostra(int giocata)
     m_numeroSchedina->setText(QStringLiteral("Schedina nº %1").arg(m_mostrata));
     const auto record = stampa::LeggiCalibrazione(m_stato.generali, m_modello, orientamento());
     std::vector<stampa::Punto> segni;
-    for (const auto& e : stampa::ElementiSchedina(m_modello, m_stato.sistema, m_stato.giocate.voce(m_mostrata),
-                                                  opzioni())) {
+    for (const auto& e :
+         stampa::ElementiSchedina(m_modello, m_stato.sistema, m_stato.giocate.voce(m_mostrata), opzioni())) {
         segni.push_back(stampa::PosizioneElemento(m_modello, orientamento(), record, e));
     }
     m_anteprima->setSegni(std::move(segni), m_modello == ModelloSchedina::LottoPiu ? record.campo(5) : 2.0);
@@ -266,8 +266,8 @@ bool TStampaSchedine::stampaSu(QPrinter& stampante, int da, int a, const std::fu
             break;
         }
         // One slip at a time: a range may cover every play of a large system.
-        const stampa::Impaginazione imp = stampa::ImpaginaSchedine(m_modello, record, pagina, misura, m_stato.sistema,
-                                                                   m_stato.giocate, i, i, opzioni());
+        const stampa::Impaginazione imp = stampa::ImpaginaSchedine(
+            m_modello, record, pagina, misura, m_stato.sistema, m_stato.giocate, i, i, opzioni());
         if (i > da) {
             stampante.newPage();
         }
@@ -327,9 +327,9 @@ void TStampaSchedine::stampaIntervallo()
     (void)stampaSu(m_stampante.stampante(), da, a, [this](int i) {
         QApplication::processEvents();
         // The request stays set: after a No the question comes again before the next slip.
-        if (m_interrompi &&
-            m_stato.messaggi.mostra(Messaggio{messaggi_stampa::ConfermaInterruzione, messaggi_stampa::TitoloConferma,
-                                              Icona::Domanda, Pulsanti::SiNo, Risposta::No}) == Risposta::Si) {
+        if (m_interrompi && m_stato.messaggi.mostra(Messaggio{
+                                messaggi_stampa::ConfermaInterruzione, messaggi_stampa::TitoloConferma,
+                                Icona::Domanda, Pulsanti::SiNo, Risposta::No}) == Risposta::Si) {
             return false;
         }
         mostra(i);
@@ -371,8 +371,9 @@ void TStampaSchedine::chiudi()
 {
     m_stato.generali.msOrientamento = orientamento() == Orientamento::Verticale ? 1 : 0;
     if (m_simbolotto != nullptr) {
-        stampa::ScriviOpzioniSimbolotto(m_stato.impostazioni,
-                                        {m_simbolotto->isChecked(), m_abbonamento->isChecked(), m_durata->currentIndex()});
+        stampa::ScriviOpzioniSimbolotto(
+            m_stato.impostazioni,
+            {m_simbolotto->isChecked(), m_abbonamento->isChecked(), m_durata->currentIndex()});
     }
     SalvaImpostazioniGenerali(m_stato.impostazioni, m_stato.generali);
     accept();

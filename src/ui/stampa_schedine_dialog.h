@@ -80,11 +80,10 @@ class TGiocateSuScheSimbolotto final : public TStampaSchedine
 {
     Q_OBJECT
 public:
-    TGiocateSuScheSimbolotto(StatoApplicazione& stato, ServiziFinestre& servizi, StampanteCondivisa& stampante,
-                             QWidget* genitore = nullptr)
+    TGiocateSuScheSimbolotto(StatoApplicazione& stato, ServiziFinestre& servizi,
+                             StampanteCondivisa& stampante, QWidget* genitore = nullptr)
         : TStampaSchedine(stampa::ModelloSchedina::Simbolotto, stato, servizi, stampante, genitore)
-    {
-    }
+    {}
 };
 
 // Mod. MDN.
@@ -95,8 +94,7 @@ public:
     TNewGiocateSuSche(StatoApplicazione& stato, ServiziFinestre& servizi, StampanteCondivisa& stampante,
                       QWidget* genitore = nullptr)
         : TStampaSchedine(stampa::ModelloSchedina::Mdn, stato, servizi, stampante, genitore)
-    {
-    }
+    {}
 };
 
 // LottoPiù.
@@ -107,6 +105,5 @@ public:
     TColSuSche_lp(StatoApplicazione& stato, ServiziFinestre& servizi, StampanteCondivisa& stampante,
                   QWidget* genitore = nullptr)
         : TStampaSchedine(stampa::ModelloSchedina::LottoPiu, stato, servizi, stampante, genitore)
-    {
-    }
+    {}
 };

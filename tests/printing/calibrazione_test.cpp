@@ -16,7 +16,8 @@ TEST(Calibrazione, RecordDiLavoroEDaMemorizzare)
     for (const auto& c : Descrizione(m).campi) {
         mostrati.push_back(TestoValore(lavoro.campo(c.campo)));
     }
-    EXPECT_EQ(mostrati, (std::vector<std::string>{"9.0", "27.5", "83.1", "111.5151", "2.0", "10.0", "10.0", "3.0"}));
+    EXPECT_EQ(mostrati,
+              (std::vector<std::string>{"9.0", "27.5", "83.1", "111.5151", "2.0", "10.0", "10.0", "3.0"}));
 
     CalibrazioneSchedina doppio = lavoro;
     doppio.campo(3) = 166.2;
@@ -28,9 +29,10 @@ TEST(Calibrazione, RecordDiLavoroEDaMemorizzare)
         Orientamento o;
         double x, y;
     };
-    for (const Nominale& n : {Nominale{ModelloSchedina::Simbolotto, Orientamento::Orizzontale, 111.6151, -83.5},
-                              Nominale{ModelloSchedina::Mdn, Orientamento::Verticale, 83.5, 106.965},
-                              Nominale{ModelloSchedina::Mdn, Orientamento::Orizzontale, 107.065, -84.0}}) {
+    for (const Nominale& n :
+         {Nominale{ModelloSchedina::Simbolotto, Orientamento::Orizzontale, 111.6151, -83.5},
+          Nominale{ModelloSchedina::Mdn, Orientamento::Verticale, 83.5, 106.965},
+          Nominale{ModelloSchedina::Mdn, Orientamento::Orizzontale, 107.065, -84.0}}) {
         EXPECT_NEAR(DimensioneNominale(n.m, n.o, 0), n.x, 1e-9);
         EXPECT_NEAR(DimensioneNominale(n.m, n.o, 1), n.y, 1e-9);
     }
@@ -96,8 +98,9 @@ TEST(Calibrazione, ValoriScritti)
         bool valido;
         double valore;
     };
-    for (const Riga& r : {Riga{"12,5", true, 12.5}, Riga{" 3 ", true, 3}, Riga{"1.2.3", false, 0},
-                          Riga{"abc", false, 0}, Riga{"", false, 0}, Riga{".", false, 0}, Riga{"-4.25", true, -4.25}}) {
+    for (const Riga& r :
+         {Riga{"12,5", true, 12.5}, Riga{" 3 ", true, 3}, Riga{"1.2.3", false, 0}, Riga{"abc", false, 0},
+          Riga{"", false, 0}, Riga{".", false, 0}, Riga{"-4.25", true, -4.25}}) {
         SCOPED_TRACE(r.testo);
         double v = 0;
         EXPECT_EQ(LeggiValore(r.testo, v), r.valido);
@@ -125,10 +128,12 @@ TEST(Calibrazione, StampaDiProva)
         MembroCalibrazione membro;
         std::size_t segni;
     };
-    for (const Riga& r : {Riga{MembroCalibrazione::LottoPiuVerticale, 4}, Riga{MembroCalibrazione::SngOrizzontale, 4},
-                          Riga{MembroCalibrazione::SciVerticale, 8}}) {
+    for (const Riga& r :
+         {Riga{MembroCalibrazione::LottoPiuVerticale, 4}, Riga{MembroCalibrazione::SngOrizzontale, 4},
+          Riga{MembroCalibrazione::SciVerticale, 8}}) {
         const auto& d = Descrizione(r.membro);
-        const Impaginazione p = ImpaginaProva(r.membro, CalibrazionePredefinita(d.modello, d.orientamento), pagina);
+        const Impaginazione p =
+            ImpaginaProva(r.membro, CalibrazionePredefinita(d.modello, d.orientamento), pagina);
         EXPECT_DOUBLE_EQ(p.larghezza, 205.0);
         ASSERT_EQ(p.pagine[0].comandi.size(), r.segni);
         for (const auto& s : p.pagine[0].comandi) {

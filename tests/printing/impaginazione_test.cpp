@@ -62,8 +62,8 @@ TEST(ElementiSchedina, SegniDiUnaGiocata)
     o.simbolotto = true;
     o.abbonamento = 6;
     const std::vector<ElementoSegno> attesi = {
-        {1, 4},  {1, 90}, {2, 1}, {2, 11}, {2, 12}, {4, 11}, {4, 12}, {8, 9}, {9, 7},
-        {8, 9},  {9, 13}, {10, 10}, {20, 1}, {30, 7},
+        {1, 4}, {1, 90}, {2, 1}, {2, 11}, {2, 12},  {4, 11}, {4, 12},
+        {8, 9}, {9, 7},  {8, 9}, {9, 13}, {10, 10}, {20, 1}, {30, 7},
     };
     EXPECT_EQ(ElementiSchedina(ModelloSchedina::Simbolotto, s, G({4, 90}), o), attesi);
     // Mod. MDN has no ambetto, Simbolotto or subscription boxes.
@@ -108,7 +108,8 @@ TEST(ImpaginaSchedine, SegniCalibratiSullaPagina)
     const auto lp = CalibrazionePredefinita(ModelloSchedina::LottoPiu, Orientamento::Orizzontale);
     OpzioniSchedina o;
     o.orientamento = Orientamento::Orizzontale;
-    const Impaginazione l = ImpaginaSchedine(ModelloSchedina::LottoPiu, lp, pagina, misura, s, elenco, 1, 4, o);
+    const Impaginazione l =
+        ImpaginaSchedine(ModelloSchedina::LottoPiu, lp, pagina, misura, s, elenco, 1, 4, o);
     ASSERT_EQ(l.pagine.size(), 4u);
     EXPECT_DOUBLE_EQ(l.larghezza, 205.0);
     const ComandoDisegno& testo = l.pagine[3].comandi.back();
@@ -129,18 +130,41 @@ TEST(ControllaImportiSchedine, AvvisiERifiuti)
         int avvisi;
         std::string rifiuto;
     };
-    const std::string no = " € non può essere stampato sulle nuove schedine.\rModificare l'importo e riprovare.";
+    const std::string no =
+        " € non può essere stampato sulle nuove schedine.\rModificare l'importo e riprovare.";
     const std::vector<Riga> righe = {
         {"stampabili", ModelloSchedina::Simbolotto, {1, 0.3, 0, 0, 0, 0, 0.5}, {}, 0, ""},
         {"terno 400", ModelloSchedina::Simbolotto, {0, 0, 400, 0, 0, 0, 0}, {}, 0, "L'importo 400,00" + no},
-        {"prima classe in ordine", ModelloSchedina::Mdn, {0, 0.07, 500, 0, 0, 0, 0}, {}, 0, "L'importo 0,07" + no},
-        {"posizioni senza importo", ModelloSchedina::Mdn, {1, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0}, 1, ""},
-        {"importo senza posizioni, non stampabile", ModelloSchedina::Mdn, {1, 0, 0, 0, 0, 0.07, 0}, {}, 1, ""},
-        {"determinato non stampabile", ModelloSchedina::Mdn, {0, 0, 0, 0, 0, 1000, 0}, {0, 0, 1, 0, 0}, 0,
-         "L'importo 1.000,00" + no},
-        {"ambetto non stampabile", ModelloSchedina::Simbolotto, {0, 1, 0, 0, 0, 0, 0.07}, {}, 0,
+        {"prima classe in ordine",
+         ModelloSchedina::Mdn,
+         {0, 0.07, 500, 0, 0, 0, 0},
+         {},
+         0,
          "L'importo 0,07" + no},
-        {"ambetto senza riga su Mod. MDN", ModelloSchedina::Mdn, {0, 1, 0, 0, 0, 0, 0.5}, {}, 0,
+        {"posizioni senza importo", ModelloSchedina::Mdn, {1, 0, 0, 0, 0, 0, 0}, {1, 0, 0, 0, 0}, 1, ""},
+        {"importo senza posizioni, non stampabile",
+         ModelloSchedina::Mdn,
+         {1, 0, 0, 0, 0, 0.07, 0},
+         {},
+         1,
+         ""},
+        {"determinato non stampabile",
+         ModelloSchedina::Mdn,
+         {0, 0, 0, 0, 0, 1000, 0},
+         {0, 0, 1, 0, 0},
+         0,
+         "L'importo 1.000,00" + no},
+        {"ambetto non stampabile",
+         ModelloSchedina::Simbolotto,
+         {0, 1, 0, 0, 0, 0, 0.07},
+         {},
+         0,
+         "L'importo 0,07" + no},
+        {"ambetto senza riga su Mod. MDN",
+         ModelloSchedina::Mdn,
+         {0, 1, 0, 0, 0, 0, 0.5},
+         {},
+         0,
          "L'importo 0,50" + no},
     };
     for (const Riga& r : righe) {
@@ -193,7 +217,8 @@ TEST(ImpaginaCartaComune, TabellaDelleGiocate)
                 if (c.tipo == TipoComando::Testo) {
                     testi.push_back(c.testo);
                     intestazioni[p] += c.testo == "GIOCATA" ? 1 : 0;
-                    if (c.testo.find(' ') != std::string::npos && std::isdigit(static_cast<unsigned char>(c.testo[0]))) {
+                    if (c.testo.find(' ') != std::string::npos &&
+                        std::isdigit(static_cast<unsigned char>(c.testo[0]))) {
                         righeGiocate[p].insert(c.y);
                         ++celle;
                     }

@@ -63,13 +63,14 @@ TEST(PosizioneSegno, TavoleDelleSchedine)
         {"Nazionale in 12 orizzontale", M::Mdn, O::Orizzontale, tipo::Ruota, 12, 11 * 5.18, 0.7},
         {"ambo 0,20", M::Simbolotto, O::Verticale, 4, 11, 14.1 + 10 * 5.75, 78.6151 + 6.58},
         {"ambo 0,20 orizzontale", M::Simbolotto, O::Orizzontale, 4, 11, 79.7151 + 6.58, 0.5 + 2 * 5.75},
-        {"posizione 2ª", M::Mdn, O::Verticale, tipo::PosizioniDeterminato, 7, 14.5 + 6 * 5.75, 74.0 + 6 * 6.593},
+        {"posizione 2ª", M::Mdn, O::Verticale, tipo::PosizioniDeterminato, 7, 14.5 + 6 * 5.75,
+         74.0 + 6 * 6.593},
         {"Simbolotto", M::Simbolotto, O::Verticale, tipo::Simbolotto, 1, 83.0, -0.3 + 12.4 * 5.18},
         {"Simbolotto orizzontale", M::Simbolotto, O::Orizzontale, tipo::Simbolotto, 1, 12.4 * 5.18, 0.7},
         {"abbonamento 10", M::Simbolotto, O::Verticale, tipo::Abbonamento, 7, 42.85 + 6 * 6.7452,
          78.6151 + 8.82 * 6.5},
-        {"abbonamento 2 orizzontale", M::Simbolotto, O::Orizzontale, tipo::Abbonamento, 1, 79.7151 + 8.82 * 6.58,
-         0.5 + 6 * 6.7452},
+        {"abbonamento 2 orizzontale", M::Simbolotto, O::Orizzontale, tipo::Abbonamento, 1,
+         79.7151 + 8.82 * 6.58, 0.5 + 6 * 6.7452},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
@@ -152,5 +153,6 @@ TEST(CalibrazioneSchedina, RecordNelleImpostazioni)
         }
     }
     EXPECT_EQ(PrefissoCalibrazione(ModelloSchedina::Simbolotto, Orientamento::Verticale), "new_calsimb_ver_");
-    EXPECT_DOUBLE_EQ(CalibrazionePredefinita(ModelloSchedina::Sci, Orientamento::Orizzontale).campo(2), 33.209559);
+    EXPECT_DOUBLE_EQ(CalibrazionePredefinita(ModelloSchedina::Sci, Orientamento::Orizzontale).campo(2),
+                     33.209559);
 }

@@ -10,11 +10,11 @@
 
 #include <QPaintEngine>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QToolButton>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
+#include <QToolButton>
 #include <QtTest>
 
 #include <cmath>
@@ -166,7 +166,8 @@ void StampaDialogTest::controlliDelMenu()
     m_finestra->show();
     for (const char* voce : {"Stampa giocate su schedine", "Stampa giocate su schedine LottoPiù"}) {
         test::azione(m_finestra.get(), QString::fromUtf8(voce))->trigger();
-        QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), QStringLiteral("Non ci sono giocate da stampare!"));
+        QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+                 QStringLiteral("Non ci sono giocate da stampare!"));
         QCOMPARE(m_prova->messaggi.mostrati.back().icona, Icona::Informazione);
     }
     giocate(3);
@@ -188,7 +189,8 @@ void StampaDialogTest::controlliDelMenu()
     m_prova->servizi.dialogo = [](QDialog&) { return std::optional<int>(0); };
     test::azione(m_finestra.get(), QStringLiteral("Stampa giocate su schedine"))->trigger();
     QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{1});
-    QVERIFY(QString::fromStdString(m_prova->messaggi.ultimo()).contains(QStringLiteral("posizioni di estratti")));
+    QVERIFY(
+        QString::fromStdString(m_prova->messaggi.ultimo()).contains(QStringLiteral("posizioni di estratti")));
     QCOMPARE(m_prova->servizi.dialoghi.back(), QStringLiteral("TGiocateSuScheSimbolotto"));
     test::azione(m_finestra.get(), QStringLiteral("Stampa giocate su carta comune"))->trigger();
     QCOMPARE(m_prova->servizi.dialoghi.back(), QStringLiteral("TColSuCarta"));
@@ -198,8 +200,8 @@ void StampaDialogTest::segniCalibratiSulDispositivo()
 {
     giocate(1);
     m_prova->stato.sistema.ruote = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
-    stampa::CalibrazioneSchedina c = stampa::CalibrazionePredefinita(stampa::ModelloSchedina::Mdn,
-                                                                     stampa::Orientamento::Orizzontale);
+    stampa::CalibrazioneSchedina c =
+        stampa::CalibrazionePredefinita(stampa::ModelloSchedina::Mdn, stampa::Orientamento::Orizzontale);
     c.campo(1) = 31.3;
     c.campo(3) = 1.013;
     c.campo(4) = 0.991;
@@ -211,8 +213,9 @@ void StampaDialogTest::segniCalibratiSulDispositivo()
     stampa::OpzioniSchedina o;
     o.orientamento = stampa::Orientamento::Orizzontale;
     o.numeroSchedina = false;
-    const stampa::Impaginazione imp = stampa::ImpaginaSchedine(stampa::ModelloSchedina::Mdn, c, pagina, misura,
-                                                               m_prova->stato.sistema, m_prova->stato.giocate, 1, 1, o);
+    const stampa::Impaginazione imp =
+        stampa::ImpaginaSchedine(stampa::ModelloSchedina::Mdn, c, pagina, misura, m_prova->stato.sistema,
+                                 m_prova->stato.giocate, 1, 1, o);
     QPainter pittore(&dispositivo);
     tela::DisegnaPagina(pittore, QRect(0, 0, 4961, 7016), imp, imp.pagine.front());
     pittore.end();
@@ -225,8 +228,8 @@ void StampaDialogTest::segniCalibratiSulDispositivo()
     };
     const Atteso attesi[] = {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {2, 11}, {2, 12}};
     for (std::size_t i = 0; i < segni.size(); ++i) {
-        const stampa::Punto p = stampa::PosizioneSegno(stampa::ModelloSchedina::Mdn, stampa::Orientamento::Orizzontale,
-                                                       attesi[i].tipo, attesi[i].a);
+        const stampa::Punto p = stampa::PosizioneSegno(
+            stampa::ModelloSchedina::Mdn, stampa::Orientamento::Orizzontale, attesi[i].tipo, attesi[i].a);
         const double x = p.x * 1.013 + (31.3 - 10);
         const double y = p.y * 0.991 + (7.5 - 10);
         QCOMPARE(segni[i].left(), static_cast<int>(std::lround(4961 * x / mm.larghezza)));
@@ -326,7 +329,8 @@ void StampaDialogTest::calibrazioneMemorizzata()
         // Arrows and the clamping, then Annulla: nothing stored.
         test::trova<QToolButton>(&dialogo, QStringLiteral("campo1SuToolButton"))->click();
         test::trova<QRadioButton>(&dialogo, QStringLiteral("centraleRadioButton"))->setChecked(true);
-        QCOMPARE(test::trova<QLineEdit>(&dialogo, QStringLiteral("campo1LineEdit"))->text(), QStringLiteral("66.0"));
+        QCOMPARE(test::trova<QLineEdit>(&dialogo, QStringLiteral("campo1LineEdit"))->text(),
+                 QStringLiteral("66.0"));
         Clicca(&dialogo, "annullaPushButton");
     }
     QVERIFY(!m_prova->store.leggiTesto("new_calsimb_ver_1").has_value());
@@ -337,7 +341,8 @@ void StampaDialogTest::calibrazioneMemorizzata()
     TCalibraScheSimbolottoVer dialogo(m_prova->stato, m_prova->servizi, stampante);
     test::trova<QLineEdit>(&dialogo, QStringLiteral("campo3LineEdit"))->setText(QStringLiteral("166,2"));
     Clicca(&dialogo, "provaPushButton");
-    QCOMPARE(test::trova<QLineEdit>(&dialogo, QStringLiteral("campo3LineEdit"))->text(), QStringLiteral("166.2"));
+    QCOMPARE(test::trova<QLineEdit>(&dialogo, QStringLiteral("campo3LineEdit"))->text(),
+             QStringLiteral("166.2"));
     test::trova<QRadioButton>(&dialogo, QStringLiteral("centraleRadioButton"))->setChecked(true);
     Clicca(&dialogo, "salvaPushButton");
     QCOMPARE(m_prova->stato.generali.newCalsimbVer[2], 2.0);
@@ -356,7 +361,8 @@ void StampaDialogTest::calibrazioneMemorizzata()
         const auto membro = static_cast<stampa::MembroCalibrazione>(m);
         TCalibraSchedina d(membro, m_prova->stato, m_prova->servizi, stampante);
         QCOMPARE(d.windowTitle(), QString::fromUtf8(stampa::Descrizione(membro).titolo));
-        QCOMPARE(d.findChildren<QLineEdit*>().size(), static_cast<qsizetype>(stampa::Descrizione(membro).campi.size()));
+        QCOMPARE(d.findChildren<QLineEdit*>().size(),
+                 static_cast<qsizetype>(stampa::Descrizione(membro).campi.size()));
         if (m == static_cast<int>(stampa::MembroCalibrazione::SciVerticale) ||
             m == static_cast<int>(stampa::MembroCalibrazione::LottoPiuVerticale)) {
             d.show();
@@ -385,8 +391,10 @@ void StampaDialogTest::cartaComuneSuPdf()
         QSKIP("pdftotext (poppler-utils) is not installed");
     }
     QVERIFY2(testo.contains(QStringLiteral("GIOCATA")), qPrintable(testo));
-    QVERIFY2(testo.contains(QRegularExpression(QStringLiteral("1\\s+1\\s*2\\s*3\\s*4\\s*5\\s+2\\s+2\\s*3\\s*4\\s*5\\s*6\\s+3\\s+3\\s*4\\s*5\\s*6\\s*7\\s*\\n"))),
-             qPrintable(testo));
+    QVERIFY2(
+        testo.contains(QRegularExpression(QStringLiteral("1\\s+1\\s*2\\s*3\\s*4\\s*5\\s+2\\s+2\\s*3\\s*4\\s*"
+                                                         "5\\s*6\\s+3\\s+3\\s*4\\s*5\\s*6\\s*7\\s*\\n"))),
+        qPrintable(testo));
     QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\n\\s*7\\s+7 8 9 10 11\\s*\\n"))));
 }
 

@@ -78,7 +78,8 @@ void DisegnaPagina(QPainter& pittore, const QRect& area, const stampa::Impaginaz
             pittore.setFont(font);
             pittore.setPen(Qt::black);
             const int alto = std::max(0, y) + c.riga * misure.boundingRect(QStringLiteral("Hg")).height();
-            pittore.drawText(area.left() + std::max(0, x), area.top() + alto + misure.ascent(), Testo(c.testo));
+            pittore.drawText(area.left() + std::max(0, x), area.top() + alto + misure.ascent(),
+                             Testo(c.testo));
             break;
         }
         case stampa::TipoComando::Cornice: {

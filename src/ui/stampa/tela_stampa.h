@@ -39,7 +39,8 @@ void DisegnaPagina(QPainter& pittore, const QRect& area, const stampa::Impaginaz
 // Prints every page of the layout on the device, one page after the other; false when the painter could not
 // start (no printer, an unwritable PDF). `prima` runs before each page and may stop the print (false):
 // the pages already sent stay printed.
-[[nodiscard]] bool StampaImpaginazione(QPagedPaintDevice& dispositivo, const stampa::Impaginazione& impaginazione,
+[[nodiscard]] bool StampaImpaginazione(QPagedPaintDevice& dispositivo,
+                                       const stampa::Impaginazione& impaginazione,
                                        const std::function<bool(int pagina)>& prima = {});
 
 } // namespace tela
