@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <system_error>
 
 namespace stampa {
 
@@ -272,8 +273,11 @@ bool LeggiValore(const std::string& testo, double& valore)
     if (t == "." || t == "-.") {
         return false;
     }
-    // strtod follows the C locale, which a program never changes, so "." is the separator.
-    valore = std::strtod(t.c_str(), nullptr);
+    // from_chars ignores the process locale (an Italian desktop would make strtod stop at the point).
+    const auto [fine, errore] = std::from_chars(t.data(), t.data() + t.size(), valore);
+    if (errore != std::errc() || fine != t.data() + t.size()) {
+        return false;
+    }
     return std::isfinite(valore);
 }
 
