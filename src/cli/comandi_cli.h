@@ -62,6 +62,11 @@ int ComandoProbabilitaVincita(const RigaComando& riga, std::ostream& out, std::o
 // the search for a small design behind a reducer, written as such a text file; prints its size.
 int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// stampa FILE.qvs --modello schedina|mdn|lottopiu|carta [--orientamento ...] [--da N] [--a M]
+// (-o OUT.pdf | --segni): the slips or the plain-paper list as a PDF, or the marks of every slip as lines
+// "slip<TAB>kind<TAB>argument<TAB>X<TAB>Y".
+int ComandoStampa(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // Prints a usage error and the usage text; returns UscitaUso.
 int ErroreUso(std::ostream& err, const std::string& motivo);
 

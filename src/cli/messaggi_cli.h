@@ -6,6 +6,8 @@ namespace messaggi_cli {
 inline constexpr const char* Uso =
     "uso: quarvin-cli [--dati DIR] [--personale DIR] COMANDO [ARGOMENTI]\r"
     "comandi:\r"
+    "  stampa FILE.qvs --modello schedina|mdn|lottopiu|carta [--orientamento verticale|orizzontale]\r"
+    "       [--da N] [--a M] (-o OUT.pdf | --segni)\r"
     "  crea -o FILE.qvs --pronostico \"1 2 3 ...\" --k K [--fisse \"...\"] "
     "[--ruote \"Bari Roma ...\" | \"Tutte\"]\r"
     "       [--importi \"estratto=1 ambo=0,5 terno=... quaterna=... "
@@ -143,5 +145,12 @@ inline constexpr const char* ClasseNonValida =
     "Classe non riconosciuta (estratto, ambo, terno, quaterna, cinquina, ambetto, determinato): ";
 inline constexpr const char* PosizioneNonValida =
     "Le posizioni dell'estratto determinato sono numeri diversi da 1 a 5: ";
+
+inline constexpr const char* ModelloStampaNonValido =
+    "modello non valido (schedina, mdn, lottopiu o carta): ";
+inline constexpr const char* OrientamentoNonValido = "orientamento non valido (verticale o orizzontale): ";
+inline constexpr const char* UscitaStampa = "indicare -o OUT.pdf oppure --segni (solo per le schedine)";
+inline constexpr const char* StampaSenzaGrafica = "la stampa richiede l'applicazione grafica";
+inline constexpr const char* PdfNonScritto = "impossibile scrivere il PDF ";
 
 } // namespace messaggi_cli

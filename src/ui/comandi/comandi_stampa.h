@@ -1,10 +1,12 @@
 #pragma once
 
+#include "printing/calibrazione.h"
+#include "printing/schedina.h"
 #include "ui/comandi/area_comandi.h"
 
 #include <memory>
 
-class QPrinter;
+class StampanteCondivisa;
 
 // Printing (menu " Stampa "): the plays on the slips and on plain paper, the calibrations, the printer.
 class ComandiStampa final : public AreaComandi
@@ -17,6 +19,9 @@ public:
 
 private:
     void impostaStampante();
+    void schedine(stampa::ModelloSchedina modello);
+    void cartaComune();
+    void calibra(stampa::MembroCalibrazione membro);
 
-    std::unique_ptr<QPrinter> m_stampante;
+    std::unique_ptr<StampanteCondivisa> m_stampante;
 };
