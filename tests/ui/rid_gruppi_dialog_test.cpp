@@ -244,6 +244,7 @@ void RidGruppiDialogTest::cadenzeRifiutoNonCambiaNulla()
     // Two in use with 9 errors: stored as 1. A failed write says so and the settings still stand.
     trova<QCheckBox>(&d, QStringLiteral("gruppo1CheckBox"))->setChecked(true);
     trova<QCheckBox>(&d, QStringLiteral("gruppo3CheckBox"))->setChecked(true);
+    const std::string dati = m_prova->stato.cartelle.dati;
     m_prova->stato.cartelle.dati = m_prova->cartella.file("nessuna/cartella");
     trova<QPushButton>(&d, QStringLiteral("aggiornaPushButton"))->click();
     QCOMPARE(m_prova->messaggi.mostrati.back().testo, std::string(file_riduzioni::ErroreScritturaDisco));
@@ -253,6 +254,26 @@ void RidGruppiDialogTest::cadenzeRifiutoNonCambiaNulla()
     QCOMPARE(int(record.ammesse[2]), 1);
     QCOMPARE(errori->text(), QStringLiteral("1"));
     d.grab().save(QStringLiteral("/tmp/rid_cadenze_dialog.png"));
+
+    // A stopped chart computation leaves the charts as they were.
+    auto* grafico = trova<GraficoBarre>(&d, QStringLiteral("graficoGiocate"));
+    auto* valide = trova<QLabel>(&d, QStringLiteral("giocateValideLabel"));
+    const QString primaValide = valide->text();
+    const int primaBarre = grafico->elementi();
+    m_prova->stato.cartelle.dati = dati;
+    pronostico(40, 6);
+    m_prova->messaggi.risposte = {Risposta::Si};
+    bool bloccato = false;
+    QTimer::singleShot(0, this, [&] {
+        bloccato = !trova<QPushButton>(&d, QStringLiteral("aggiornaPushButton"))->isEnabled();
+        trova<QPushButton>(&d, QStringLiteral("interrompiPushButton"))->click();
+    });
+    trova<QPushButton>(&d, QStringLiteral("aggiornaPushButton"))->click();
+    QVERIFY(bloccato);
+    QCOMPARE(messaggio(), QStringLiteral("Sei sicuro di voler interrompere l'elaborazione?"));
+    QCOMPARE(grafico->elementi(), primaBarre);
+    QCOMPARE(valide->text(), primaValide);
+    QVERIFY(trova<QPushButton>(&d, QStringLiteral("aggiornaPushButton"))->isEnabled());
 }
 
 void RidGruppiDialogTest::figureFiltranoLeGiocate()
