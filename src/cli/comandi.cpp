@@ -71,6 +71,9 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "condizioni") {
         return cli::ComandoCondizioni(riga, out, err);
     }
+    if (riga.comando == "analisi") {
+        return cli::ComandoAnalisi(riga, out, err);
+    }
     if (riga.comando == "riduci") {
         return cli::ComandoRiduci(riga, out, err);
     }

@@ -35,6 +35,7 @@ int ComandoAnalisiCombinazioni(const RigaComando& riga, std::ostream& out, std::
 // condizioni FILE.qvs "NUMERI": the 24 values of the conditional criteria for the play, one
 // "caption<TAB>value" per line, then "Criteri non rispettati: N" and the captions of the criteria it fails
 // under the system's conditions.
+int ComandoAnalisi(const RigaComando& riga, std::ostream& out, std::ostream& err);
 int ComandoCondizioni(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
 // riduci METODO FILE.qvs ... (-o OUT.qvs | --sovrascrivi): a reduction method on a system file.

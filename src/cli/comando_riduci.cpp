@@ -13,6 +13,7 @@
 #include "reductions/messaggi_riduzioni.h"
 #include "reductions/rid_casuale.h"
 #include "reductions/rid_condizionata.h"
+#include "reductions/rid_filtri.h"
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/riduttori_immediati.h"
@@ -55,6 +56,8 @@ struct MetodoCli
     // The window's entry checks for the menu item.
     EsitoIngresso (*ingresso)(ContestoIngresso& contesto);
     Esito (*esegui)(LavoroRiduzione& lavoro);
+    // Whether the run reads the archive of the data folder.
+    bool conArchivio = false;
 };
 
 // The generator's state before a random run: --seme, else the clock (as at the program's start).
@@ -178,6 +181,21 @@ Esito GaranziaGiocate(LavoroRiduzione& lavoro)
                                                              continua));
 }
 
+// The mode the options ask for; without one, the mode the dialogs select: the plays when the list has
+// some, else the prediction. The plays mode on an empty list is refused with the dialogs' message.
+std::optional<ModoFiltro> ModoScelto(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    if (lavoro.opzioni.daPronostico) {
+        return ModoFiltro::Pronostico;
+    }
+    if (lavoro.opzioni.daGiocate && stato.giocate.vuoto()) {
+        stato.messaggi.mostra(Avviso(messaggi_riduzioni::AlmenoUnaGiocata));
+        return std::nullopt;
+    }
+    return stato.giocate.vuoto() ? ModoFiltro::Pronostico : ModoFiltro::Giocate;
+}
+
 // The conditions stored in the system file, checked as the dialog validates them; the fixed numbers
 // count whenever the system has some (the dialog's "Considera Fisse" as it opens).
 Esito Condizionata(LavoroRiduzione& lavoro)
@@ -199,19 +217,33 @@ Esito Condizionata(LavoroRiduzione& lavoro)
         stato.messaggi.mostra(*rifiuto);
         return std::nullopt;
     }
-    ModoCondizionata modo = stato.giocate.vuoto() ? ModoCondizionata::Pronostico : ModoCondizionata::Giocate;
-    if (lavoro.opzioni.daPronostico) {
-        modo = ModoCondizionata::Pronostico;
-    } else if (lavoro.opzioni.daGiocate) {
-        if (stato.giocate.vuoto()) {
-            stato.messaggi.mostra(Avviso(messaggi_riduzioni::AlmenoUnaGiocata));
-            return std::nullopt;
-        }
-        modo = ModoCondizionata::Giocate;
+    const auto modo = ModoScelto(lavoro);
+    if (!modo) {
+        return std::nullopt;
     }
     EsecuzioneContinua continua;
-    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, modo, lavoro.fisse(), continua);
+    return RiduzioneCondizionata(stato.sistema, stato.giocate, condizioni, *modo, lavoro.fisse(), continua);
 }
+
+// A filter reduction with the record the system file carries; a record without criteria is refused as
+// the dialog refuses it.
+template <MembroFiltro Membro> Esito Filtra(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const FiltroRiduzione filtro = FiltroRiduzione::DelSistema(Membro, stato.sistema, stato.archivio);
+    if (!HaCriteri(filtro)) {
+        stato.messaggi.mostra(Avviso(MessaggioNessunCriterio(Membro)));
+        return std::nullopt;
+    }
+    const auto modo = ModoScelto(lavoro);
+    if (!modo) {
+        return std::nullopt;
+    }
+    EsecuzioneContinua continua;
+    return RiduzioneFiltro(stato.sistema, stato.giocate, filtro, *modo, lavoro.fisse(), continua);
+}
+
+constexpr unsigned OpzFiltro = OpzModo | OpzDaPronostico | OpzDaGiocate | OpzConsideraFisse;
 
 constexpr unsigned OpzCasuale = OpzN | OpzSeme;
 constexpr unsigned OpzCopertura = OpzGaranzia | OpzSeme | OpzConsideraFisse | OpzImmediati;
@@ -223,6 +255,14 @@ const std::array Metodi = {
     // Without a mode, the one the dialog selects: the plays when the list has some, else the prediction.
     MetodoCli{"condizionata", OpzModo | OpzDaPronostico | OpzDaGiocate | OpzConsideraFisse | OpzCondizioni, 0,
               &IngressoValidazioneSeVuoto, &Condizionata},
+    MetodoCli{"numeri", OpzFiltro, 0, &IngressoValidazioneSeVuoto, &Filtra<MembroFiltro::Numeri>},
+    MetodoCli{"cadenze", OpzFiltro, 0, &IngressoValidazioneSeVuoto, &Filtra<MembroFiltro::Cadenze>},
+    MetodoCli{"figure", OpzFiltro, 0, &IngressoValidazioneSeVuoto, &Filtra<MembroFiltro::Figure>},
+    MetodoCli{"decine", OpzFiltro, 0, &IngressoValidazioneSeVuoto, &Filtra<MembroFiltro::Decine>},
+    MetodoCli{"giocate-filtro", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Filtra<MembroFiltro::GiocateFiltro>},
+    MetodoCli{"confronto-storico", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Filtra<MembroFiltro::ConfrontoStorico>, true},
     MetodoCli{"ortogonale-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
               &OrtogonalePronostico},
     MetodoCli{"ortogonale-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &OrtogonaleGiocate},
@@ -279,6 +319,9 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& 
         return UscitaRifiuto;
     }
 
+    if (metodo->conArchivio && !ambiente.caricaArchivio()) {
+        return UscitaRifiuto;
+    }
     if (opzioni.immediati) {
         // The same reducers as the window: the shipped ones, installed as at the program's start.
         ambiente.preparaRiduttori();

@@ -39,6 +39,10 @@ inline constexpr const char* Uso =
     "  riduci condizionata FILE.qvs [--modo pronostico|giocate] [--considera-fisse] "
     "[--condizioni FILE.con]\r"
     "       (-o OUT.qvs | --sovrascrivi)\r"
+    "  riduci (numeri | cadenze | figure | decine | giocate-filtro | confronto-storico) FILE.qvs\r"
+    "       [--modo pronostico|giocate] [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
+    "  analisi (numeri | cadenze | figure | decine | giocate-filtro | confronto-storico) FILE.qvs\r"
+    "       [--modo pronostico|giocate]\r"
     "  condizioni FILE.qvs \"NUMERI\"\r"
     "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
     "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
@@ -109,6 +113,10 @@ inline constexpr const char* IndovinatiNonValidi =
 inline constexpr const char* ClasseVincitaNonValida =
     "classe non riconosciuta (estratto, ambo, terno, quaterna, cinquina): ";
 
+inline constexpr const char* MetodoAnalisiMancante =
+    "manca la riduzione da analizzare: numeri, cadenze, figure, decine, giocate-filtro o confronto-storico";
+inline constexpr const char* MetodoAnalisiSconosciuto = "riduzione da analizzare sconosciuta: ";
+inline constexpr const char* ModoAnalisiNonValido = "il modo deve essere pronostico o giocate: ";
 inline constexpr const char* InfoEstrazioni = "Estrazioni: ";
 inline constexpr const char* InfoPrimaEstrazione = "Prima estrazione: ";
 inline constexpr const char* InfoUltimaEstrazione = "Ultima estrazione: ";

@@ -29,7 +29,7 @@ void EsecuzioneRiduzione::avvia()
     m_inCorso = true;
 }
 
-bool EsecuzioneRiduzione::aggiungi(const Tipo_Giocata& giocata)
+bool EsecuzioneRiduzione::aggiungiAmpliando(const Tipo_Giocata& giocata)
 {
     const bool subito = m_opzioni.modo == ModoRiduzione::AggiungeSubito;
     // Deferred plays go after the committed count and the ones produced before; immediate ones

@@ -119,7 +119,20 @@ public:
 
     // Aggiunge, AggiungeSubito: writes the play after the plays produced so far, growing the list on
     // demand. False when the list could not grow: the run must end (concludi).
-    [[nodiscard]] bool aggiungi(const Tipo_Giocata& giocata);
+    [[nodiscard]] bool aggiungi(const Tipo_Giocata& giocata)
+    {
+        // The common case inline: a deferred play with room for it (the capacity never exceeds the
+        // largest count, so the position fits).
+        if (m_opzioni.modo == ModoRiduzione::Aggiunge) {
+            const std::int64_t posizione = std::int64_t{m_iniziali} + m_prodotte + 1;
+            if (posizione <= m_giocate.capacita()) {
+                m_giocate.voce(static_cast<std::int32_t>(posizione)) = giocata;
+                ++m_prodotte;
+                return true;
+            }
+        }
+        return aggiungiAmpliando(giocata);
+    }
     std::int64_t aggiunte() const { return m_prodotte; }
 
     // Mantiene: play i (mantenute() < i <= count) is swapped into position mantenute() + 1, so the
@@ -158,6 +171,8 @@ public:
     [[nodiscard]] EsitoRiduzione concludi(std::optional<Messaggio> messaggioNessunRisultato = std::nullopt);
 
 private:
+    bool aggiungiAmpliando(const Tipo_Giocata& giocata);
+
     Sistema& m_sistema;
     ElencoGiocate& m_giocate;
     ControlloEsecuzione& m_controllo;

@@ -1,6 +1,11 @@
 #include "reductions/giudici_filtro.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 FiltroNumeri::FiltroNumeri(std::vector<CriterioNumeri> criteri, std::int32_t massimoErrori)
     : m_criteri(std::move(criteri)), m_massimoErrori(massimoErrori)
@@ -86,6 +91,8 @@ std::int32_t FiltroConfronti::estrazioniMassime() const
     return m_confronti.empty() ? 0 : m_confronti.back().estrazioni;
 }
 
+static_assert(ArchivioStorico::Capacita <= INT16_MAX, "a draw index fits a cell of UsciteSottoinsiemi");
+
 void RegistraEstrazione(UsciteSottoinsiemi& uscite, const ArchivioStorico& archivio, const SegniRuote& ruote,
                         std::int32_t estrazione)
 {
@@ -110,4 +117,126 @@ std::unique_ptr<UsciteSottoinsiemi> UsciteArchivio(const ArchivioStorico& archiv
         RegistraEstrazione(*uscite, archivio, ruote, i);
     }
     return uscite;
+}
+
+PrefissoNumeri::PrefissoNumeri(const FiltroNumeri& filtro)
+    : m_conteggi(filtro.criteri().size(), 0), m_differenza(filtro.criteri().size(), 0),
+      m_massimoErrori(filtro.massimoErrori())
+{
+    const auto& criteri = filtro.criteri();
+    for (const auto& c : criteri) {
+        m_ammessi.push_back(c.ammessi);
+    }
+    for (int x = 1; x <= 90; ++x) {
+        m_inizio[static_cast<std::size_t>(x)] = static_cast<std::uint32_t>(m_criteri.size());
+        for (std::size_t j = 0; j < criteri.size(); ++j) {
+            if (criteri[j].numeri.contiene(x)) {
+                m_criteri.push_back(static_cast<std::uint16_t>(j));
+            }
+        }
+    }
+    m_inizio[91] = static_cast<std::uint32_t>(m_criteri.size());
+}
+
+void PrefissoNumeri::preparaUltimi(int /*da*/)
+{
+    m_errori = 0;
+    for (std::size_t j = 0; j < m_ammessi.size(); ++j) {
+        const int senza = ((m_ammessi[j] >> m_conteggi[j]) & 1U) == 0 ? 1 : 0;
+        const int con = ((m_ammessi[j] >> (m_conteggi[j] + 1)) & 1U) == 0 ? 1 : 0;
+        m_errori += senza;
+        m_differenza[j] = static_cast<std::int8_t>(con - senza);
+    }
+}
+
+PrefissoConfronti::PrefissoConfronti(const UsciteSottoinsiemi& uscite, const FiltroConfronti& filtro,
+                                     std::int32_t riferimento)
+    : m_uscite(uscite), m_massimoErrori(filtro.massimoErrori())
+{
+    for (const auto& c : filtro.confronti()) {
+        m_finestre.emplace_back(std::max<std::int32_t>(1, riferimento - c.estrazioni), c.punteggi);
+    }
+    m_quanti[0] = m_ranghi.quanti;
+}
+
+void PrefissoConfronti::entra(int x)
+{
+    // The last draws of the prefix's s-subsets that end in x.
+    auto ultime = m_ultime[m_profondita];
+    for (int s = 1; s <= 5; ++s) {
+        const auto& ranghi = m_ranghi.ranghi[static_cast<std::size_t>(s - 1)];
+        auto& ultima = ultime[static_cast<std::size_t>(s - 1)];
+        for (int r = 0; r < m_ranghi.quanti[static_cast<std::size_t>(s - 1)]; ++r) {
+            if (s <= 4) {
+                ultima =
+                    std::max<std::int32_t>(ultima, m_uscite.riga(s, ranghi[static_cast<std::size_t>(r)])[x]);
+            } else {
+                m_uscite.perOgniCinquina(ranghi[static_cast<std::size_t>(r)],
+                                         [&](int quinto, std::int32_t u) {
+                                             if (quinto == x) {
+                                                 ultima = std::max(ultima, u);
+                                             }
+                                         });
+            }
+        }
+    }
+    m_ranghi.aggiungi(x - 1);
+    ++m_profondita;
+    m_ultime[m_profondita] = ultime;
+    m_quanti[m_profondita] = m_ranghi.quanti;
+}
+
+void PrefissoConfronti::esci(int /*x*/)
+{
+    // The subsets x made were appended after those of the shorter prefix.
+    --m_profondita;
+    m_ranghi.quanti = m_quanti[m_profondita];
+}
+
+namespace {
+
+// d[i] = max(d[i], o[i]) for the 8 cells of a block: one instruction where the processor has it.
+inline void MassimoBlocco(UsciteSottoinsiemi::Cella* d, const UsciteSottoinsiemi::Cella* o)
+{
+    static_assert(UsciteSottoinsiemi::Blocco * sizeof(UsciteSottoinsiemi::Cella) == 16);
+#if defined(__SSE2__)
+    const __m128i massimo = _mm_max_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d)),
+                                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(o)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), massimo);
+#else
+    for (int i = 0; i < UsciteSottoinsiemi::Blocco; ++i) {
+        d[i] = std::max(d[i], o[i]);
+    }
+#endif
+}
+
+} // namespace
+
+void PrefissoConfronti::preparaUltimi(int da)
+{
+    using U = UsciteSottoinsiemi;
+    // Whole blocks of 8 from the one holding da: fixed-length inner loops the compiler vectorises.
+    const int primoBlocco = da / U::Blocco;
+    for (int s = 1; s <= 5; ++s) {
+        auto& riga = m_righe[static_cast<std::size_t>(s - 1)];
+        std::fill(riga.begin() + primoBlocco * U::Blocco, riga.end(), U::Cella{0});
+        const auto& ranghi = m_ranghi.ranghi[static_cast<std::size_t>(s - 1)];
+        for (int r = 0; r < m_ranghi.quanti[static_cast<std::size_t>(s - 1)]; ++r) {
+            if (!m_uscite.piena(s, ranghi[static_cast<std::size_t>(r)])) {
+                continue;
+            }
+            if (s <= 4) {
+                const U::Cella* sorgente = m_uscite.riga(s, ranghi[static_cast<std::size_t>(r)]);
+                for (int b = primoBlocco; b < U::Colonne / U::Blocco; ++b) {
+                    MassimoBlocco(riga.data() + b * U::Blocco, sorgente + b * U::Blocco);
+                }
+            } else {
+                m_uscite.perOgniCinquina(ranghi[static_cast<std::size_t>(r)],
+                                         [&](int quinto, std::int32_t u) {
+                                             auto& cella = riga[static_cast<std::size_t>(quinto)];
+                                             cella = std::max(cella, static_cast<U::Cella>(u));
+                                         });
+            }
+        }
+    }
 }

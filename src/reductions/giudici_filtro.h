@@ -112,3 +112,91 @@ std::unique_ptr<UsciteSottoinsiemi> UsciteArchivio(const ArchivioStorico& archiv
 // Registers one draw's chosen wheels.
 void RegistraEstrazione(UsciteSottoinsiemi& uscite, const ArchivioStorico& archivio, const SegniRuote& ruote,
                         std::int32_t estrazione);
+
+// The state of a FiltroNumeri along the prefix of a prediction walk (PercorsoPronostico): the count of
+// the prefix's numbers in every criterion, and for the last number the errors it adds, so that a
+// candidate costs the criteria its last number belongs to.
+class PrefissoNumeri
+{
+public:
+    explicit PrefissoNumeri(const FiltroNumeri& filtro);
+
+    void entra(int x)
+    {
+        for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
+             i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
+            ++m_conteggi[m_criteri[i]];
+        }
+    }
+    void esci(int x)
+    {
+        for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
+             i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
+            --m_conteggi[m_criteri[i]];
+        }
+    }
+    void preparaUltimi(int da);
+    bool accettaUltimo(int x) const
+    {
+        int errori = m_errori;
+        for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
+             i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
+            errori += m_differenza[m_criteri[i]];
+        }
+        return errori <= m_massimoErrori;
+    }
+
+private:
+    std::vector<std::uint16_t> m_ammessi;
+    // The criteria holding each number x: m_criteri[m_inizio[x] .. m_inizio[x + 1]).
+    std::array<std::uint32_t, 92> m_inizio{};
+    std::vector<std::uint16_t> m_criteri;
+    std::vector<std::uint8_t> m_conteggi;
+    // For the last number: the errors of the prefix's counts, and what holding it changes per criterion.
+    int m_errori = 0;
+    std::vector<std::int8_t> m_differenza;
+    std::int32_t m_massimoErrori = 0;
+};
+
+// The state of a FiltroConfronti along the prefix: the colex ranks of the prefix's subsets and the last
+// draws of its s-subsets; for the last number, the rows of every x at once.
+class PrefissoConfronti
+{
+public:
+    PrefissoConfronti(const UsciteSottoinsiemi& uscite, const FiltroConfronti& filtro,
+                      std::int32_t riferimento);
+
+    void entra(int x);
+    void esci(int x);
+    void preparaUltimi(int da);
+    bool accettaUltimo(int x) const
+    {
+        const auto& prefisso = m_ultime[m_profondita];
+        std::array<std::int32_t, 5> ultime{};
+        for (std::size_t s = 0; s < 5; ++s) {
+            ultime[s] = std::max<std::int32_t>(prefisso[s], m_righe[s][static_cast<std::size_t>(x)]);
+        }
+        std::int32_t errori = 0;
+        for (const auto& [da, punteggi] : m_finestre) {
+            int punteggio = 0;
+            for (std::size_t s = 0; s < 5; ++s) {
+                punteggio += ultime[s] >= da ? 1 : 0;
+            }
+            if (((punteggi >> punteggio) & 1U) == 0 && ++errori > m_massimoErrori) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    const UsciteSottoinsiemi& m_uscite;
+    // Per comparison: the first draw of its window and its allowed scores.
+    std::vector<std::pair<std::int32_t, std::uint8_t>> m_finestre;
+    std::int32_t m_massimoErrori = 0;
+    RanghiSottoinsiemi m_ranghi;
+    std::size_t m_profondita = 0;
+    std::array<std::array<int, 5>, 11> m_quanti{};
+    std::array<std::array<std::int32_t, 5>, 11> m_ultime{};
+    alignas(16) std::array<std::array<UsciteSottoinsiemi::Cella, UsciteSottoinsiemi::Colonne>, 5> m_righe{};
+};

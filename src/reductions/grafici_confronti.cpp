@@ -116,7 +116,14 @@ GraficiConfronto CalcolaGraficiConfronto(const Sistema& sistema, const ElencoGio
                     numeri[static_cast<std::size_t>(quanti++)] = x;
                 }
             }
-            std::sort(numeri.begin(), numeri.begin() + quanti);
+            // Ascending, as the sets are looked up (five numbers: an insertion sort).
+            for (int i = 1; i < quanti; ++i) {
+                for (int j = i;
+                     j > 0 && numeri[static_cast<std::size_t>(j - 1)] > numeri[static_cast<std::size_t>(j)];
+                     --j) {
+                    std::swap(numeri[static_cast<std::size_t>(j - 1)], numeri[static_cast<std::size_t>(j)]);
+                }
+            }
             const int s = FiltroConfronti::Punteggio(uscite.ultime(numeri.data(), quanti), t, n);
             ++g.barre[static_cast<std::size_t>(s)];
             ++g.totale;

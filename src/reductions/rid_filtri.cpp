@@ -2,6 +2,7 @@
 
 #include "core/testo.h"
 #include "editor/sviluppo_integrale.h"
+#include "reductions/percorso_pronostico.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,104 +20,6 @@ template <std::size_t N> void Copia(const std::vector<std::uint8_t>& byte, Blocc
 {
     std::memcpy(blocco.data(), byte.data(), std::min(byte.size(), N));
 }
-
-// --- The prediction mode of the comparisons -------------------------------------------------------
-//
-// A depth-first walk of the k-combinations of the prediction in lexicographic order. At each prefix the
-// rows of its (s-1)-subsets give, for every next number x at once, the last draw of the s-subsets the
-// prefix makes with x; a candidate then costs five maxima and the comparisons. The walk visits the same
-// candidates in the same order as CombinazioniPronostico.
-class EnumerazioneConfronti
-{
-public:
-    EnumerazioneConfronti(const UsciteSottoinsiemi& uscite, const std::vector<std::uint8_t>& pronostico,
-                          int k)
-        : m_uscite(uscite), m_pronostico(pronostico), m_k(k), m_nodi(static_cast<std::size_t>(k))
-    {}
-
-    // visita(const Tipo_Giocata&, const std::array<std::int32_t, 5>& ultime) -> bool (false stops).
-    template <typename Visita> void perOgni(Visita&& visita)
-    {
-        if (m_k < 1 || static_cast<int>(m_pronostico.size()) < m_k) {
-            return;
-        }
-        Tipo_Giocata giocata{};
-        m_nodi[0] = Nodo{};
-        discendi(0, 0, giocata, visita);
-    }
-
-private:
-    struct Nodo
-    {
-        RanghiSottoinsiemi ranghi;
-        std::array<std::int32_t, 5> ultime{};
-        std::array<std::array<std::int32_t, UsciteSottoinsiemi::Colonne>, 5> righe{};
-    };
-
-    // The rows of node d for the numbers from `da` up: the largest last draw over its (s-1)-subsets.
-    void calcolaRighe(Nodo& nodo, int profondita, int da) const
-    {
-        for (int s = 1; s <= 5 && s <= profondita + 1; ++s) {
-            auto& destinazione = nodo.righe[static_cast<std::size_t>(s - 1)];
-            std::fill(destinazione.begin() + da, destinazione.end(), 0);
-            const auto& ranghi = nodo.ranghi.ranghi[static_cast<std::size_t>(s - 1)];
-            const int quanti = nodo.ranghi.quanti[static_cast<std::size_t>(s - 1)];
-            for (int r = 0; r < quanti; ++r) {
-                if (s <= 4) {
-                    const std::int32_t* riga = m_uscite.riga(s, ranghi[static_cast<std::size_t>(r)]);
-                    for (int x = da; x < UsciteSottoinsiemi::Colonne; ++x) {
-                        destinazione[static_cast<std::size_t>(x)] =
-                            std::max(destinazione[static_cast<std::size_t>(x)], riga[x]);
-                    }
-                } else {
-                    m_uscite.perOgniCinquina(ranghi[static_cast<std::size_t>(r)], [&](int x, std::int32_t u) {
-                        auto& d = destinazione[static_cast<std::size_t>(x)];
-                        d = std::max(d, u);
-                    });
-                }
-            }
-        }
-    }
-
-    template <typename Visita>
-    bool discendi(int profondita, std::size_t primo, Tipo_Giocata& giocata, Visita& visita)
-    {
-        Nodo& nodo = m_nodi[static_cast<std::size_t>(profondita)];
-        const std::size_t ultimo = m_pronostico.size() - static_cast<std::size_t>(m_k - profondita - 1);
-        calcolaRighe(nodo, profondita, m_pronostico[primo]);
-        const int dimensioni = std::min(profondita + 1, 5);
-        for (std::size_t i = primo; i < ultimo; ++i) {
-            const int x = m_pronostico[i];
-            giocata[static_cast<std::size_t>(profondita)] = static_cast<std::uint8_t>(x);
-            std::array<std::int32_t, 5> ultime = nodo.ultime;
-            for (int s = 0; s < dimensioni; ++s) {
-                ultime[static_cast<std::size_t>(s)] =
-                    std::max(ultime[static_cast<std::size_t>(s)],
-                             nodo.righe[static_cast<std::size_t>(s)][static_cast<std::size_t>(x)]);
-            }
-            if (profondita + 1 == m_k) {
-                if (!visita(static_cast<const Tipo_Giocata&>(giocata), ultime)) {
-                    return false;
-                }
-                continue;
-            }
-            Nodo& figlio = m_nodi[static_cast<std::size_t>(profondita + 1)];
-            figlio.ranghi = nodo.ranghi;
-            figlio.ranghi.aggiungi(x - 1);
-            figlio.ultime = ultime;
-            if (!discendi(profondita + 1, i + 1, giocata, visita)) {
-                return false;
-            }
-        }
-        giocata[static_cast<std::size_t>(profondita)] = 0;
-        return true;
-    }
-
-    const UsciteSottoinsiemi& m_uscite;
-    const std::vector<std::uint8_t>& m_pronostico;
-    int m_k;
-    std::vector<Nodo> m_nodi;
-};
 
 // The sets of the draws the comparisons look at: the latest N of the largest comparison.
 std::unique_ptr<UsciteSottoinsiemi> UsciteRecenti(const FiltroRiduzione& filtro)
@@ -309,43 +212,43 @@ EsitoRiduzione RiduzioneFiltro(Sistema& sistema, ElencoGiocate& giocate, const F
     const bool fisse = esecuzione.consideraFisse();
     const auto conFisse = [&](const Tipo_Giocata& g) { return !fisse || esecuzione.conFisse(g); };
 
-    if (const FiltroNumeri* numeri = filtro.numeri()) {
-        const auto accetta = [&](const Tipo_Giocata& g) {
-            return conFisse(g) && numeri->accettata(MascheraGiocata(g));
-        };
-        if (modo == ModoFiltro::Giocate) {
-            EsitoRiduzione esito = FiltraGiocate(esecuzione, accetta);
-            if (esito.codice == CodiceRiduzione::Completata) {
-                sistema.modificato = true;
-            }
-            return esito;
-        }
-        FiltraPronostico(esecuzione, accetta);
-        return ConcludiFiltroPronostico(esecuzione);
-    }
-
-    const FiltroConfronti& confronti = *filtro.confronti();
-    const auto uscite = UsciteRecenti(filtro);
-    const std::int32_t riferimento = filtro.archivio()->conteggio() + 1;
     if (modo == ModoFiltro::Giocate) {
-        EsitoRiduzione esito = FiltraGiocate(esecuzione, [&](const Tipo_Giocata& g) {
-            return conFisse(g) && confronti.accettata(Ultime(*uscite, g), riferimento);
-        });
+        EsitoRiduzione esito = [&] {
+            if (const FiltroNumeri* numeri = filtro.numeri()) {
+                return FiltraGiocate(esecuzione, [&](const Tipo_Giocata& g) {
+                    return conFisse(g) && numeri->accettata(MascheraGiocata(g));
+                });
+            }
+            const auto uscite = UsciteRecenti(filtro);
+            const std::int32_t riferimento = filtro.archivio()->conteggio() + 1;
+            return FiltraGiocate(esecuzione, [&](const Tipo_Giocata& g) {
+                return conFisse(g) && filtro.confronti()->accettata(Ultime(*uscite, g), riferimento);
+            });
+        }();
         if (esito.codice == CodiceRiduzione::Completata) {
             sistema.modificato = true;
         }
         return esito;
     }
-    EnumerazioneConfronti enumerazione(*uscite, esecuzione.pronostico(), esecuzione.numeriPerGiocata());
+
+    std::vector<std::uint8_t> numeriFissi;
+    if (fisse) {
+        numeriFissi.assign(sistema.fisse.begin(),
+                           sistema.fisse.begin() + std::clamp(sistema.numeroFisse, 0, 9));
+    }
     esecuzione.setTotale(
         CombinazioniPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata()).totale());
     RaccoltaCandidati raccolta(esecuzione);
-    enumerazione.perOgni([&](const Tipo_Giocata& g, const std::array<std::int32_t, 5>& ultime) {
-        if (conFisse(g) && confronti.accettata(ultime, riferimento) && !raccolta.accettata(g)) {
-            return false;
-        }
-        return raccolta.esaminata();
-    });
+    if (const FiltroNumeri* numeri = filtro.numeri()) {
+        PrefissoNumeri stato(*numeri);
+        PercorsoPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata(), numeriFissi, stato)
+            .esegui(raccolta);
+    } else {
+        const auto uscite = UsciteRecenti(filtro);
+        PrefissoConfronti stato(*uscite, *filtro.confronti(), filtro.archivio()->conteggio() + 1);
+        PercorsoPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata(), numeriFissi, stato)
+            .esegui(raccolta);
+    }
     return ConcludiFiltroPronostico(esecuzione);
 }
 
@@ -427,4 +330,29 @@ void AnalisiFiltroStorica(const CampioneStorico& campione, const FiltroRiduzione
         }
         return true;
     });
+}
+
+const char* MessaggioNessunCriterio(MembroFiltro membro)
+{
+    switch (membro) {
+    case MembroFiltro::Numeri:
+        return "Inserire almeno un intervallo.";
+    case MembroFiltro::Cadenze:
+        return "Selezionare almeno una cadenza!";
+    case MembroFiltro::Figure:
+        return "Selezionare almeno una figura!";
+    case MembroFiltro::Decine:
+        return "Selezionare almeno una decina!";
+    case MembroFiltro::GiocateFiltro:
+        return "Inserire almeno una giocata filtro.";
+    case MembroFiltro::ConfrontoStorico:
+        break;
+    }
+    return "Inserire almeno un confronto.";
+}
+
+bool HaCriteri(const FiltroRiduzione& filtro)
+{
+    return filtro.numeri() != nullptr ? !filtro.numeri()->criteri().empty()
+                                      : !filtro.confronti()->confronti().empty();
 }

@@ -96,3 +96,9 @@ void AnalisiFiltroStorica(const CampioneStorico& campione, const FiltroRiduzione
 
 // The rows an analysis shows: the member's rows, then "Fisse" when the fixed numbers count.
 std::size_t RigheConteggi(const FiltroRiduzione& filtro);
+
+// The message of a record with no criterion to test (what the dialogs refuse before a run).
+const char* MessaggioNessunCriterio(MembroFiltro membro);
+// Whether the record has at least one criterion (a group in use, an interval, a filter play, a
+// comparison).
+bool HaCriteri(const FiltroRiduzione& filtro);

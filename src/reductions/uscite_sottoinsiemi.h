@@ -20,7 +20,11 @@
 class UsciteSottoinsiemi
 {
 public:
-    static constexpr int Colonne = 91;
+    // Rows are padded to 96 columns (x = 1..90 used) so that they split into blocks of 8 cells, which
+    // the compiler turns into one vector operation each. A cell holds a draw index, at most 12000.
+    static constexpr int Colonne = 96;
+    static constexpr int Blocco = 8;
+    using Cella = std::int16_t;
     static constexpr int DimensioneMassima = 5;
 
     UsciteSottoinsiemi();
@@ -34,10 +38,20 @@ public:
     std::array<std::int32_t, DimensioneMassima> ultime(const std::uint8_t* numeri, int k) const;
 
     // Row T of size s (1..4): its 91 last draws by x. rango is the colex rank of T (0 for s = 1).
-    const std::int32_t* riga(int s, std::uint32_t rango) const;
+    const Cella* riga(int s, std::uint32_t rango) const;
+    // Whether row T of size s (1..5) holds any draw: most are empty in a window of a few hundred
+    // draws, and a walk skips them without touching their memory.
+    bool piena(int s, std::uint32_t rango) const
+    {
+        const auto& bit = m_piene[static_cast<std::size_t>(s - 1)];
+        return ((bit[rango >> 6] >> (rango & 63U)) & 1U) != 0;
+    }
     // The sets of five whose first four numbers have colex rank rango4: calls visita(x, last draw).
     template <typename Visita> void perOgniCinquina(std::uint32_t rango4, Visita&& visita) const
     {
+        if (!piena(5, rango4)) {
+            return;
+        }
         const auto trovato = m_cinquine.find(rango4);
         if (trovato != m_cinquine.end()) {
             for (const auto& [x, ultima] : trovato->second) {
@@ -54,12 +68,13 @@ public:
     }
 
 private:
-    using Binomiali = std::array<std::array<std::uint32_t, DimensioneMassima + 1>, Colonne>;
+    using Binomiali = std::array<std::array<std::uint32_t, DimensioneMassima + 1>, 91>;
     static const Binomiali& TabellaBinomiali();
 
     void aggiorna(int s, std::uint32_t rango, int x, std::int32_t estrazione);
 
-    std::array<std::vector<std::int32_t>, DimensioneMassima> m_righe; // sizes 1..4 used
+    std::array<std::vector<Cella>, DimensioneMassima> m_righe; // sizes 1..4 used
+    std::array<std::vector<std::uint64_t>, DimensioneMassima> m_piene;
     std::unordered_map<std::uint32_t, std::vector<std::pair<std::uint8_t, std::int32_t>>> m_cinquine;
 };
 

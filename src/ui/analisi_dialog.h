@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class QCloseEvent;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -26,7 +29,9 @@ class ServizioMessaggi;
 // shared percentage format. A confirmed stop keeps the counts reached.
 //
 // A subclass passes its criteria and captions and implements calcola() with one call of its engine
-// (AnalizzaCombinazioni / AnalizzaGiocate or its own loop) filling the counts it is handed.
+// (AnalizzaCombinazioni / AnalizzaGiocate or its own loop) filling the counts it is handed. A window with
+// choices of its own puts them in areaScelte() (above the grid), locks them in statoCalcolo() and runs
+// the computation again with ricalcola().
 class TAnalisiDialog : public QDialog
 {
     Q_OBJECT
@@ -44,6 +49,7 @@ public:
         // The final line of "Analisi giocate" reads V su T with T the whole run's candidates, also after
         // a stop; "Analisi storica" counts the draws examined.
         bool finaleSulTotale = false;
+        QString colonnaCriteri = QStringLiteral("Condizioni"); // heading of the criteria column
     };
 
     TAnalisiDialog(ServizioMessaggi& messaggi, ServiziFinestre& servizi, Testi testi,
@@ -60,8 +66,19 @@ public:
     void avviaCalcolo();
 
 protected:
-    // Fills the counts; called once, with the window in the computing state.
+    // Fills the counts; called with the window in the computing state (once, unless ricalcola()).
     virtual void calcola(ControlloEsecuzione& controllo, ConteggiAnalisi& conteggi) = 0;
+    // Called as a computation starts (true) and ends (false).
+    virtual void statoCalcolo(bool inCalcolo) { (void)inCalcolo; }
+
+    // A row above the grid for the window's own choices (empty and without room until used).
+    QHBoxLayout* areaScelte() const { return m_scelte; }
+    // A new computation from zero counts (ignored while one runs).
+    void ricalcola();
+    // The count cells drawn as red bars against the largest count of the rows in use; the criteria of the
+    // rows not in use in grey and their count cells empty; the heading grey and bold.
+    void mostraConteggiABarre(std::vector<bool> righeInUso);
+    QTableWidget* griglia() const { return m_griglia; }
 
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
@@ -74,6 +91,7 @@ private:
 
     ServiziFinestre& m_servizi;
     Testi m_testi;
+    QHBoxLayout* m_scelte = nullptr;
     QTableWidget* m_griglia = nullptr;
     QProgressBar* m_barra = nullptr;
     QLabel* m_valide = nullptr;
@@ -82,6 +100,7 @@ private:
     QPushButton* m_chiudi = nullptr;
     ControlloEsecuzioneQt m_controllo;
     ConteggiAnalisi m_conteggi;
+    std::vector<bool> m_righeInUso; // empty: every row counts
     bool m_inCalcolo = false;
     bool m_calcolata = false;
     bool m_avvioProgrammato = false;

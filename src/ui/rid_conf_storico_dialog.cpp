@@ -4,6 +4,7 @@
 #include "editor/stato_applicazione.h"
 #include "reductions/accetta_confronti.h"
 #include "reductions/rid_filtri.h"
+#include "ui/analisi_filtro_dialog.h"
 #include "ui/filtro_tasti.h"
 #include "ui/grafico_barre.h"
 #include "ui/servizi_finestre.h"
@@ -61,24 +62,6 @@ bool RigaVuota(const QTableWidget* tabella, int riga)
     }
     return true;
 }
-
-// The charts' polls show the plays in the list in the running count, which a chart does not change.
-class ControlloGrafici final : public ControlloEsecuzione
-{
-public:
-    ControlloGrafici(ControlloEsecuzione& base, std::int64_t giocate) : m_base(base), m_giocate(giocate) {}
-
-    bool verifica(const Avanzamento& stato) override
-    {
-        Avanzamento copia = stato;
-        copia.prodotti = m_giocate;
-        return m_base.verifica(copia);
-    }
-
-private:
-    ControlloEsecuzione& m_base;
-    std::int64_t m_giocate;
-};
 
 } // namespace
 
@@ -373,26 +356,8 @@ bool TRidConfStorico::controllaParametri()
 
 EsitoRiduzione TRidConfStorico::esegui(ControlloEsecuzione& controllo)
 {
-    if (m_grafici) {
-        EsitoRiduzione esito;
-        esito.codice = CodiceRiduzione::NessunRisultato;
-        const int k = m_selettore->currentIndex();
-        if (k < 0 || static_cast<std::size_t>(k) >= m_confronti.confronti.size()) {
-            return esito;
-        }
-        ControlloGrafici poll(controllo, stato().giocate.conteggio());
-        const GraficiConfronto grafici =
-            CalcolaGraficiConfronto(stato().sistema, stato().giocate, stato().archivio,
-                                    m_confronti.confronti[static_cast<std::size_t>(k)], modo(), poll);
-        if (!grafici.interrotto) {
-            mostraGrafici(grafici);
-        }
-        return esito;
-    }
-    EsitoRiduzione esito =
-        RiduzioneFiltro(stato().sistema, stato().giocate,
-                        FiltroRiduzione::DaConfronti(m_confronti, stato().archivio, stato().sistema.ruote),
-                        modo(), consideraFisse(m_consideraFisse), controllo);
+    EsitoRiduzione esito = RiduzioneFiltro(stato().sistema, stato().giocate, filtro(), modo(),
+                                           consideraFisse(m_consideraFisse), controllo);
     if (!esito.confermata()) {
         aggiornaModo();
     }
@@ -401,9 +366,24 @@ EsitoRiduzione TRidConfStorico::esegui(ControlloEsecuzione& controllo)
 
 void TRidConfStorico::aggiornaGrafici()
 {
-    m_grafici = true;
-    avvia();
-    m_grafici = false;
+    if (inEsecuzione() || !accetta()) {
+        return;
+    }
+    const int k = m_selettore->currentIndex();
+    if (k < 0 || static_cast<std::size_t>(k) >= m_confronti.confronti.size()) {
+        return;
+    }
+    const ConfrontoStorico confronto = m_confronti.confronti[static_cast<std::size_t>(k)];
+    GraficiConfronto grafici;
+    const bool completati = calcolaInEsecuzione([&](ControlloEsecuzione& controllo) {
+        grafici = CalcolaGraficiConfronto(stato().sistema, stato().giocate, stato().archivio, confronto,
+                                          modo(), controllo);
+        return !grafici.interrotto;
+    });
+    // A confirmed stop leaves the charts as they were.
+    if (completati) {
+        mostraGrafici(grafici);
+    }
 }
 
 void TRidConfStorico::mostraGrafici(const GraficiConfronto& grafici)
@@ -456,11 +436,19 @@ void TRidConfStorico::eliminaTutti()
     svuotaGrafici();
 }
 
+FiltroRiduzione TRidConfStorico::filtro()
+{
+    return FiltroRiduzione::DaConfronti(m_confronti, stato().archivio, stato().sistema.ruote);
+}
+
 void TRidConfStorico::apriAnalisiGiocate()
 {
     if (!accetta()) {
         return;
     }
+    TAnalisiFiltroGiocate finestra(stato(), servizi(), filtro(), modo(), consideraFisse(m_consideraFisse),
+                                   QString::fromLatin1(TopicGuida), this);
+    servizi().esegui(finestra);
 }
 
 void TRidConfStorico::apriAnalisiStorica()
@@ -472,4 +460,6 @@ void TRidConfStorico::apriAnalisiStorica()
         stato().messaggi.mostra(*messaggio);
         return;
     }
+    TAnalisiFiltroStorica finestra(stato(), servizi(), filtro(), QString::fromLatin1(TopicGuida), this);
+    servizi().esegui(finestra);
 }

@@ -3,6 +3,7 @@
 #include "reductions/esecuzione_filtro.h"
 #include "reductions/grafici_confronti.h"
 #include "reductions/record_filtri.h"
+#include "reductions/rid_filtri.h"
 #include "ui/riduzione_dialog.h"
 
 class GraficoBarre;
@@ -51,9 +52,9 @@ private:
     void apriAnalisiGiocate();
     void apriAnalisiStorica();
     ModoFiltro modo() const;
+    FiltroRiduzione filtro();
 
     ConfrontiStorico m_confronti; // the accepted comparisons, as the record holds them
-    bool m_grafici = false;       // the next run of the base computes the charts instead of reducing
 
     QRadioButton* m_pronostico = nullptr;
     QRadioButton* m_giocate = nullptr;

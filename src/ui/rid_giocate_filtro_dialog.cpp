@@ -5,6 +5,7 @@
 #include "editor/stato_applicazione.h"
 #include "reductions/accetta_giocate_filtro.h"
 #include "reductions/rid_filtri.h"
+#include "ui/analisi_filtro_dialog.h"
 #include "ui/imposta_punteggi_dialog.h"
 #include "ui/servizi_finestre.h"
 
@@ -178,7 +179,7 @@ QWidget* TRidGiocateFiltro::creaElenco()
     disabilitaInEsecuzione(gruppo);
 
     connect(m_elenco, &QTableWidget::currentCellChanged, this,
-            [this](int riga, int, int, int) { selezionaRiga(riga); });
+            [this](int corrente, int, int, int) { selezionaRiga(corrente); });
     connect(esportaP, &QPushButton::clicked, this, &TRidGiocateFiltro::esporta);
     connect(importaP, &QPushButton::clicked, this, &TRidGiocateFiltro::importa);
     connect(eliminaP, &QPushButton::clicked, this, &TRidGiocateFiltro::eliminaTutte);
@@ -464,6 +465,9 @@ void TRidGiocateFiltro::apriAnalisiGiocate()
     if (!accetta()) {
         return;
     }
+    TAnalisiFiltroGiocate finestra(stato(), servizi(), FiltroRiduzione::DaGiocateFiltro(m_filtri), modo(),
+                                   consideraFisse(m_consideraFisse), QString::fromLatin1(TopicGuida), this);
+    servizi().esegui(finestra);
 }
 
 void TRidGiocateFiltro::apriAnalisiStorica()
@@ -471,4 +475,7 @@ void TRidGiocateFiltro::apriAnalisiStorica()
     if (!accetta()) {
         return;
     }
+    TAnalisiFiltroStorica finestra(stato(), servizi(), FiltroRiduzione::DaGiocateFiltro(m_filtri),
+                                   QString::fromLatin1(TopicGuida), this);
+    servizi().esegui(finestra);
 }

@@ -184,6 +184,23 @@ void TRiduzioneDialog::avvia()
     }
 }
 
+bool TRiduzioneDialog::calcolaInEsecuzione(const std::function<bool(ControlloEsecuzione&)>& calcolo)
+{
+    if (m_inEsecuzione) {
+        return false;
+    }
+    // The count label belongs to the runs: hidden meanwhile, and then as it was.
+    const bool conConteggio = !m_conteggio->isHidden();
+    const QString testoConteggio = m_conteggio->text();
+    m_conteggio->hide();
+    mostraInEsecuzione(true);
+    const bool esito = calcolo(m_controllo);
+    mostraInEsecuzione(false);
+    m_conteggio->setText(testoConteggio);
+    m_conteggio->setVisible(conConteggio);
+    return esito;
+}
+
 QPushButton* TRiduzioneDialog::aggiungiPulsanteRiga(const QString& testo, const QString& nomeOggetto)
 {
     auto* riga = new QHBoxLayout;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -99,6 +100,10 @@ protected:
     QPushButton* aggiungiPulsanteRiga(const QString& testo, const QString& nomeOggetto);
     // Shows the running count label with this prefix ("Nº di giocate: ").
     void mostraConteggio(const QString& prefisso);
+    // Runs another computation of the dialog (a chart, a preview) in the running state: parameters
+    // locked, "Interrompi" enabled, close refused, the bar and the stop question of a run. Returns what
+    // the computation returns (false for a confirmed stop, by convention). Ignored (false) while running.
+    bool calcolaInEsecuzione(const std::function<bool(ControlloEsecuzione&)>& calcolo);
 
 private:
     void mostraInEsecuzione(bool inEsecuzione);

@@ -2,6 +2,7 @@
 #include "editor/stato_applicazione.h"
 #include "reductions/rid_filtri.h"
 #include "support/finestre_prova.h"
+#include "ui/analisi_dialog.h"
 #include "ui/imposta_punteggi_dialog.h"
 #include "ui/pri_window.h"
 #include "ui/rid_giocate_filtro_dialog.h"
@@ -250,6 +251,24 @@ void RidGiocateFiltroDialogTest::riduceLeGiocate()
     TRidGiocateFiltro d(m_prova->stato, m_prova->servizi);
     d.show();
     QVERIFY(trova<QRadioButton>(&d, QStringLiteral("giocateRadioButton"))->isChecked());
+
+    // The analyses see the accepted filter plays; the plays one counts what the run will keep.
+    ConteggiAnalisi conteggi;
+    m_prova->servizi.dialogo = [&](QDialog& finestra) -> std::optional<int> {
+        auto& analisi = static_cast<TAnalisiDialog&>(finestra);
+        analisi.show();
+        analisi.avviaCalcolo();
+        conteggi = analisi.conteggi();
+        return QDialog::Accepted;
+    };
+    QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("analisiGiocatePushButton")), Qt::LeftButton);
+    QCOMPARE(conteggi.esaminate, 3);
+    QCOMPARE(conteggi.valide, 2);
+    QCOMPARE(conteggi.nonRispettate[0], 1);
+    QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("analisiStoricaPushButton")), Qt::LeftButton);
+    QCOMPARE(m_prova->servizi.dialoghi, (std::vector<QString>{QStringLiteral("TAnalisiFiltroGiocate"),
+                                                              QStringLiteral("TAnalisiFiltroStorica")}));
+
     QTest::mouseClick(trova<QPushButton>(&d, QStringLiteral("avviaPushButton")), Qt::LeftButton);
     QVERIFY(!d.isVisible());
     QCOMPARE(giocate.conteggio(), 2);

@@ -8,11 +8,22 @@
 #include "ui/rid_gara_gio_dialog.h"
 #include "ui/rid_gara_pro_dialog.h"
 #include "ui/rid_giocate_filtro_dialog.h"
+#include "ui/rid_gruppi_dialog.h"
+#include "ui/rid_numeri_dialog.h"
 #include "ui/rid_ortogonale_dialog.h"
 #include "ui/rid_ortogonale_gio_dialog.h"
 #include "ui/sviluppo_integrale_dialog.h"
 
 #include <QUrl>
+
+template <typename Dialogo> void ComandiRiduzioni::gruppi()
+{
+    if (!ingresso(&IngressoValidazioneSeVuoto)) {
+        return;
+    }
+    Dialogo dialogo(stato(), servizi(), genitore());
+    apri(dialogo);
+}
 
 std::vector<VoceComando> ComandiRiduzioni::voci()
 {
@@ -101,10 +112,34 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          nullptr,
          "mdr_giofiltro.htm"},
         {C::RiduzioneCruciverba, "Riduzione cruciverba", {}},
-        {C::RiduzioneNumeri, "Riduzione in base ai numeri", {}},
-        {C::RiduzioneCadenze, "Riduzione in base alle cadenze", {}},
-        {C::RiduzioneFigure, "Riduzione in base alle figure", {}},
-        {C::RiduzioneDecine, "Riduzione in base alle decine", {}},
+        {C::RiduzioneNumeri,
+         "Riduzione in base ai numeri",
+         [this] { gruppi<TRidNumeri>(); },
+         {},
+         {},
+         nullptr,
+         "mdr_numeri.htm"},
+        {C::RiduzioneCadenze,
+         "Riduzione in base alle cadenze",
+         [this] { gruppi<TRidCadenze>(); },
+         {},
+         {},
+         nullptr,
+         "mdr_cadenze.htm"},
+        {C::RiduzioneFigure,
+         "Riduzione in base alle figure",
+         [this] { gruppi<TRidFigure>(); },
+         {},
+         {},
+         nullptr,
+         "mdr_figure.htm"},
+        {C::RiduzioneDecine,
+         "Riduzione in base alle decine",
+         [this] { gruppi<TRidDecine>(); },
+         {},
+         {},
+         nullptr,
+         "mdr_decine.htm"},
         {C::SostituzioneCombinazioni, "Sostituzione combinazioni di numeri", {}},
         {C::NormalizzaDistribuzione, "Normalizza distribuzione dei numeri", {}},
         {C::AggiungiGiocateCasuali,

@@ -30,4 +30,6 @@ private:
     void condizionata();
     void aggiungiCasuali();
     void eliminaCasualmente();
+    // The reductions by numbers, cadences, figures and decades: the conditional reduction's entry check.
+    template <typename Dialogo> void gruppi();
 };
