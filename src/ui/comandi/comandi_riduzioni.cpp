@@ -4,8 +4,10 @@
 #include "ui/rid_casuale_dialog.h"
 #include "ui/rid_casuale_elimina_dialog.h"
 #include "ui/rid_condizionata_dialog.h"
+#include "ui/rid_conf_storico_dialog.h"
 #include "ui/rid_gara_gio_dialog.h"
 #include "ui/rid_gara_pro_dialog.h"
+#include "ui/rid_giocate_filtro_dialog.h"
 #include "ui/rid_gruppi_dialog.h"
 #include "ui/rid_numeri_dialog.h"
 #include "ui/rid_ortogonale_dialog.h"
@@ -78,7 +80,18 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
         {C::RiduzioneProbabilitaPersonalizzate, "Riduzione in base a probabilità personalizzate", {}},
         {C::RiduzioneFrequenze, "Riduzione in base alle frequenze", {}},
         {C::RiduzioneRitardi, "Riduzione in base ai ritardi", {}},
-        {C::RiduzioneConfrontoStorico, "Riduzione tramite il confronto con l'archivio storico", {}},
+        {C::RiduzioneConfrontoStorico,
+         "Riduzione tramite il confronto con l'archivio storico",
+         [this] {
+             if (ingresso(&IngressoValidazioneSeVuoto)) {
+                 TRidConfStorico dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_confsto.htm"},
         {C::RiduzioneCondizionata,
          "Riduzione condizionata",
          [this] { condizionata(); },
@@ -86,7 +99,18 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          Icone::Condizionata,
          nullptr,
          "mdr_condizionata.htm"},
-        {C::RiduzioneGiocateFiltro, "Riduzione tramite giocate filtro", {}, {}, Icone::Filtro},
+        {C::RiduzioneGiocateFiltro,
+         "Riduzione tramite giocate filtro",
+         [this] {
+             if (ingresso(&IngressoValidazioneSeVuoto)) {
+                 TRidGiocateFiltro dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         Icone::Filtro,
+         nullptr,
+         "mdr_giofiltro.htm"},
         {C::RiduzioneCruciverba, "Riduzione cruciverba", {}},
         {C::RiduzioneNumeri,
          "Riduzione in base ai numeri",
