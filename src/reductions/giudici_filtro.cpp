@@ -149,50 +149,6 @@ void PrefissoNumeri::preparaUltimi(int /*da*/)
     }
 }
 
-PrefissoConfronti::PrefissoConfronti(const UsciteSottoinsiemi& uscite, const FiltroConfronti& filtro,
-                                     std::int32_t riferimento)
-    : m_uscite(uscite), m_massimoErrori(filtro.massimoErrori())
-{
-    for (const auto& c : filtro.confronti()) {
-        m_finestre.emplace_back(std::max<std::int32_t>(1, riferimento - c.estrazioni), c.punteggi);
-    }
-    m_quanti[0] = m_ranghi.quanti;
-}
-
-void PrefissoConfronti::entra(int x)
-{
-    // The last draws of the prefix's s-subsets that end in x.
-    auto ultime = m_ultime[m_profondita];
-    for (int s = 1; s <= 5; ++s) {
-        const auto& ranghi = m_ranghi.ranghi[static_cast<std::size_t>(s - 1)];
-        auto& ultima = ultime[static_cast<std::size_t>(s - 1)];
-        for (int r = 0; r < m_ranghi.quanti[static_cast<std::size_t>(s - 1)]; ++r) {
-            if (s <= 4) {
-                ultima =
-                    std::max<std::int32_t>(ultima, m_uscite.riga(s, ranghi[static_cast<std::size_t>(r)])[x]);
-            } else {
-                m_uscite.perOgniCinquina(ranghi[static_cast<std::size_t>(r)],
-                                         [&](int quinto, std::int32_t u) {
-                                             if (quinto == x) {
-                                                 ultima = std::max(ultima, u);
-                                             }
-                                         });
-            }
-        }
-    }
-    m_ranghi.aggiungi(x - 1);
-    ++m_profondita;
-    m_ultime[m_profondita] = ultime;
-    m_quanti[m_profondita] = m_ranghi.quanti;
-}
-
-void PrefissoConfronti::esci(int /*x*/)
-{
-    // The subsets x made were appended after those of the shorter prefix.
-    --m_profondita;
-    m_ranghi.quanti = m_quanti[m_profondita];
-}
-
 namespace {
 
 // d[i] = max(d[i], o[i]) for the 8 cells of a block: one instruction where the processor has it.
@@ -212,31 +168,64 @@ inline void MassimoBlocco(UsciteSottoinsiemi::Cella* d, const UsciteSottoinsiemi
 
 } // namespace
 
-void PrefissoConfronti::preparaUltimi(int da)
+PrefissoConfronti::PrefissoConfronti(const UsciteSottoinsiemi& uscite, const FiltroConfronti& filtro,
+                                     std::int32_t riferimento)
+    : m_uscite(uscite), m_massimoErrori(filtro.massimoErrori()), m_livelli(11)
+{
+    for (const auto& c : filtro.confronti()) {
+        m_finestre.emplace_back(std::max<std::int32_t>(1, riferimento - c.estrazioni), c.punteggi);
+    }
+    // The empty prefix: the sets of one number are the row of the empty set.
+    Livello& radice = m_livelli[0];
+    const UsciteSottoinsiemi::Cella* singoli = uscite.riga(1, 0);
+    std::copy(singoli, singoli + UsciteSottoinsiemi::Colonne, radice.righe[0].begin());
+    radice.quanti = m_ranghi.quanti;
+}
+
+void PrefissoConfronti::entra(int y)
 {
     using U = UsciteSottoinsiemi;
-    // Whole blocks of 8 from the one holding da: fixed-length inner loops the compiler vectorises.
-    const int primoBlocco = da / U::Blocco;
+    const Livello& padre = m_livelli[m_profondita];
+    Livello& figlio = m_livelli[m_profondita + 1];
+    for (std::size_t s = 0; s < 5; ++s) {
+        figlio.ultime[s] =
+            std::max<std::int32_t>(padre.ultime[s], padre.righe[s][static_cast<std::size_t>(y)]);
+    }
+    m_ranghi.aggiungi(y - 1);
+    figlio.quanti = m_ranghi.quanti;
+    // The next numbers are above y: the rows from the block holding y + 1.
+    const int primoBlocco = (y + 1) / U::Blocco;
+    const auto inizio = static_cast<std::size_t>(primoBlocco * U::Blocco);
     for (int s = 1; s <= 5; ++s) {
-        auto& riga = m_righe[static_cast<std::size_t>(s - 1)];
-        std::fill(riga.begin() + primoBlocco * U::Blocco, riga.end(), U::Cella{0});
-        const auto& ranghi = m_ranghi.ranghi[static_cast<std::size_t>(s - 1)];
-        for (int r = 0; r < m_ranghi.quanti[static_cast<std::size_t>(s - 1)]; ++r) {
-            if (!m_uscite.piena(s, ranghi[static_cast<std::size_t>(r)])) {
+        const auto i = static_cast<std::size_t>(s - 1);
+        std::copy(padre.righe[i].begin() + static_cast<std::ptrdiff_t>(inizio), padre.righe[i].end(),
+                  figlio.righe[i].begin() + static_cast<std::ptrdiff_t>(inizio));
+        // The (s-1)-subsets holding y are those aggiungi appended.
+        const auto& ranghi = m_ranghi.ranghi[i];
+        for (int r = padre.quanti[i]; r < figlio.quanti[i]; ++r) {
+            const std::uint32_t rango = ranghi[static_cast<std::size_t>(r)];
+            if (!m_uscite.piena(s, rango)) {
                 continue;
             }
             if (s <= 4) {
-                const U::Cella* sorgente = m_uscite.riga(s, ranghi[static_cast<std::size_t>(r)]);
+                const U::Cella* sorgente = m_uscite.riga(s, rango);
                 for (int b = primoBlocco; b < U::Colonne / U::Blocco; ++b) {
-                    MassimoBlocco(riga.data() + b * U::Blocco, sorgente + b * U::Blocco);
+                    MassimoBlocco(figlio.righe[i].data() + b * U::Blocco, sorgente + b * U::Blocco);
                 }
             } else {
-                m_uscite.perOgniCinquina(ranghi[static_cast<std::size_t>(r)],
-                                         [&](int quinto, std::int32_t u) {
-                                             auto& cella = riga[static_cast<std::size_t>(quinto)];
-                                             cella = std::max(cella, static_cast<U::Cella>(u));
-                                         });
+                m_uscite.perOgniCinquina(rango, [&](int quinto, std::int32_t u) {
+                    auto& cella = figlio.righe[i][static_cast<std::size_t>(quinto)];
+                    cella = std::max(cella, static_cast<U::Cella>(u));
+                });
             }
         }
     }
+    ++m_profondita;
+}
+
+void PrefissoConfronti::esci(int /*y*/)
+{
+    // The subsets y made were appended after those of the shorter prefix.
+    --m_profondita;
+    m_ranghi.quanti = m_livelli[m_profondita].quanti;
 }

@@ -158,8 +158,10 @@ private:
     std::int32_t m_massimoErrori = 0;
 };
 
-// The state of a FiltroConfronti along the prefix: the colex ranks of the prefix's subsets and the last
-// draws of its s-subsets; for the last number, the rows of every x at once.
+// The state of a FiltroConfronti along the prefix: for every depth, the last draws of the prefix's
+// s-subsets and the rows that give, for every next number x at once, the last draw of the s-subsets the
+// prefix makes with x. A longer prefix starts from its parent's rows and adds only the rows of the
+// subsets holding its new number.
 class PrefissoConfronti
 {
 public:
@@ -168,13 +170,14 @@ public:
 
     void entra(int x);
     void esci(int x);
-    void preparaUltimi(int da);
+    void preparaUltimi(int /*da*/) {}
     bool accettaUltimo(int x) const
     {
-        const auto& prefisso = m_ultime[m_profondita];
+        const Livello& livello = m_livelli[m_profondita];
         std::array<std::int32_t, 5> ultime{};
         for (std::size_t s = 0; s < 5; ++s) {
-            ultime[s] = std::max<std::int32_t>(prefisso[s], m_righe[s][static_cast<std::size_t>(x)]);
+            ultime[s] =
+                std::max<std::int32_t>(livello.ultime[s], livello.righe[s][static_cast<std::size_t>(x)]);
         }
         std::int32_t errori = 0;
         for (const auto& [da, punteggi] : m_finestre) {
@@ -190,13 +193,19 @@ public:
     }
 
 private:
+    using Riga = std::array<UsciteSottoinsiemi::Cella, UsciteSottoinsiemi::Colonne>;
+    struct Livello
+    {
+        alignas(16) std::array<Riga, 5> righe{};
+        std::array<std::int32_t, 5> ultime{};
+        std::array<int, 5> quanti{};
+    };
+
     const UsciteSottoinsiemi& m_uscite;
     // Per comparison: the first draw of its window and its allowed scores.
     std::vector<std::pair<std::int32_t, std::uint8_t>> m_finestre;
     std::int32_t m_massimoErrori = 0;
     RanghiSottoinsiemi m_ranghi;
     std::size_t m_profondita = 0;
-    std::array<std::array<int, 5>, 11> m_quanti{};
-    std::array<std::array<std::int32_t, 5>, 11> m_ultime{};
-    alignas(16) std::array<std::array<UsciteSottoinsiemi::Cella, UsciteSottoinsiemi::Colonne>, 5> m_righe{};
+    std::vector<Livello> m_livelli;
 };
