@@ -16,7 +16,8 @@ namespace cli {
 
 namespace {
 
-int AnalisiProbabilistica(MembroProbabilistico membro, AmbienteCli& ambiente, ModoFiltro modo, std::ostream& out)
+int AnalisiProbabilistica(MembroProbabilistico membro, AmbienteCli& ambiente, ModoFiltro modo,
+                          std::ostream& out)
 {
     StatoApplicazione& stato = ambiente.stato();
     if (membro != MembroProbabilistico::ProbabilitaPersonali && !ambiente.caricaArchivio()) {

@@ -152,8 +152,8 @@ TestiMembro Testi(MembroProbabilistico membro)
         return {"La frequenza minima dell'intervallo nº ", "La frequenza massima dell'intervallo nº ",
                 " non è valida.", " è maggiore di quella massima."};
     }
-    return {"Il ritardo minimo dell'intervallo nº ", "Il ritardo massimo dell'intervallo nº ", " non è valido.",
-            " è maggiore di quello massimo."};
+    return {"Il ritardo minimo dell'intervallo nº ", "Il ritardo massimo dell'intervallo nº ",
+            " non è valido.", " è maggiore di quello massimo."};
 }
 
 std::int64_t Vicino(double v)
@@ -282,7 +282,8 @@ std::array<std::int32_t, 90> FrequenzeUltime(const ArchivioStorico& archivio, co
 {
     std::array<std::int32_t, 90> f{};
     const std::int32_t c = archivio.conteggio();
-    for (std::int32_t i = std::max<std::int32_t>(1, c - std::max<std::int32_t>(estrazioni, 1) + 1); i <= c; ++i) {
+    for (std::int32_t i = std::max<std::int32_t>(1, c - std::max<std::int32_t>(estrazioni, 1) + 1); i <= c;
+         ++i) {
         const Tipo_Estrazione& e = archivio.estrazione(i);
         for (int w = Bari; w <= Nazionale; ++w) {
             if (!RuotaSelezionata(ruote, w)) {
@@ -366,7 +367,8 @@ GiudizioProbabilistico::GiudizioProbabilistico(const std::array<double, 90>& val
             m_uniti.push_back(i);
         }
     }
-    std::sort(m_uniti.begin(), m_uniti.end(), [](const auto& a, const auto& b) { return a.minimo < b.minimo; });
+    std::sort(m_uniti.begin(), m_uniti.end(),
+              [](const auto& a, const auto& b) { return a.minimo < b.minimo; });
     std::vector<Intervallo> uniti;
     for (const auto& i : m_uniti) {
         if (!uniti.empty() && i.minimo <= uniti.back().massimo) {
@@ -412,7 +414,8 @@ EsitoProbabilistico AccettaProbabilistiche(ImpostazioniProbabilistiche& impostaz
         esito.fuoco = fuoco;
         return esito;
     };
-    if (membro == MembroProbabilistico::ProbabilitaRitardi || membro == MembroProbabilistico::ProbabilitaFrequenze) {
+    if (membro == MembroProbabilistico::ProbabilitaRitardi ||
+        membro == MembroProbabilistico::ProbabilitaFrequenze) {
         nuove.criterio = std::clamp(parametri.criterio, 0, CriterioMassimo);
     }
     if (membro == MembroProbabilistico::ProbabilitaPersonali) {
@@ -431,7 +434,9 @@ EsitoProbabilistico AccettaProbabilistiche(ImpostazioniProbabilistiche& impostaz
     nuove.intervalli.numero = 0;
     for (std::size_t r = 0; r < parametri.righe.size(); ++r) {
         const RigaIntervallo& riga = parametri.righe[r];
-        const auto vuoto = [](const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; };
+        const auto vuoto = [](const std::string& s) {
+            return s.find_first_not_of(" \t") == std::string::npos;
+        };
         if (vuoto(riga.minimo) && vuoto(riga.massimo)) {
             continue;
         }
@@ -509,7 +514,8 @@ bool SalvaProbabilistiche(const ImpostazioniProbabilistiche& imp, const std::str
         break;
     }
     const auto percorso =
-        (std::filesystem::path(cartellaDati) / NomeFileIntervalli(FileIntervalliDelMembro(imp.membro))).string();
+        (std::filesystem::path(cartellaDati) / NomeFileIntervalli(FileIntervalliDelMembro(imp.membro)))
+            .string();
     return ScriviFileIntervalli(percorso, imp.intervalli);
 }
 
@@ -531,7 +537,8 @@ EsitoRiduzione RiduzioneProbabilistica(Sistema& sistema, ElencoGiocate& giocate,
     }
     std::vector<std::uint8_t> numeriFissi;
     if (fisse) {
-        numeriFissi.assign(sistema.fisse.begin(), sistema.fisse.begin() + std::clamp(sistema.numeroFisse, 0, 9));
+        numeriFissi.assign(sistema.fisse.begin(),
+                           sistema.fisse.begin() + std::clamp(sistema.numeroFisse, 0, 9));
     }
     const int k = esecuzione.numeriPerGiocata();
     esecuzione.setTotale(CombinazioniPronostico(esecuzione.pronostico(), k).totale());
@@ -570,8 +577,9 @@ std::size_t ContenitoriDelMembro(MembroProbabilistico membro)
 }
 
 void AnalisiProbabilisticaGiocate(const Sistema& sistema, const ElencoGiocate& giocate,
-                                  const GiudizioProbabilistico& giudizio, ModoFiltro modo, bool consideraFisse,
-                                  IstogrammaProbabilistico& istogramma, ControlloEsecuzione& controllo)
+                                  const GiudizioProbabilistico& giudizio, ModoFiltro modo,
+                                  bool consideraFisse, IstogrammaProbabilistico& istogramma,
+                                  ControlloEsecuzione& controllo)
 {
     const bool fisse = consideraFisse && sistema.numeroFisse > 0;
     const MappaFisse mappa = fisse ? MappaFisse(sistema) : MappaFisse();
@@ -592,8 +600,8 @@ void AnalisiProbabilisticaGiocate(const Sistema& sistema, const ElencoGiocate& g
 }
 
 void AnalisiProbabilisticaStorica(const ArchivioStorico& archivio, const SegniRuote& ruote,
-                                  const ImpostazioniProbabilistiche& imp, IstogrammaProbabilistico& istogramma,
-                                  ControlloEsecuzione& controllo)
+                                  const ImpostazioniProbabilistiche& imp,
+                                  IstogrammaProbabilistico& istogramma, ControlloEsecuzione& controllo)
 {
     const std::int32_t d = archivio.conteggio();
     ConteggiAnalisi& totali = istogramma.totali;
@@ -634,10 +642,9 @@ void AnalisiProbabilisticaStorica(const ArchivioStorico& archivio, const SegniRu
         }
     };
 
-    GiudizioProbabilistico giudizio(imp.membro == MembroProbabilistico::ProbabilitaPersonali
-                                        ? imp.personali
-                                        : std::array<double, 90>{},
-                                    imp.intervalli);
+    GiudizioProbabilistico giudizio(
+        imp.membro == MembroProbabilistico::ProbabilitaPersonali ? imp.personali : std::array<double, 90>{},
+        imp.intervalli);
     std::array<double, 91> valori = giudizio.valori();
     std::array<std::int32_t, 90> grezzi{};
     std::int64_t finoAllaVerifica = IntervalloVerificaStorica;

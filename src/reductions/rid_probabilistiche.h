@@ -36,7 +36,8 @@ enum class MembroProbabilistico {
 
 inline constexpr std::array MembriProbabilistici{
     MembroProbabilistico::ProbabilitaRitardi, MembroProbabilistico::ProbabilitaFrequenze,
-    MembroProbabilistico::ProbabilitaPersonali, MembroProbabilistico::Frequenze, MembroProbabilistico::Ritardi};
+    MembroProbabilistico::ProbabilitaPersonali, MembroProbabilistico::Frequenze,
+    MembroProbabilistico::Ritardi};
 
 // Whether the member rescales into scores 0..100 (the first three) or averages raw values.
 bool MembroInScala(MembroProbabilistico membro);
@@ -157,7 +158,8 @@ public:
     {}
     void entra(int x)
     {
-        m_somme[static_cast<std::size_t>(m_livello + 1)] = m_somme[static_cast<std::size_t>(m_livello)] + m_valori[x];
+        m_somme[static_cast<std::size_t>(m_livello + 1)] =
+            m_somme[static_cast<std::size_t>(m_livello)] + m_valori[x];
         ++m_livello;
     }
     void esci(int) { --m_livello; }
@@ -240,8 +242,9 @@ std::size_t ContenitoriDelMembro(MembroProbabilistico membro);
 // "Analisi giocate": every candidate of the mode without the duplicate check; with the fixed numbers
 // on, a candidate lacking one is invalid and not put in the histogram.
 void AnalisiProbabilisticaGiocate(const Sistema& sistema, const ElencoGiocate& giocate,
-                                  const GiudizioProbabilistico& giudizio, ModoFiltro modo, bool consideraFisse,
-                                  IstogrammaProbabilistico& istogramma, ControlloEsecuzione& controllo);
+                                  const GiudizioProbabilistico& giudizio, ModoFiltro modo,
+                                  bool consideraFisse, IstogrammaProbabilistico& istogramma,
+                                  ControlloEsecuzione& controllo);
 
 // "Analisi storica": the five numbers of every selected archive wheel present in each target draw,
 // judged with the values the member had just before that draw (delays: targets from 300; frequencies:

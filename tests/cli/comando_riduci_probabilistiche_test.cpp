@@ -31,8 +31,13 @@ protected:
             ASSERT_GT(archivio.InserisciEstrazione(test::estrazioneNumero(i, 1 + (i * 7) % 86)), 0);
         }
         ASSERT_TRUE(salvaArchivio(archivio));
-        std::vector<std::string> argomenti = {"crea", "-o", file("base.qvs"), "--pronostico",
-                                              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20", "--k", "3"};
+        std::vector<std::string> argomenti = {"crea",
+                                              "-o",
+                                              file("base.qvs"),
+                                              "--pronostico",
+                                              "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20",
+                                              "--k",
+                                              "3"};
         if (!fisse.empty()) {
             argomenti.insert(argomenti.end(), {"--fisse", fisse});
         }
@@ -71,15 +76,16 @@ TEST_F(RiduciProbabilistiche, OgniMembroTieneCioCheLAnalisiContaValido)
 {
     crea();
     int ridotti = 0;
-    for (const std::string membro :
-         {"probabilita-ritardi", "probabilita-frequenze", "probabilita-personalizzate", "frequenze", "ritardi"}) {
+    for (const std::string membro : {"probabilita-ritardi", "probabilita-frequenze",
+                                     "probabilita-personalizzate", "frequenze", "ritardi"}) {
         SCOPED_TRACE(membro);
         const Risultato analisi = esegui({"analisi", membro, file("base.qvs"), "--modo", "pronostico"});
         ASSERT_EQ(analisi.uscita, 0) << analisi.err;
         // Every candidate of the 20 numbers in plays of 3 falls in some bin.
         EXPECT_EQ(Istogramma(analisi.out), 1140);
         const std::string uscita = file(membro + ".qvs");
-        const Risultato riduzione = esegui({"riduci", membro, file("base.qvs"), "--modo", "pronostico", "-o", uscita});
+        const Risultato riduzione =
+            esegui({"riduci", membro, file("base.qvs"), "--modo", "pronostico", "-o", uscita});
         const std::string valide = Valide(analisi.out);
         if (valide == "0") {
             EXPECT_EQ(riduzione.uscita, 1);
@@ -100,9 +106,11 @@ TEST_F(RiduciProbabilistiche, FisseSoloConLOpzioneERifiuti)
 {
     crea("5");
     ASSERT_EQ(
-        esegui({"riduci", "ritardi", file("base.qvs"), "--modo", "pronostico", "-o", file("libere.qvs")}).uscita, 0);
-    ASSERT_EQ(esegui({"riduci", "ritardi", file("base.qvs"), "--modo", "pronostico", "--considera-fisse", "-o",
-                      file("fisse.qvs")})
+        esegui({"riduci", "ritardi", file("base.qvs"), "--modo", "pronostico", "-o", file("libere.qvs")})
+            .uscita,
+        0);
+    ASSERT_EQ(esegui({"riduci", "ritardi", file("base.qvs"), "--modo", "pronostico", "--considera-fisse",
+                      "-o", file("fisse.qvs")})
                   .uscita,
               0);
     const std::string libere = giocate(file("libere.qvs"));

@@ -77,7 +77,8 @@ ImpostazioniProbabilistiche Nuove(M membro)
 
 // The delay of every number by its definition before target draw t (draws 1..t-1), smallest over the
 // selected archive wheels.
-std::array<std::int32_t, 90> RitardiLetterali(const ArchivioStorico& a, const SegniRuote& ruote, std::int32_t t)
+std::array<std::int32_t, 90> RitardiLetterali(const ArchivioStorico& a, const SegniRuote& ruote,
+                                              std::int32_t t)
 {
     std::array<std::int32_t, 90> d{};
     for (int n = 1; n <= 90; ++n) {
@@ -99,8 +100,8 @@ std::array<std::int32_t, 90> RitardiLetterali(const ArchivioStorico& a, const Se
     return d;
 }
 
-std::array<std::int32_t, 90> FrequenzeLetterali(const ArchivioStorico& a, const SegniRuote& ruote, std::int32_t da,
-                                                std::int32_t fino)
+std::array<std::int32_t, 90> FrequenzeLetterali(const ArchivioStorico& a, const SegniRuote& ruote,
+                                                std::int32_t da, std::int32_t fino)
 {
     std::array<std::int32_t, 90> f{};
     for (std::int32_t i = std::max(da, 1); i <= fino; ++i) {
@@ -139,14 +140,31 @@ TEST(AccettaProbabilistiche, MessaggiEValori)
         std::string atteso; // empty: accepted
     };
     const std::vector<Caso> casi = {
-        {M::ProbabilitaRitardi, {{"30", "20"}}, "", "La probabilità minima dell'intervallo nº 1 è maggiore di quella massima."},
-        {M::Ritardi, {{"30", "20"}}, "", "Il ritardo minimo dell'intervallo nº 1 è maggiore di quello massimo."},
-        {M::Frequenze, {{"", ""}, {"5", "x"}}, "10", "La frequenza massima dell'intervallo nº 2 non è valida."},
-        {M::ProbabilitaPersonali, {{"100.5", "100"}}, "", "La probabilità minima dell'intervallo nº 1 non è valida."},
+        {M::ProbabilitaRitardi,
+         {{"30", "20"}},
+         "",
+         "La probabilità minima dell'intervallo nº 1 è maggiore di quella massima."},
+        {M::Ritardi,
+         {{"30", "20"}},
+         "",
+         "Il ritardo minimo dell'intervallo nº 1 è maggiore di quello massimo."},
+        {M::Frequenze,
+         {{"", ""}, {"5", "x"}},
+         "10",
+         "La frequenza massima dell'intervallo nº 2 non è valida."},
+        {M::ProbabilitaPersonali,
+         {{"100.5", "100"}},
+         "",
+         "La probabilità minima dell'intervallo nº 1 non è valida."},
         {M::Ritardi, {{" ", ""}}, "", "Inserire almeno un intervallo consentito."},
-        {M::ProbabilitaFrequenze, {{"1", "2"}}, "0",
+        {M::ProbabilitaFrequenze,
+         {{"1", "2"}},
+         "0",
          "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e 40"},
-        {M::Frequenze, {{"1", "2"}}, "41", "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e 40"},
+        {M::Frequenze,
+         {{"1", "2"}},
+         "41",
+         "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e 40"},
         {M::ProbabilitaRitardi, {{"12,5", " 28 "}, {"", ""}, {"0", "0"}}, "", ""},
         {M::Frequenze, {{"100", "100"}}, "40", ""},
     };
@@ -288,7 +306,8 @@ TEST(GiudizioProbabilistico, ValoriIntervalliEContenitori)
     rit.cacheCalcolata = true;
     rit.cache.fill(150);
     EXPECT_FALSE(GiudizioProbabilistico(ValoriNumeri(rit), Intervalli({{0.5, 100}})).accettata(G({1, 2})));
-    EXPECT_TRUE(GiudizioProbabilistico(ValoriNumeri(rit), Intervalli({{0.5, 100}, {0, 0}})).accettata(G({1, 2})));
+    EXPECT_TRUE(
+        GiudizioProbabilistico(ValoriNumeri(rit), Intervalli({{0.5, 100}, {0, 0}})).accettata(G({1, 2})));
     ImpostazioniProbabilistiche grezzi = Nuove(M::Ritardi);
     grezzi.cache = rit.cache;
     EXPECT_FALSE(GiudizioProbabilistico(ValoriNumeri(grezzi), Intervalli({{0, 100}})).accettata(G({1, 2})));
@@ -337,7 +356,8 @@ TEST(RiduzioneProbabilistica, PronosticoGiocateAnalisiComeLaDefinizione)
                 imp.personali[n] = static_cast<double>((n * 37) % 101);
             }
             CompletaCache(imp, archivio, sistema.ruote);
-            imp.intervalli = MembroInScala(membro) ? Intervalli({{20, 45.5}, {60, 70}}) : Intervalli({{2, 4.5}, {10, 14}});
+            imp.intervalli =
+                MembroInScala(membro) ? Intervalli({{20, 45.5}, {60, 70}}) : Intervalli({{2, 4.5}, {10, 14}});
             if (membro == M::Ritardi) {
                 imp.intervalli = Intervalli({{3, 7}});
             }
@@ -361,15 +381,17 @@ TEST(RiduzioneProbabilistica, PronosticoGiocateAnalisiComeLaDefinizione)
             EsecuzioneContinua continua;
             ElencoGiocate generate;
             Sistema s1 = sistema;
-            ASSERT_TRUE(RiduzioneProbabilistica(s1, generate, giudizio, ModoFiltro::Pronostico, false, continua)
-                            .confermata());
+            ASSERT_TRUE(
+                RiduzioneProbabilistica(s1, generate, giudizio, ModoFiltro::Pronostico, false, continua)
+                    .confermata());
             EXPECT_EQ(test::Giocate(generate), attese);
 
             ElencoGiocate filtrate;
             Sistema s2 = sistema;
             test::Sviluppa(s2, filtrate);
             IstogrammaProbabilistico istogramma(ContenitoriDelMembro(membro));
-            AnalisiProbabilisticaGiocate(s2, filtrate, giudizio, ModoFiltro::Giocate, false, istogramma, continua);
+            AnalisiProbabilisticaGiocate(s2, filtrate, giudizio, ModoFiltro::Giocate, false, istogramma,
+                                         continua);
             EXPECT_EQ(istogramma.totali.valide, static_cast<std::int64_t>(attese.size()));
             IstogrammaProbabilistico dalPronostico(ContenitoriDelMembro(membro));
             AnalisiProbabilisticaGiocate(s2, filtrate, giudizio, ModoFiltro::Pronostico, false, dalPronostico,
@@ -394,7 +416,8 @@ TEST(RiduzioneProbabilistica, FisseInterruzioneENessunRisultato)
     // Fixed 5 among plays of 2 with mean 4..6: {3,5} {4,5} {5,6} {5,7}.
     Sistema fisse = test::PronosticoPrimi(10, 2, {5});
     ElencoGiocate elenco;
-    ASSERT_TRUE(RiduzioneProbabilistica(fisse, elenco, giudizio, ModoFiltro::Pronostico, true, continua).confermata());
+    ASSERT_TRUE(RiduzioneProbabilistica(fisse, elenco, giudizio, ModoFiltro::Pronostico, true, continua)
+                    .confermata());
     EXPECT_EQ(test::Giocate(elenco), (std::vector{G({3, 5}), G({4, 5}), G({5, 6}), G({5, 7})}));
     IstogrammaProbabilistico analisi(101);
     AnalisiProbabilisticaGiocate(fisse, elenco, giudizio, ModoFiltro::Pronostico, true, analisi, continua);
@@ -448,7 +471,8 @@ TEST(AnalisiProbabilisticaStorica, RitardiEFrequenzeComeUnRicalcoloLetterale)
             if (MembroDiRitardi(membro)) {
                 valori = ValoriDaGrezzi(membro, imp.criterio, RitardiLetterali(archivio, ruote, t));
             } else if (MembroDiFrequenze(membro)) {
-                valori = ValoriDaGrezzi(membro, imp.criterio, FrequenzeLetterali(archivio, ruote, t - 7, t - 1));
+                valori =
+                    ValoriDaGrezzi(membro, imp.criterio, FrequenzeLetterali(archivio, ruote, t - 7, t - 1));
             }
             const GiudizioProbabilistico giudizio(valori, imp.intervalli);
             for (int w = 1; w <= RuoteArchivio; ++w) {
