@@ -58,9 +58,10 @@ template <typename Lavoro> double Secondi(Lavoro&& lavoro)
     return TempoProcessore() - inizio;
 }
 
-// The member's settings on the real archive: the delays between 4 and 12 on average, the default
-// [7, 28] of the scores by delays, frequencies over 200 draws between 14 and 18, custom scores.
-ImpostazioniProbabilistiche Impostazioni(MembroProbabilistico membro)
+// The member's settings on the real archive: the delays between 4 and 12 on average (every delay
+// allowed with tutti), the default [7, 28] of the scores by delays, mean frequencies over 18 draws
+// between 8 and 12, custom scores.
+ImpostazioniProbabilistiche Impostazioni(MembroProbabilistico membro, bool tutti = false)
 {
     ImpostazioniProbabilistiche imp;
     imp.membro = membro;
@@ -69,11 +70,12 @@ ImpostazioniProbabilistiche Impostazioni(MembroProbabilistico membro)
     imp.intervalli.minimi[0] = 7;
     imp.intervalli.massimi[0] = 28;
     if (membro == MembroProbabilistico::Ritardi) {
-        imp.intervalli.minimi[0] = 4;
-        imp.intervalli.massimi[0] = 12;
+        imp.intervalli.minimi[0] = tutti ? 0 : 4;
+        imp.intervalli.massimi[0] = tutti ? 100 : 12;
     } else if (membro == MembroProbabilistico::Frequenze) {
-        imp.intervalli.minimi[0] = 14;
-        imp.intervalli.massimi[0] = 18;
+        imp.estrazioni = 18;
+        imp.intervalli.minimi[0] = 8;
+        imp.intervalli.massimi[0] = 12;
     }
     for (std::size_t n = 0; n < 90; ++n) {
         imp.personali[n] = static_cast<double>((n * 37) % 101);
@@ -84,8 +86,10 @@ ImpostazioniProbabilistiche Impostazioni(MembroProbabilistico membro)
 
 void BM_ProbabilisticaSuSviluppo(benchmark::State& state)
 {
-    const auto membro = static_cast<MembroProbabilistico>(state.range(0));
-    const ImpostazioniProbabilistiche imp = Impostazioni(membro);
+    // 5: the delays with every play kept, the dearest case (every candidate written out).
+    const bool tutti = state.range(0) == 5;
+    const auto membro = tutti ? MembroProbabilistico::Ritardi : static_cast<MembroProbabilistico>(state.range(0));
+    const ImpostazioniProbabilistiche imp = Impostazioni(membro, tutti);
     const GiudizioProbabilistico giudizio(ValoriNumeri(imp), imp.intervalli);
     double riduzione = 0;
     double sviluppo = 0;
@@ -118,9 +122,10 @@ void BM_ProbabilisticaSuSviluppo(benchmark::State& state)
     state.counters["rapporto"] = sviluppo > 0 ? riduzione / sviluppo : 0;
     state.counters["accettate"] = static_cast<double>(accettate);
 }
-// Ritardi (4) and ProbabilitaRitardi (0).
+// Ritardi (4, and 5 keeping everything) and ProbabilitaRitardi (0).
 BENCHMARK(BM_ProbabilisticaSuSviluppo)
     ->Arg(4)
+    ->Arg(5)
     ->Arg(0)
     ->UseManualTime()
     ->Iterations(2)

@@ -250,6 +250,9 @@ template <MembroProbabilistico Membro> Esito Probabilistica(LavoroRiduzione& lav
 {
     StatoApplicazione& stato = lavoro.stato;
     const ImpostazioniProbabilistiche imp = ProbabilisticheDelSistema(Membro, stato.sistema, stato.archivio);
+    if (imp.corretto) {
+        stato.messaggi.mostra(Avviso(messaggi_probabilistiche::ImpostazioniCorrette));
+    }
     if (const auto rifiuto = ControllaProbabilistiche(imp, stato.archivio.conteggio())) {
         stato.messaggi.mostra(*rifiuto);
         return std::nullopt;

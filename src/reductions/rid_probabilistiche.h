@@ -261,5 +261,9 @@ inline constexpr const char* AlmenoUnIntervallo = "Inserire almeno un intervallo
 inline constexpr const char* EstrazioniNonValide =
     "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e ";
 inline constexpr const char* PocheEstrazioni = "Per l'analisi storica sono rischieste almeno 300 estrazioni.";
+// The note shown when a stored block had values out of range (ImpostazioniProbabilistiche::corretto).
+inline constexpr const char* ImpostazioniCorrette =
+    "Alcune impostazioni salvate di questa riduzione non erano valide e sono state sostituite da quelle "
+    "predefinite.";
 
 } // namespace messaggi_probabilistiche

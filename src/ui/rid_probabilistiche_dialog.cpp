@@ -190,6 +190,10 @@ TRidProbabilistica::TRidProbabilistica(StatoApplicazione& stato, ServiziFinestre
     connect(analisiStorica, &QPushButton::clicked, this, &TRidProbabilistica::apriAnalisiStorica);
     mostraConteggio(U(messaggi_filtro::GiocateFinali));
 
+    if (m_impostazioni.corretto) {
+        stato.messaggi.mostra(Avviso(messaggi_probabilistiche::ImpostazioniCorrette));
+        m_impostazioni.corretto = false;
+    }
     CompletaCache(m_impostazioni, stato.archivio, stato.sistema.ruote);
     m_impostazioni.scriviIn(stato.sistema.riduzioni);
     mostraIntervalli();

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -199,7 +200,11 @@ void RidProbabilisticheDialogTest::frequenzeSpanEAnalisi()
 
 void RidProbabilisticheDialogTest::personaliPunteggiEStorica()
 {
+    // A score that is not a number, as a damaged system file could bring: read as 50 with a note.
+    ScriviCampoDouble(m_prova->stato.sistema.riduzioni.probabilitaPersonali, 1608 + 8 * 4, std::nan(""));
     TRidProbaPer d(m_prova->stato, m_prova->servizi);
+    QCOMPARE(messaggio(), QString::fromUtf8(messaggi_probabilistiche::ImpostazioniCorrette));
+    QCOMPARE(ProbabilitaPersonalizzate(m_prova->stato.sistema.riduzioni)[4], 50.0);
     d.show();
     cattura(d, QStringLiteral("TRidProbaPer"));
     auto* numeri = d.tabellaNumeri();
