@@ -14,13 +14,43 @@
 
 namespace cli {
 
+namespace {
+
+int AnalisiProbabilistica(MembroProbabilistico membro, AmbienteCli& ambiente, ModoFiltro modo,
+                          std::ostream& out)
+{
+    StatoApplicazione& stato = ambiente.stato();
+    if (membro != MembroProbabilistico::ProbabilitaPersonali && !ambiente.caricaArchivio()) {
+        return UscitaRifiuto;
+    }
+    const ImpostazioniProbabilistiche imp = ProbabilisticheDelSistema(membro, stato.sistema, stato.archivio);
+    if (const auto rifiuto = ControllaProbabilistiche(imp, stato.archivio.conteggio())) {
+        stato.messaggi.mostra(*rifiuto);
+        return UscitaRifiuto;
+    }
+    const GiudizioProbabilistico giudizio(ValoriNumeri(imp), imp.intervalli);
+    IstogrammaProbabilistico istogramma(ContenitoriDelMembro(membro));
+    EsecuzioneContinua continua;
+    AnalisiProbabilisticaGiocate(stato.sistema, stato.giocate, giudizio, modo, false, istogramma, continua);
+    const auto [primo, ultimo] = istogramma.mostrati(MembroInScala(membro));
+    for (std::int32_t b = primo; b <= ultimo; ++b) {
+        out << b << '\t' << istogramma.conteggi[static_cast<std::size_t>(b)] << '\n';
+    }
+    out << messaggi_riduzioni::GiocateValide << '\t'
+        << TestoValideArrotondato(istogramma.totali.valide, istogramma.totali.esaminate) << '\n';
+    return UscitaOk;
+}
+
+} // namespace
+
 int ComandoAnalisi(const RigaComando& riga, std::ostream& out, std::ostream& err)
 {
     if (riga.argomenti.empty()) {
         return ErroreUso(err, messaggi_cli::MetodoAnalisiMancante);
     }
     const auto membro = MembroDalNome(riga.argomenti.front());
-    if (!membro) {
+    const auto probabilistico = MembroProbabilisticoDalNome(riga.argomenti.front());
+    if (!membro && !probabilistico) {
         return ErroreUso(err, messaggi_cli::MetodoAnalisiSconosciuto + riga.argomenti.front());
     }
     ArgomentiComando a;
@@ -42,9 +72,6 @@ int ComandoAnalisi(const RigaComando& riga, std::ostream& out, std::ostream& err
     if (!ambiente.apriSistema(a.parole().front())) {
         return UscitaRifiuto;
     }
-    if (*membro == MembroFiltro::ConfrontoStorico && !ambiente.caricaArchivio()) {
-        return UscitaRifiuto;
-    }
     StatoApplicazione& stato = ambiente.stato();
     ModoFiltro modo = stato.giocate.vuoto() ? ModoFiltro::Pronostico : ModoFiltro::Giocate;
     if (testoModo) {
@@ -52,6 +79,12 @@ int ComandoAnalisi(const RigaComando& riga, std::ostream& out, std::ostream& err
     }
     if (modo == ModoFiltro::Giocate && stato.giocate.vuoto()) {
         stato.messaggi.mostra(Avviso(messaggi_riduzioni::AlmenoUnaGiocata));
+        return UscitaRifiuto;
+    }
+    if (probabilistico) {
+        return AnalisiProbabilistica(*probabilistico, ambiente, modo, out);
+    }
+    if (*membro == MembroFiltro::ConfrontoStorico && !ambiente.caricaArchivio()) {
         return UscitaRifiuto;
     }
     const FiltroRiduzione filtro = FiltroRiduzione::DelSistema(*membro, stato.sistema, stato.archivio);

@@ -16,6 +16,7 @@
 #include "reductions/rid_filtri.h"
 #include "reductions/rid_garanzia.h"
 #include "reductions/rid_ortogonale.h"
+#include "reductions/rid_probabilistiche.h"
 #include "reductions/riduttori_immediati.h"
 #include "reductions/valida_condizioni.h"
 
@@ -243,6 +244,28 @@ template <MembroFiltro Membro> Esito Filtra(LavoroRiduzione& lavoro)
     return RiduzioneFiltro(stato.sistema, stato.giocate, filtro, *modo, lavoro.fisse(), continua);
 }
 
+// The reductions by delays, frequencies and custom scores with the blocks the system file carries; a
+// cache already filled in the block is used as it is, otherwise it is computed from the archive.
+template <MembroProbabilistico Membro> Esito Probabilistica(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const ImpostazioniProbabilistiche imp = ProbabilisticheDelSistema(Membro, stato.sistema, stato.archivio);
+    if (imp.corretto) {
+        stato.messaggi.mostra(Avviso(messaggi_probabilistiche::ImpostazioniCorrette));
+    }
+    if (const auto rifiuto = ControllaProbabilistiche(imp, stato.archivio.conteggio())) {
+        stato.messaggi.mostra(*rifiuto);
+        return std::nullopt;
+    }
+    const auto modo = ModoScelto(lavoro);
+    if (!modo) {
+        return std::nullopt;
+    }
+    const GiudizioProbabilistico giudizio(ValoriNumeri(imp), imp.intervalli);
+    EsecuzioneContinua continua;
+    return RiduzioneProbabilistica(stato.sistema, stato.giocate, giudizio, *modo, lavoro.fisse(), continua);
+}
+
 constexpr unsigned OpzFiltro = OpzModo | OpzDaPronostico | OpzDaGiocate | OpzConsideraFisse;
 
 constexpr unsigned OpzCasuale = OpzN | OpzSeme;
@@ -263,6 +286,16 @@ const std::array Metodi = {
               &Filtra<MembroFiltro::GiocateFiltro>},
     MetodoCli{"confronto-storico", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
               &Filtra<MembroFiltro::ConfrontoStorico>, true},
+    MetodoCli{"probabilita-ritardi", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Probabilistica<MembroProbabilistico::ProbabilitaRitardi>, true},
+    MetodoCli{"probabilita-frequenze", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Probabilistica<MembroProbabilistico::ProbabilitaFrequenze>, true},
+    MetodoCli{"probabilita-personalizzate", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Probabilistica<MembroProbabilistico::ProbabilitaPersonali>},
+    MetodoCli{"frequenze", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Probabilistica<MembroProbabilistico::Frequenze>, true},
+    MetodoCli{"ritardi", OpzFiltro, 0, &IngressoValidazioneSeVuoto,
+              &Probabilistica<MembroProbabilistico::Ritardi>, true},
     MetodoCli{"ortogonale-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
               &OrtogonalePronostico},
     MetodoCli{"ortogonale-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &OrtogonaleGiocate},

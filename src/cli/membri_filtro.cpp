@@ -23,4 +23,21 @@ std::optional<MembroFiltro> MembroDalNome(std::string_view nome)
     return std::nullopt;
 }
 
+std::optional<MembroProbabilistico> MembroProbabilisticoDalNome(std::string_view nome)
+{
+    static constexpr std::array<std::pair<std::string_view, MembroProbabilistico>, 5> Nomi{{
+        {"probabilita-ritardi", MembroProbabilistico::ProbabilitaRitardi},
+        {"probabilita-frequenze", MembroProbabilistico::ProbabilitaFrequenze},
+        {"probabilita-personalizzate", MembroProbabilistico::ProbabilitaPersonali},
+        {"frequenze", MembroProbabilistico::Frequenze},
+        {"ritardi", MembroProbabilistico::Ritardi},
+    }};
+    for (const auto& [n, membro] : Nomi) {
+        if (n == nome) {
+            return membro;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reductions/rid_filtri.h"
+#include "reductions/rid_probabilistiche.h"
 
 #include <optional>
 #include <string_view>
@@ -10,5 +11,8 @@ namespace cli {
 // The names of the filter reductions on the command line: numeri, cadenze, figure, decine,
 // giocate-filtro, confronto-storico.
 std::optional<MembroFiltro> MembroDalNome(std::string_view nome);
+// The reductions by delays, frequencies and custom scores: probabilita-ritardi, probabilita-frequenze,
+// probabilita-personalizzate, frequenze, ritardi.
+std::optional<MembroProbabilistico> MembroProbabilisticoDalNome(std::string_view nome);
 
 } // namespace cli

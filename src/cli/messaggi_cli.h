@@ -45,6 +45,10 @@ inline constexpr const char* Uso =
     "       [--modo pronostico|giocate] [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
     "  analisi (numeri | cadenze | figure | decine | giocate-filtro | confronto-storico) FILE.qvs\r"
     "       [--modo pronostico|giocate]\r"
+    "  riduci (probabilita-ritardi | probabilita-frequenze | probabilita-personalizzate | frequenze |\r"
+    "       ritardi) FILE.qvs [--modo pronostico|giocate] [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
+    "  analisi (probabilita-ritardi | probabilita-frequenze | probabilita-personalizzate | frequenze |\r"
+    "       ritardi) FILE.qvs [--modo pronostico|giocate]\r"
     "  condizioni FILE.qvs \"NUMERI\"\r"
     "  riduci (ortogonale-pronostico | ortogonale-giocate) FILE.qvs\r"
     "       --garanzia (ambo | terno | quaterna | cinquina) [--immediati] "
@@ -122,7 +126,8 @@ inline constexpr const char* ClasseVincitaNonValida =
     "classe non riconosciuta (estratto, ambo, terno, quaterna, cinquina): ";
 
 inline constexpr const char* MetodoAnalisiMancante =
-    "manca la riduzione da analizzare: numeri, cadenze, figure, decine, giocate-filtro o confronto-storico";
+    "manca la riduzione da analizzare: numeri, cadenze, figure, decine, giocate-filtro, confronto-storico, "
+    "probabilita-ritardi, probabilita-frequenze, probabilita-personalizzate, frequenze o ritardi";
 inline constexpr const char* MetodoAnalisiSconosciuto = "riduzione da analizzare sconosciuta: ";
 inline constexpr const char* ModoAnalisiNonValido = "il modo deve essere pronostico o giocate: ";
 inline constexpr const char* InfoEstrazioni = "Estrazioni: ";

@@ -5,6 +5,7 @@
 #include "core/testo.h"
 #include "editor/nuovo_sistema.h"
 #include "editor/riepilogo.h"
+#include "reductions/rid_probabilistiche.h"
 #include "ui/comandi/comandi_archivio.h"
 #include "ui/comandi/comandi_file.h"
 #include "ui/comandi/comandi_giocate.h"
@@ -566,6 +567,7 @@ void TPri::ruotaCliccata()
         m_ruote[Tutte]->setChecked(true);
     }
     m_stato.sistema.ruote = ruoteDaCaselle();
+    SegnaCacheDaCalcolare(m_stato.sistema.riduzioni);
     segnaModificato();
     AggiornaRiepilogo();
     ricalcolaStatistiche();

@@ -12,6 +12,7 @@
 #include "ui/rid_numeri_dialog.h"
 #include "ui/rid_ortogonale_dialog.h"
 #include "ui/rid_ortogonale_gio_dialog.h"
+#include "ui/rid_probabilistiche_dialog.h"
 #include "ui/sviluppo_integrale_dialog.h"
 
 #include <QUrl>
@@ -69,17 +70,39 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
         {C::OttimizzaProbabilitaVincita, "Ottimizza probabilità di vincita", {}, {}, Icone::Ottimizza},
         {C::RiduzioneProbabilisticaFrequenze,
          "Riduzione probabilistica in base alle frequenze",
+         [this] { gruppi<TRidProbaFre>(); },
          {},
-         {},
-         Icone::Frequenze},
+         Icone::Frequenze,
+         nullptr,
+         "mdr_probafreq.htm"},
         {C::RiduzioneProbabilisticaRitardi,
          "Riduzione probabilistica in base ai ritardi",
+         [this] { gruppi<TRidProbaRit>(); },
+         {},
+         Icone::Ritardi,
+         nullptr,
+         "mdr_probarit.htm"},
+        {C::RiduzioneProbabilitaPersonalizzate,
+         "Riduzione in base a probabilità personalizzate",
+         [this] { gruppi<TRidProbaPer>(); },
          {},
          {},
-         Icone::Ritardi},
-        {C::RiduzioneProbabilitaPersonalizzate, "Riduzione in base a probabilità personalizzate", {}},
-        {C::RiduzioneFrequenze, "Riduzione in base alle frequenze", {}},
-        {C::RiduzioneRitardi, "Riduzione in base ai ritardi", {}},
+         nullptr,
+         "mdr_probaper.htm"},
+        {C::RiduzioneFrequenze,
+         "Riduzione in base alle frequenze",
+         [this] { gruppi<TRidFre>(); },
+         {},
+         {},
+         nullptr,
+         "mdr_freq.htm"},
+        {C::RiduzioneRitardi,
+         "Riduzione in base ai ritardi",
+         [this] { gruppi<TRidRit>(); },
+         {},
+         {},
+         nullptr,
+         "mdr_rit.htm"},
         {C::RiduzioneConfrontoStorico,
          "Riduzione tramite il confronto con l'archivio storico",
          [this] {
