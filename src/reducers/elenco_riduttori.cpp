@@ -151,3 +151,24 @@ bool EliminaFileRiduttore(const std::string& percorso)
     std::error_code errore;
     return fs::remove(percorso, errore) && !errore;
 }
+
+std::string IndirizzoPaginaRiduttoriPersonali(const std::string& server, const std::string& pagina)
+{
+    std::string base = server;
+    while (!base.empty() && base.back() == '/') {
+        base.pop_back();
+    }
+    const auto inizia = [&base](std::string_view prefisso) {
+        return base.size() > prefisso.size() && testo::UgualiSenzaMaiuscole(base.substr(0, prefisso.size()), prefisso);
+    };
+    if (!inizia("http://") && !inizia("https://")) {
+        return {};
+    }
+    for (char c : base) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u <= ' ' || u >= 0x7F || c == '?' || c == '#' || c == '"' || c == '\\') {
+            return {};
+        }
+    }
+    return base + pagina;
+}

@@ -42,3 +42,11 @@ std::string PercorsoRiduttore(const std::string& cartella, const std::string& no
 
 // Removes a reducer file; false when it could not be removed.
 [[nodiscard]] bool EliminaFileRiduttore(const std::string& percorso);
+
+// The pages of the personal reducers on the reducer server: "Scarica da Internet" and "Pubblica su Internet".
+inline constexpr const char* PaginaScaricaRiduttori = "/lotto/riduttori_personalizzati/index.php";
+inline constexpr const char* PaginaPubblicaRiduttori = "/lotto/riduttori_personalizzati/invia.php";
+// server (scheme and host, a trailing "/" dropped) + page; empty unless the server is an http:// or https://
+// address without blanks, controls, quotes, backslashes, queries or fragments, so nothing else is ever
+// handed to the desktop to open.
+std::string IndirizzoPaginaRiduttoriPersonali(const std::string& server, const std::string& pagina);

@@ -259,3 +259,27 @@ Messaggio MessaggioVerifica(const RiduttorePersonale& riduttore)
                          std::to_string(riduttore.giocate.size()),
                      "OK", Icona::Informazione, Pulsanti::Ok, Risposta::Ok};
 }
+
+bool RigheModificaRiduttore(const std::string& percorso, std::string& commenti, std::vector<std::string>& giocate)
+{
+    commenti.clear();
+    giocate.clear();
+    const auto dati = LeggiFileIntero(percorso, DimensioneMassimaRiduttore);
+    std::vector<std::string_view> righe;
+    if (!dati || !DividiRighe(std::string_view(reinterpret_cast<const char*>(dati->data()), dati->size()), righe)) {
+        return false;
+    }
+    bool prima = true;
+    for (std::size_t i = InizioSezione(righe, Apri2); i < righe.size() && !Marcatore(righe[i], Chiudi2); ++i) {
+        if (!prima) {
+            commenti += '\n';
+        }
+        prima = false;
+        commenti += testo::Trim(righe[i]);
+    }
+    commenti = TogliFinale(std::move(commenti));
+    for (std::size_t i = InizioSezione(righe, Apri3); i < righe.size() && !Marcatore(righe[i], Chiudi3); ++i) {
+        giocate.push_back(testo::Trim(righe[i]));
+    }
+    return true;
+}

@@ -106,3 +106,9 @@ EsitoValidazioneRiduttore ValidaGiocateRiduttore(const Tipo_Giocata* giocate, st
 
 // "Verifica conclusa con successo. ..." for a valid reducer.
 Messaggio MessaggioVerifica(const RiduttorePersonale& riduttore);
+
+// What the editor shows for an existing reducer: the comment lines each trimmed, the whole stripped of
+// trailing blanks, and the play lines each trimmed, as written (positions, invalid lines included). False
+// when the file cannot be read (missing, too large, binary, over-long lines).
+[[nodiscard]] bool RigheModificaRiduttore(const std::string& percorso, std::string& commenti,
+                                          std::vector<std::string>& giocate);

@@ -5,6 +5,8 @@
 #include "reducers/applica_riduttore.h"
 #include "reducers/elenco_riduttori.h"
 #include "ui/elenco_riduttori_widget.h"
+#include "ui/gestione_riduttori_dialog.h"
+#include "ui/pro_vin_riduttore_dialog.h"
 #include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
@@ -102,8 +104,15 @@ void TApplicaRiduttore::salvaOpzioni()
 
 void TApplicaRiduttore::probabilita()
 {
+    if (const VoceRiduttore* v = m_elenco->selezionato()) {
+        const VoceRiduttore voce = *v;
+        TProVinRiduttore::ApriPerRiduttore(stato(), servizi(), voce, this);
+    }
 }
 
 void TApplicaRiduttore::gestione()
 {
+    TGestioneRiduttori dialogo(stato(), servizi(), this);
+    servizi().esegui(dialogo);
+    ricarica();
 }

@@ -2,6 +2,7 @@
 
 #include "reductions/ingresso_riduzioni.h"
 #include "ui/applica_riduttore_dialog.h"
+#include "ui/gestione_riduttori_dialog.h"
 #include "ui/rid_casuale_dialog.h"
 #include "ui/rid_casuale_elimina_dialog.h"
 #include "ui/rid_condizionata_dialog.h"
@@ -169,7 +170,16 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          {},
          nullptr,
          "mdr_applicarid.htm"},
-        {C::GestioneRiduttori, "Gestione riduttori", {}},
+        {C::GestioneRiduttori,
+         "Gestione riduttori",
+         [this] {
+             TGestioneRiduttori dialogo(stato(), servizi(), genitore());
+             apri(dialogo);
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_gestrid.htm"},
         {C::ApriCartellaRiduttori, "Apri cartella riduttori personalizzati",
          [this] {
              servizi().apriIndirizzo(QUrl::fromLocalFile(QString::fromStdString(stato().cartelle.personale)));
