@@ -18,8 +18,9 @@ namespace {
 
 namespace mrp = messaggi_riduttori_personali;
 
-constexpr const char* SottocomandoMancante = "manca il comando dei riduttori personali (crea, elenco, applica, "
-                                             "probabilita)";
+constexpr const char* SottocomandoMancante =
+    "manca il comando dei riduttori personali (crea, elenco, applica, "
+    "probabilita)";
 constexpr const char* SottocomandoSconosciuto = "comando dei riduttori personali sconosciuto: ";
 constexpr const char* RiduttoreMancante = "manca il file del riduttore";
 constexpr const char* OrigineMancante = "indicare una sola origine: --da-sistema oppure --da-testo";
@@ -55,7 +56,8 @@ int Crea(const RigaComando& riga, const std::vector<std::string>& argomenti, std
         return ErroreUso(err, errore);
     }
     if (a.parole().size() != 1) {
-        return ErroreUso(err, a.parole().empty() ? RiduttoreMancante : messaggi_cli::ArgomentoInatteso + a.parole()[1]);
+        return ErroreUso(err, a.parole().empty() ? RiduttoreMancante
+                                                 : messaggi_cli::ArgomentoInatteso + a.parole()[1]);
     }
     const auto sistema = a.valore("--da-sistema");
     const auto testo = a.valore("--da-testo");
@@ -74,8 +76,8 @@ int Crea(const RigaComando& riga, const std::vector<std::string>& argomenti, std
     } else {
         const auto dati = LeggiFileIntero(*testo, DimensioneMassimaRiduttore);
         std::vector<std::string_view> righe;
-        if (!dati ||
-            !DividiRighe(std::string_view(reinterpret_cast<const char*>(dati->data()), dati->size()), righe)) {
+        if (!dati || !DividiRighe(std::string_view(reinterpret_cast<const char*>(dati->data()), dati->size()),
+                                  righe)) {
             ambiente.mostra({Avviso(std::string(mrp::FileIlleggibile) + *testo)});
             return UscitaRifiuto;
         }
@@ -92,7 +94,8 @@ int Crea(const RigaComando& riga, const std::vector<std::string>& argomenti, std
     return UscitaOk;
 }
 
-int Elenco(const RigaComando& riga, const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
+int Elenco(const RigaComando& riga, const std::vector<std::string>& argomenti, std::ostream& out,
+           std::ostream& err)
 {
     ArgomentiComando a;
     std::string errore;
@@ -164,7 +167,8 @@ int Probabilita(const RigaComando& riga, const std::vector<std::string>& argomen
         return ErroreUso(err, errore);
     }
     if (a.parole().size() != 1) {
-        return ErroreUso(err, a.parole().empty() ? RiduttoreMancante : messaggi_cli::ArgomentoInatteso + a.parole()[1]);
+        return ErroreUso(err, a.parole().empty() ? RiduttoreMancante
+                                                 : messaggi_cli::ArgomentoInatteso + a.parole()[1]);
     }
     const std::string testoPunti = a.valore("--punti").value_or(std::to_string(SceltaPuntiPredefinita + 1));
     if (testoPunti.size() != 1 || testoPunti[0] < '1' || testoPunti[0] > '5') {
@@ -186,8 +190,9 @@ int Probabilita(const RigaComando& riga, const std::vector<std::string>& argomen
     }
     EsitoDistribuzionePunti esito;
     EsecuzioneContinua continua;
-    DistribuzionePunti(pronostico, riduttore.giocate.data(), static_cast<std::int32_t>(riduttore.giocate.size()),
-                       testoPunti[0] - '0', esito, continua);
+    DistribuzionePunti(pronostico, riduttore.giocate.data(),
+                       static_cast<std::int32_t>(riduttore.giocate.size()), testoPunti[0] - '0', esito,
+                       continua);
     for (int s = 0; s <= 5; ++s) {
         out << messaggi_probabilita_vincita::Etichette[static_cast<std::size_t>(s)] << '\t'
             << TestoPercentualeQuattroDecimali(esito.percentuale(s)) << '\n';

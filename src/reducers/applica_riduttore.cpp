@@ -14,8 +14,8 @@ std::optional<Messaggio> RiduttoreNonAdatto(const RiduttorePersonale& riduttore,
     if (riduttore.m == n) {
         return std::nullopt;
     }
-    return Avviso(std::string(mrp::NonAdatto) + std::to_string(riduttore.m) + mrp::NonAdattoDopo + std::to_string(n) +
-                  ".");
+    return Avviso(std::string(mrp::NonAdatto) + std::to_string(riduttore.m) + mrp::NonAdattoDopo +
+                  std::to_string(n) + ".");
 }
 
 EsitoRiduzione ApplicaRiduttore(Sistema& sistema, ElencoGiocate& giocate, const RiduttorePersonale& riduttore,
@@ -50,7 +50,8 @@ EsitoRiduzione ApplicaRiduttore(Sistema& sistema, ElencoGiocate& giocate, const 
         ordine[i] = static_cast<std::int32_t>(i);
     }
     std::stable_sort(ordine.begin(), ordine.end(), [&](std::int32_t a, std::int32_t b) {
-        return riduttore.giocate[static_cast<std::size_t>(a)] < riduttore.giocate[static_cast<std::size_t>(b)];
+        return riduttore.giocate[static_cast<std::size_t>(a)] <
+               riduttore.giocate[static_cast<std::size_t>(b)];
     });
     std::vector<std::uint8_t> ripetuta(riduttore.giocate.size(), 0);
     for (std::size_t i = 1; i < ordine.size(); ++i) {

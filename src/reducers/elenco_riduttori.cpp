@@ -31,7 +31,8 @@ bool LeggiIntestazione(const fs::path& percorso, std::uintmax_t dimensione, Voce
     if (!file) {
         return false;
     }
-    std::string dati(static_cast<std::size_t>(std::min<std::uintmax_t>(dimensione, LetturaIntestazione)), '\0');
+    std::string dati(static_cast<std::size_t>(std::min<std::uintmax_t>(dimensione, LetturaIntestazione)),
+                     '\0');
     file.read(dati.data(), static_cast<std::streamsize>(dati.size()));
     dati.resize(static_cast<std::size_t>(file.gcount()));
     if (dimensione > LetturaIntestazione) {
@@ -159,7 +160,8 @@ std::string IndirizzoPaginaRiduttoriPersonali(const std::string& server, const s
         base.pop_back();
     }
     const auto inizia = [&base](std::string_view prefisso) {
-        return base.size() > prefisso.size() && testo::UgualiSenzaMaiuscole(base.substr(0, prefisso.size()), prefisso);
+        return base.size() > prefisso.size() &&
+               testo::UgualiSenzaMaiuscole(base.substr(0, prefisso.size()), prefisso);
     };
     if (!inizia("http://") && !inizia("https://")) {
         return {};

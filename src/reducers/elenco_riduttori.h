@@ -8,10 +8,10 @@
 
 struct VoceRiduttore
 {
-    int m = 0;             // "Dim. pronostico"
-    std::int64_t p = 0;    // "Nº giocate", as the header states it
-    std::string nomeFile;  // "Nome file", with its extension
-    std::string percorso;  // folder + nomeFile
+    int m = 0;            // "Dim. pronostico"
+    std::int64_t p = 0;   // "Nº giocate", as the header states it
+    std::string nomeFile; // "Nome file", with its extension
+    std::string percorso; // folder + nomeFile
 
     // The name without ".rid" (the name the editor shows and the delete question quotes).
     std::string nome() const;
@@ -23,7 +23,8 @@ struct VoceRiduttore
 // limit, binary or with over-long lines is left out. An unreadable folder gives an empty list.
 std::vector<VoceRiduttore> ElencoRiduttori(const std::string& cartella);
 
-// The rows whose m equals the prediction's n ("Visualizza solo i riduttori applicabili al pronostico attuale").
+// The rows whose m equals the prediction's n ("Visualizza solo i riduttori applicabili al pronostico
+// attuale").
 std::vector<VoceRiduttore> RiduttoriApplicabili(const std::vector<VoceRiduttore>& elenco, int numeri);
 
 enum class ColonnaRiduttori { Dimensione, Giocate, NomeFile };

@@ -155,7 +155,8 @@ EsitoLetturaRiduttore LeggiTestoRiduttore(std::string_view testo, bool soloIntes
 
     std::string commenti;
     bool prima = true;
-    for (std::size_t i = InizioSezione(righe, Apri2); i < righe.size() && !Marcatore(righe[i], Chiudi2); ++i) {
+    for (std::size_t i = InizioSezione(righe, Apri2); i < righe.size() && !Marcatore(righe[i], Chiudi2);
+         ++i) {
         if (!prima) {
             commenti += '\n';
         }
@@ -165,10 +166,12 @@ EsitoLetturaRiduttore LeggiTestoRiduttore(std::string_view testo, bool soloIntes
     // Trimmed of blanks and line breaks at both ends.
     r.commenti = testo::Trim(commenti);
 
-    for (std::size_t i = InizioSezione(righe, Apri3); i < righe.size() && !Marcatore(righe[i], Chiudi3); ++i) {
+    for (std::size_t i = InizioSezione(righe, Apri3); i < righe.size() && !Marcatore(righe[i], Chiudi3);
+         ++i) {
         Tipo_Giocata g{};
         // A position above m would index past the prediction when the reducer is applied.
-        if (!LeggiGiocataDaTesto(testo::Trim(righe[i]), g) || g[static_cast<std::size_t>(NumeriGiocata(g) - 1)] > m) {
+        if (!LeggiGiocataDaTesto(testo::Trim(righe[i]), g) ||
+            g[static_cast<std::size_t>(NumeriGiocata(g) - 1)] > m) {
             ++esito.righeScartate;
             continue;
         }
@@ -221,8 +224,8 @@ std::string TestoRiduttore(const RiduttorePersonale& riduttore)
 bool ScriviFileRiduttore(const std::string& percorso, const RiduttorePersonale& riduttore)
 {
     const std::string t = TestoRiduttore(riduttore);
-    return ScriviFileAtomico(percorso,
-                             std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()));
+    return ScriviFileAtomico(
+        percorso, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()));
 }
 
 EsitoValidazioneRiduttore ValidaRigheRiduttore(const std::vector<std::string>& righe, std::string commenti)
@@ -260,17 +263,20 @@ Messaggio MessaggioVerifica(const RiduttorePersonale& riduttore)
                      "OK", Icona::Informazione, Pulsanti::Ok, Risposta::Ok};
 }
 
-bool RigheModificaRiduttore(const std::string& percorso, std::string& commenti, std::vector<std::string>& giocate)
+bool RigheModificaRiduttore(const std::string& percorso, std::string& commenti,
+                            std::vector<std::string>& giocate)
 {
     commenti.clear();
     giocate.clear();
     const auto dati = LeggiFileIntero(percorso, DimensioneMassimaRiduttore);
     std::vector<std::string_view> righe;
-    if (!dati || !DividiRighe(std::string_view(reinterpret_cast<const char*>(dati->data()), dati->size()), righe)) {
+    if (!dati ||
+        !DividiRighe(std::string_view(reinterpret_cast<const char*>(dati->data()), dati->size()), righe)) {
         return false;
     }
     bool prima = true;
-    for (std::size_t i = InizioSezione(righe, Apri2); i < righe.size() && !Marcatore(righe[i], Chiudi2); ++i) {
+    for (std::size_t i = InizioSezione(righe, Apri2); i < righe.size() && !Marcatore(righe[i], Chiudi2);
+         ++i) {
         if (!prima) {
             commenti += '\n';
         }
@@ -278,7 +284,8 @@ bool RigheModificaRiduttore(const std::string& percorso, std::string& commenti, 
         commenti += testo::Trim(righe[i]);
     }
     commenti = TogliFinale(std::move(commenti));
-    for (std::size_t i = InizioSezione(righe, Apri3); i < righe.size() && !Marcatore(righe[i], Chiudi3); ++i) {
+    for (std::size_t i = InizioSezione(righe, Apri3); i < righe.size() && !Marcatore(righe[i], Chiudi3);
+         ++i) {
         giocate.push_back(testo::Trim(righe[i]));
     }
     return true;

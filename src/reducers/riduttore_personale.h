@@ -22,8 +22,9 @@ inline constexpr const char* GiocataNonValidaDopo = "\" non è valida.\rCorregge
 inline constexpr const char* NessunaGiocataValida = "Inserire almeno una giocata valida.";
 inline constexpr const char* VerificaPrima = "Verifica conclusa con successo.\rDimensione del pronostico: ";
 inline constexpr const char* VerificaMezzo = " numeri\rNumero di giocate valide: ";
-inline constexpr const char* TroppeGiocate = "La probabilità di vincita può essere calcolata solo per riduttori "
-                                             "con meno di 10000 giocate riduttrici.";
+inline constexpr const char* TroppeGiocate =
+    "La probabilità di vincita può essere calcolata solo per riduttori "
+    "con meno di 10000 giocate riduttrici.";
 inline constexpr const char* NomeNonValido = "Il nome indicato non è un nome di file valido.";
 inline constexpr const char* SovrascriviPrima = "Il file indicato (";
 inline constexpr const char* SovrascriviDopo = ") è già presente nel disco.\rSovrascrivere il file ?";
@@ -88,10 +89,10 @@ std::string TestoRiduttore(const RiduttorePersonale& riduttore);
 struct EsitoValidazioneRiduttore
 {
     std::optional<Messaggio> errore;
-    int rigaErrata = -1;                 // index of the faulty line in the given lines, -1 for none
-    RiduttorePersonale riduttore;        // plays in positions 1..m
-    std::vector<std::uint8_t> numeri;    // the m distinct numbers of the plays, ascending
-    std::vector<Tipo_Giocata> giocate;   // the plays with their own numbers, duplicates dropped
+    int rigaErrata = -1;               // index of the faulty line in the given lines, -1 for none
+    RiduttorePersonale riduttore;      // plays in positions 1..m
+    std::vector<std::uint8_t> numeri;  // the m distinct numbers of the plays, ascending
+    std::vector<Tipo_Giocata> giocate; // the plays with their own numbers, duplicates dropped
 
     bool valida() const { return !errore.has_value(); }
 };

@@ -17,8 +17,8 @@
 namespace mrp = messaggi_riduttori_personali;
 
 TApplicaRiduttore::TApplicaRiduttore(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
-    : TRiduzioneDialog(stato, servizi, QStringLiteral("mdr_applicarid.htm"), QStringLiteral("Applica riduttore"),
-                       parent, QStringLiteral("Applica riduttore"))
+    : TRiduzioneDialog(stato, servizi, QStringLiteral("mdr_applicarid.htm"),
+                       QStringLiteral("Applica riduttore"), parent, QStringLiteral("Applica riduttore"))
 {
     for (std::uint8_t segno : stato.sistema.pronostico) {
         m_numeri += segno != 0 ? 1 : 0;
@@ -32,7 +32,8 @@ TApplicaRiduttore::TApplicaRiduttore(StatoApplicazione& stato, ServiziFinestre& 
     disabilitaInEsecuzione(gruppo);
 
     m_consideraFisse = aggiungiConsideraFisse();
-    m_filtro = new QCheckBox(QStringLiteral("Visualizza solo i riduttori applicabili al pronostico attuale"), this);
+    m_filtro =
+        new QCheckBox(QStringLiteral("Visualizza solo i riduttori applicabili al pronostico attuale"), this);
     m_filtro->setObjectName(QStringLiteral("filtroCheckBox"));
     m_filtro->setChecked(IDE_Intero(stato.impostazioni, ChiaveApplicaRidCB1, 0, false) != 0);
     areaParametri()->addWidget(m_filtro);
@@ -40,7 +41,8 @@ TApplicaRiduttore::TApplicaRiduttore(StatoApplicazione& stato, ServiziFinestre& 
 
     m_probabilita = aggiungiPulsanteRiga(QStringLiteral("Probabilità di vincita"),
                                          QStringLiteral("probabilitaPushButton"));
-    m_gestione = aggiungiPulsanteRiga(QStringLiteral("Gestione riduttori"), QStringLiteral("gestionePushButton"));
+    m_gestione =
+        aggiungiPulsanteRiga(QStringLiteral("Gestione riduttori"), QStringLiteral("gestionePushButton"));
     mostraConteggio(QStringLiteral("Nº Giocate finali: "));
 
     connect(m_elenco, &ElencoRiduttoriWidget::selezioneCambiata, this, &TApplicaRiduttore::aggiornaPulsanti);

@@ -19,7 +19,8 @@ TDlgDaiStringa::TDlgDaiStringa(const QString& iniziale, QWidget* parent) : QDial
     m_nome->setPlaceholderText(QStringLiteral("Indicare il nome del file senza estensione es: Prova"));
     m_nome->setToolTip(m_nome->placeholderText());
     // The extension is the program's: a point would make "Prova.txt.rid".
-    m_nome->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^.]*")), m_nome));
+    m_nome->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^.]*")), m_nome));
     m_nome->setMaxLength(200);
     m_nome->setText(iniziale);
     m_nome->setMinimumWidth(320);

@@ -35,7 +35,8 @@ ElencoRiduttoriWidget::ElencoRiduttoriWidget(QWidget* parent) : QWidget(parent)
     etichetta->setBuddy(m_commenti);
     layout->addWidget(m_commenti, 1);
 
-    connect(m_tabella->horizontalHeader(), &QHeaderView::sectionClicked, this, &ElencoRiduttoriWidget::ordina);
+    connect(m_tabella->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &ElencoRiduttoriWidget::ordina);
     connect(m_tabella, &QTableWidget::itemSelectionChanged, this, [this] {
         aggiornaCommenti();
         emit selezioneCambiata();
@@ -60,7 +61,8 @@ void ElencoRiduttoriWidget::mostraRighe()
     m_tabella->setRowCount(static_cast<int>(m_voci.size()));
     for (int i = 0; i < static_cast<int>(m_voci.size()); ++i) {
         const VoceRiduttore& v = m_voci[static_cast<std::size_t>(i)];
-        const QString testi[] = {QString::number(v.m), QString::number(v.p), QString::fromStdString(v.nomeFile)};
+        const QString testi[] = {QString::number(v.m), QString::number(v.p),
+                                 QString::fromStdString(v.nomeFile)};
         for (int c = 0; c < 3; ++c) {
             m_tabella->setItem(i, c, new QTableWidgetItem(testi[c]));
         }
@@ -74,7 +76,8 @@ const VoceRiduttore* ElencoRiduttoriWidget::selezionato() const
         return nullptr;
     }
     const int riga = scelte.front().topRow();
-    return riga >= 0 && riga < static_cast<int>(m_voci.size()) ? &m_voci[static_cast<std::size_t>(riga)] : nullptr;
+    return riga >= 0 && riga < static_cast<int>(m_voci.size()) ? &m_voci[static_cast<std::size_t>(riga)]
+                                                               : nullptr;
 }
 
 void ElencoRiduttoriWidget::seleziona(int riga)

@@ -55,7 +55,8 @@ TGestioneRiduttori::TGestioneRiduttori(StatoApplicazione& stato, ServiziFinestre
     connect(m_probabilita, &QPushButton::clicked, this, &TGestioneRiduttori::probabilita);
     connect(scarica, &QPushButton::clicked, this, [this] { apriPagina(PaginaScaricaRiduttori); });
     connect(pubblica, &QPushButton::clicked, this, [this] { apriPagina(PaginaPubblicaRiduttori); });
-    connect(guida, &QPushButton::clicked, this, [this] { m_servizi.apriGuida(QStringLiteral("mdr_gestrid.htm")); });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QStringLiteral("mdr_gestrid.htm")); });
     connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
     resize(640, 440);
     ricarica();

@@ -22,8 +22,9 @@ TNuovoRiduttore::TNuovoRiduttore(StatoApplicazione& stato, ServiziFinestre& serv
                                  std::optional<VoceRiduttore> esistente)
     : QDialog(parent), m_stato(stato), m_servizi(servizi), m_esistente(std::move(esistente))
 {
-    setWindowTitle(m_esistente ? QStringLiteral("Modifica riduttore ") + QString::fromStdString(m_esistente->nomeFile)
-                               : QStringLiteral("Nuovo riduttore personalizzato"));
+    setWindowTitle(m_esistente
+                       ? QStringLiteral("Modifica riduttore ") + QString::fromStdString(m_esistente->nomeFile)
+                       : QStringLiteral("Nuovo riduttore personalizzato"));
     setModal(true);
     auto* principale = new QVBoxLayout(this);
     auto* gruppo = new QGroupBox(QStringLiteral(" Riduttore "), this);
@@ -98,7 +99,8 @@ TNuovoRiduttore::TNuovoRiduttore(StatoApplicazione& stato, ServiziFinestre& serv
     connect(salva, &QPushButton::clicked, this, &TNuovoRiduttore::salva);
     connect(verifica, &QPushButton::clicked, this, &TNuovoRiduttore::verifica);
     connect(probabilita, &QPushButton::clicked, this, &TNuovoRiduttore::probabilita);
-    connect(guida, &QPushButton::clicked, this, [this] { m_servizi.apriGuida(QStringLiteral("mdr_crearid.htm")); });
+    connect(guida, &QPushButton::clicked, this,
+            [this] { m_servizi.apriGuida(QStringLiteral("mdr_crearid.htm")); });
     connect(annulla, &QPushButton::clicked, this, &TNuovoRiduttore::reject);
     aggiornaConteggio();
     resize(520, 520);
@@ -111,8 +113,8 @@ bool TNuovoRiduttore::eventFilter(QObject* oggetto, QEvent* evento)
         const QString testo = tasto->text();
         // Keys without text (arrows, Delete, shortcuts) keep their meaning; of the typed characters only
         // what a play line needs gets through.
-        const bool ammesso = testo.isEmpty() || tasto->key() == Qt::Key_Backspace || tasto->key() == Qt::Key_Return ||
-                             tasto->key() == Qt::Key_Enter ||
+        const bool ammesso = testo.isEmpty() || tasto->key() == Qt::Key_Backspace ||
+                             tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter ||
                              (testo.size() == 1 && (testo[0].isDigit() || testo[0] == QLatin1Char(' ')));
         // Shortcuts (copy, paste, undo) keep working; pasted text is validated like typed text.
         if (!ammesso && (tasto->modifiers() & Qt::ControlModifier) == 0) {
@@ -179,8 +181,8 @@ std::optional<std::string> TNuovoRiduttore::scegliNome(bool chiedi)
             continue;
         }
         if (EsisteFile(PercorsoRiduttore(m_stato.cartelle.personale, scelto))) {
-            const Messaggio domanda{std::string(mrp::SovrascriviPrima) + scelto + mrp::SovrascriviDopo, "Attenzione",
-                                    Icona::Domanda, Pulsanti::SiNo, Risposta::No};
+            const Messaggio domanda{std::string(mrp::SovrascriviPrima) + scelto + mrp::SovrascriviDopo,
+                                    "Attenzione", Icona::Domanda, Pulsanti::SiNo, Risposta::No};
             if (m_stato.messaggi.mostra(domanda) != Risposta::Si) {
                 return std::nullopt;
             }
@@ -237,7 +239,8 @@ void TNuovoRiduttore::probabilita()
 void TNuovoRiduttore::reject()
 {
     if (!m_giocate->toPlainText().isEmpty()) {
-        const Messaggio domanda{mrp::ChiudiSenzaSalvare, "Attenzione", Icona::Domanda, Pulsanti::SiNo, Risposta::No};
+        const Messaggio domanda{mrp::ChiudiSenzaSalvare, "Attenzione", Icona::Domanda, Pulsanti::SiNo,
+                                Risposta::No};
         if (m_stato.messaggi.mostra(domanda) != Risposta::Si) {
             return;
         }

@@ -10,12 +10,11 @@ namespace mrp = messaggi_riduttori_personali;
 TProVinRiduttore::TProVinRiduttore(StatoApplicazione& stato, ServiziFinestre& servizi, const QString& titolo,
                                    std::vector<std::uint8_t> pronostico, std::vector<Tipo_Giocata> giocate,
                                    QWidget* parent)
-    : TProbabilitaVincita(stato, servizi,
-                          Origine{std::move(pronostico), std::move(giocate), titolo,
-                                  QStringLiteral("mdr_applicarid.htm")},
-                          parent)
-{
-}
+    : TProbabilitaVincita(
+          stato, servizi,
+          Origine{std::move(pronostico), std::move(giocate), titolo, QStringLiteral("mdr_applicarid.htm")},
+          parent)
+{}
 
 void TProVinRiduttore::ApriPerRiduttore(StatoApplicazione& stato, ServiziFinestre& servizi,
                                         const VoceRiduttore& voce, QWidget* parent)

@@ -24,6 +24,6 @@ public:
     // For a listed reducer: the positions 1..m taken as numbers and the valid play lines, caption
     // "Calcola probabilità di vincita del riduttore " + file name. A reducer of more than 10000 plays gets
     // the warning instead, an unreadable one its message.
-    static void ApriPerRiduttore(StatoApplicazione& stato, ServiziFinestre& servizi, const VoceRiduttore& voce,
-                                 QWidget* parent);
+    static void ApriPerRiduttore(StatoApplicazione& stato, ServiziFinestre& servizi,
+                                 const VoceRiduttore& voce, QWidget* parent);
 };

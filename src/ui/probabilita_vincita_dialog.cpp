@@ -141,11 +141,10 @@ TProbabilitaVincita::TProbabilitaVincita(StatoApplicazione& stato, ServiziFinest
     connect(m_avvia, &QPushButton::clicked, this, &TProbabilitaVincita::avvia);
     connect(m_stampa, &QPushButton::clicked, this, &TProbabilitaVincita::stampa);
     connect(interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
-    connect(guida, &QPushButton::clicked, this,
-            [this] {
-                m_servizi.apriGuida(m_origine ? m_origine->guida
-                                              : QString::fromLatin1(messaggi_probabilita_vincita::Guida));
-            });
+    connect(guida, &QPushButton::clicked, this, [this] {
+        m_servizi.apriGuida(m_origine ? m_origine->guida
+                                      : QString::fromLatin1(messaggi_probabilita_vincita::Guida));
+    });
     connect(m_chiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 

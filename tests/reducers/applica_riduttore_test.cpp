@@ -45,11 +45,7 @@ TEST(ApplicaRiduttore, PosizioniSostituiteFisseEGiocateGiaPresenti)
         std::vector<Tipo_Giocata> attese; // the whole list after the run
     };
     const std::vector<Riga> righe = {
-        {"senza fisse",
-         {},
-         false,
-         {},
-         {giocata({4, 15, 42}), giocata({4, 8, 15}), giocata({4, 16, 23})}},
+        {"senza fisse", {}, false, {}, {giocata({4, 15, 42}), giocata({4, 8, 15}), giocata({4, 16, 23})}},
         {"fissa 16 considerata", {16}, true, {}, {giocata({4, 16, 23})}},
         {"fissa 16 non considerata",
          {16},
@@ -106,8 +102,8 @@ TEST(ApplicaRiduttore, SecondaVoltaNienteInterruzioneEPronosticoDiverso)
     const EsitoRiduzione seconda = ApplicaRiduttore(s, elenco, r, false, continua);
     EXPECT_EQ(seconda.codice, CodiceRiduzione::NessunRisultato);
     ASSERT_TRUE(seconda.messaggio.has_value());
-    EXPECT_EQ(seconda.messaggio->testo,
-              "Non è stata aggiunta nessuna nuova giocata.\rVerificare la presenza di eventuali fisse nel pronostico.");
+    EXPECT_EQ(seconda.messaggio->testo, "Non è stata aggiunta nessuna nuova giocata.\rVerificare la presenza "
+                                        "di eventuali fisse nel pronostico.");
     EXPECT_EQ(elenco.conteggio(), 14);
     EXPECT_FALSE(s.modificato);
 
@@ -128,7 +124,8 @@ TEST(ApplicaRiduttore, SecondaVoltaNienteInterruzioneEPronosticoDiverso)
 TEST(ApplicaRiduttore, DalleGiocateAlFileEAUnAltroPronostico)
 {
     test::CartellaTemporanea cartella;
-    const EsitoValidazioneRiduttore v = ValidaRigheRiduttore({"10 20 30", "20 30 40", "10 40 50", "10 20 30"}, "");
+    const EsitoValidazioneRiduttore v =
+        ValidaRigheRiduttore({"10 20 30", "20 30 40", "10 40 50", "10 20 30"}, "");
     ASSERT_TRUE(v.valida());
     ASSERT_TRUE(ScriviFileRiduttore(cartella.file("r.rid"), v.riduttore));
     const EsitoLetturaRiduttore letto = LeggiFileRiduttore(cartella.file("r.rid"));

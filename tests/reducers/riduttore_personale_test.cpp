@@ -33,8 +33,8 @@ TEST(RiduttorePersonale, ValidazioneDelleRigheDigitate)
     {
         const char* nome;
         std::vector<std::string> righe;
-        int m;                             // 0: refused
-        std::vector<std::string> giocate;  // positions
+        int m;                            // 0: refused
+        std::vector<std::string> giocate; // positions
         std::string messaggio;
         int rigaErrata;
     };
@@ -49,7 +49,12 @@ TEST(RiduttorePersonale, ValidazioneDelleRigheDigitate)
          "La giocata \"1 2 3 4 5 6 7 8 9 10 11\" non è valida.\rCorreggere e riprovare.",
          1},
         {"numero 91", {" 4 91 "}, 0, {}, "La giocata \"4 91\" non è valida.\rCorreggere e riprovare.", 0},
-        {"numero ripetuto", {"1 2", "", "7 7"}, 0, {}, "La giocata \"7 7\" non è valida.\rCorreggere e riprovare.", 2},
+        {"numero ripetuto",
+         {"1 2", "", "7 7"},
+         0,
+         {},
+         "La giocata \"7 7\" non è valida.\rCorreggere e riprovare.",
+         2},
         {"nessuna giocata", {"", "  "}, 0, {}, "Inserire almeno una giocata valida.", -1},
     };
     for (const Riga& r : righe) {
@@ -72,14 +77,16 @@ TEST(RiduttorePersonale, ValidazioneDelleRigheDigitate)
 TEST(RiduttorePersonale, IlFileRiletto)
 {
     test::CartellaTemporanea cartella;
-    EsitoValidazioneRiduttore v = ValidaRigheRiduttore({"5 17 33", "17 33 80"}, "prima riga\r\nseconda  \n\n");
+    EsitoValidazioneRiduttore v =
+        ValidaRigheRiduttore({"5 17 33", "17 33 80"}, "prima riga\r\nseconda  \n\n");
     ASSERT_TRUE(v.valida());
     const std::string percorso = cartella.file("prova.rid");
     ASSERT_TRUE(ScriviFileRiduttore(percorso, v.riduttore));
     const auto byte = test::LeggiFile(percorso);
-    EXPECT_EQ(std::string(byte.begin(), byte.end()),
-              "<<1>>\r\n4\r\n2\r\n<</1>>\r\n<<2>>\r\nprima riga\r\nseconda\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n2 3 4\r\n"
-              "<</3>>\r\n");
+    EXPECT_EQ(
+        std::string(byte.begin(), byte.end()),
+        "<<1>>\r\n4\r\n2\r\n<</1>>\r\n<<2>>\r\nprima riga\r\nseconda\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n2 3 4\r\n"
+        "<</3>>\r\n");
     const EsitoLetturaRiduttore letto = LeggiFileRiduttore(percorso);
     ASSERT_TRUE(letto);
     EXPECT_EQ(letto.riduttore.m, 4);
@@ -105,8 +112,11 @@ TEST(RiduttorePersonale, FileScrittiAMano)
     };
     const std::vector<Riga> righe = {
         {"sezioni senza chiusura, righe LF", "<<1>>\n3\n9\n<<3>>\n1 2\n 2 3 \n", true, {"1 2", "2 3"}, 0},
-        {"posizioni oltre m e zero scartate", "<<1>>\r\n3\r\n3\r\n<</1>>\r\n<<3>>\r\n1 4\r\n0 1\r\nx\r\n3 1\r\n<</3>>",
-         true, {"1 3"}, 3},
+        {"posizioni oltre m e zero scartate",
+         "<<1>>\r\n3\r\n3\r\n<</1>>\r\n<<3>>\r\n1 4\r\n0 1\r\nx\r\n3 1\r\n<</3>>",
+         true,
+         {"1 3"},
+         3},
         {"righe dopo la chiusura ignorate", "<<1>>\n2\n1\n<<3>>\n1 2\n<</3>>\n1\n", true, {"1 2"}, 0},
         {"testo prima dell'intestazione", "ciao\n<<1>>\n2\n1\n<<3>>\n2\n", true, {"2"}, 0},
         {"senza intestazione", "<<3>>\n1 2\n", false, {}, 0},
@@ -115,7 +125,11 @@ TEST(RiduttorePersonale, FileScrittiAMano)
         {"m fuori da 1..90", "<<1>>\n91\n1\n", false, {}, 0},
         {"vuoto", "", false, {}, 0},
         {"binario", std::string("<<1>>\n2\n1\n\0\x01", 11), false, {}, 0},
-        {"riga troppo lunga", "<<1>>\n2\n1\n<<2>>\n" + std::string(LunghezzaMassimaRiga + 1, 'a'), false, {}, 0},
+        {"riga troppo lunga",
+         "<<1>>\n2\n1\n<<2>>\n" + std::string(LunghezzaMassimaRiga + 1, 'a'),
+         false,
+         {},
+         0},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
@@ -152,7 +166,8 @@ TEST(ElencoRiduttori, CartellaConFileBuoniECattivi)
 {
     test::CartellaTemporanea cartella;
     const auto valido = [](int m, int p) {
-        return "<<1>>\r\n" + std::to_string(m) + "\r\n" + std::to_string(p) + "\r\n<</1>>\r\n<<3>>\r\n1\r\n<</3>>\r\n";
+        return "<<1>>\r\n" + std::to_string(m) + "\r\n" + std::to_string(p) +
+               "\r\n<</1>>\r\n<<3>>\r\n1\r\n<</3>>\r\n";
     };
     Scrivi(cartella.file("b.rid"), valido(7, 12));
     Scrivi(cartella.file("a.RID"), valido(8, 3));
@@ -194,8 +209,8 @@ TEST(ElencoRiduttori, NomiDiFile)
     for (const char* buono : {"Prova", "riduttore 10 numeri", "a-b_c", "àèì"}) {
         EXPECT_TRUE(NomeRiduttoreValido(buono)) << buono;
     }
-    for (const char* cattivo : {"", "../fuori", "a/b", "a\\b", "..", "c:x", "a?", "a*", "fine.", " inizio", "fine ",
-                                "a\tb", "a\"b"}) {
+    for (const char* cattivo : {"", "../fuori", "a/b", "a\\b", "..", "c:x", "a?", "a*", "fine.", " inizio",
+                                "fine ", "a\tb", "a\"b"}) {
         EXPECT_FALSE(NomeRiduttoreValido(cattivo)) << cattivo;
     }
     EXPECT_FALSE(NomeRiduttoreValido(std::string(201, 'a')));

@@ -4,10 +4,10 @@
 #include "ui/applica_riduttore_dialog.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -41,9 +41,11 @@ void ApplicaRiduttoreDialogTest::init()
     s.numeriPerGiocata = 3;
     s.fisse[0] = 16;
     s.numeroFisse = 1;
-    scrivi("sei.rid", "<<1>>\r\n6\r\n3\r\n<</1>>\r\n<<2>>\r\nterzine\r\n<</2>>\r\n<<3>>\r\n1 3 6\r\n1 2 3\r\n1 4 5\r\n"
-                      "<</3>>\r\n");
-    scrivi("otto.rid", "<<1>>\r\n8\r\n1\r\n<</1>>\r\n<<2>>\r\nper otto\r\n<</2>>\r\n<<3>>\r\n1 8\r\n<</3>>\r\n");
+    scrivi("sei.rid",
+           "<<1>>\r\n6\r\n3\r\n<</1>>\r\n<<2>>\r\nterzine\r\n<</2>>\r\n<<3>>\r\n1 3 6\r\n1 2 3\r\n1 4 5\r\n"
+           "<</3>>\r\n");
+    scrivi("otto.rid",
+           "<<1>>\r\n8\r\n1\r\n<</1>>\r\n<<2>>\r\nper otto\r\n<</2>>\r\n<<3>>\r\n1 8\r\n<</3>>\r\n");
 }
 
 void ApplicaRiduttoreDialogTest::cleanup()
@@ -93,6 +95,14 @@ void ApplicaRiduttoreDialogTest::filtroSelezioneEApplicazione()
     QVERIFY(applica->isEnabled());
     dialogo->grab().save(QStringLiteral("/tmp/applica_riduttore_dialog.png"));
 
+    // "Gestione riduttori" opens its window and rebuilds the list afterwards (with the filter).
+    m_prova->servizi.dialogo = [](QDialog&) -> std::optional<int> { return QDialog::Rejected; };
+    QTest::mouseClick(test::trova<QPushButton>(dialogo.get(), QStringLiteral("gestionePushButton")),
+                      Qt::LeftButton);
+    QCOMPARE(m_prova->servizi.dialoghi, std::vector<QString>{QStringLiteral("TGestioneRiduttori")});
+    QCOMPARE(tabella->rowCount(), 1);
+    QVERIFY(applica->isEnabled());
+
     // With the fixed number 16 only 1 4 5 (4 16 23) is added; the dialog closes and keeps the filter.
     QTest::mouseClick(applica, Qt::LeftButton);
     QVERIFY(m_prova->messaggi.mostrati.empty());
@@ -106,10 +116,12 @@ void ApplicaRiduttoreDialogTest::filtroSelezioneEApplicazione()
     dialogo = std::make_unique<TApplicaRiduttore>(m_prova->stato, m_prova->servizi);
     dialogo->show();
     QVERIFY(test::trova<QCheckBox>(dialogo.get(), QStringLiteral("filtroCheckBox"))->isChecked());
-    QTest::mouseClick(test::trova<QPushButton>(dialogo.get(), QStringLiteral("avviaPushButton")), Qt::LeftButton);
-    QCOMPARE(m_prova->messaggi.ultimo(),
-             std::string("Non è stata aggiunta nessuna nuova giocata.\rVerificare la presenza di eventuali fisse "
-                         "nel pronostico."));
+    QTest::mouseClick(test::trova<QPushButton>(dialogo.get(), QStringLiteral("avviaPushButton")),
+                      Qt::LeftButton);
+    QCOMPARE(
+        m_prova->messaggi.ultimo(),
+        std::string("Non è stata aggiunta nessuna nuova giocata.\rVerificare la presenza di eventuali fisse "
+                    "nel pronostico."));
     QCOMPARE(m_prova->stato.giocate.conteggio(), 1);
     QVERIFY(dialogo->isVisible());
     QCOMPARE(test::trova<QLabel>(dialogo.get(), QStringLiteral("conteggioLabel"))->text().left(19),

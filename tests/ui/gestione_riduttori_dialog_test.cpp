@@ -38,7 +38,8 @@ void GestioneRiduttoriDialogTest::init()
 {
     m_prova = std::make_unique<test::StatoDiProva>();
     std::ofstream(file("sei.rid"), std::ios::binary)
-        << "<<1>>\r\n6\r\n5\r\n<</1>>\r\n<<2>>\r\ncoppie\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n4 5 6\r\n1 4\r\n2 5\r\n3 6\r\n"
+        << "<<1>>\r\n6\r\n5\r\n<</1>>\r\n<<2>>\r\ncoppie\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n4 5 6\r\n1 4\r\n2 "
+           "5\r\n3 6\r\n"
            "<</3>>\r\n";
     std::ofstream(file("tanti.rid"), std::ios::binary) << "<<1>>\r\n3\r\n10001\r\n<</1>>\r\n<<3>>\r\n1 2\r\n";
 }
@@ -63,8 +64,9 @@ void GestioneRiduttoriDialogTest::pulsantiEdEliminazione()
     // The 10000 limit of the probability.
     tabella->selectRow(1);
     clicca(dialogo, "probabilitaPushButton");
-    QCOMPARE(m_prova->messaggi.ultimo(), std::string("La probabilità di vincita può essere calcolata solo per "
-                                                     "riduttori con meno di 10000 giocate riduttrici."));
+    QCOMPARE(m_prova->messaggi.ultimo(),
+             std::string("La probabilità di vincita può essere calcolata solo per "
+                         "riduttori con meno di 10000 giocate riduttrici."));
     QVERIFY(m_prova->servizi.dialoghi.empty());
 
     // The web pages on the reducer server, help.
@@ -85,15 +87,16 @@ void GestioneRiduttoriDialogTest::pulsantiEdEliminazione()
     m_prova->servizi.dialogo = [](QDialog&) -> std::optional<int> { return QDialog::Rejected; };
     clicca(dialogo, "nuovoPushButton");
     clicca(dialogo, "modificaPushButton");
-    QCOMPARE(m_prova->servizi.dialoghi, (std::vector<QString>{QStringLiteral("TNuovoRiduttore"),
-                                                              QStringLiteral("TNuovoRiduttore")}));
+    QCOMPARE(m_prova->servizi.dialoghi,
+             (std::vector<QString>{QStringLiteral("TNuovoRiduttore"), QStringLiteral("TNuovoRiduttore")}));
 
     // "Elimina" asks first: No keeps the file, Yes deletes it.
     tabella->selectRow(1);
     m_prova->messaggi.risposte = {Risposta::No};
     clicca(dialogo, "eliminaPushButton");
-    QCOMPARE(m_prova->messaggi.ultimo(), std::string("Eliminare definitivamente il riduttore \"tanti\" e il relativo "
-                                                     "file \"tanti.rid\" dal disco ?"));
+    QCOMPARE(m_prova->messaggi.ultimo(),
+             std::string("Eliminare definitivamente il riduttore \"tanti\" e il relativo "
+                         "file \"tanti.rid\" dal disco ?"));
     QCOMPARE(m_prova->messaggi.mostrati.back().pulsanti, Pulsanti::SiNo);
     QVERIFY(std::filesystem::exists(file("tanti.rid")));
     tabella->selectRow(1);

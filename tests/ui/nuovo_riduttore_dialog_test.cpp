@@ -86,26 +86,30 @@ void NuovoRiduttoreDialogTest::scriveVerificaESalva()
     QTest::keyClick(giocate, Qt::Key_Backspace);
     QCOMPARE(giocate->toPlainText(), QStringLiteral("5 17 33\n17 33 80"));
     QCOMPARE(conteggio->text(), QStringLiteral("Nº giocate: 2"));
-    test::trova<QPlainTextEdit>(&editor, QStringLiteral("commentiTextEdit"))->setPlainText(QStringLiteral("due  \n\n"));
+    test::trova<QPlainTextEdit>(&editor, QStringLiteral("commentiTextEdit"))
+        ->setPlainText(QStringLiteral("due  \n\n"));
     editor.grab().save(QStringLiteral("/tmp/nuovo_riduttore_dialog.png"));
 
     editor.verifica();
-    QCOMPARE(m_prova->messaggi.ultimo(), std::string("Verifica conclusa con successo.\rDimensione del pronostico: 4 "
-                                                     "numeri\rNumero di giocate valide: 2"));
+    QCOMPARE(m_prova->messaggi.ultimo(),
+             std::string("Verifica conclusa con successo.\rDimensione del pronostico: 4 "
+                         "numeri\rNumero di giocate valide: 2"));
     QCOMPARE(m_prova->messaggi.mostrati.back().titolo, std::string("OK"));
 
     nomi({"Prova"});
     QTest::mouseClick(test::trova<QPushButton>(&editor, QStringLiteral("salvaPushButton")), Qt::LeftButton);
     QCOMPARE(m_prova->servizi.dialoghi.back(), QStringLiteral("TDlgDaiStringa"));
-    QCOMPARE(leggi("Prova.rid"), std::string("<<1>>\r\n4\r\n2\r\n<</1>>\r\n<<2>>\r\ndue\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n"
-                                             "2 3 4\r\n<</3>>\r\n"));
+    QCOMPARE(leggi("Prova.rid"),
+             std::string("<<1>>\r\n4\r\n2\r\n<</1>>\r\n<<2>>\r\ndue\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n"
+                         "2 3 4\r\n<</3>>\r\n"));
     QCOMPARE(editor.result(), int(QDialog::Accepted));
 
     // Saving another reducer under the same name and answering No leaves the file as it was.
     const std::string prima = leggi("Prova.rid");
     TNuovoRiduttore altro(m_prova->stato, m_prova->servizi);
     altro.show();
-    test::trova<QPlainTextEdit>(&altro, QStringLiteral("giocateTextEdit"))->setPlainText(QStringLiteral("1 2"));
+    test::trova<QPlainTextEdit>(&altro, QStringLiteral("giocateTextEdit"))
+        ->setPlainText(QStringLiteral("1 2"));
     nomi({"Prova"});
     m_prova->messaggi.risposte.push_back(Risposta::No);
     altro.salva();
@@ -148,7 +152,8 @@ void NuovoRiduttoreDialogTest::righeENomiRifiutati()
     editor.salva();
     QCOMPARE(m_prova->messaggi.mostrati.size(), prima + 2);
     QCOMPARE(m_prova->messaggi.ultimo(), std::string("Il nome indicato non è un nome di file valido."));
-    QVERIFY(!std::filesystem::exists(std::filesystem::path(m_prova->stato.cartelle.personale) / ".." / "fuori.rid"));
+    QVERIFY(!std::filesystem::exists(std::filesystem::path(m_prova->stato.cartelle.personale) / ".." /
+                                     "fuori.rid"));
     QVERIFY(editor.isVisible());
 
     // The name dialog itself: the point cannot be typed, OK needs a name.
@@ -169,7 +174,8 @@ void NuovoRiduttoreDialogTest::righeENomiRifiutati()
 void NuovoRiduttoreDialogTest::modificaRinumeraLePosizioni()
 {
     std::ofstream(file("sei.rid"), std::ios::binary)
-        << "<<1>>\r\n6\r\n3\r\n<</1>>\r\n<<2>>\r\n  riga uno  \r\nriga due\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n4 5 6\r\n"
+        << "<<1>>\r\n6\r\n3\r\n<</1>>\r\n<<2>>\r\n  riga uno  \r\nriga due\r\n<</2>>\r\n<<3>>\r\n1 2 3\r\n4 "
+           "5 6\r\n"
            "1 5 6\r\n<</3>>\r\n";
     VoceRiduttore voce;
     voce.m = 6;
@@ -208,7 +214,8 @@ void NuovoRiduttoreDialogTest::giocateAttualiProbabilitaEChiusura()
     QVERIFY(usa->isEnabled());
     usa->setChecked(true);
     QVERIFY(!test::trova<QPlainTextEdit>(&editor, QStringLiteral("giocateTextEdit"))->isEnabled());
-    QCOMPARE(test::trova<QLabel>(&editor, QStringLiteral("conteggioLabel"))->text(), QStringLiteral("Nº giocate: 3"));
+    QCOMPARE(test::trova<QLabel>(&editor, QStringLiteral("conteggioLabel"))->text(),
+             QStringLiteral("Nº giocate: 3"));
 
     // The probability window measures the plays with their own numbers.
     QString titolo;
@@ -232,7 +239,8 @@ void NuovoRiduttoreDialogTest::giocateAttualiProbabilitaEChiusura()
 
     // Closing with text in the box asks first; No keeps the editor open.
     usa->setChecked(false);
-    test::trova<QPlainTextEdit>(&editor, QStringLiteral("giocateTextEdit"))->setPlainText(QStringLiteral("1 2"));
+    test::trova<QPlainTextEdit>(&editor, QStringLiteral("giocateTextEdit"))
+        ->setPlainText(QStringLiteral("1 2"));
     m_prova->messaggi.risposte = {Risposta::No, Risposta::Si};
     QTest::keyClick(&editor, Qt::Key_Escape);
     QCOMPARE(m_prova->messaggi.ultimo(), std::string("Chiudere la scheda senza salvare il riduttore ?"));
