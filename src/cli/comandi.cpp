@@ -86,6 +86,9 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "probabilita-vincita") {
         return cli::ComandoProbabilitaVincita(riga, out, err);
     }
+    if (riga.comando == "riduttori-personali") {
+        return cli::ComandoRiduttoriPersonali(riga, out, err);
+    }
     if (riga.comando == "stampa") {
         return cli::ComandoStampa(riga, out, err);
     }

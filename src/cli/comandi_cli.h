@@ -62,6 +62,13 @@ int ComandoProbabilitaVincita(const RigaComando& riga, std::ostream& out, std::o
 // the search for a small design behind a reducer, written as such a text file; prints its size.
 int ComandoRiduttori(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// riduttori-personali crea FILE.rid (--da-sistema S.qvs | --da-testo PLAYS.txt) [--commenti TEXT] |
+// elenco [--pronostico N] (rows "m<TAB>p<TAB>file name" of the personal folder) |
+// applica FILE.qvs RID.rid [--considera-fisse] (-o OUT | --sovrascrivi) |
+// probabilita RID.rid [--punti P] (six lines "label<TAB>percentage" on the positions 1..m).
+// A reducer named without a folder that does not exist as given is looked for in the personal folder.
+int ComandoRiduttoriPersonali(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // stampa FILE.qvs --modello schedina|mdn|lottopiu|carta [--orientamento ...] [--da N] [--a M]
 // (-o OUT.pdf | --segni): the slips or the plain-paper list as a PDF, or the marks of every slip as lines
 // "slip<TAB>kind<TAB>argument<TAB>X<TAB>Y".

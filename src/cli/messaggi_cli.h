@@ -66,7 +66,11 @@ inline constexpr const char* Uso =
     "  riduttori algoritmo --tipo garanzia|ortogonale --v V --k K --t T\r"
     "  spoglio FILE.qvs (--data GG/MM/AAAA | --numeri \"B1..B5 C1..C5 ... N1..N5\")\r"
     "  spoglio-storico FILE.qvs [--estrazioni N] [--partenza S] [--tutte-ruote 0|1]\r"
-    "  probabilita-vincita FILE.qvs [--punti P]   (P da 1 a 5, 5 se omesso)";
+    "  probabilita-vincita FILE.qvs [--punti P]   (P da 1 a 5, 5 se omesso)\r"
+    "  riduttori-personali crea FILE.rid (--da-sistema S.qvs | --da-testo GIOCATE.txt) [--commenti TESTO]\r"
+    "  riduttori-personali elenco [--pronostico N]\r"
+    "  riduttori-personali applica FILE.qvs RIDUTTORE.rid [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
+    "  riduttori-personali probabilita RIDUTTORE.rid [--punti P]";
 
 // The historic checking and the winning probability.
 inline constexpr const char* TutteRuoteNonValido = "--tutte-ruote accetta 0 oppure 1: ";

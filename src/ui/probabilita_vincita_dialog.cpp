@@ -56,6 +56,14 @@ private:
     bool m_aggiornato = false;
 };
 
+TProbabilitaVincita::TProbabilitaVincita(StatoApplicazione& stato, ServiziFinestre& servizi, Origine origine,
+                                         QWidget* parent)
+    : TProbabilitaVincita(stato, servizi, parent)
+{
+    setWindowTitle(origine.titolo);
+    m_origine = std::move(origine);
+}
+
 TProbabilitaVincita::TProbabilitaVincita(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
     : QDialog(parent), m_stato(stato), m_servizi(servizi), m_controllo(stato.messaggi)
 {
@@ -133,8 +141,10 @@ TProbabilitaVincita::TProbabilitaVincita(StatoApplicazione& stato, ServiziFinest
     connect(m_avvia, &QPushButton::clicked, this, &TProbabilitaVincita::avvia);
     connect(m_stampa, &QPushButton::clicked, this, &TProbabilitaVincita::stampa);
     connect(interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
-    connect(guida, &QPushButton::clicked, this,
-            [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_probabilita_vincita::Guida)); });
+    connect(guida, &QPushButton::clicked, this, [this] {
+        m_servizi.apriGuida(m_origine ? m_origine->guida
+                                      : QString::fromLatin1(messaggi_probabilita_vincita::Guida));
+    });
     connect(m_chiudi, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -159,8 +169,13 @@ void TProbabilitaVincita::avvia()
     aggiornaGrafico();
 
     Controllo controllo(*this);
-    DistribuzionePunti(NumeriPronostico(m_stato.sistema.pronostico), m_stato.giocate, punti, m_esito,
-                       controllo);
+    if (m_origine) {
+        DistribuzionePunti(m_origine->pronostico, m_origine->giocate.data(),
+                           static_cast<std::int32_t>(m_origine->giocate.size()), punti, m_esito, controllo);
+    } else {
+        DistribuzionePunti(NumeriPronostico(m_stato.sistema.pronostico), m_stato.giocate, punti, m_esito,
+                           controllo);
+    }
     if (m_esito.insiemi > 0) {
         aggiornaGrafico();
     }

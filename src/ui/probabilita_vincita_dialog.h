@@ -4,6 +4,10 @@
 #include "ui/controllo_esecuzione_qt.h"
 
 #include <QDialog>
+#include <QString>
+
+#include <optional>
+#include <vector>
 
 struct StatoApplicazione;
 class GraficoBarre;
@@ -21,11 +25,23 @@ class ServiziFinestre;
 // and the window refuses to close; the chart follows the counts about once a second and an interrupted
 // run keeps the shares reached. "Stampa" prints the chart as shown with the maker's web
 // address at its foot. The chosen points are kept in the settings when the window closes.
-class TProbabilitaVincita final : public QDialog
+//
+// Other windows measure their own plays with it (TProVinRiduttore): they give the prediction, the plays,
+// the caption and the help topic instead of the system's.
+class TProbabilitaVincita : public QDialog
 {
     Q_OBJECT
 
 public:
+    // What a caller measures instead of the system's prediction and plays.
+    struct Origine
+    {
+        std::vector<std::uint8_t> pronostico; // ascending
+        std::vector<Tipo_Giocata> giocate;
+        QString titolo;
+        QString guida;
+    };
+
     static constexpr qint64 PrimoAggiornamentoMs = 150;
     static constexpr qint64 IntervalloGraficoMs = 900;
 
@@ -45,6 +61,8 @@ public:
     void reject() override;
 
 protected:
+    TProbabilitaVincita(StatoApplicazione& stato, ServiziFinestre& servizi, Origine origine, QWidget* parent);
+
     void closeEvent(QCloseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
@@ -56,6 +74,7 @@ private:
 
     StatoApplicazione& m_stato;
     ServiziFinestre& m_servizi;
+    std::optional<Origine> m_origine;
     ControlloEsecuzioneQt m_controllo;
     EsitoDistribuzionePunti m_esito;
     bool m_inCalcolo = false;

@@ -1,6 +1,6 @@
 // libFuzzer target over every reader of untrusted bytes: system files, .lpc files, text imports,
-// the archive file, the official archive text and the update server's RTF message. The first byte
-// chooses the reader.
+// the archive file, the official archive text, the update server's RTF message and the personal reducers. The
+// first byte chooses the reader.
 #include "checking/rtf_documento.h"
 #include "checking/testo_rtf.h"
 #include "core/archivio_testo.h"
@@ -9,6 +9,7 @@
 #include "core/file_archivio.h"
 #include "editor/file_sistema.h"
 #include "editor/importa_giocate.h"
+#include "reducers/riduttore_personale.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     const std::span<const std::uint8_t> resto(dati + 1, dimensione - 1);
     EsecuzioneContinua controllo;
     ElencoGiocate giocate;
-    switch (dati[0] % 6) {
+    switch (dati[0] % 7) {
     case 0: {
         Sistema sistema;
         (void)LeggiImmagineSistema(resto, sistema, giocate);
@@ -48,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         ArchivioStorico archivio;
         (void)ImportaArchivioTesto(
             std::string_view(reinterpret_cast<const char*>(resto.data()), resto.size()), archivio);
+        break;
+    }
+    case 5: {
+        const EsitoLetturaRiduttore riduttore =
+            LeggiTestoRiduttore(std::string_view(reinterpret_cast<const char*>(resto.data()), resto.size()));
+        (void)riduttore;
         break;
     }
     default: {

@@ -1,6 +1,8 @@
 #include "ui/comandi/comandi_riduzioni.h"
 
 #include "reductions/ingresso_riduzioni.h"
+#include "ui/applica_riduttore_dialog.h"
+#include "ui/gestione_riduttori_dialog.h"
 #include "ui/rid_casuale_dialog.h"
 #include "ui/rid_casuale_elimina_dialog.h"
 #include "ui/rid_condizionata_dialog.h"
@@ -179,8 +181,28 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          {},
          nullptr,
          "mdr_casuale.htm"},
-        {C::ApplicaRiduttore, "Applica riduttore", {}},
-        {C::GestioneRiduttori, "Gestione riduttori", {}},
+        {C::ApplicaRiduttore,
+         "Applica riduttore",
+         [this] {
+             if (ingresso(&IngressoValidazione)) {
+                 TApplicaRiduttore dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_applicarid.htm"},
+        {C::GestioneRiduttori,
+         "Gestione riduttori",
+         [this] {
+             TGestioneRiduttori dialogo(stato(), servizi(), genitore());
+             apri(dialogo);
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_gestrid.htm"},
         {C::ApriCartellaRiduttori, "Apri cartella riduttori personalizzati",
          [this] {
              servizi().apriIndirizzo(QUrl::fromLocalFile(QString::fromStdString(stato().cartelle.personale)));
