@@ -260,10 +260,12 @@ Esito PiuRappresentative(LavoroRiduzione& lavoro)
         return std::nullopt;
     }
     const bool conCandidati = !lavoro.opzioni.candidati.empty();
-    const auto limite = LeggiQuanteRappresentative(conCandidati ? lavoro.opzioni.candidati : lavoro.opzioni.millisecondi);
+    const auto limite =
+        LeggiQuanteRappresentative(conCandidati ? lavoro.opzioni.candidati : lavoro.opzioni.millisecondi);
     if (!limite) {
-        stato.messaggi.mostra(Avviso(std::string(messaggi_cli::LimiteNonValido) +
-                                     (conCandidati ? lavoro.opzioni.candidati : lavoro.opzioni.millisecondi)));
+        stato.messaggi.mostra(
+            Avviso(std::string(messaggi_cli::LimiteNonValido) +
+                   (conCandidati ? lavoro.opzioni.candidati : lavoro.opzioni.millisecondi)));
         return std::nullopt;
     }
     ParametriGenio parametri;
@@ -293,7 +295,8 @@ Esito MenoRappresentative(LavoroRiduzione& lavoro)
 Esito Ottimizza(LavoroRiduzione& lavoro)
 {
     StatoApplicazione& stato = lavoro.stato;
-    if (!lavoro.opzioni.passi.empty() && !lavoro.opzioni.m.empty() && lavoro.opzioni.passi != lavoro.opzioni.m) {
+    if (!lavoro.opzioni.passi.empty() && !lavoro.opzioni.m.empty() &&
+        lavoro.opzioni.passi != lavoro.opzioni.m) {
         stato.messaggi.mostra(Avviso(messaggi_cli::PassiDiversi));
         return std::nullopt;
     }
@@ -338,13 +341,15 @@ Esito Cruciverba(LavoroRiduzione& lavoro)
     SeminaGeneratore(lavoro);
     EsecuzioneContinua continua;
     GrigliaCruciverba griglia;
-    if (CostruisciCruciverba(*lato, pronostico, stato.generatore, continua, griglia) != EsitoCostruzione::Costruita) {
+    if (CostruisciCruciverba(*lato, pronostico, stato.generatore, continua, griglia) !=
+        EsitoCostruzione::Costruita) {
         Messaggio avviso = Avviso(messaggi_cruciverba::Impossibile);
         avviso.icona = Icona::Informazione;
         stato.messaggi.mostra(avviso);
         return std::nullopt;
     }
-    return SviluppaSistemi(stato.sistema, stato.giocate, SistemiCruciverba(griglia, linee), lavoro.fisse(), continua);
+    return SviluppaSistemi(stato.sistema, stato.giocate, SistemiCruciverba(griglia, linee), lavoro.fisse(),
+                           continua);
 }
 
 // The table of a text file, one substitution a line; it becomes the system's table and Sostituzioni.def
@@ -406,8 +411,8 @@ const std::array Metodi = {
     MetodoCli{"garanzia-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
               &GaranziaPronostico},
     MetodoCli{"garanzia-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &GaranziaGiocate},
-    MetodoCli{"piu-rappresentative", OpzN | OpzSeme | OpzCandidati | OpzMillisecondi | OpzConsideraFisse, OpzN,
-              &IngressoAggiungiRappresentative, &PiuRappresentative},
+    MetodoCli{"piu-rappresentative", OpzN | OpzSeme | OpzCandidati | OpzMillisecondi | OpzConsideraFisse,
+              OpzN, &IngressoAggiungiRappresentative, &PiuRappresentative},
     MetodoCli{"meno-rappresentative", OpzN, OpzN, &IngressoEliminaRappresentative, &MenoRappresentative},
     MetodoCli{"ottimizza", OpzPassi | OpzM | OpzConsideraFisse, 0, &IngressoOttimizzaProbabilita, &Ottimizza},
     MetodoCli{"cruciverba", OpzLato | OpzLinee | OpzSeme | OpzConsideraFisse, OpzLato, &IngressoCruciverba,

@@ -116,7 +116,8 @@ bool CruciverbaValido(const GrigliaCruciverba& g)
     }
     std::vector<MascheraNumeri> linee;
     for (int i = 0; i < g.lato; ++i) {
-        for (const auto& linea : {Riga(g, i), Colonna(g, i), DiagonaleDestra(g, i), DiagonaleSinistra(g, i)}) {
+        for (const auto& linea :
+             {Riga(g, i), Colonna(g, i), DiagonaleDestra(g, i), DiagonaleSinistra(g, i)}) {
             const MascheraNumeri m = MascheraLinea(linea);
             // A repeated number leaves fewer bits than cells.
             if (Quanti(m) != g.lato) {
@@ -204,13 +205,14 @@ bool TentativoCruciverba(int lato, const std::vector<std::uint8_t>& pronostico, 
 
 EsitoCostruzione CostruisciCruciverba(int lato, const std::vector<std::uint8_t>& pronostico,
                                       GeneratoreCasuale& generatore, ControlloEsecuzione& controllo,
-                                      GrigliaCruciverba& griglia, std::int64_t perTentativo, std::int64_t totale)
+                                      GrigliaCruciverba& griglia, std::int64_t perTentativo,
+                                      std::int64_t totale)
 {
     const auto inizio = Orologio::now();
     GrigliaCruciverba prova;
     for (;;) {
-        const bool riuscito = TentativoCruciverba(lato, pronostico, generatore, perTentativo, prova) &&
-                              CruciverbaValido(prova);
+        const bool riuscito =
+            TentativoCruciverba(lato, pronostico, generatore, perTentativo, prova) && CruciverbaValido(prova);
         const std::int64_t speso = Trascorsi(inizio);
         Avanzamento stato;
         stato.elaborati = static_cast<double>(std::min(speso, totale));
@@ -228,7 +230,8 @@ EsitoCostruzione CostruisciCruciverba(int lato, const std::vector<std::uint8_t>&
     }
 }
 
-std::vector<std::vector<std::uint8_t>> SistemiCruciverba(const GrigliaCruciverba& g, const LineeCruciverba& linee)
+std::vector<std::vector<std::uint8_t>> SistemiCruciverba(const GrigliaCruciverba& g,
+                                                         const LineeCruciverba& linee)
 {
     std::vector<std::vector<std::uint8_t>> sistemi;
     const auto aggiungi = [&](std::vector<std::uint8_t> linea) {
@@ -289,8 +292,9 @@ EsitoRiduzione SviluppaSistemi(Sistema& sistema, ElencoGiocate& giocate,
                                const std::vector<std::vector<std::uint8_t>>& sistemi, bool consideraFisse,
                                ControlloEsecuzione& controllo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
-                                   {ModoRiduzione::Aggiunge, consideraFisse, IntervalloVerificaCombinazioni, false});
+    EsecuzioneRiduzione esecuzione(
+        sistema, giocate, controllo,
+        {ModoRiduzione::Aggiunge, consideraFisse, IntervalloVerificaCombinazioni, false});
     esecuzione.avvia();
     const Messaggio nessuna = Avviso(mc::NessunaNuova);
     const int k = sistema.numeriPerGiocata;
@@ -317,7 +321,8 @@ EsitoRiduzione SviluppaSistemi(Sistema& sistema, ElencoGiocate& giocate,
         for (;;) {
             Tipo_Giocata g{};
             for (int i = 0; i < k; ++i) {
-                g[static_cast<std::size_t>(i)] = numeri[static_cast<std::size_t>(pos[static_cast<std::size_t>(i)])];
+                g[static_cast<std::size_t>(i)] =
+                    numeri[static_cast<std::size_t>(pos[static_cast<std::size_t>(i)])];
             }
             if (esecuzione.conFisse(g) && presenti.emplace(g).second && !esecuzione.aggiungi(g)) {
                 return esecuzione.concludi(nessuna);

@@ -21,8 +21,8 @@
 namespace messaggi_cruciverba {
 
 inline constexpr const char* LatoNonValido = "La dimensione dei lati non è valida.";
-inline constexpr const char* Impossibile =
-    "Impossibile creare il cruciverba.\r\nAumentare la quantità di numeri o diminuire la dimensione dei lati.";
+inline constexpr const char* Impossibile = "Impossibile creare il cruciverba.\r\nAumentare la quantità di "
+                                           "numeri o diminuire la dimensione dei lati.";
 inline constexpr const char* NessunaNuova = "Non è stata aggiunta nessuna nuova giocata.\r"
                                             "Verificare la presenza di eventuali fisse nel pronostico.";
 
@@ -81,7 +81,8 @@ enum class EsitoCostruzione { Costruita, Impossibile, Interrotta };
 // Attempts until one gives a valid square, the stop is confirmed, or `totale` ms have passed; polls after
 // every attempt with the bar at the milliseconds spent over `totale`.
 [[nodiscard]] EsitoCostruzione CostruisciCruciverba(int lato, const std::vector<std::uint8_t>& pronostico,
-                                                    GeneratoreCasuale& generatore, ControlloEsecuzione& controllo,
+                                                    GeneratoreCasuale& generatore,
+                                                    ControlloEsecuzione& controllo,
                                                     GrigliaCruciverba& griglia,
                                                     std::int64_t perTentativo = MillisecondiTentativo,
                                                     std::int64_t totale = MillisecondiCostruzione);
@@ -90,7 +91,7 @@ enum class EsitoCostruzione { Costruita, Impossibile, Interrotta };
 // and down-left diagonals, the other down-right diagonals (start columns 2..L) and down-left ones (L-1
 // down to 1); a line equal to one already listed is skipped.
 [[nodiscard]] std::vector<std::vector<std::uint8_t>> SistemiCruciverba(const GrigliaCruciverba& g,
-                                                                      const LineeCruciverba& linee);
+                                                                       const LineeCruciverba& linee);
 // "1 5 9 ...": a system as its text.
 [[nodiscard]] std::string TestoSistema(const std::vector<std::uint8_t>& sistema);
 

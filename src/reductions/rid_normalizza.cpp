@@ -31,7 +31,8 @@ SoglieDistribuzione CalcolaSoglie(const Sistema& sistema, std::int32_t conteggio
     return s;
 }
 
-std::int64_t EccessoDistribuzione(const Sistema& sistema, const FrequenzeNumeri& f, const SoglieDistribuzione& soglie)
+std::int64_t EccessoDistribuzione(const Sistema& sistema, const FrequenzeNumeri& f,
+                                  const SoglieDistribuzione& soglie)
 {
     std::int64_t e = 0;
     for (std::size_t i = 0; i < f.size(); ++i) {
@@ -50,7 +51,8 @@ std::int64_t EccessoDistribuzione(const Sistema& sistema, const FrequenzeNumeri&
 EsitoRiduzione NormalizzaDistribuzione(Sistema& sistema, ElencoGiocate& giocate, bool consideraFisse,
                                        ControlloEsecuzione& controllo, std::int64_t intervallo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo, {ModoRiduzione::Riscrive, consideraFisse, 1, true});
+    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
+                                   {ModoRiduzione::Riscrive, consideraFisse, 1, true});
     FrequenzeNumeri f = ContaFrequenze(giocate);
     const SoglieDistribuzione soglie = CalcolaSoglie(sistema, giocate.conteggio());
     const std::int64_t iniziale = EccessoDistribuzione(sistema, f, soglie);

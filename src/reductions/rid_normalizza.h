@@ -43,5 +43,6 @@ struct SoglieDistribuzione
 // replaced by the first predicted number below L0, in ascending order of f, that gives a play without
 // repetitions and not already in the list. Polls every `intervallo` plays, the bar at E0 - E over E0; a
 // stop keeps the plays rewritten so far.
-[[nodiscard]] EsitoRiduzione NormalizzaDistribuzione(Sistema& sistema, ElencoGiocate& giocate, bool consideraFisse,
-                                                     ControlloEsecuzione& controllo, std::int64_t intervallo = 17);
+[[nodiscard]] EsitoRiduzione NormalizzaDistribuzione(Sistema& sistema, ElencoGiocate& giocate,
+                                                     bool consideraFisse, ControlloEsecuzione& controllo,
+                                                     std::int64_t intervallo = 17);

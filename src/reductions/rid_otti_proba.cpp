@@ -7,7 +7,8 @@ namespace {
 
 inline int Bit(const MascheraNumeri& m, std::uint8_t x)
 {
-    return x <= 64 ? static_cast<int>((m.basso >> (x - 1U)) & 1U) : static_cast<int>((m.alto >> (x - 65U)) & 1U);
+    return x <= 64 ? static_cast<int>((m.basso >> (x - 1U)) & 1U)
+                   : static_cast<int>((m.alto >> (x - 65U)) & 1U);
 }
 
 } // namespace
@@ -15,7 +16,8 @@ inline int Bit(const MascheraNumeri& m, std::uint8_t x)
 EsitoRiduzione OttimizzaProbabilita(Sistema& sistema, ElencoGiocate& giocate, int passi, bool consideraFisse,
                                     ControlloEsecuzione& controllo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo, {ModoRiduzione::Riscrive, consideraFisse, 1, true});
+    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
+                                   {ModoRiduzione::Riscrive, consideraFisse, 1, true});
     esecuzione.avvia();
     const std::int32_t conteggio = giocate.conteggio();
     esecuzione.setTotale(static_cast<double>(conteggio) * std::max(passi, 0));

@@ -26,8 +26,8 @@ std::string TestoTempoPrevisto(std::int64_t n, std::int64_t millisecondi)
     return "Tempo previsto: " + std::to_string(minuti) + " minuti e " + std::to_string(resto) + " secondi";
 }
 
-ProfiloSovrapposizioni ProfiloContro(const MascheraNumeri& giocata, const std::vector<MascheraNumeri>& maschere,
-                                     std::ptrdiff_t escluso)
+ProfiloSovrapposizioni ProfiloContro(const MascheraNumeri& giocata,
+                                     const std::vector<MascheraNumeri>& maschere, std::ptrdiff_t escluso)
 {
     ProfiloSovrapposizioni p{};
     const auto quante = static_cast<std::ptrdiff_t>(maschere.size());
@@ -48,8 +48,9 @@ std::optional<std::int32_t> LeggiQuanteRappresentative(std::string_view testo)
     return static_cast<std::int32_t>(n);
 }
 
-EsitoRiduzione AggiungiPiuRappresentative(Sistema& sistema, ElencoGiocate& giocate, const ParametriGenio& parametri,
-                                          GeneratoreCasuale& generatore, ControlloEsecuzione& controllo)
+EsitoRiduzione AggiungiPiuRappresentative(Sistema& sistema, ElencoGiocate& giocate,
+                                          const ParametriGenio& parametri, GeneratoreCasuale& generatore,
+                                          ControlloEsecuzione& controllo)
 {
     EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
                                    {ModoRiduzione::AggiungeSubito, parametri.consideraFisse, 64, false});
@@ -127,9 +128,11 @@ EsitoRiduzione AggiungiPiuRappresentative(Sistema& sistema, ElencoGiocate& gioca
             if (estratti % 64 == 0) {
                 const std::int64_t ms = aTempo ? speso() : 0;
                 if (parametri.tempoGiocata) {
-                    parametri.tempoGiocata(aTempo ? std::min(1.0, static_cast<double>(ms) /
-                                                                       static_cast<double>(std::max<std::int64_t>(1, parametri.millisecondi)))
-                                                  : static_cast<double>(estratti) / static_cast<double>(parametri.candidati));
+                    parametri.tempoGiocata(
+                        aTempo ? std::min(1.0, static_cast<double>(ms) /
+                                                   static_cast<double>(
+                                                       std::max<std::int64_t>(1, parametri.millisecondi)))
+                               : static_cast<double>(estratti) / static_cast<double>(parametri.candidati));
                 }
                 esecuzione.setElaborati(aggiunta);
                 if (!esecuzione.verifica()) {
@@ -157,7 +160,8 @@ EsitoRiduzione AggiungiPiuRappresentative(Sistema& sistema, ElencoGiocate& gioca
 EsitoRiduzione EliminaMenoRappresentative(Sistema& sistema, ElencoGiocate& giocate, std::int32_t n,
                                           ControlloEsecuzione& controllo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo, {ModoRiduzione::EliminaSubito, false, 1, true});
+    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
+                                   {ModoRiduzione::EliminaSubito, false, 1, true});
     esecuzione.avvia();
     const std::int32_t quante = std::min(n, giocate.conteggio());
     esecuzione.setTotale(quante);
@@ -168,7 +172,8 @@ EsitoRiduzione EliminaMenoRappresentative(Sistema& sistema, ElencoGiocate& gioca
         std::ptrdiff_t scelta = -1;
         ProfiloSovrapposizioni profiloScelta{};
         for (std::size_t c = 0; c < maschere.size(); ++c) {
-            const ProfiloSovrapposizioni p = ProfiloContro(maschere[c], maschere, static_cast<std::ptrdiff_t>(c));
+            const ProfiloSovrapposizioni p =
+                ProfiloContro(maschere[c], maschere, static_cast<std::ptrdiff_t>(c));
             if (scelta < 0 || BatteDallAlto(p, profiloScelta)) {
                 scelta = static_cast<std::ptrdiff_t>(c);
                 profiloScelta = p;

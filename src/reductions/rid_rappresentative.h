@@ -71,5 +71,5 @@ struct ParametriGenio
 // The run: n times (n lowered to the count) the play whose profile against the others beats the chosen
 // one from above (the first of equals) is swapped with the last play and the count lowered. Polls after
 // every play examined; a stop brings every removed play back. Removing every play is a result.
-[[nodiscard]] EsitoRiduzione EliminaMenoRappresentative(Sistema& sistema, ElencoGiocate& giocate, std::int32_t n,
-                                                        ControlloEsecuzione& controllo);
+[[nodiscard]] EsitoRiduzione EliminaMenoRappresentative(Sistema& sistema, ElencoGiocate& giocate,
+                                                        std::int32_t n, ControlloEsecuzione& controllo);

@@ -66,7 +66,8 @@ TabellaSostituzioni TabellaDaRecord(const BloccoRecord<2008>& record)
 void TabellaInRecord(const TabellaSostituzioni& tabella, BloccoRecord<2008>& record)
 {
     record.fill(0);
-    const auto quante = static_cast<std::int32_t>(std::min<std::size_t>(tabella.voci.size(), MassimoSostituzioni));
+    const auto quante =
+        static_cast<std::int32_t>(std::min<std::size_t>(tabella.voci.size(), MassimoSostituzioni));
     for (std::int32_t i = 0; i < quante; ++i) {
         const Sostituzione& s = tabella.voci[static_cast<std::size_t>(i)];
         std::memcpy(record.data() + i * 10, s.vecchia.data(), 10);
@@ -97,7 +98,8 @@ LetturaSostituzioni LeggiRigheSostituzioni(const std::vector<RigaSostituzione>& 
         }
         lettura.tabella.voci.push_back({GiocataDaSegni(vecchi), GiocataDaSegni(nuovi)});
         if (static_cast<int>(lettura.tabella.voci.size()) == MassimoSostituzioni) {
-            lettura.avviso = Avviso(std::string(ms::Troppe) + std::to_string(MassimoSostituzioni) + ms::TroppeFine);
+            lettura.avviso =
+                Avviso(std::string(ms::Troppe) + std::to_string(MassimoSostituzioni) + ms::TroppeFine);
             break;
         }
     }
@@ -121,7 +123,8 @@ std::vector<RigaSostituzione> RigheDaTesto(std::string_view testo)
         if (separatore == std::string_view::npos) {
             righe.push_back({std::string(linea), std::string()});
         } else {
-            righe.push_back({std::string(linea.substr(0, separatore)), std::string(linea.substr(separatore + 1))});
+            righe.push_back(
+                {std::string(linea.substr(0, separatore)), std::string(linea.substr(separatore + 1))});
         }
     }
     return righe;
@@ -135,9 +138,13 @@ EsitoSostituzione SostituisciGiocata(const Tipo_Giocata& giocata, const TabellaS
     }
     // Bit x - 1 for number x.
     std::uint64_t segni[2] = {0, 0};
-    const auto segnato = [&](std::uint8_t x) { return ((segni[(x - 1U) >> 6] >> ((x - 1U) & 63U)) & 1U) != 0; };
+    const auto segnato = [&](std::uint8_t x) {
+        return ((segni[(x - 1U) >> 6] >> ((x - 1U) & 63U)) & 1U) != 0;
+    };
     const auto segna = [&](std::uint8_t x) { segni[(x - 1U) >> 6] |= std::uint64_t{1} << ((x - 1U) & 63U); };
-    const auto togli = [&](std::uint8_t x) { segni[(x - 1U) >> 6] &= ~(std::uint64_t{1} << ((x - 1U) & 63U)); };
+    const auto togli = [&](std::uint8_t x) {
+        segni[(x - 1U) >> 6] &= ~(std::uint64_t{1} << ((x - 1U) & 63U));
+    };
     for (std::uint8_t x : giocata) {
         if (x >= 1 && x <= NumeroMassimo) {
             segna(x);
@@ -182,11 +189,13 @@ EsitoSostituzione SostituisciGiocata(const Tipo_Giocata& giocata, const TabellaS
     return EsitoSostituzione::Cambiata;
 }
 
-EsitoRiduzione SostituisciCombinazioni(Sistema& sistema, ElencoGiocate& giocate, const TabellaSostituzioni& tabella,
-                                       bool consideraFisse, ControlloEsecuzione& controllo, std::int64_t intervallo)
+EsitoRiduzione SostituisciCombinazioni(Sistema& sistema, ElencoGiocate& giocate,
+                                       const TabellaSostituzioni& tabella, bool consideraFisse,
+                                       ControlloEsecuzione& controllo, std::int64_t intervallo)
 {
-    EsecuzioneRiduzione esecuzione(sistema, giocate, controllo,
-                                   {ModoRiduzione::Riscrive, consideraFisse, std::max<std::int64_t>(1, intervallo), true});
+    EsecuzioneRiduzione esecuzione(
+        sistema, giocate, controllo,
+        {ModoRiduzione::Riscrive, consideraFisse, std::max<std::int64_t>(1, intervallo), true});
     esecuzione.avvia();
 
     // The plays kept so far are exactly plays 1..i-1: a set of them answers the search among those

@@ -73,7 +73,7 @@ struct LetturaSostituzioni
     int rigaErrata = -1;
 };
 [[nodiscard]] LetturaSostituzioni LeggiRigheSostituzioni(const std::vector<RigaSostituzione>& righe,
-                                                        bool parziale);
+                                                         bool parziale);
 
 // The rows of a text with one substitution a line, "old numbers ; new numbers" (a line without ";" is
 // a row whose new combination is missing, so it is refused with its line number).
@@ -85,8 +85,9 @@ enum class EsitoSostituzione { Rimossa, Cambiata, Invariata };
 // numbers it replaces are chosen before any is moved, so "1 2 -> 2 3" turns 1 2 5 into 2 3 5 rather than
 // letting the 2 just written be replaced again. `conFisse` false means the play lacks the fixed numbers
 // that count (it is removed).
-[[nodiscard]] EsitoSostituzione SostituisciGiocata(const Tipo_Giocata& giocata, const TabellaSostituzioni& tabella,
-                                                   bool conFisse, Tipo_Giocata& risultato);
+[[nodiscard]] EsitoSostituzione SostituisciGiocata(const Tipo_Giocata& giocata,
+                                                   const TabellaSostituzioni& tabella, bool conFisse,
+                                                   Tipo_Giocata& risultato);
 
 // The run: play i is rewritten with its result, or (removed, or equal to one of plays 1..i-1) swapped
 // with the last play and the count lowered. Polls every `intervallo` plays with the bar at i / count.

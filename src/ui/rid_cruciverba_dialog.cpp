@@ -99,7 +99,8 @@ TRidCruciverba::TRidCruciverba(StatoApplicazione& stato, ServiziFinestre& serviz
     for (std::size_t i = 0; i < Tipi.size(); ++i) {
         auto* casella = new QCheckBox(QString::fromUtf8(Tipi[i].testo), this);
         casella->setObjectName(QString::fromLatin1(Tipi[i].nome));
-        casella->setChecked(IDE_Intero(stato.impostazioni, Tipi[i].chiave, Tipi[i].predefinito ? 1 : 0, false) == 1);
+        casella->setChecked(
+            IDE_Intero(stato.impostazioni, Tipi[i].chiave, Tipi[i].predefinito ? 1 : 0, false) == 1);
         sinistra->addWidget(casella);
         disabilitaInEsecuzione(casella);
         connect(casella, &QCheckBox::clicked, this, [this, casella] { tipoCliccato(casella); });
@@ -287,7 +288,8 @@ bool TRidCruciverba::controllaParametri()
 
 EsitoRiduzione TRidCruciverba::esegui(ControlloEsecuzione& controllo)
 {
-    return SviluppaSistemi(stato().sistema, stato().giocate, m_sistemi, consideraFisse(m_consideraFisse), controllo);
+    return SviluppaSistemi(stato().sistema, stato().giocate, m_sistemi, consideraFisse(m_consideraFisse),
+                           controllo);
 }
 
 void TRidCruciverba::salvaOpzioni()
@@ -331,7 +333,8 @@ void TRidCruciverba::disegna(QPainter& pittore, const QRect& area, QPrinter* sta
     };
     riga(QStringLiteral("Nº sistemi estratti: %1").arg(m_sistemi.size()));
     for (std::size_t i = 0; i < m_sistemi.size(); ++i) {
-        riga(QStringLiteral("Sistema nº %1:  ").arg(i + 1) + QString::fromStdString(TestoSistema(m_sistemi[i])));
+        riga(QStringLiteral("Sistema nº %1:  ").arg(i + 1) +
+             QString::fromStdString(TestoSistema(m_sistemi[i])));
     }
 }
 
@@ -357,13 +360,15 @@ void TRidCruciverba::stampa()
 void TRidCruciverba::esporta()
 {
     const QString percorso = servizi().scegliFile(
-        this, ServiziFinestre::SceltaFile::Salva(QStringLiteral("Esporta su file di testo"), QString(),
-                                                 QString::fromLatin1(FiltroFileTesto), QStringLiteral("txt")));
+        this,
+        ServiziFinestre::SceltaFile::Salva(QStringLiteral("Esporta su file di testo"), QString(),
+                                           QString::fromLatin1(FiltroFileTesto), QStringLiteral("txt")));
     if (percorso.isEmpty()) {
         return;
     }
     const std::string testo = TestoSistemi(m_sistemi);
-    const std::span<const std::uint8_t> byte(reinterpret_cast<const std::uint8_t*>(testo.data()), testo.size());
+    const std::span<const std::uint8_t> byte(reinterpret_cast<const std::uint8_t*>(testo.data()),
+                                             testo.size());
     if (!ScriviFileAtomico(percorso.toStdString(), byte)) {
         stato().messaggi.mostra(Avviso(std::string(FileNonScrivibile) + percorso.toStdString()));
     }

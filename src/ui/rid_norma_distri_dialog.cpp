@@ -53,8 +53,8 @@ void TRidNormaDistri::conta()
 
 EsitoRiduzione TRidNormaDistri::esegui(ControlloEsecuzione& controllo)
 {
-    const EsitoRiduzione esito =
-        NormalizzaDistribuzione(stato().sistema, stato().giocate, consideraFisse(m_consideraFisse), controllo);
+    const EsitoRiduzione esito = NormalizzaDistribuzione(stato().sistema, stato().giocate,
+                                                         consideraFisse(m_consideraFisse), controllo);
     // After a stop the chart shows the plays as they were left.
     conta();
     return esito;

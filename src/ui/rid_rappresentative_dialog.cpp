@@ -103,8 +103,8 @@ EsitoRiduzione TRidGenio::esegui(ControlloEsecuzione& controllo)
             m_tempo->setValue(valore);
         }
     };
-    const EsitoRiduzione esito =
-        AggiungiPiuRappresentative(stato().sistema, stato().giocate, parametri, stato().generatore, controllo);
+    const EsitoRiduzione esito = AggiungiPiuRappresentative(stato().sistema, stato().giocate, parametri,
+                                                            stato().generatore, controllo);
     m_tempo->setValue(0);
     return esito;
 }

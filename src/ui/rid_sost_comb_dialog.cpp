@@ -5,8 +5,8 @@
 #include "ui/filtro_tasti.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,8 +70,8 @@ TRidSostComb::TRidSostComb(StatoApplicazione& stato, ServiziFinestre& servizi, Q
 
     m_griglia = new QTableWidget(0, 3, this);
     m_griglia->setObjectName(QStringLiteral("sostituzioniTableWidget"));
-    m_griglia->setHorizontalHeaderLabels(
-        {QStringLiteral("Nº"), QStringLiteral("Combinazioni originali"), QStringLiteral("Nuove combinazioni")});
+    m_griglia->setHorizontalHeaderLabels({QStringLiteral("Nº"), QStringLiteral("Combinazioni originali"),
+                                          QStringLiteral("Nuove combinazioni")});
     m_griglia->verticalHeader()->hide();
     m_griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -109,10 +109,10 @@ void TRidSostComb::mostraTabella(const TabellaSostituzioni& tabella)
         for (std::size_t i = 0; i < tabella.voci.size(); ++i) {
             const int riga = static_cast<int>(i);
             m_griglia->insertRow(riga);
-            m_griglia->setItem(riga, 1,
-                               new QTableWidgetItem(QString::fromStdString(TestoGiocata(tabella.voci[i].vecchia))));
-            m_griglia->setItem(riga, 2,
-                               new QTableWidgetItem(QString::fromStdString(TestoGiocata(tabella.voci[i].nuova))));
+            m_griglia->setItem(
+                riga, 1, new QTableWidgetItem(QString::fromStdString(TestoGiocata(tabella.voci[i].vecchia))));
+            m_griglia->setItem(
+                riga, 2, new QTableWidgetItem(QString::fromStdString(TestoGiocata(tabella.voci[i].nuova))));
         }
     }
     sistemaRighe(-1);
@@ -163,7 +163,8 @@ bool TRidSostComb::controllaParametri()
 {
     std::vector<RigaSostituzione> righe;
     for (int r = 0; r < m_griglia->rowCount(); ++r) {
-        righe.push_back({TestoCella(m_griglia, r, 1).toStdString(), TestoCella(m_griglia, r, 2).toStdString()});
+        righe.push_back(
+            {TestoCella(m_griglia, r, 1).toStdString(), TestoCella(m_griglia, r, 2).toStdString()});
     }
     const LetturaSostituzioni lettura = LeggiRigheSostituzioni(righe, m_parziale->isChecked());
     if (lettura.rifiuto) {
@@ -188,6 +189,6 @@ bool TRidSostComb::controllaParametri()
 
 EsitoRiduzione TRidSostComb::esegui(ControlloEsecuzione& controllo)
 {
-    return SostituisciCombinazioni(stato().sistema, stato().giocate, m_tabella, consideraFisse(m_consideraFisse),
-                                   controllo);
+    return SostituisciCombinazioni(stato().sistema, stato().giocate, m_tabella,
+                                   consideraFisse(m_consideraFisse), controllo);
 }

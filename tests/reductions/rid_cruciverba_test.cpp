@@ -82,7 +82,8 @@ TEST(Cruciverba, OgniQuadratoRispettaLeRegole)
             gen.imposta(seme);
             GrigliaCruciverba g;
             EsecuzioneContinua continua;
-            ASSERT_EQ(CostruisciCruciverba(c.lato, pronostico, gen, continua, g), EsitoCostruzione::Costruita);
+            ASSERT_EQ(CostruisciCruciverba(c.lato, pronostico, gen, continua, g),
+                      EsitoCostruzione::Costruita);
             EXPECT_TRUE(CruciverbaValido(g));
             VerificaQuadrato(g, pronostico);
         }
@@ -140,7 +141,9 @@ TEST(Cruciverba, LatoESistemi)
     };
     const std::vector<Scelta> scelte = {
         {"solo diagonali", {false, false, true, false}, {"1 5 9", "3 5 7"}},
-        {"righe e colonne", {true, true, false, false}, {"1 2 3", "4 5 6", "7 8 9", "1 4 7", "2 5 8", "3 6 9"}},
+        {"righe e colonne",
+         {true, true, false, false},
+         {"1 2 3", "4 5 6", "7 8 9", "1 4 7", "2 5 8", "3 6 9"}},
         // Down-right from columns 2, 3, then down-left from columns 2, 1.
         {"oblique", {false, false, false, true}, {"2 6 7", "3 4 8", "2 4 9", "1 6 8"}},
     };
@@ -164,7 +167,7 @@ TEST(Cruciverba, SviluppaSistemi)
         EsecuzioneContinua continua;
         ASSERT_TRUE(SviluppaSistemi(s, elenco, sistemi, false, continua).confermata());
         EXPECT_EQ(Giocate(elenco), (std::vector<Tipo_Giocata>{giocata({1, 2, 3, 4}), giocata({3, 4, 5, 6}),
-                                                             giocata({1, 5, 7, 9})}));
+                                                              giocata({1, 5, 7, 9})}));
     }
     // Pairs: those already present or already added are skipped.
     {

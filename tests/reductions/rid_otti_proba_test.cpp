@@ -59,7 +59,8 @@ void Semplice(const Sistema& s, std::vector<Tipo_Giocata>& giocate, int passi, c
             Tipo_Giocata scelta = g;
             ProfiloSovrapposizioni ps = profilo(g);
             for (int x = 1; x <= 90; ++x) {
-                if (s.pronostico[static_cast<std::size_t>(x - 1)] == 0 || std::find(g.begin(), g.begin() + k, x) != g.begin() + k) {
+                if (s.pronostico[static_cast<std::size_t>(x - 1)] == 0 ||
+                    std::find(g.begin(), g.begin() + k, x) != g.begin() + k) {
                     continue;
                 }
                 for (int j = 0; j < k; ++j) {

@@ -40,7 +40,8 @@ int Condivisi(const Tipo_Giocata& a, const Tipo_Giocata& b)
     return c;
 }
 
-ProfiloSovrapposizioni Profilo(const Tipo_Giocata& g, const std::vector<Tipo_Giocata>& altre, std::size_t salta)
+ProfiloSovrapposizioni Profilo(const Tipo_Giocata& g, const std::vector<Tipo_Giocata>& altre,
+                               std::size_t salta)
 {
     ProfiloSovrapposizioni p{};
     for (std::size_t j = 0; j < altre.size(); ++j) {
@@ -120,7 +121,8 @@ TEST(Rappresentative, ProfiloComeDefinizione)
         maschere.push_back(MascheraDi(g));
     }
     for (std::size_t i = 0; i < giocate.size(); ++i) {
-        EXPECT_EQ(ProfiloContro(maschere[i], maschere, static_cast<std::ptrdiff_t>(i)), Profilo(giocate[i], giocate, i));
+        EXPECT_EQ(ProfiloContro(maschere[i], maschere, static_cast<std::ptrdiff_t>(i)),
+                  Profilo(giocate[i], giocate, i));
     }
 }
 
@@ -299,6 +301,7 @@ TEST(Rappresentative, CasiLimiteDellEliminazione)
     StopAl stop(6);
     EXPECT_EQ(EliminaMenoRappresentative(s, elenco, 3, stop).codice, CodiceRiduzione::Interrotta);
     const std::vector<Tipo_Giocata> dopo = Giocate(elenco);
-    EXPECT_EQ(std::set<Tipo_Giocata>(dopo.begin(), dopo.end()), std::set<Tipo_Giocata>(iniziali.begin(), iniziali.end()));
+    EXPECT_EQ(std::set<Tipo_Giocata>(dopo.begin(), dopo.end()),
+              std::set<Tipo_Giocata>(iniziali.begin(), iniziali.end()));
     EXPECT_EQ(dopo.size(), iniziali.size());
 }

@@ -54,22 +54,23 @@ TEST(SostituisciGiocata, ModiTotaleEParziale)
     };
     const auto g = [](std::initializer_list<int> n) { return giocata(n); };
     const std::vector<Riga> righe = {
-        {"totale, tutti presenti", Tabella({{g({1, 2}), g({3, 4})}}), g({1, 2, 5}), EsitoSostituzione::Cambiata,
-         g({3, 4, 5})},
-        {"totale, uno solo presente", Tabella({{g({1, 2}), g({3, 4})}}), g({1, 5, 9}), EsitoSostituzione::Invariata,
-         g({1, 5, 9})},
+        {"totale, tutti presenti", Tabella({{g({1, 2}), g({3, 4})}}), g({1, 2, 5}),
+         EsitoSostituzione::Cambiata, g({3, 4, 5})},
+        {"totale, uno solo presente", Tabella({{g({1, 2}), g({3, 4})}}), g({1, 5, 9}),
+         EsitoSostituzione::Invariata, g({1, 5, 9})},
         {"parziale, uno solo presente", Tabella({{g({1, 2}), g({3, 4})}}, true), g({1, 5, 9}),
          EsitoSostituzione::Cambiata, g({3, 5, 9})},
-        {"numeri che si fondono", Tabella({{g({1}), g({5})}}), g({1, 5, 9}), EsitoSostituzione::Cambiata, g({5, 9})},
+        {"numeri che si fondono", Tabella({{g({1}), g({5})}}), g({1, 5, 9}), EsitoSostituzione::Cambiata,
+         g({5, 9})},
         {"a catena", Tabella({{g({1}), g({2})}, {g({2}), g({3})}}), g({1, 4}), EsitoSostituzione::Cambiata,
          g({3, 4})},
         {"la seconda non si applica", Tabella({{g({7}), g({8})}, {g({1, 2}), g({3, 4})}}), g({1, 9}),
          EsitoSostituzione::Invariata, g({1, 9})},
         // The numbers a substitution replaces are chosen before it moves any.
-        {"vecchi e nuovi sovrapposti", Tabella({{g({1, 2}), g({2, 3})}}), g({1, 2, 5}), EsitoSostituzione::Cambiata,
-         g({2, 3, 5})},
-        {"parziale sovrapposti", Tabella({{g({1, 2}), g({2, 3})}}, true), g({2, 5}), EsitoSostituzione::Cambiata,
-         g({3, 5})},
+        {"vecchi e nuovi sovrapposti", Tabella({{g({1, 2}), g({2, 3})}}), g({1, 2, 5}),
+         EsitoSostituzione::Cambiata, g({2, 3, 5})},
+        {"parziale sovrapposti", Tabella({{g({1, 2}), g({2, 3})}}, true), g({2, 5}),
+         EsitoSostituzione::Cambiata, g({3, 5})},
     };
     for (const Riga& r : righe) {
         SCOPED_TRACE(r.nome);
@@ -85,8 +86,8 @@ TEST(SostituisciCombinazioni, DoppioniRimossiEFisse)
 {
     Sistema s = PronosticoPrimi(20, 3);
     ElencoGiocate elenco;
-    ASSERT_TRUE(CaricaGiocate(elenco, {giocata({5, 9}), giocata({1, 5, 9}), giocata({1, 2, 3}), giocata({2, 3, 4}),
-                                       giocata({2, 3, 4})}));
+    ASSERT_TRUE(CaricaGiocate(elenco, {giocata({5, 9}), giocata({1, 5, 9}), giocata({1, 2, 3}),
+                                       giocata({2, 3, 4}), giocata({2, 3, 4})}));
     EsecuzioneContinua continua;
     const EsitoRiduzione esito =
         SostituisciCombinazioni(s, elenco, Tabella({{giocata({1}), giocata({5})}}), false, continua);
@@ -101,8 +102,8 @@ TEST(SostituisciCombinazioni, DoppioniRimossiEFisse)
 
     // With the fixed numbers counting, a play without them goes, and so can every play.
     Sistema conFisse = PronosticoPrimi(20, 3, {7});
-    EsitoRiduzione tutte = SostituisciCombinazioni(conFisse, elenco, Tabella({{giocata({1}), giocata({5})}}), true,
-                                                   continua);
+    EsitoRiduzione tutte =
+        SostituisciCombinazioni(conFisse, elenco, Tabella({{giocata({1}), giocata({5})}}), true, continua);
     EXPECT_EQ(tutte.codice, CodiceRiduzione::NessunRisultato);
     ASSERT_TRUE(tutte.messaggio.has_value());
     EXPECT_EQ(tutte.messaggio->testo, messaggi_sostituzione::TutteEliminate);
@@ -118,7 +119,8 @@ TEST(SostituisciCombinazioni, InterrottaTieneLoFatto)
     const EsitoRiduzione esito =
         SostituisciCombinazioni(s, elenco, Tabella({{giocata({1}), giocata({9})}}), false, stop, 1);
     EXPECT_EQ(esito.codice, CodiceRiduzione::Interrotta);
-    EXPECT_EQ(Giocate(elenco), (std::vector<Tipo_Giocata>{giocata({2, 3, 9}), giocata({1, 4, 5}), giocata({1, 6, 7})}));
+    EXPECT_EQ(Giocate(elenco),
+              (std::vector<Tipo_Giocata>{giocata({2, 3, 9}), giocata({1, 4, 5}), giocata({1, 6, 7})}));
     EXPECT_TRUE(s.modificato);
 }
 
@@ -133,10 +135,16 @@ TEST(LeggiRigheSostituzioni, RigheERifiuti)
     };
     const std::vector<Riga> casi = {
         // The rows before the faulty one were read; the run does not start anyway.
-        {"due e uno", {{"1 2", "3 4"}, {"5 6", "7"}}, "Una delle combinazioni della sostituzione nº 2 non è valida.", 1},
+        {"due e uno",
+         {{"1 2", "3 4"}, {"5 6", "7"}},
+         "Una delle combinazioni della sostituzione nº 2 non è valida.",
+         1},
         {"vecchia vuota", {{"", "3"}}, "Una delle combinazioni della sostituzione nº 1 non è valida.", 0},
         {"ripetuto", {{"1 1", "3 4"}}, "Una delle combinazioni della sostituzione nº 1 non è valida.", 0},
-        {"fuori intervallo", {{"91", "3"}}, "Una delle combinazioni della sostituzione nº 1 non è valida.", 0},
+        {"fuori intervallo",
+         {{"91", "3"}},
+         "Una delle combinazioni della sostituzione nº 1 non è valida.",
+         0},
         {"solo righe vuote", {{" ", ""}, {"", ""}}, "Inserire almeno una sostituzione.", 0},
         {"righe vuote saltate", {{"", ""}, {"3 1", "9 8"}, {"", " "}}, "", 1},
     };
@@ -205,7 +213,8 @@ TEST(NormalizzaDistribuzione, GiaNormalizzata)
     Sistema s = PronosticoPrimi(6, 3);
     ElencoGiocate elenco;
     // Every number twice: m = 4 x 3 / 6 = 2.
-    ASSERT_TRUE(CaricaGiocate(elenco, {giocata({1, 2, 3}), giocata({4, 5, 6}), giocata({1, 3, 5}), giocata({2, 4, 6})}));
+    ASSERT_TRUE(CaricaGiocate(
+        elenco, {giocata({1, 2, 3}), giocata({4, 5, 6}), giocata({1, 3, 5}), giocata({2, 4, 6})}));
     EsecuzioneContinua continua;
     const EsitoRiduzione esito = NormalizzaDistribuzione(s, elenco, false, continua);
     EXPECT_EQ(esito.codice, CodiceRiduzione::NessunRisultato);
@@ -224,7 +233,8 @@ TEST(NormalizzaDistribuzione, RaggiungeLeSoglie)
         int k;
         std::vector<int> fisse;
     };
-    const std::vector<Caso> casi = {{"senza fisse", 12, 4, {}}, {"con una fissa", 12, 4, {1}}, {"ampio", 20, 5, {}}};
+    const std::vector<Caso> casi = {
+        {"senza fisse", 12, 4, {}}, {"con una fissa", 12, 4, {1}}, {"ampio", 20, 5, {}}};
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         Sistema s = PronosticoPrimi(c.n, c.k);

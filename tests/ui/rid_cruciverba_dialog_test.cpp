@@ -99,7 +99,8 @@ void RidCruciverbaDialogTest::latoNonValido()
     QCOMPARE(lato->text(), QStringLiteral("5"));
     lato->setText(QStringLiteral("4"));
     dialogo.ricalcola();
-    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), QStringLiteral("La dimensione dei lati non è valida."));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QStringLiteral("La dimensione dei lati non è valida."));
     QTest::mouseClick(test::trova<QToolButton>(&dialogo, "UpDown1Piu"), Qt::LeftButton);
     QCOMPARE(lato->text(), QStringLiteral("5"));
     clicca(&dialogo, "guidaPushButton");

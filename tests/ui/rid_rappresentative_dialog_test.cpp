@@ -82,7 +82,7 @@ void RidRappresentativeDialogTest::menoRappreElimina()
 {
     pronostico(9, 3);
     QVERIFY(test::CaricaGiocate(m_prova->stato.giocate, {test::giocata({1, 2, 3}), test::giocata({1, 2, 4}),
-                                                        test::giocata({7, 8, 9})}));
+                                                         test::giocata({7, 8, 9})}));
     TRidMenoRappre dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Elimina giocate meno rappresentative"));
@@ -92,7 +92,8 @@ void RidRappresentativeDialogTest::menoRappreElimina()
     QCOMPARE(quante->text(), QString());
     clicca(&dialogo, "avviaPushButton");
     QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
-             QStringLiteral("Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 3"));
+             QStringLiteral(
+                 "Il numero di giocate da eliminare non è valido.\rInserire un numero compreso tra 1 e 3"));
     quante->setText(QStringLiteral("1"));
     dialogo.grab().save(QStringLiteral("/tmp/rid_meno_rappre_dialog.png"));
     clicca(&dialogo, "avviaPushButton");
@@ -107,7 +108,7 @@ void RidRappresentativeDialogTest::ottiProbaRiscrive()
     // A stored selector above k is lowered to k.
     m_prova->store.scriviIntero("IDE_QNumOPDV", 7);
     QVERIFY(test::CaricaGiocate(m_prova->stato.giocate, {test::giocata({1, 2, 3}), test::giocata({1, 2, 3}),
-                                                        test::giocata({1, 2, 4})}));
+                                                         test::giocata({1, 2, 4})}));
     TRidOttiProba dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Ottimizza probabilità di vincita"));

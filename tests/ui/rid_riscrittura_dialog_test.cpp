@@ -49,12 +49,13 @@ private:
 void RidRiscritturaDialogTest::sostituzioneApplicaEChiude()
 {
     pronostico(20, 3);
-    QVERIFY(test::CaricaGiocate(m_prova->stato.giocate,
-                                {test::giocata({1, 2, 5}), test::giocata({1, 5, 9}), test::giocata({3, 4, 5})}));
+    QVERIFY(test::CaricaGiocate(m_prova->stato.giocate, {test::giocata({1, 2, 5}), test::giocata({1, 5, 9}),
+                                                         test::giocata({3, 4, 5})}));
     TRidSostComb dialogo(m_prova->stato, m_prova->servizi);
     dialogo.show();
     QCOMPARE(dialogo.windowTitle(), QStringLiteral("Sostituzione combinazioni di numeri"));
-    QCOMPARE(test::trova<QPushButton>(&dialogo, "avviaPushButton")->text(), QStringLiteral("Applica sostituzioni"));
+    QCOMPARE(test::trova<QPushButton>(&dialogo, "avviaPushButton")->text(),
+             QStringLiteral("Applica sostituzioni"));
     auto* griglia = test::trova<QTableWidget>(&dialogo, "sostituzioniTableWidget");
     QCOMPARE(griglia->rowCount(), 1);
     scrivi(griglia, 0, 1, QStringLiteral("1 2"));
@@ -108,10 +109,12 @@ void RidRiscritturaDialogTest::sostituzioneRifiutaLaRiga()
     // "Azzera" asks, then empties the grid.
     m_prova->messaggi.risposte.push_back(Risposta::Si);
     clicca(&dialogo, "azzeraPushButton");
-    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), QStringLiteral("Eliminare tutte le combinazioni ?"));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QStringLiteral("Eliminare tutte le combinazioni ?"));
     QCOMPARE(griglia->rowCount(), 1);
     clicca(&dialogo, "avviaPushButton");
-    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()), QStringLiteral("Inserire almeno una sostituzione."));
+    QCOMPARE(QString::fromStdString(m_prova->messaggi.ultimo()),
+             QStringLiteral("Inserire almeno una sostituzione."));
     clicca(&dialogo, "guidaPushButton");
     QCOMPARE(m_prova->servizi.guide, std::vector<QString>{QStringLiteral("mdr_sostcomb.htm")});
 }
@@ -139,8 +142,9 @@ void RidRiscritturaDialogTest::normalizzaConta()
     QCOMPARE(m_prova->stato.giocate.conteggio(), 15);
 
     // On plays already normalised the run says so and leaves the dialog open.
-    QVERIFY(test::CaricaGiocate(m_prova->stato.giocate, {test::giocata({1, 2, 3, 4}), test::giocata({5, 6, 7, 8}),
-                                                        test::giocata({9, 10, 11, 12})}));
+    QVERIFY(
+        test::CaricaGiocate(m_prova->stato.giocate, {test::giocata({1, 2, 3, 4}), test::giocata({5, 6, 7, 8}),
+                                                     test::giocata({9, 10, 11, 12})}));
     TRidNormaDistri ancora(m_prova->stato, m_prova->servizi);
     ancora.show();
     QTRY_VERIFY(ancora.contato());
