@@ -6,6 +6,7 @@
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
 #include "cli/opzioni_riduzione.h"
+#include "core/file_binario.h"
 #include "core/generatore_casuale.h"
 #include "editor/file_riduzioni.h"
 #include "editor/fisse.h"
@@ -13,10 +14,15 @@
 #include "reductions/messaggi_riduzioni.h"
 #include "reductions/rid_casuale.h"
 #include "reductions/rid_condizionata.h"
+#include "reductions/rid_cruciverba.h"
 #include "reductions/rid_filtri.h"
 #include "reductions/rid_garanzia.h"
+#include "reductions/rid_normalizza.h"
 #include "reductions/rid_ortogonale.h"
 #include "reductions/rid_probabilistiche.h"
+#include "reductions/rid_otti_proba.h"
+#include "reductions/rid_rappresentative.h"
+#include "reductions/rid_sostituzione.h"
 #include "reductions/riduttori_immediati.h"
 #include "reductions/valida_condizioni.h"
 
@@ -266,6 +272,142 @@ template <MembroProbabilistico Membro> Esito Probabilistica(LavoroRiduzione& lav
     return RiduzioneProbabilistica(stato.sistema, stato.giocate, giudizio, *modo, lavoro.fisse(), continua);
 }
 
+// The plays of a run: its candidates per play (--candidati, the same plays on every machine for a seed)
+// or its time per play (--millisecondi), exactly one of them.
+Esito PiuRappresentative(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const auto n = LeggiQuanteRappresentative(lavoro.opzioni.n);
+    if (!n) {
+        stato.messaggi.mostra(Avviso(messaggi_rappresentative::AggiuntaNonValida));
+        return std::nullopt;
+    }
+    const bool conCandidati = !lavoro.opzioni.candidati.empty();
+    const auto limite =
+        LeggiQuanteRappresentative(conCandidati ? lavoro.opzioni.candidati : lavoro.opzioni.millisecondi);
+    if (!limite) {
+        stato.messaggi.mostra(
+            Avviso(std::string(messaggi_cli::LimiteNonValido) +
+                   (conCandidati ? lavoro.opzioni.candidati : lavoro.opzioni.millisecondi)));
+        return std::nullopt;
+    }
+    ParametriGenio parametri;
+    parametri.giocate = *n;
+    parametri.consideraFisse = lavoro.fisse();
+    (conCandidati ? parametri.candidati : parametri.millisecondi) = *limite;
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    return AggiungiPiuRappresentative(stato.sistema, stato.giocate, parametri, stato.generatore, continua);
+}
+
+Esito MenoRappresentative(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const auto n = LeggiQuanteRappresentative(lavoro.opzioni.n);
+    if (!n) {
+        stato.messaggi.mostra(Avviso(messaggi_rappresentative::EliminazioneNonValida +
+                                     std::to_string(stato.giocate.conteggio())));
+        return std::nullopt;
+    }
+    EsecuzioneContinua continua;
+    return EliminaMenoRappresentative(stato.sistema, stato.giocate, *n, continua);
+}
+
+// --m M, the dialog's selector (1..10, lowered to k): the number of passes, so --passi P says the same
+// and both given must agree; without either, the dialog's default k.
+Esito Ottimizza(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    if (!lavoro.opzioni.passi.empty() && !lavoro.opzioni.m.empty() &&
+        lavoro.opzioni.passi != lavoro.opzioni.m) {
+        stato.messaggi.mostra(Avviso(messaggi_cli::PassiDiversi));
+        return std::nullopt;
+    }
+    const std::string& testo = lavoro.opzioni.passi.empty() ? lavoro.opzioni.m : lavoro.opzioni.passi;
+    const int k = std::clamp(stato.sistema.numeriPerGiocata, 1, NumeriMassimiPerGiocata);
+    int passi = k;
+    if (!testo.empty()) {
+        const auto letto = LeggiQuanteRappresentative(testo);
+        if (!letto || *letto > NumeriMassimiPerGiocata) {
+            stato.messaggi.mostra(Avviso(std::string(messaggi_cli::PassiNonValidi) + testo));
+            return std::nullopt;
+        }
+        passi = std::min(*letto, k);
+    }
+    EsecuzioneContinua continua;
+    return OttimizzaProbabilita(stato.sistema, stato.giocate, passi, lavoro.fisse(), continua);
+}
+
+// The square built from the seed (within the window's time limits) and its systems developed. Without
+// a line kind, the kinds the window ticks the first time: rows, columns and the main diagonals.
+Esito Cruciverba(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const auto lato = LeggiLato(lavoro.opzioni.lato, stato.sistema.numeriPerGiocata);
+    if (!lato) {
+        Messaggio errore = Errore(messaggi_cruciverba::LatoNonValido);
+        errore.titolo = "Errore";
+        stato.messaggi.mostra(errore);
+        return std::nullopt;
+    }
+    LineeCruciverba linee;
+    const OpzioniRiduzione& o = lavoro.opzioni;
+    if (o.righe || o.colonne || o.diagonali || o.oblique) {
+        linee = {o.righe, o.colonne, o.diagonali, o.oblique};
+    }
+    std::vector<std::uint8_t> pronostico;
+    for (std::size_t i = 0; i < stato.sistema.pronostico.size(); ++i) {
+        if (stato.sistema.pronostico[i] != 0) {
+            pronostico.push_back(static_cast<std::uint8_t>(i + 1));
+        }
+    }
+    SeminaGeneratore(lavoro);
+    EsecuzioneContinua continua;
+    GrigliaCruciverba griglia;
+    if (CostruisciCruciverba(*lato, pronostico, stato.generatore, continua, griglia) !=
+        EsitoCostruzione::Costruita) {
+        Messaggio avviso = Avviso(messaggi_cruciverba::Impossibile);
+        avviso.icona = Icona::Informazione;
+        stato.messaggi.mostra(avviso);
+        return std::nullopt;
+    }
+    return SviluppaSistemi(stato.sistema, stato.giocate, SistemiCruciverba(griglia, linee), lavoro.fisse(),
+                           continua);
+}
+
+// The table of a text file, one substitution a line; it becomes the system's table and Sostituzioni.def
+// of the data folder, as the dialog stores what it reads.
+Esito Sostituzione(LavoroRiduzione& lavoro)
+{
+    StatoApplicazione& stato = lavoro.stato;
+    const auto byte = LeggiFileIntero(lavoro.opzioni.tabella, std::size_t{1} << 20);
+    if (!byte) {
+        stato.messaggi.mostra(Avviso(messaggi_cli::TabellaNonLeggibile + lavoro.opzioni.tabella));
+        return std::nullopt;
+    }
+    const std::string testo(byte->begin(), byte->end());
+    const LetturaSostituzioni lettura = LeggiRigheSostituzioni(RigheDaTesto(testo), lavoro.opzioni.parziale);
+    if (lettura.rifiuto) {
+        stato.messaggi.mostra(*lettura.rifiuto);
+        return std::nullopt;
+    }
+    if (lettura.avviso) {
+        stato.messaggi.mostra(*lettura.avviso);
+    }
+    TabellaInRecord(lettura.tabella, stato.sistema.riduzioni.sostituzioni);
+    if (!ScriviSostituzioni(stato.cartelle.dati, stato.sistema.riduzioni.sostituzioni)) {
+        stato.messaggi.mostra(MessaggioErroreScritturaDisco());
+    }
+    EsecuzioneContinua continua;
+    return SostituisciCombinazioni(stato.sistema, stato.giocate, lettura.tabella, lavoro.fisse(), continua);
+}
+
+Esito Normalizza(LavoroRiduzione& lavoro)
+{
+    EsecuzioneContinua continua;
+    return NormalizzaDistribuzione(lavoro.stato.sistema, lavoro.stato.giocate, lavoro.fisse(), continua);
+}
+
 constexpr unsigned OpzFiltro = OpzModo | OpzDaPronostico | OpzDaGiocate | OpzConsideraFisse;
 
 constexpr unsigned OpzCasuale = OpzN | OpzSeme;
@@ -302,6 +444,15 @@ const std::array Metodi = {
     MetodoCli{"garanzia-pronostico", OpzCopertura, OpzGaranzia, &IngressoPronosticoAlmenoTre,
               &GaranziaPronostico},
     MetodoCli{"garanzia-giocate", OpzCopertura, OpzGaranzia, &IngressoGiocateUniformi, &GaranziaGiocate},
+    MetodoCli{"piu-rappresentative", OpzN | OpzSeme | OpzCandidati | OpzMillisecondi | OpzConsideraFisse,
+              OpzN, &IngressoAggiungiRappresentative, &PiuRappresentative},
+    MetodoCli{"meno-rappresentative", OpzN, OpzN, &IngressoEliminaRappresentative, &MenoRappresentative},
+    MetodoCli{"ottimizza", OpzPassi | OpzM | OpzConsideraFisse, 0, &IngressoOttimizzaProbabilita, &Ottimizza},
+    MetodoCli{"cruciverba", OpzLato | OpzLinee | OpzSeme | OpzConsideraFisse, OpzLato, &IngressoCruciverba,
+              &Cruciverba},
+    MetodoCli{"sostituzione", OpzTabella | OpzParziale | OpzConsideraFisse, OpzTabella, &IngressoSostituzione,
+              &Sostituzione},
+    MetodoCli{"normalizza", OpzConsideraFisse, 0, &IngressoNormalizza, &Normalizza},
 };
 
 // The window's ValidaSistema on the fixed numbers as they are stored.

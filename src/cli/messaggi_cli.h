@@ -83,6 +83,11 @@ inline constexpr const char* TroppiNumeriSpoglio =
 inline constexpr const char* EstrazioneAssentePrima = "L'archivio storico non contiene l'estrazione del ";
 inline constexpr const char* EstrazioneAssenteDopo = ".";
 
+inline constexpr const char* LimiteNonValido = "il numero di candidati o di millisecondi non è valido: ";
+inline constexpr const char* PassiNonValidi = "il numero di passi deve essere compreso tra 1 e 10: ";
+inline constexpr const char* PassiDiversi =
+    "--passi e --m indicano lo stesso numero di passi: valori diversi";
+inline constexpr const char* TabellaNonLeggibile = "Impossibile leggere la tabella delle sostituzioni: ";
 inline constexpr const char* CondizioniNonValide = "Il file delle condizioni non è valido: ";
 inline constexpr const char* CriteriNonRispettati = "Criteri non rispettati: ";
 inline constexpr const char* GiocataNonValida = "Giocata non valida: ";

@@ -26,8 +26,20 @@ constexpr std::array Opzioni = {
     Descrizione{OpzDaGiocate, "--da-giocate", false},
     Descrizione{OpzModo, "--modo", true},
     Descrizione{OpzCondizioni, "--condizioni", true},
+    Descrizione{OpzCandidati, "--candidati", true},
+    Descrizione{OpzMillisecondi, "--millisecondi", true},
+    Descrizione{OpzPassi, "--passi", true},
+    Descrizione{OpzM, "--m", true},
+    Descrizione{OpzLato, "--lato", true},
+    Descrizione{OpzLinee, "--righe", false},
+    Descrizione{OpzLinee, "--colonne", false},
+    Descrizione{OpzLinee, "--diagonali", false},
+    Descrizione{OpzLinee, "--oblique", false},
+    Descrizione{OpzTabella, "--tabella", true},
+    Descrizione{OpzParziale, "--parziale", false},
 };
 
+constexpr const char* CandidatiOMillisecondi = "indicare --candidati oppure --millisecondi (uno solo)";
 constexpr const char* SemeNonValido = "il seme deve essere un numero da 0 a 4294967295: ";
 constexpr const char* GaranziaNonValida = "la garanzia deve essere ambo, terno, quaterna o cinquina: ";
 constexpr const char* ModiEsclusivi = "indicare un solo modo: --modo pronostico oppure --modo giocate";
@@ -80,6 +92,12 @@ bool LeggiOpzioniRiduzione(const std::vector<std::string>& argomenti, unsigned a
             return false;
         }
     }
+    // A run with a time budget per play takes it either as candidates or as milliseconds.
+    if ((accettate & OpzCandidati) != 0 && (accettate & OpzMillisecondi) != 0 &&
+        a.valore("--candidati").has_value() == a.valore("--millisecondi").has_value()) {
+        errore = CandidatiOMillisecondi;
+        return false;
+    }
     o.n = a.valore("--n").value_or(std::string());
     if (const auto garanzia = a.valore("--garanzia")) {
         o.garanzia = LeggiGaranzia(*garanzia);
@@ -112,6 +130,17 @@ bool LeggiOpzioniRiduzione(const std::vector<std::string>& argomenti, unsigned a
         (pronostico ? o.daPronostico : o.daGiocate) = true;
     }
     o.condizioni = a.valore("--condizioni").value_or(std::string());
+    o.candidati = a.valore("--candidati").value_or(std::string());
+    o.millisecondi = a.valore("--millisecondi").value_or(std::string());
+    o.passi = a.valore("--passi").value_or(std::string());
+    o.m = a.valore("--m").value_or(std::string());
+    o.lato = a.valore("--lato").value_or(std::string());
+    o.righe = a.acceso("--righe");
+    o.colonne = a.acceso("--colonne");
+    o.diagonali = a.acceso("--diagonali");
+    o.oblique = a.acceso("--oblique");
+    o.tabella = a.valore("--tabella").value_or(std::string());
+    o.parziale = a.acceso("--parziale");
     if (o.daPronostico && o.daGiocate) {
         errore = ModiEsclusivi;
         return false;

@@ -21,6 +21,14 @@ enum OpzioneRiduzione : unsigned {
     OpzDaGiocate = 1u << 6,      // --da-giocate
     OpzModo = 1u << 7,           // --modo pronostico|giocate (--da-pronostico and --da-giocate say the same)
     OpzCondizioni = 1u << 8,     // --condizioni FILE.con: another conditions record
+    OpzCandidati = 1u << 9,      // --candidati C: random candidates per added play
+    OpzMillisecondi = 1u << 10,  // --millisecondi T: time budget per added play
+    OpzPassi = 1u << 11,         // --passi P
+    OpzM = 1u << 12,             // --m M
+    OpzLato = 1u << 13,          // --lato L
+    OpzLinee = 1u << 14,         // --righe --colonne --diagonali --oblique
+    OpzTabella = 1u << 15,       // --tabella FILE.txt: one substitution a line, "old ; new"
+    OpzParziale = 1u << 16,      // --parziale
 };
 
 struct OpzioniRiduzione
@@ -33,6 +41,18 @@ struct OpzioniRiduzione
     bool daPronostico = false;
     bool daGiocate = false;
     std::string condizioni; // empty without --condizioni
+    // Counts as typed (each method checks its own), empty when not given.
+    std::string candidati;
+    std::string millisecondi;
+    std::string passi;
+    std::string m;
+    std::string lato;
+    bool righe = false;
+    bool colonne = false;
+    bool diagonali = false;
+    bool oblique = false;
+    std::string tabella;
+    bool parziale = false;
 };
 
 // Reads the system file, -o / --sovrascrivi and the options of `accettate`; false with the reason on a

@@ -34,8 +34,8 @@ bool ControlloEsecuzioneQt::verifica(const Avanzamento& stato)
     if (!m_interruzione) {
         return true;
     }
-    const Messaggio domanda{messaggi::ConfermaInterruzione, "Attenzione", Icona::Domanda, Pulsanti::SiNo,
-                            Risposta::No};
+    const Messaggio domanda{m_domanda.empty() ? std::string(messaggi::ConfermaInterruzione) : m_domanda,
+                            "Attenzione", Icona::Domanda, Pulsanti::SiNo, Risposta::No};
     const Risposta risposta = m_messaggi.mostra(domanda);
     m_interruzione = false;
     // Time spent in the question must not delay the next repaint.

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QProgressBar>
 
+#include <string>
+#include <utility>
+
 class ServizioMessaggi;
 
 // The window side of a long run: at the run's poll points it lets pending events run and shows
@@ -19,6 +22,8 @@ public:
     explicit ControlloEsecuzioneQt(ServizioMessaggi& messaggi, QProgressBar* barra = nullptr);
 
     void setBarra(QProgressBar* barra) { m_barra = barra; }
+    // The stop question, for runs whose stop cannot be undone (empty: the usual question).
+    void setDomanda(std::string testo) { m_domanda = std::move(testo); }
 
     // Called by the "Interrompi" button; the run sees it at its next poll.
     void richiediInterruzione() { m_interruzione = true; }
@@ -39,4 +44,5 @@ private:
     QPointer<QProgressBar> m_barra;
     QElapsedTimer m_orologio;
     bool m_interruzione = false;
+    std::string m_domanda;
 };

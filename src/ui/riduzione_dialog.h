@@ -30,6 +30,7 @@ public:
     ControlloRiduzioneQt(ServizioMessaggi& messaggi, QProgressBar* barra);
 
     void setBarra(QProgressBar* barra) { m_qt.setBarra(barra); }
+    void setDomanda(std::string testo) { m_qt.setDomanda(std::move(testo)); }
     void setEtichetta(QLabel* etichetta, const QString& prefisso);
     void richiediInterruzione() { m_qt.richiediInterruzione(); }
     void azzera();
@@ -98,6 +99,8 @@ protected:
     // A push button on a row of its own in the parameter area (not the default button), locked while
     // running; the caller connects it.
     QPushButton* aggiungiPulsanteRiga(const QString& testo, const QString& nomeOggetto);
+    // The stop question of this dialog's runs, when it is not the usual one.
+    void setDomandaInterruzione(std::string testo) { m_controllo.setDomanda(std::move(testo)); }
     // Shows the running count label with this prefix ("Nº di giocate: ").
     void mostraConteggio(const QString& prefisso);
     // Runs another computation of the dialog (a chart, a preview) in the running state: parameters

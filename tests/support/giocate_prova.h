@@ -18,6 +18,19 @@ inline std::vector<Tipo_Giocata> Giocate(const ElencoGiocate& elenco)
     return v;
 }
 
+// Makes the list hold exactly these plays, in order; false when it could not grow.
+[[nodiscard]] inline bool CaricaGiocate(ElencoGiocate& elenco, const std::vector<Tipo_Giocata>& giocate)
+{
+    if (!elenco.AssicuraCapacita(static_cast<std::int32_t>(giocate.size()) + 1)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < giocate.size(); ++i) {
+        elenco.voce(static_cast<std::int32_t>(i + 1)) = giocate[i];
+    }
+    elenco.setConteggio(static_cast<std::int32_t>(giocate.size()));
+    return true;
+}
+
 // Gives at most `limite` plays of storage in total, so that a run can be made to fail while growing.
 class AllocatoreLimitato final : public AllocatoreGiocate
 {

@@ -7,14 +7,19 @@
 #include "ui/rid_casuale_elimina_dialog.h"
 #include "ui/rid_condizionata_dialog.h"
 #include "ui/rid_conf_storico_dialog.h"
+#include "ui/rid_cruciverba_dialog.h"
 #include "ui/rid_gara_gio_dialog.h"
 #include "ui/rid_gara_pro_dialog.h"
 #include "ui/rid_giocate_filtro_dialog.h"
 #include "ui/rid_gruppi_dialog.h"
+#include "ui/rid_norma_distri_dialog.h"
 #include "ui/rid_numeri_dialog.h"
 #include "ui/rid_ortogonale_dialog.h"
 #include "ui/rid_ortogonale_gio_dialog.h"
 #include "ui/rid_probabilistiche_dialog.h"
+#include "ui/rid_otti_proba_dialog.h"
+#include "ui/rid_rappresentative_dialog.h"
+#include "ui/rid_sost_comb_dialog.h"
 #include "ui/sviluppo_integrale_dialog.h"
 
 #include <QUrl>
@@ -67,9 +72,42 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          {},
          nullptr,
          "mdr_garagio.htm"},
-        {C::AggiungiGiocatePiuRappresentative, "Aggiungi giocate più rappresentative", {}},
-        {C::EliminaGiocateMenoRappresentative, "Elimina giocate meno rappresentative", {}},
-        {C::OttimizzaProbabilitaVincita, "Ottimizza probabilità di vincita", {}, {}, Icone::Ottimizza},
+        {C::AggiungiGiocatePiuRappresentative,
+         "Aggiungi giocate più rappresentative",
+         [this] {
+             if (ingresso(&IngressoAggiungiRappresentative)) {
+                 TRidGenio dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_piurappre.htm"},
+        {C::EliminaGiocateMenoRappresentative,
+         "Elimina giocate meno rappresentative",
+         [this] {
+             if (ingresso(&IngressoEliminaRappresentative)) {
+                 TRidMenoRappre dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_menorappre.htm"},
+        {C::OttimizzaProbabilitaVincita,
+         "Ottimizza probabilità di vincita",
+         [this] {
+             if (ingresso(&IngressoOttimizzaProbabilita)) {
+                 TRidOttiProba dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         Icone::Ottimizza,
+         nullptr,
+         "mdr_ottiproba.htm"},
         {C::RiduzioneProbabilisticaFrequenze,
          "Riduzione probabilistica in base alle frequenze",
          [this] { gruppi<TRidProbaFre>(); },
@@ -136,7 +174,18 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          Icone::Filtro,
          nullptr,
          "mdr_giofiltro.htm"},
-        {C::RiduzioneCruciverba, "Riduzione cruciverba", {}},
+        {C::RiduzioneCruciverba,
+         "Riduzione cruciverba",
+         [this] {
+             if (ingresso(&IngressoCruciverba)) {
+                 TRidCruciverba dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_cruciverba.htm"},
         {C::RiduzioneNumeri,
          "Riduzione in base ai numeri",
          [this] { gruppi<TRidNumeri>(); },
@@ -165,8 +214,30 @@ std::vector<VoceComando> ComandiRiduzioni::voci()
          {},
          nullptr,
          "mdr_decine.htm"},
-        {C::SostituzioneCombinazioni, "Sostituzione combinazioni di numeri", {}},
-        {C::NormalizzaDistribuzione, "Normalizza distribuzione dei numeri", {}},
+        {C::SostituzioneCombinazioni,
+         "Sostituzione combinazioni di numeri",
+         [this] {
+             if (ingresso(&IngressoSostituzione)) {
+                 TRidSostComb dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_sostcomb.htm"},
+        {C::NormalizzaDistribuzione,
+         "Normalizza distribuzione dei numeri",
+         [this] {
+             if (ingresso(&IngressoNormalizza)) {
+                 TRidNormaDistri dialogo(stato(), servizi(), genitore());
+                 apri(dialogo);
+             }
+         },
+         {},
+         {},
+         nullptr,
+         "mdr_normadistri.htm"},
         {C::AggiungiGiocateCasuali,
          "Aggiungi giocate casuali",
          [this] { aggiungiCasuali(); },
