@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
         QVERIFY(w<QCheckBox>("ruota12CheckBox")->isChecked());
         // A command still without its window is disabled; the crossword reduction has its window.
-        QVERIFY(!azione(QStringLiteral("Applica riduttore"))->isEnabled());
+        QVERIFY(!azione(QStringLiteral("Notifiche aggiornamenti"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Riduzione cruciverba"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Salva Sistema1.qvs"))->isEnabled());
     }
