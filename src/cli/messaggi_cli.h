@@ -62,11 +62,16 @@ inline constexpr const char* Uso =
     "  riduttori algoritmo --tipo garanzia|ortogonale --v V --k K --t T\r"
     "  spoglio FILE.qvs (--data GG/MM/AAAA | --numeri \"B1..B5 C1..C5 ... N1..N5\")\r"
     "  spoglio-storico FILE.qvs [--estrazioni N] [--partenza S] [--tutte-ruote 0|1]\r"
-    "  probabilita-vincita FILE.qvs [--punti P]   (P da 1 a 5, 5 se omesso)";
+    "  probabilita-vincita FILE.qvs [--punti P]   (P da 1 a 5, 5 se omesso)\r"
+    "  garanzia FILE.qvs --punti P [--buchi N] [--livello L]\r"
+    "  bilancio FILE.qvs [--estrazioni N] [--partenza S]\r"
+    "  probabilita FILE.qvs";
 
 // The historic checking and the winning probability.
 inline constexpr const char* TutteRuoteNonValido = "--tutte-ruote accetta 0 oppure 1: ";
 inline constexpr const char* PuntiNonValidi = "indicare i punti con un numero da 1 a 5: ";
+inline constexpr const char* BuchiNonValidi = "indicare i buchi da elencare con un numero da 0 in su: ";
+inline constexpr const char* LivelloNonValido = "indicare il livello con un numero da 1 a 5: ";
 
 // The check of the plays against one draw ("-" is an empty cell).
 inline constexpr const char* EstrazioneSpoglio = "indicare l'estrazione con --data oppure con --numeri";
