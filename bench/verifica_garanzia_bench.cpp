@@ -21,7 +21,8 @@ std::vector<Tipo_Giocata> GiocateCasuali()
         std::shuffle(numeri.begin(), numeri.end(), caso);
         Tipo_Giocata giocata{};
         for (int i = 0; i < 5; ++i) {
-            giocata[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
+            giocata[static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(numeri[static_cast<std::size_t>(i)]);
         }
         OrdinaGiocata(giocata);
         v.push_back(giocata);

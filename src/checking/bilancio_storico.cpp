@@ -92,8 +92,9 @@ std::vector<std::string> RigheBilancio(const ArchivioStorico& archivio, const Es
     std::vector<std::string> righe;
     for (const RigaBilancio& r : esito.righe) {
         const Tipo_Estrazione& e = archivio.estrazione(r.estrazione);
-        righe.push_back(std::to_string(e.giorno) + "/" + std::to_string(e.mese) + "/" + std::to_string(e.anno()) +
-                        "\t" + importo(r.costo) + "\t" + importo(r.vinto) + "\t" + importo(r.saldo));
+        righe.push_back(std::to_string(e.giorno) + "/" + std::to_string(e.mese) + "/" +
+                        std::to_string(e.anno()) + "\t" + importo(r.costo) + "\t" + importo(r.vinto) + "\t" +
+                        importo(r.saldo));
     }
     righe.push_back(std::string(m::Spesa) + "\t" + importo(esito.spesa));
     righe.push_back(std::string(m::Vincite) + "\t" + importo(esito.vinto));

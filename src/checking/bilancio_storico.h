@@ -46,8 +46,8 @@ struct EsitoBilancio
     std::vector<RigaBilancio> righe; // every draw of the span, in archive order
     double spesa = 0;
     double vinto = 0;
-    double vincitaMassima = 0;             // the largest win of one draw
-    std::int32_t senzaVinciteMassimo = 0;  // the longest run of consecutive draws without a win
+    double vincitaMassima = 0;            // the largest win of one draw
+    std::int32_t senzaVinciteMassimo = 0; // the longest run of consecutive draws without a win
     bool interrotto = false;
 
     double saldo() const { return vinto - spesa; }

@@ -34,11 +34,11 @@ inline constexpr int BuchiPredefiniti = 100;
 // The guarantee of a list of plays over the P-subsets of the prediction.
 struct EsitoVerificaGaranzia
 {
-    std::array<std::int64_t, 6> istogramma{}; // P-subsets by best score 0..5
-    std::int64_t insiemi = 0;                 // P-subsets evaluated
-    int garantito = 0;                        // the least best score (0 with no sets)
-    int livello = 0;                          // the level the holes are measured against
-    std::int64_t buchiTotali = 0;             // P-subsets whose best score is below livello
+    std::array<std::int64_t, 6> istogramma{};       // P-subsets by best score 0..5
+    std::int64_t insiemi = 0;                       // P-subsets evaluated
+    int garantito = 0;                              // the least best score (0 with no sets)
+    int livello = 0;                                // the level the holes are measured against
+    std::int64_t buchiTotali = 0;                   // P-subsets whose best score is below livello
     std::vector<std::array<std::uint8_t, 5>> buchi; // the first holes, in lexicographic order
     int dimensione = 0;                             // numbers in each hole (P, or fewer predicted numbers)
     bool interrotta = false;

@@ -6,8 +6,8 @@
 
 #include <charconv>
 #include <optional>
-#include <string>
 #include <ostream>
+#include <string>
 
 namespace cli {
 
@@ -73,8 +73,8 @@ int ComandoGaranzia(const RigaComando& riga, std::ostream& out, std::ostream& er
     }
     EsitoVerificaGaranzia esito;
     EsecuzioneContinua continua;
-    VerificaGaranzia(NumeriPronostico(stato.sistema.pronostico), stato.giocate.dati(), stato.giocate.conteggio(),
-                     *punti, livello, *buchi, esito, continua);
+    VerificaGaranzia(NumeriPronostico(stato.sistema.pronostico), stato.giocate.dati(),
+                     stato.giocate.conteggio(), *punti, livello, *buchi, esito, continua);
     out << messaggi_verifica_garanzia::Garantito << '\t' << esito.garantito << '\n';
     for (int s = 0; s <= 5; ++s) {
         out << messaggi_probabilita_vincita::Etichette[static_cast<std::size_t>(s)] << '\t'

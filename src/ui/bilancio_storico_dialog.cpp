@@ -40,8 +40,8 @@ constexpr const char* AsseY = "Saldo (euro)";
 constexpr const char* StampaNonRiuscita = "Impossibile avviare la stampa.";
 // Columns of the table: the date, the cost, the win lines by class, the won and the balance.
 const QStringList Colonne = {
-    QStringLiteral("Data"),     QStringLiteral("Costo"),   QStringLiteral("Estratto"),
-    QStringLiteral("Ambo"),     QStringLiteral("Terno"),   QStringLiteral("Quaterna"),
+    QStringLiteral("Data"),     QStringLiteral("Costo"),       QStringLiteral("Estratto"),
+    QStringLiteral("Ambo"),     QStringLiteral("Terno"),       QStringLiteral("Quaterna"),
     QStringLiteral("Cinquina"), QStringLiteral("Determinato"), QStringLiteral("Ambetto"),
     QStringLiteral("Vinto"),    QStringLiteral("Saldo"),
 };
@@ -201,7 +201,8 @@ void TBilancioStorico::mostraEsito()
         celle << importo(riga.vinto) << importo(riga.saldo);
         for (int c = 0; c < celle.size(); ++c) {
             auto* cella = new QTableWidgetItem(celle.at(c));
-            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            cella->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                           : Qt::AlignRight | Qt::AlignVCenter);
             m_tabella->setItem(r, c, cella);
         }
     }

@@ -97,7 +97,9 @@ TProbabilitaSistema::TProbabilitaSistema(StatoApplicazione& stato, ServiziFinest
     m_tabella->verticalHeader()->hide();
     m_tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int k = 0; k < 5; ++k) {
-        m_tabella->setItem(k, 0, new QTableWidgetItem(Testo(messaggi_probabilita_sistema::Classi[static_cast<std::size_t>(k)])));
+        m_tabella->setItem(
+            k, 0,
+            new QTableWidgetItem(Testo(messaggi_probabilita_sistema::Classi[static_cast<std::size_t>(k)])));
         m_tabella->setItem(k, 1, new QTableWidgetItem());
         m_tabella->setItem(k, 2, new QTableWidgetItem());
     }
@@ -178,9 +180,10 @@ void TProbabilitaSistema::disegnaPagina(QPainter& painter, const QRect& area) co
     const int colonna = area.width() / 3;
     for (int r = -1; r < 5; ++r) {
         for (int c = 0; c < 3; ++c) {
-            const QString testo = r < 0 ? m_tabella->horizontalHeaderItem(c)->text() : m_tabella->item(r, c)->text();
-            painter.drawText(QRect(area.x() + c * colonna, y, colonna, riga), Qt::AlignLeft | Qt::AlignVCenter,
-                             testo);
+            const QString testo =
+                r < 0 ? m_tabella->horizontalHeaderItem(c)->text() : m_tabella->item(r, c)->text();
+            painter.drawText(QRect(area.x() + c * colonna, y, colonna, riga),
+                             Qt::AlignLeft | Qt::AlignVCenter, testo);
         }
         y += riga;
     }
@@ -188,7 +191,8 @@ void TProbabilitaSistema::disegnaPagina(QPainter& painter, const QRect& area) co
     painter.drawText(QRect(area.x(), y, area.width(), riga * 2), Qt::TextWordWrap | Qt::AlignLeft,
                      m_attesa->text());
     y += riga * 2;
-    painter.drawText(QRect(area.x(), y, area.width(), riga * 2), Qt::TextWordWrap | Qt::AlignLeft, m_nota->text());
+    painter.drawText(QRect(area.x(), y, area.width(), riga * 2), Qt::TextWordWrap | Qt::AlignLeft,
+                     m_nota->text());
     painter.restore();
 }
 

@@ -208,10 +208,9 @@ void TVerificaGaranzia::mostraEsito()
 void TVerificaGaranzia::esporta()
 {
     const QString percorso = m_servizi.scegliFile(
-        this, ServiziFinestre::SceltaFile::Salva(Testo(messaggi_verifica_garanzia::EsportaTitolo),
-                                                 QStringLiteral("buchi.txt"),
-                                                 QStringLiteral("Testo (*.txt);;Tutti i file (*)"),
-                                                 QStringLiteral("txt")));
+        this, ServiziFinestre::SceltaFile::Salva(
+                  Testo(messaggi_verifica_garanzia::EsportaTitolo), QStringLiteral("buchi.txt"),
+                  QStringLiteral("Testo (*.txt);;Tutti i file (*)"), QStringLiteral("txt")));
     if (percorso.isEmpty()) {
         return;
     }

@@ -39,8 +39,9 @@ std::vector<Tipo_Giocata> Sviluppo(int n, int k)
     return giocate;
 }
 
-EsitoVerificaGaranzia Verifica(const std::vector<std::uint8_t>& pronostico, const std::vector<Tipo_Giocata>& g,
-                               int punti, int livello = 0, int buchi = BuchiPredefiniti)
+EsitoVerificaGaranzia Verifica(const std::vector<std::uint8_t>& pronostico,
+                               const std::vector<Tipo_Giocata>& g, int punti, int livello = 0,
+                               int buchi = BuchiPredefiniti)
 {
     EsitoVerificaGaranzia esito;
     EsecuzioneContinua continua;
@@ -125,7 +126,8 @@ TEST(VerificaGaranzia, ConcordaConLaDistribuzioneEConLaDefinizione)
             for (const auto& g : giocate) {
                 int comuni = 0;
                 for (int i = 0; i < punti; ++i) {
-                    comuni += static_cast<int>(std::count(g.begin(), g.begin() + 4, buco[static_cast<std::size_t>(i)]));
+                    comuni += static_cast<int>(
+                        std::count(g.begin(), g.begin() + 4, buco[static_cast<std::size_t>(i)]));
                 }
                 ASSERT_LT(comuni, livello);
             }

@@ -106,7 +106,8 @@ TEST_F(ComandoGaranzia, LaRiduzioneAGaranziaTernoEUnaGiocataTolta)
         const std::set<int> buco = Numeri(rotta[i]);
         EXPECT_EQ(buco.size(), 5U);
         std::vector<int> comuni;
-        std::set_intersection(tolta.begin(), tolta.end(), buco.begin(), buco.end(), std::back_inserter(comuni));
+        std::set_intersection(tolta.begin(), tolta.end(), buco.begin(), buco.end(),
+                              std::back_inserter(comuni));
         EXPECT_GE(comuni.size(), 3U) << rotta[i];
     }
 }
@@ -134,8 +135,8 @@ TEST_F(ComandoBilancio, RigheETotali)
     }
     ASSERT_TRUE(salvaArchivio(a));
     const std::string qvs = file("bilancio.qvs");
-    ASSERT_EQ(esegui({"crea", "-o", qvs, "--pronostico", "1 2 3 10 20", "--k", "3", "--ruote", "Bari Nazionale",
-                      "--importi", "estratto=1 ambo=1"})
+    ASSERT_EQ(esegui({"crea", "-o", qvs, "--pronostico", "1 2 3 10 20", "--k", "3", "--ruote",
+                      "Bari Nazionale", "--importi", "estratto=1 ambo=1"})
                   .uscita,
               0);
     const std::string txt = file("giocate.txt");

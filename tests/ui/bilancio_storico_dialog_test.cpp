@@ -88,7 +88,9 @@ void BilancioStoricoDialogTest::righeGraficoEStampa()
     QCOMPARE(tabella->item(4, 3)->text(), QStringLiteral("250,00"));
     QCOMPARE(tabella->item(4, 10)->text(), QStringLiteral("245,00"));
     QCOMPARE(tabella->item(3, 10)->text(), QStringLiteral("-4,00"));
-    QVERIFY(test::trova<QLabel>(m_dialogo.get(), "totaliLabel")->text().contains(QStringLiteral("Saldo: 490,00")));
+    QVERIFY(test::trova<QLabel>(m_dialogo.get(), "totaliLabel")
+                ->text()
+                .contains(QStringLiteral("Saldo: 490,00")));
 
     auto* grafico = test::trova<GraficoBarre>(m_dialogo.get(), "bilancioGraficoBarre");
     QCOMPARE(grafico->elementi(), 10);

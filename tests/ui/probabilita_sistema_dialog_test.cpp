@@ -69,7 +69,8 @@ void ProbabilitaSistemaDialogTest::tabellaValoreAttesoEStampa()
     QCOMPARE(tabella->item(1, 0)->text(), QStringLiteral("Ambo"));
     QCOMPARE(tabella->item(1, 1)->text(), QStringLiteral("0.002496879 (1 su 400,5)"));
     // Ten regional wheels: 1 - (799/801)^10.
-    QVERIFY2(tabella->item(1, 2)->text().startsWith(QStringLiteral("0.024690101 (1 su 40,5)")), qPrintable(tabella->item(1, 2)->text()));
+    QVERIFY2(tabella->item(1, 2)->text().startsWith(QStringLiteral("0.024690101 (1 su 40,5)")),
+             qPrintable(tabella->item(1, 2)->text()));
     QCOMPARE(tabella->item(2, 1)->text(), QStringLiteral("0.000000000"));
     QCOMPARE(test::trova<QLabel>(&dialogo, "attesaLabel")->text(),
              QStringLiteral("Per ogni euro giocato si attende di riavere 0,6242 euro."));
