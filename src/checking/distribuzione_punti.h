@@ -3,7 +3,9 @@
 #include "core/elenco_giocate.h"
 #include "core/esecuzione.h"
 #include "core/giocata.h"
+#include "reductions/indice_copertura.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -34,6 +36,109 @@ inline constexpr int SceltaPuntiPredefinita = 4;
 
 // Sets between two polls of the enumeration.
 inline constexpr std::int64_t PassoControlloPunti = 64;
+
+// The scorers of a set of predicted numbers (its best score against the plays), shared with the
+// guarantee check.
+// The literal score: the most numbers of the set held by one play.
+class PunteggioLetterale
+{
+public:
+    PunteggioLetterale(const Tipo_Giocata* giocate, std::int32_t quante)
+        : m_giocate(giocate), m_quante(quante)
+    {}
+
+    int operator()(const std::uint8_t* insieme, int dimensione)
+    {
+        for (int i = 0; i < dimensione; ++i) {
+            m_segni[insieme[i]] = 1;
+        }
+        int migliore = 0;
+        for (std::int32_t g = 0; g < m_quante && migliore < dimensione; ++g) {
+            int punteggio = 0;
+            for (std::uint8_t numero : m_giocate[g]) {
+                if (numero == 0) {
+                    break;
+                }
+                punteggio += m_segni[numero <= NumeroMassimo ? numero : 0];
+            }
+            migliore = std::max(migliore, punteggio);
+        }
+        for (int i = 0; i < dimensione; ++i) {
+            m_segni[insieme[i]] = 0;
+        }
+        return migliore;
+    }
+
+private:
+    const Tipo_Giocata* m_giocate;
+    std::int32_t m_quante;
+    std::array<std::uint8_t, NumeroMassimo + 1> m_segni{};
+};
+
+// The sub-combinations of the predicted numbers that some play holds, one bit set per size.
+class SottoinsiemiGiocate
+{
+public:
+    // False when the memory of the bit sets is not available.
+    bool prepara(const std::vector<std::uint8_t>& numeri, const Tipo_Giocata* giocate, std::int32_t quante,
+                 int dimensione)
+    {
+        m_dimensione = dimensione;
+        for (int s = 1; s <= dimensione; ++s) {
+            if (!m_insiemi[static_cast<std::size_t>(s)].prenota(s)) {
+                return false;
+            }
+        }
+        std::array<std::uint8_t, NumeroMassimo + 1> predetto{};
+        for (std::uint8_t n : numeri) {
+            predetto[n] = 1;
+        }
+        std::array<std::uint8_t, NumeriMassimiPerGiocata> comuni{};
+        for (std::int32_t g = 0; g < quante; ++g) {
+            int m = 0;
+            for (std::uint8_t numero : giocate[g]) {
+                if (numero == 0) {
+                    break;
+                }
+                if (numero <= NumeroMassimo && predetto[numero] != 0) {
+                    comuni[static_cast<std::size_t>(m++)] = numero;
+                }
+            }
+            // Plays are kept ascending; one that is not must still give the subsets their ranks.
+            std::sort(comuni.begin(), comuni.begin() + m);
+            m = static_cast<int>(std::unique(comuni.begin(), comuni.begin() + m) - comuni.begin());
+            for (int s = 1; s <= std::min(m, dimensione); ++s) {
+                InsiemeCombinazioni& insieme = m_insiemi[static_cast<std::size_t>(s)];
+                PerOgniSottoinsieme(comuni.data(), m, s, [&insieme](std::int32_t rango) {
+                    insieme.segna(rango);
+                    return true;
+                });
+            }
+        }
+        return true;
+    }
+
+    int operator()(const std::uint8_t* insieme, int dimensione) const
+    {
+        if (dimensione >= 1 && m_insiemi[static_cast<std::size_t>(dimensione)].contiene(
+                                   RangoCombinazione(insieme, dimensione))) {
+            return dimensione;
+        }
+        for (int s = dimensione - 1; s >= 1; --s) {
+            const InsiemeCombinazioni& marcati = m_insiemi[static_cast<std::size_t>(s)];
+            const bool trovato = !PerOgniSottoinsieme(
+                insieme, dimensione, s, [&marcati](std::int32_t rango) { return !marcati.contiene(rango); });
+            if (trovato) {
+                return s;
+            }
+        }
+        return 0;
+    }
+
+private:
+    int m_dimensione = 0;
+    std::array<InsiemeCombinazioni, 6> m_insiemi;
+};
 
 // The histogram of the best score of a list of plays over the sets of P predicted numbers.
 struct EsitoDistribuzionePunti

@@ -89,6 +89,15 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (riga.comando == "riduttori-personali") {
         return cli::ComandoRiduttoriPersonali(riga, out, err);
     }
+    if (riga.comando == "garanzia") {
+        return cli::ComandoGaranzia(riga, out, err);
+    }
+    if (riga.comando == "bilancio") {
+        return cli::ComandoBilancio(riga, out, err);
+    }
+    if (riga.comando == "probabilita") {
+        return cli::ComandoProbabilita(riga, out, err);
+    }
     if (riga.comando == "stampa") {
         return cli::ComandoStampa(riga, out, err);
     }

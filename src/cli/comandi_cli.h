@@ -56,6 +56,22 @@ int ComandoSpoglioStorico(const RigaComando& riga, std::ostream& out, std::ostre
 // decimals.
 int ComandoProbabilitaVincita(const RigaComando& riga, std::ostream& out, std::ostream& err);
 
+// garanzia FILE.qvs --punti P [--buchi N] [--livello L]: "garantito<TAB>S" (the least best score over the
+// P-subsets of the prediction), six lines "label<TAB>sets<TAB>percentage" for the best scores 0..5,
+// "buchi<TAB>H" (the subsets below L, by default the level of the full development) and the first N
+// (100 when omitted) of them, one per line.
+int ComandoGaranzia(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
+// bilancio FILE.qvs [--estrazioni N] [--partenza S]: the system played on every draw of the span (read as
+// spoglio-storico reads it): the warning that past draws do not predict future ones, one row
+// "date<TAB>cost<TAB>won<TAB>balance" per draw, then the totals "label<TAB>value".
+int ComandoBilancio(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
+// probabilita FILE.qvs: per class Estratto .. Cinquina "label<TAB>p_one_wheel<TAB>p_system", the exact
+// probabilities of at least one win of that class or better in one draw (nine decimals), then
+// "Valore atteso per euro<TAB>x.xxxx".
+int ComandoProbabilita(const RigaComando& riga, std::ostream& out, std::ostream& err);
+
 // riduttori crea FILE [--v V] [--k K] [--garanzia G] TESTO... | riduttori elenco FILE: immediate-reducer
 // files built from text files of plays. riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P]
 // [--secondi S | --mosse N] [--seme N] [--partenza FILE] [--obiettivo N] [--coperture CARTELLA] -o FILE.txt:

@@ -70,11 +70,16 @@ inline constexpr const char* Uso =
     "  riduttori-personali crea FILE.rid (--da-sistema S.qvs | --da-testo GIOCATE.txt) [--commenti TESTO]\r"
     "  riduttori-personali elenco [--pronostico N]\r"
     "  riduttori-personali applica FILE.qvs RIDUTTORE.rid [--considera-fisse] (-o OUT.qvs | --sovrascrivi)\r"
-    "  riduttori-personali probabilita RIDUTTORE.rid [--punti P]";
+    "  riduttori-personali probabilita RIDUTTORE.rid [--punti P]\r"
+    "  garanzia FILE.qvs --punti P [--buchi N] [--livello L]\r"
+    "  bilancio FILE.qvs [--estrazioni N] [--partenza S]\r"
+    "  probabilita FILE.qvs";
 
 // The historic checking and the winning probability.
 inline constexpr const char* TutteRuoteNonValido = "--tutte-ruote accetta 0 oppure 1: ";
 inline constexpr const char* PuntiNonValidi = "indicare i punti con un numero da 1 a 5: ";
+inline constexpr const char* BuchiNonValidi = "indicare i buchi da elencare con un numero da 0 in su: ";
+inline constexpr const char* LivelloNonValido = "indicare il livello con un numero da 1 a 5: ";
 
 // The check of the plays against one draw ("-" is an empty cell).
 inline constexpr const char* EstrazioneSpoglio = "indicare l'estrazione con --data oppure con --numeri";

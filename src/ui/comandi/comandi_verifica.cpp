@@ -1,13 +1,19 @@
 #include "ui/comandi/comandi_verifica.h"
 
+#include "checking/bilancio_storico.h"
 #include "checking/distribuzione_punti.h"
+#include "checking/probabilita_sistema.h"
 #include "checking/spoglio.h"
 #include "checking/spoglio_storico.h"
+#include "checking/verifica_garanzia.h"
 #include "tools/messaggi_strumenti.h"
+#include "ui/bilancio_storico_dialog.h"
 #include "ui/calc_vin_dialog.h"
+#include "ui/probabilita_sistema_dialog.h"
 #include "ui/probabilita_vincita_dialog.h"
 #include "ui/spoglio_dialog.h"
 #include "ui/spoglio_storico_dialog.h"
+#include "ui/verifica_garanzia_dialog.h"
 #include "ui/visua_distri_dialog.h"
 
 std::vector<VoceComando> ComandiVerifica::voci()
@@ -34,6 +40,27 @@ std::vector<VoceComando> ComandiVerifica::voci()
          Icone::Probabilita,
          " Calcola probabilità di vincita ",
          messaggi_probabilita_vincita::Guida},
+        {Comando::VerificaGaranzia,
+         messaggi_verifica_garanzia::Titolo,
+         [this] { verificaGaranzia(); },
+         {},
+         {},
+         nullptr,
+         messaggi_verifica_garanzia::Guida},
+        {Comando::BilancioStorico,
+         messaggi_bilancio_storico::Titolo,
+         [this] { bilancioStorico(); },
+         {},
+         {},
+         nullptr,
+         messaggi_bilancio_storico::Guida},
+        {Comando::ProbabilitaSistema,
+         messaggi_probabilita_sistema::Titolo,
+         [this] { probabilitaSistema(); },
+         {},
+         {},
+         nullptr,
+         messaggi_probabilita_sistema::Guida},
         {Comando::DistribuzioneNumeri,
          "Visualizza distribuzione dei numeri",
          [this] { distribuzioneNumeri(); },
@@ -98,6 +125,40 @@ void ComandiVerifica::probabilitaVincita()
         return;
     }
     TProbabilitaVincita dialogo(stato(), servizi(), genitore());
+    dialogo.exec();
+}
+
+void ComandiVerifica::verificaGaranzia()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Avviso(messaggi_verifica_garanzia::NessunaGiocata));
+        return;
+    }
+    TVerificaGaranzia dialogo(stato(), servizi(), genitore());
+    dialogo.exec();
+}
+
+void ComandiVerifica::bilancioStorico()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Avviso(messaggi_bilancio_storico::NessunaGiocata));
+        return;
+    }
+    if (!(PuntataGiocata(ParametriDaSistema(stato().sistema, stato().generali.vincitaMassima)) > 0)) {
+        (void)messaggi().mostra(Avviso(messaggi_bilancio_storico::ImportiNulli));
+        return;
+    }
+    TBilancioStorico dialogo(stato(), servizi(), genitore());
+    dialogo.exec();
+}
+
+void ComandiVerifica::probabilitaSistema()
+{
+    if (stato().giocate.vuoto()) {
+        (void)messaggi().mostra(Avviso(messaggi_probabilita_sistema::NessunaGiocata));
+        return;
+    }
+    TProbabilitaSistema dialogo(stato(), servizi(), genitore());
     dialogo.exec();
 }
 

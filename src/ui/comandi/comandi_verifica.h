@@ -18,6 +18,9 @@ private:
     void spoglio();
     void spoglioStorico();
     void probabilitaVincita();
+    void verificaGaranzia();
+    void bilancioStorico();
+    void probabilitaSistema();
     void distribuzioneNumeri();
     void calcolaVincite();
 

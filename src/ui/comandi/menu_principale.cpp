@@ -102,10 +102,11 @@ QMenu* CreaMenuPrincipale(const AzioniPrincipali& azioni, QMenuBar* barra, QTool
     d.aggiungi(metodi, {Separatore, C::EliminaTutteLeGiocate});
 
     QMenu* giocate = barra->addMenu(QStringLiteral(" Giocate finali "));
-    d.aggiungi(giocate, {C::SpoglioGiocate, C::SpoglioStorico, C::ProbabilitaVincita, C::DistribuzioneNumeri,
-                         Separatore, C::AnnullaUltimaOperazione, C::ModificaGiocate, C::InserimentoGiocate,
-                         C::EliminaGiocate, Separatore, C::ImportaDaSistema, C::ImportaDaLpc,
-                         C::ImportaDaTesto, C::EsportaSuTesto});
+    d.aggiungi(giocate,
+               {C::SpoglioGiocate, C::SpoglioStorico, C::ProbabilitaVincita, C::VerificaGaranzia,
+                C::BilancioStorico, C::ProbabilitaSistema, C::DistribuzioneNumeri, Separatore,
+                C::AnnullaUltimaOperazione, C::ModificaGiocate, C::InserimentoGiocate, C::EliminaGiocate,
+                Separatore, C::ImportaDaSistema, C::ImportaDaLpc, C::ImportaDaTesto, C::EsportaSuTesto});
 
     QMenu* statistiche = barra->addMenu(QStringLiteral(" Statistiche "));
     d.aggiungi(statistiche,
