@@ -88,7 +88,8 @@ void BM_ProbabilisticaSuSviluppo(benchmark::State& state)
 {
     // 5: the delays with every play kept, the dearest case (every candidate written out).
     const bool tutti = state.range(0) == 5;
-    const auto membro = tutti ? MembroProbabilistico::Ritardi : static_cast<MembroProbabilistico>(state.range(0));
+    const auto membro =
+        tutti ? MembroProbabilistico::Ritardi : static_cast<MembroProbabilistico>(state.range(0));
     const ImpostazioniProbabilistiche imp = Impostazioni(membro, tutti);
     const GiudizioProbabilistico giudizio(ValoriNumeri(imp), imp.intervalli);
     double riduzione = 0;
