@@ -259,8 +259,8 @@ namespace messaggi_probabilistiche {
 
 inline constexpr const char* AlmenoUnIntervallo = "Inserire almeno un intervallo consentito.";
 inline constexpr const char* EstrazioniNonValide =
-    "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e ";
-inline constexpr const char* PocheEstrazioni = "Per l'analisi storica sono rischieste almeno 300 estrazioni.";
+    "Il numero di estrazioni non è valido.\rInserire un valore compreso tra 1 e ";
+inline constexpr const char* PocheEstrazioni = "Per l'analisi storica sono richieste almeno 300 estrazioni.";
 // The note shown when a stored block had values out of range (ImpostazioniProbabilistiche::corretto).
 inline constexpr const char* ImpostazioniCorrette =
     "Alcune impostazioni salvate di questa riduzione non erano valide e sono state sostituite da quelle "

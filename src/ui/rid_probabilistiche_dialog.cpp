@@ -515,7 +515,6 @@ bool TRidProbabilistica::accetta()
     // The block on file is the one in memory until the acceptance succeeds.
     ImpostazioniProbabilistiche nuove =
         ImpostazioniProbabilistiche::DalRecord(membro(), stato().sistema.riduzioni);
-    nuove.criterio = m_impostazioni.criterio;
     const EsitoProbabilistico esito = AccettaProbabilistiche(nuove, parametri, stato().archivio.conteggio());
     if (!esito.ok) {
         if (esito.fuoco == FuocoProbabilistico::Estrazioni) {

@@ -160,11 +160,11 @@ TEST(AccettaProbabilistiche, MessaggiEValori)
         {M::ProbabilitaFrequenze,
          {{"1", "2"}},
          "0",
-         "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e 40"},
+         "Il numero di estrazioni non è valido.\rInserire un valore compreso tra 1 e 40"},
         {M::Frequenze,
          {{"1", "2"}},
          "41",
-         "Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e 40"},
+         "Il numero di estrazioni non è valido.\rInserire un valore compreso tra 1 e 40"},
         {M::ProbabilitaRitardi, {{"12,5", " 28 "}, {"", ""}, {"0", "0"}}, "", ""},
         {M::Frequenze, {{"100", "100"}}, "40", ""},
     };

@@ -174,9 +174,14 @@ void RidProbabilisticheDialogTest::frequenzeSpanEAnalisi()
     trova<QPushButton>(&d, QStringLiteral("aggiornaPushButton"))->click();
     QCOMPARE(
         messaggio(),
-        QStringLiteral("Il numero di estrazioni non è valido.\rInserire una valore compreso tra 1 e 320"));
+        QStringLiteral("Il numero di estrazioni non è valido.\rInserire un valore compreso tra 1 e 320"));
     QCOMPARE(span->text(), QStringLiteral("100"));
     QVERIFY(!esiste("Quarvin.irf"));
+    // The interval read before the refusal does not stand in the block.
+    QCOMPARE(ImpostazioniProbabilistiche::DalRecord(MembroProbabilistico::Frequenze,
+                                                    m_prova->stato.sistema.riduzioni)
+                 .intervalli.numero,
+             0);
 
     span->setText(QStringLiteral("10"));
     registraAnalisi();
