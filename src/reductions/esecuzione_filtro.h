@@ -62,6 +62,17 @@ public:
         return verifica();
     }
 
+    // n candidates examined at once when no poll falls among them (true); otherwise nothing is counted
+    // and each must go through esaminata().
+    [[nodiscard]] bool esaminateSenzaVerifica(std::int64_t n)
+    {
+        if (m_finoAllaVerifica <= n) {
+            return false;
+        }
+        m_finoAllaVerifica -= n;
+        return true;
+    }
+
 private:
     bool verifica();
 

@@ -1,6 +1,7 @@
 #include "reductions/giudici_filtro.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 #if defined(__SSE2__)
@@ -120,13 +121,19 @@ std::unique_ptr<UsciteSottoinsiemi> UsciteArchivio(const ArchivioStorico& archiv
 }
 
 PrefissoNumeri::PrefissoNumeri(const FiltroNumeri& filtro)
-    : m_conteggi(filtro.criteri().size(), 0), m_differenza(filtro.criteri().size(), 0),
-      m_massimoErrori(filtro.massimoErrori())
+    : m_conteggi(filtro.criteri().size(), 0), m_massimoErrori(filtro.massimoErrori())
 {
     const auto& criteri = filtro.criteri();
     for (const auto& c : criteri) {
         m_ammessi.push_back(c.ammessi);
+        m_primoNumero.push_back(static_cast<std::uint32_t>(m_numeri.size()));
+        for (int x = 1; x <= 90; ++x) {
+            if (c.numeri.contiene(x)) {
+                m_numeri.push_back(static_cast<std::uint8_t>(x));
+            }
+        }
     }
+    m_primoNumero.push_back(static_cast<std::uint32_t>(m_numeri.size()));
     for (int x = 1; x <= 90; ++x) {
         m_inizio[static_cast<std::size_t>(x)] = static_cast<std::uint32_t>(m_criteri.size());
         for (std::size_t j = 0; j < criteri.size(); ++j) {
@@ -136,16 +143,34 @@ PrefissoNumeri::PrefissoNumeri(const FiltroNumeri& filtro)
         }
     }
     m_inizio[91] = static_cast<std::uint32_t>(m_criteri.size());
+    // The empty prefix: every criterion at count 0.
+    for (std::size_t j = 0; j < criteri.size(); ++j) {
+        m_errori += errore(j, 0);
+        const int variazione = errore(j, 1) - errore(j, 0);
+        for (std::uint32_t n = m_primoNumero[j]; n < m_primoNumero[j + 1]; ++n) {
+            auto& cella = m_differenza[m_numeri[n]];
+            cella = static_cast<std::int16_t>(cella + variazione);
+        }
+    }
 }
 
-void PrefissoNumeri::preparaUltimi(int /*da*/)
+void PrefissoNumeri::cambia(int x, int passo)
 {
-    m_errori = 0;
-    for (std::size_t j = 0; j < m_ammessi.size(); ++j) {
-        const int senza = ((m_ammessi[j] >> m_conteggi[j]) & 1U) == 0 ? 1 : 0;
-        const int con = ((m_ammessi[j] >> (m_conteggi[j] + 1)) & 1U) == 0 ? 1 : 0;
-        m_errori += senza;
-        m_differenza[j] = static_cast<std::int8_t>(con - senza);
+    for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
+         i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
+        const std::size_t j = m_criteri[i];
+        const int prima = m_conteggi[j];
+        const int dopo = prima + passo;
+        m_conteggi[j] = static_cast<std::uint8_t>(dopo);
+        m_errori += errore(j, dopo) - errore(j, prima);
+        const int variazione =
+            (errore(j, dopo + 1) - errore(j, dopo)) - (errore(j, prima + 1) - errore(j, prima));
+        if (variazione != 0) {
+            for (std::uint32_t n = m_primoNumero[j]; n < m_primoNumero[j + 1]; ++n) {
+                auto& cella = m_differenza[m_numeri[n]];
+                cella = static_cast<std::int16_t>(cella + variazione);
+            }
+        }
     }
 }
 
@@ -184,7 +209,9 @@ PrefissoConfronti::PrefissoConfronti(const UsciteSottoinsiemi& uscite, const Fil
 
 void PrefissoConfronti::entra(int y)
 {
-    using U = UsciteSottoinsiemi;
+    if (m_sospeso) {
+        materializza();
+    }
     const Livello& padre = m_livelli[m_profondita];
     Livello& figlio = m_livelli[m_profondita + 1];
     for (std::size_t s = 0; s < 5; ++s) {
@@ -193,39 +220,119 @@ void PrefissoConfronti::entra(int y)
     }
     m_ranghi.aggiungi(y - 1);
     figlio.quanti = m_ranghi.quanti;
-    // The next numbers are above y: the rows from the block holding y + 1.
-    const int primoBlocco = (y + 1) / U::Blocco;
-    const auto inizio = static_cast<std::size_t>(primoBlocco * U::Blocco);
-    for (int s = 1; s <= 5; ++s) {
-        const auto i = static_cast<std::size_t>(s - 1);
-        std::copy(padre.righe[i].begin() + static_cast<std::ptrdiff_t>(inizio), padre.righe[i].end(),
-                  figlio.righe[i].begin() + static_cast<std::ptrdiff_t>(inizio));
-        // The (s-1)-subsets holding y are those aggiungi appended.
-        const auto& ranghi = m_ranghi.ranghi[i];
-        for (int r = padre.quanti[i]; r < figlio.quanti[i]; ++r) {
-            const std::uint32_t rango = ranghi[static_cast<std::size_t>(r)];
-            if (!m_uscite.piena(s, rango)) {
-                continue;
-            }
-            if (s <= 4) {
-                const U::Cella* sorgente = m_uscite.riga(s, rango);
-                for (int b = primoBlocco; b < U::Colonne / U::Blocco; ++b) {
-                    MassimoBlocco(figlio.righe[i].data() + b * U::Blocco, sorgente + b * U::Blocco);
-                }
-            } else {
-                m_uscite.perOgniCinquina(rango, [&](int quinto, std::int32_t u) {
-                    auto& cella = figlio.righe[i][static_cast<std::size_t>(quinto)];
-                    cella = std::max(cella, static_cast<U::Cella>(u));
-                });
-            }
-        }
-    }
+    m_nuovo = y;
+    m_sospeso = true;
     ++m_profondita;
 }
 
 void PrefissoConfronti::esci(int /*y*/)
 {
     // The subsets y made were appended after those of the shorter prefix.
+    m_sospeso = false;
     --m_profondita;
     m_ranghi.quanti = m_livelli[m_profondita].quanti;
+}
+
+void PrefissoConfronti::materializza()
+{
+    using U = UsciteSottoinsiemi;
+    // The next numbers are above the new one: the rows from the block holding it + 1.
+    const int primoBlocco = (m_nuovo + 1) / U::Blocco;
+    const auto daBlocco = static_cast<std::uint16_t>(~((1U << primoBlocco) - 1U));
+    const Livello& padre = m_livelli[m_profondita - 1];
+    Livello& figlio = m_livelli[m_profondita];
+    for (int s = 1; s <= 5; ++s) {
+        const auto i = static_cast<std::size_t>(s - 1);
+        U::Cella* riga = figlio.righe[i].data();
+        std::copy(padre.righe[i].begin() + primoBlocco * U::Blocco, padre.righe[i].end(),
+                  riga + primoBlocco * U::Blocco);
+        // The (s-1)-subsets holding the new number are those aggiungi appended.
+        const auto& ranghi = m_ranghi.ranghi[i];
+        for (int r = padre.quanti[i]; r < figlio.quanti[i]; ++r) {
+            const std::uint32_t rango = ranghi[static_cast<std::size_t>(r)];
+            // The bitmap of the rows in use is small enough to stay in the cache; most rows are empty.
+            if (!m_uscite.piena(s, rango)) {
+                continue;
+            }
+            if (s <= 4) {
+                const U::Cella* sorgente = m_uscite.riga(s, rango);
+                for (auto blocchi = static_cast<unsigned>(m_uscite.blocchi(s, rango) & daBlocco);
+                     blocchi != 0; blocchi &= blocchi - 1) {
+                    const int b = std::countr_zero(blocchi);
+                    MassimoBlocco(riga + b * U::Blocco, sorgente + b * U::Blocco);
+                }
+            } else {
+                m_uscite.perOgniCinquina(rango, [&](int quinto, std::int32_t u) {
+                    riga[quinto] = std::max(riga[quinto], static_cast<U::Cella>(u));
+                });
+            }
+        }
+    }
+    m_sospeso = false;
+}
+
+void PrefissoConfronti::preparaUltimi(int da)
+{
+    using U = UsciteSottoinsiemi;
+    if (m_sospeso) {
+        materializza();
+    }
+    const Livello& livello = m_livelli[m_profondita];
+    const int primoBlocco = da / U::Blocco;
+#if defined(__SSE2__)
+    // Per lane x: the last draw of each size (the prefix's own or the rows'), then per window the score
+    // as minus the count of sizes inside it, its allowed-ness by equality with the allowed scores, and
+    // the errors; the latest draws fall with the size, so the count is the score.
+    __m128i prefisso[5];
+    for (std::size_t s = 0; s < 5; ++s) {
+        prefisso[s] = _mm_set1_epi16(static_cast<std::int16_t>(livello.ultime[s]));
+    }
+    const __m128i uno = _mm_set1_epi16(1);
+    const __m128i limite =
+        _mm_set1_epi16(static_cast<std::int16_t>(std::min<std::int32_t>(m_massimoErrori, 1000) + 1));
+    for (int b = primoBlocco; b < U::Colonne / U::Blocco; ++b) {
+        __m128i ultime[5];
+        for (std::size_t s = 0; s < 5; ++s) {
+            const auto* riga = reinterpret_cast<const __m128i*>(livello.righe[s].data() + b * U::Blocco);
+            ultime[s] = _mm_max_epi16(prefisso[s], _mm_load_si128(riga));
+        }
+        __m128i errori = _mm_setzero_si128();
+        for (const auto& [inizio, punteggi] : m_finestre) {
+            const __m128i soglia = _mm_set1_epi16(static_cast<std::int16_t>(inizio - 1));
+            __m128i menoPunteggio = _mm_setzero_si128();
+            for (const auto& u : ultime) {
+                menoPunteggio = _mm_add_epi16(menoPunteggio, _mm_cmpgt_epi16(u, soglia));
+            }
+            __m128i ammesso = _mm_setzero_si128();
+            for (int v = 0; v <= 5; ++v) {
+                if (((punteggi >> v) & 1U) != 0) {
+                    ammesso =
+                        _mm_or_si128(ammesso, _mm_cmpeq_epi16(menoPunteggio,
+                                                              _mm_set1_epi16(static_cast<std::int16_t>(-v))));
+                }
+            }
+            errori = _mm_add_epi16(errori, _mm_andnot_si128(ammesso, uno));
+        }
+        const __m128i passa = _mm_and_si128(_mm_cmpgt_epi16(limite, errori), uno);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(m_accettato.data() + b * U::Blocco),
+                         _mm_packs_epi16(passa, _mm_setzero_si128()));
+    }
+#else
+    for (int x = primoBlocco * U::Blocco; x < U::Colonne; ++x) {
+        std::array<std::int32_t, 5> ultime{};
+        for (std::size_t s = 0; s < 5; ++s) {
+            ultime[s] =
+                std::max<std::int32_t>(livello.ultime[s], livello.righe[s][static_cast<std::size_t>(x)]);
+        }
+        std::int32_t errori = 0;
+        for (const auto& [inizio, punteggi] : m_finestre) {
+            int punteggio = 0;
+            for (std::size_t s = 0; s < 5; ++s) {
+                punteggio += ultime[s] >= inizio ? 1 : 0;
+            }
+            errori += ((punteggi >> punteggio) & 1U) == 0 ? 1 : 0;
+        }
+        m_accettato[static_cast<std::size_t>(x)] = errori <= m_massimoErrori ? 1 : 0;
+    }
+#endif
 }

@@ -121,40 +121,31 @@ class PrefissoNumeri
 public:
     explicit PrefissoNumeri(const FiltroNumeri& filtro);
 
-    void entra(int x)
-    {
-        for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
-             i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
-            ++m_conteggi[m_criteri[i]];
-        }
-    }
-    void esci(int x)
-    {
-        for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
-             i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
-            --m_conteggi[m_criteri[i]];
-        }
-    }
-    void preparaUltimi(int da);
-    bool accettaUltimo(int x) const
-    {
-        int errori = m_errori;
-        for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
-             i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
-            errori += m_differenza[m_criteri[i]];
-        }
-        return errori <= m_massimoErrori;
-    }
+    void entra(int x) { cambia(x, 1); }
+    void esci(int x) { cambia(x, -1); }
+    void preparaUltimi(int /*da*/) { m_soglia = m_massimoErrori - m_errori; }
+    bool accettaUltimo(int x) const { return m_differenza[static_cast<std::size_t>(x)] <= m_soglia; }
 
 private:
+    // Whether criterion j errs when the play holds n of its numbers.
+    int errore(std::size_t j, int n) const { return ((m_ammessi[j] >> n) & 1U) == 0 ? 1 : 0; }
+    // Moves the prefix's count of every criterion holding x by passo, keeping the prefix's errors and,
+    // for every number y, what adding y would change: a criterion touches its numbers' cells only when
+    // that change moves, so the last number of a candidate costs one look-up.
+    void cambia(int x, int passo);
+
     std::vector<std::uint16_t> m_ammessi;
     // The criteria holding each number x: m_criteri[m_inizio[x] .. m_inizio[x + 1]).
     std::array<std::uint32_t, 92> m_inizio{};
     std::vector<std::uint16_t> m_criteri;
     std::vector<std::uint8_t> m_conteggi;
-    // For the last number: the errors of the prefix's counts, and what holding it changes per criterion.
+    // The numbers of criterion j: m_numeri[m_primoNumero[j] .. m_primoNumero[j + 1]).
+    std::vector<std::uint8_t> m_numeri;
+    std::vector<std::uint32_t> m_primoNumero;
+    // The errors of the prefix, and the errors each number y would add to them (possibly negative).
     int m_errori = 0;
-    std::vector<std::int8_t> m_differenza;
+    std::array<std::int16_t, 91> m_differenza{};
+    int m_soglia = 0;
     std::int32_t m_massimoErrori = 0;
 };
 
@@ -168,29 +159,12 @@ public:
     PrefissoConfronti(const UsciteSottoinsiemi& uscite, const FiltroConfronti& filtro,
                       std::int32_t riferimento);
 
+    // A level's rows are built when a deeper level or the judgement of the last numbers needs them.
     void entra(int x);
     void esci(int x);
-    void preparaUltimi(int /*da*/) {}
-    bool accettaUltimo(int x) const
-    {
-        const Livello& livello = m_livelli[m_profondita];
-        std::array<std::int32_t, 5> ultime{};
-        for (std::size_t s = 0; s < 5; ++s) {
-            ultime[s] =
-                std::max<std::int32_t>(livello.ultime[s], livello.righe[s][static_cast<std::size_t>(x)]);
-        }
-        std::int32_t errori = 0;
-        for (const auto& [da, punteggi] : m_finestre) {
-            int punteggio = 0;
-            for (std::size_t s = 0; s < 5; ++s) {
-                punteggio += ultime[s] >= da ? 1 : 0;
-            }
-            if (((punteggi >> punteggio) & 1U) == 0 && ++errori > m_massimoErrori) {
-                return false;
-            }
-        }
-        return true;
-    }
+    // Judges every last number from da up at once, eight to a vector.
+    void preparaUltimi(int da);
+    bool accettaUltimo(int x) const { return m_accettato[static_cast<std::size_t>(x)] != 0; }
 
 private:
     using Riga = std::array<UsciteSottoinsiemi::Cella, UsciteSottoinsiemi::Colonne>;
@@ -208,4 +182,13 @@ private:
     RanghiSottoinsiemi m_ranghi;
     std::size_t m_profondita = 0;
     std::vector<Livello> m_livelli;
+
+    // Builds the rows of the level entered last from its parent's and those of its new subsets.
+    void materializza();
+
+    // The level entered last (m_nuovo its number) has no rows yet.
+    bool m_sospeso = false;
+    int m_nuovo = 0;
+    // Set by preparaUltimi: whether the prefix with x passes, by x.
+    alignas(16) std::array<std::uint8_t, UsciteSottoinsiemi::Colonne> m_accettato{};
 };

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 // The prediction mode of the filter reductions as a depth-first walk of the k-combinations of the
@@ -51,15 +52,37 @@ private:
             m_stato.preparaUltimi(m_pronostico[primo]);
             // The fixed numbers missing from the prefix: none, or one that the last number must be.
             const int mancanti = m_fisseRichieste - fissePrefisso;
-            for (std::size_t i = primo; i < m_pronostico.size(); ++i) {
+            // The candidate is assembled in two integers and stored whole: writing its last byte and
+            // then copying the ten bytes out would stall every copy on the byte store.
+            std::uint64_t basso = 0;
+            std::uint16_t alto = 0;
+            std::memcpy(&basso, giocata.data(), sizeof basso);
+            std::memcpy(&alto, giocata.data() + sizeof basso, sizeof alto);
+            const unsigned spostamento = 8U * static_cast<unsigned>(p < 8 ? p : p - 8);
+            const auto giudica = [&](std::size_t i) {
                 const int x = m_pronostico[i];
-                if (mancanti <= m_fissa[static_cast<std::size_t>(x)] && m_stato.accettaUltimo(x)) {
-                    giocata[p] = static_cast<std::uint8_t>(x);
-                    if (!raccolta.accettata(giocata)) {
+                if (mancanti > m_fissa[static_cast<std::size_t>(x)] || !m_stato.accettaUltimo(x)) {
+                    return true;
+                }
+                const auto ultimo = static_cast<std::uint64_t>(x) << spostamento;
+                const std::uint64_t b = p < 8 ? basso | ultimo : basso;
+                const auto a = static_cast<std::uint16_t>(p < 8 ? alto : alto | ultimo);
+                Tipo_Giocata candidata;
+                std::memcpy(candidata.data(), &b, sizeof b);
+                std::memcpy(candidata.data() + sizeof b, &a, sizeof a);
+                return raccolta.accettata(candidata);
+            };
+            // Most runs of last numbers end before the next poll: they are counted at once.
+            if (raccolta.esaminateSenzaVerifica(static_cast<std::int64_t>(m_pronostico.size() - primo))) {
+                for (std::size_t i = primo; i < m_pronostico.size(); ++i) {
+                    if (!giudica(i)) {
                         return false;
                     }
                 }
-                if (!raccolta.esaminata()) {
+                return true;
+            }
+            for (std::size_t i = primo; i < m_pronostico.size(); ++i) {
+                if (!giudica(i) || !raccolta.esaminata()) {
                     return false;
                 }
             }

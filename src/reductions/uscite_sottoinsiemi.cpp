@@ -28,6 +28,7 @@ UsciteSottoinsiemi::UsciteSottoinsiemi()
 {
     for (std::size_t s = 1; s <= 4; ++s) {
         m_righe[s - 1].assign(Righe[s - 1] * Colonne, 0);
+        m_blocchi[s - 1].assign(Righe[s - 1], 0);
     }
     for (std::size_t s = 1; s <= 5; ++s) {
         m_piene[s - 1].assign(Righe[s - 1] / 64 + 1, 0);
@@ -46,6 +47,7 @@ void UsciteSottoinsiemi::aggiorna(int s, std::uint32_t rango, int x, std::int32_
         auto& cella = m_righe[static_cast<std::size_t>(s - 1)]
                              [static_cast<std::size_t>(rango) * Colonne + static_cast<std::size_t>(x)];
         cella = std::max(cella, static_cast<Cella>(estrazione));
+        m_blocchi[static_cast<std::size_t>(s - 1)][rango] |= static_cast<std::uint16_t>(1U << (x / Blocco));
         return;
     }
     auto& voci = m_cinquine[rango];

@@ -46,6 +46,12 @@ public:
         const auto& bit = m_piene[static_cast<std::size_t>(s - 1)];
         return ((bit[rango >> 6] >> (rango & 63U)) & 1U) != 0;
     }
+    // Row T of size s (1..4): bit b set when block b (cells 8b .. 8b + 7) holds a draw. Rows of four
+    // numbers hold a draw or two in a window of a few hundred draws, so a walk reads only those blocks.
+    std::uint16_t blocchi(int s, std::uint32_t rango) const
+    {
+        return m_blocchi[static_cast<std::size_t>(s - 1)][rango];
+    }
     // The sets of five whose first four numbers have colex rank rango4: calls visita(x, last draw).
     template <typename Visita> void perOgniCinquina(std::uint32_t rango4, Visita&& visita) const
     {
@@ -75,6 +81,7 @@ private:
 
     std::array<std::vector<Cella>, DimensioneMassima> m_righe; // sizes 1..4 used
     std::array<std::vector<std::uint64_t>, DimensioneMassima> m_piene;
+    std::array<std::vector<std::uint16_t>, DimensioneMassima> m_blocchi; // sizes 1..4 used
     std::unordered_map<std::uint32_t, std::vector<std::pair<std::uint8_t, std::int32_t>>> m_cinquine;
 };
 
