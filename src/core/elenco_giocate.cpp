@@ -4,8 +4,8 @@
 #include "core/messaggi_servizio.h"
 
 #include <cassert>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 

@@ -122,6 +122,49 @@ std::vector<std::string> FileTemporaneiOrfani(const std::string& destinazione)
     return orfani;
 }
 
+namespace {
+
+// The temporary file of this process for a resolved destination, after removing those of dead ones.
+std::string PreparaTemporaneo(const std::string& destinazione)
+{
+    for (const std::string& orfano : FileTemporaneiOrfani(destinazione)) {
+        std::error_code ignorato;
+        fs::remove(orfano, ignorato);
+    }
+    return destinazione + SuffissoTemporaneo + std::to_string(::getpid());
+}
+
+// Gives the open temporary file the owner, group and permission bits of the file it will replace.
+bool CopiaPermessi(int fd, const std::string& destinazione)
+{
+    struct stat esistente = {};
+    if (::stat(destinazione.c_str(), &esistente) != 0 || !S_ISREG(esistente.st_mode)) {
+        return true;
+    }
+    // The owner can only be kept by a privileged process; the group often can. Changing them first,
+    // because a change of owner clears the set-id bits that fchmod then restores.
+    (void)::fchown(fd, esistente.st_uid, esistente.st_gid);
+    return ::fchmod(fd, esistente.st_mode & 07777) == 0;
+}
+
+// The last steps of every save: the data is on the disk (fsync), the rename puts it in place at once,
+// and the folder is flushed so the rename survives a power cut.
+bool Concludi(int fd, bool ok, const std::string& temporaneo, const std::string& destinazione)
+{
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporaneo.c_str(), destinazione.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporaneo.c_str());
+        return false;
+    }
+    const fs::path cartella = fs::path(destinazione).parent_path();
+    SincronizzaCartella(cartella.empty() ? fs::path(".") : cartella);
+    return true;
+}
+
+} // namespace
+
 bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t> dati)
 {
     return ScriviFileAtomico(percorso, {dati});
@@ -130,44 +173,43 @@ bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t
 bool ScriviFileAtomico(const std::string& percorso,
                        std::initializer_list<std::span<const std::uint8_t>> parti)
 {
-    const std::optional<std::string> risolta = DestinazioneSalvataggio(percorso);
-    if (!risolta) {
+    const std::optional<std::string> destinazione = DestinazioneSalvataggio(percorso);
+    if (!destinazione) {
         return false;
     }
-    const std::string& destinazione = *risolta;
-    for (const std::string& orfano : FileTemporaneiOrfani(destinazione)) {
-        std::error_code ignorato;
-        fs::remove(orfano, ignorato);
-    }
-
-    const std::string temporaneo = destinazione + SuffissoTemporaneo + std::to_string(::getpid());
+    const std::string temporaneo = PreparaTemporaneo(*destinazione);
     const int fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
-    bool ok = true;
-    struct stat esistente{};
-    if (::stat(destinazione.c_str(), &esistente) == 0 && S_ISREG(esistente.st_mode)) {
-        // The owner can only be kept by a privileged process; the group often can. Changing them
-        // first, because a change of owner clears the set-id bits that fchmod then restores.
-        (void)::fchown(fd, esistente.st_uid, esistente.st_gid);
-        ok = ::fchmod(fd, esistente.st_mode & 07777) == 0;
-    }
+    bool ok = CopiaPermessi(fd, *destinazione);
     for (const auto& dati : parti) {
         ok = ok && ScriviTutto(fd, dati);
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) {
-        ok = ::rename(temporaneo.c_str(), destinazione.c_str()) == 0;
+    return Concludi(fd, ok, temporaneo, *destinazione);
+}
+
+std::optional<std::string> FileTemporaneoPer(const std::string& percorso)
+{
+    const std::optional<std::string> destinazione = DestinazioneSalvataggio(percorso);
+    if (!destinazione) {
+        return std::nullopt;
     }
-    if (!ok) {
+    return PreparaTemporaneo(*destinazione);
+}
+
+bool SostituisciFile(const std::string& temporaneo, const std::string& percorso)
+{
+    const std::optional<std::string> destinazione = DestinazioneSalvataggio(percorso);
+    const int fd = ::open(temporaneo.c_str(), O_RDONLY | O_CLOEXEC);
+    if (!destinazione || fd < 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
         ::unlink(temporaneo.c_str());
         return false;
     }
-    const fs::path cartella = fs::path(destinazione).parent_path();
-    SincronizzaCartella(cartella.empty() ? fs::path(".") : cartella);
-    return true;
+    return Concludi(fd, CopiaPermessi(fd, *destinazione), temporaneo, *destinazione);
 }
 
 bool EsisteFile(const std::string& percorso)

@@ -35,6 +35,14 @@ std::optional<std::vector<std::uint8_t>> LeggiFileIntero(const std::string& perc
 // the path it names, so the save creates it. nullopt after 40 links (a loop): the save fails.
 std::optional<std::string> DestinazioneSalvataggio(const std::string& percorso);
 
+// For a writer that must produce its file itself (a PDF drawn by the toolkit): the temporary file to
+// write, beside the file a save of `percorso` replaces and named like those of ScriviFileAtomico (so an
+// interrupted write is cleaned up the same way); nullopt on a loop of links. SostituisciFile then
+// flushes it to the disk, gives it the permission bits of the file it replaces and renames it over
+// that file; on failure it removes the temporary file and returns false.
+std::optional<std::string> FileTemporaneoPer(const std::string& percorso);
+[[nodiscard]] bool SostituisciFile(const std::string& temporaneo, const std::string& percorso);
+
 // The temporary files left beside `destinazione` by saves whose process is gone.
 std::vector<std::string> FileTemporaneiOrfani(const std::string& destinazione);
 

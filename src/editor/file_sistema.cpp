@@ -191,7 +191,7 @@ std::unique_ptr<SorgenteFile> SorgenteFile::apri(const std::string& percorso)
         return nullptr;
     }
     // The size of the file opened, not of whatever the name leads to by the time it is asked again.
-    struct stat info{};
+    struct stat info = {};
     if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
         std::fclose(file);
         return nullptr;
@@ -339,7 +339,8 @@ EsitoFileSistema GiocateImmagineSistema(std::span<const std::uint8_t> dati,
     if (codice != CodiceFileSistema::Ok) {
         return Esito(codice);
     }
-    const auto trovate = dati.subspan(dati.size() - file_sistema::DimensioneGiocata * static_cast<std::size_t>(conteggio));
+    const auto trovate =
+        dati.subspan(dati.size() - file_sistema::DimensioneGiocata * static_cast<std::size_t>(conteggio));
     for (std::size_t i = 0; i < trovate.size(); i += file_sistema::DimensioneGiocata) {
         if (!GiocataCanonica(trovate.data() + i)) {
             return Esito(CodiceFileSistema::ErroreApertura);

@@ -24,7 +24,7 @@ bool Salva(const fs::path& percorso)
 
 mode_t Permessi(const fs::path& percorso)
 {
-    struct stat info{};
+    struct stat info = {};
     ::stat(percorso.c_str(), &info);
     return info.st_mode & 07777;
 }
@@ -69,6 +69,17 @@ TEST(FileBinario, SalvataggioAttraversoICollegamentiConservaIPermessi)
     ::chmod(vera.c_str(), 0444);
     ASSERT_TRUE(Salva(vera));
     EXPECT_EQ(Permessi(vera), mode_t{0444});
+
+    // A file another writer produced (a PDF) goes in place by the same rule.
+    const std::optional<std::string> temporaneo = FileTemporaneoPer(secondo.string());
+    ASSERT_TRUE(temporaneo.has_value());
+    EXPECT_EQ(fs::path(*temporaneo).parent_path(), vera.parent_path());
+    test::ScriviFile(*temporaneo, {42});
+    ASSERT_TRUE(SostituisciFile(*temporaneo, secondo.string()));
+    EXPECT_TRUE(fs::is_symlink(secondo));
+    EXPECT_EQ(test::LeggiFile(vera.string()), std::vector<unsigned char>{42});
+    EXPECT_EQ(Permessi(vera), mode_t{0444});
+    EXPECT_FALSE(fs::exists(*temporaneo));
 
     // A link to a file not there yet creates the file and stays a link.
     const fs::path pendente = cartella.percorso() / "pendente.qvs";

@@ -13,7 +13,8 @@ TEST(MemoriaDisponibile, LettaDaMeminfo)
         std::optional<std::uint64_t> byte;
     };
     const Riga righe[] = {
-        {"riga normale", "MemTotal:       24683728 kB\nMemFree:        17787640 kB\nMemAvailable:   23367144 kB\n",
+        {"riga normale",
+         "MemTotal:       24683728 kB\nMemFree:        17787640 kB\nMemAvailable:   23367144 kB\n",
          std::uint64_t{23367144} * 1024},
         {"ultima riga senza a capo", "MemFree: 1 kB\nMemAvailable: 2048 kB", std::uint64_t{2048} * 1024},
         {"zero", "MemAvailable: 0 kB\n", std::uint64_t{0}},

@@ -416,7 +416,8 @@ TEST(FileSistema, AperturaABlocchiConPausaTraIBlocchi)
     EXPECT_EQ(controllo.conteggi, (std::vector<std::int32_t>{3, 3, 3})) << "nothing shown before the end";
     EXPECT_EQ(bloccoGiaNellElenco, (std::vector<bool>{true, true, true}));
     ASSERT_EQ(giocate.conteggio(), scritte.conteggio());
-    EXPECT_EQ(std::memcmp(giocate.dati(), scritte.dati(), 10 * static_cast<std::size_t>(scritte.conteggio())), 0);
+    EXPECT_EQ(std::memcmp(giocate.dati(), scritte.dati(), 10 * static_cast<std::size_t>(scritte.conteggio())),
+              0);
     EXPECT_EQ(letto.pronostico, s.pronostico);
 }
 
@@ -435,7 +436,8 @@ TEST(FileSistema, AperturaFallitaLasciaLElencoComEra)
         ASSERT_TRUE(ScriviSistema(s, scritte).ok());
     }
     const auto buono = test::LeggiFile(percorso);
-    const std::size_t giocataNelSecondoBlocco = file_sistema::OffsetGiocate + 10 * (file_sistema::BloccoLettura + 7);
+    const std::size_t giocataNelSecondoBlocco =
+        file_sistema::OffsetGiocate + 10 * (file_sistema::BloccoLettura + 7);
 
     struct Riga
     {

@@ -53,7 +53,8 @@ private:
         }
         for (std::int32_t i = 1; i <= n; ++i) {
             const int a = 1 + (i + scarto) % 80;
-            elenco.voce(i) = Tipo_Giocata{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(a + 1 + i % 9)};
+            elenco.voce(i) =
+                Tipo_Giocata{static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(a + 1 + i % 9)};
         }
         elenco.setConteggio(n);
     }
@@ -153,8 +154,8 @@ int main(int argc, char** argv)
         return 0;
     }
     const auto durata = std::chrono::steady_clock::now() - inizio;
-    std::printf("pronto %lld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(durata).count()));
+    std::printf("pronto %lld\n", static_cast<long long>(
+                                     std::chrono::duration_cast<std::chrono::microseconds>(durata).count()));
     std::fflush(stdout);
     for (bool seconda = true;; seconda = !seconda) {
         if (!contenuto->salva(seconda)) {

@@ -35,8 +35,8 @@ public:
             ::dup2(tubo[1], STDOUT_FILENO);
             ::close(tubo[0]);
             ::close(tubo[1]);
-            ::execl(QUARVIN_SALVA_IN_CICLO, QUARVIN_SALVA_IN_CICLO, modo.c_str(), tipo.c_str(), cartella.c_str(),
-                    static_cast<char*>(nullptr));
+            ::execl(QUARVIN_SALVA_IN_CICLO, QUARVIN_SALVA_IN_CICLO, modo.c_str(), tipo.c_str(),
+                    cartella.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(tubo[1]);
@@ -145,7 +145,8 @@ TEST(SalvataggioInterrotto, IlFileResta_VecchioONuovo)
             // The leftovers of earlier kills went with the first save of this child.
             ASSERT_LE(altri.size(), 1u);
             if (!altri.empty()) {
-                EXPECT_EQ(FileTemporaneiOrfani(bersaglio), std::vector<std::string>{(dati / altri[0]).string()});
+                EXPECT_EQ(FileTemporaneiOrfani(bersaglio),
+                          std::vector<std::string>{(dati / altri[0]).string()});
                 ++interrottiAMeta;
             }
         }
