@@ -1,6 +1,7 @@
 #include "core/elenco_giocate.h"
 #include "core/messaggi.h"
 #include "support/cartella_temporanea.h"
+#include "support/memoria_limitata.h"
 
 #include <gtest/gtest.h>
 
@@ -157,17 +158,6 @@ TEST(ElencoGiocate, CopiaPerAnnulla)
 
 namespace {
 
-// The machine as the list sees it, with a fixed amount of memory left.
-class MemoriaLimitata final : public MemoriaDisponibile
-{
-public:
-    explicit MemoriaLimitata(std::uint64_t byte) : m_byte(byte) {}
-    std::optional<std::uint64_t> byteDisponibili() const override { return m_byte; }
-
-private:
-    std::uint64_t m_byte;
-};
-
 constexpr std::uint64_t MiB = std::uint64_t{1} << 20;
 
 } // namespace
@@ -201,7 +191,7 @@ TEST(ElencoGiocate, CrescitaEntroLaMemoriaDisponibile)
         elenco.setServizioMessaggi(&messaggi);
         Riempi(elenco, 1000);
         const Tipo_Giocata ultima = elenco.voce(1000);
-        MemoriaLimitata memoria(riga.disponibili);
+        test::MemoriaLimitata memoria(riga.disponibili);
         elenco.setMemoriaDisponibile(&memoria);
 
         EXPECT_EQ(elenco.AssicuraCapacita(riga.richiesta), riga.riuscita);

@@ -9,9 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,86 +18,52 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the saving child (salva_in_ciclo) and waits for its first save; kill() ends it with SIGKILL.
-class Figlio
+// Starts salva_in_ciclo; `uscita` (when given) receives its standard output.
+pid_t Avvia(const char* modo, const char* tipo, const fs::path& cartella, std::FILE** uscita = nullptr)
 {
-public:
-    Figlio(const std::string& modo, const std::string& tipo, const std::string& cartella)
-    {
-        int tubo[2];
-        if (::pipe(tubo) != 0) {
-            return;
-        }
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(tubo[1], STDOUT_FILENO);
-            ::close(tubo[0]);
-            ::close(tubo[1]);
-            ::execl(QUARVIN_SALVA_IN_CICLO, QUARVIN_SALVA_IN_CICLO, modo.c_str(), tipo.c_str(),
-                    cartella.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(tubo[1]);
-        m_uscita = ::fdopen(tubo[0], "r");
+    int tubo[2];
+    if (::pipe(tubo) != 0) {
+        return -1;
     }
-    ~Figlio()
-    {
-        if (m_uscita != nullptr) {
-            std::fclose(m_uscita);
-        }
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            aspetta();
-        }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(tubo[1], STDOUT_FILENO);
+        ::execl(QUARVIN_SALVA_IN_CICLO, QUARVIN_SALVA_IN_CICLO, modo, tipo, cartella.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
     }
-    Figlio(const Figlio&) = delete;
-    Figlio& operator=(const Figlio&) = delete;
+    ::close(tubo[1]);
+    if (uscita != nullptr) {
+        *uscita = ::fdopen(tubo[0], "r");
+    } else {
+        ::close(tubo[0]);
+    }
+    return pid;
+}
 
-    // Microseconds of the first save, once the child is saving in a loop; -1 when it failed.
-    long long pronto()
-    {
-        long long durata = -1;
-        if (m_uscita == nullptr || std::fscanf(m_uscita, "pronto %lld", &durata) != 1) {
-            return -1;
-        }
-        return durata;
-    }
-    void uccidi()
-    {
-        ::kill(m_pid, SIGKILL);
-        aspetta();
-    }
-    // The exit status, after waiting for the end.
-    int aspetta()
-    {
-        int stato = 0;
-        if (m_pid > 0) {
-            ::waitpid(m_pid, &stato, 0);
-            m_pid = -1;
-        }
-        return stato;
-    }
+int Attendi(pid_t pid)
+{
+    int stato = -1;
+    ::waitpid(pid, &stato, 0);
+    return stato;
+}
 
-private:
-    pid_t m_pid = -1;
-    std::FILE* m_uscita = nullptr;
-};
-
-std::vector<std::string> Contenuto(const fs::path& cartella)
+std::vector<std::string> AltriFile(const fs::path& cartella, const std::string& salvato)
 {
     std::vector<std::string> nomi;
     for (const auto& voce : fs::directory_iterator(cartella)) {
-        nomi.push_back(voce.path().filename().string());
+        if (voce.path().filename() != salvato) {
+            nomi.push_back(voce.path().string());
+        }
     }
-    std::sort(nomi.begin(), nomi.end());
     return nomi;
 }
 
 } // namespace
 
 // A save killed at any moment leaves the file whole, old or new, and at most the temporary file of the
-// killed process, which the next save removes.
-TEST(SalvataggioInterrotto, IlFileResta_VecchioONuovo)
+// killed process, which the next save of the file removes.
+TEST(SalvataggioInterrotto, IlFileRestaVecchioONuovo)
 {
     struct Riga
     {
@@ -108,50 +72,52 @@ TEST(SalvataggioInterrotto, IlFileResta_VecchioONuovo)
         int uccisioni;
     };
     const Riga righe[] = {
-        {"sistema", "Sistema.qvs", 30},
-        {"archivio", "Quarvin.db", 20},
-        {"impostazioni", "Quarvin.con", 20},
-    };
+        {"sistema", "Sistema.qvs", 30}, {"archivio", "Quarvin.db", 20}, {"impostazioni", "Quarvin.con", 20}};
     std::mt19937 casuale(std::random_device{}());
     int interrottiAMeta = 0;
     for (const Riga& riga : righe) {
         SCOPED_TRACE(riga.tipo);
         test::CartellaTemporanea cartella;
-        const fs::path riferimenti = cartella.percorso() / "riferimenti";
+        const fs::path rif = cartella.percorso() / "rif";
         const fs::path dati = cartella.percorso() / "dati";
-        fs::create_directories(riferimenti / "a");
-        fs::create_directories(riferimenti / "b");
+        fs::create_directories(rif / "a");
+        fs::create_directories(rif / "b");
         fs::create_directories(dati);
-        ASSERT_EQ(Figlio("riferimenti", riga.tipo, riferimenti.string()).aspetta(), 0);
-        const auto vecchio = test::LeggiFile((riferimenti / "a" / riga.file).string());
-        const auto nuovo = test::LeggiFile((riferimenti / "b" / riga.file).string());
-        ASSERT_NE(vecchio, nuovo);
+        ASSERT_EQ(Attendi(Avvia("riferimenti", riga.tipo, rif)), 0);
+        const auto vecchio = test::LeggiFile((rif / "a" / riga.file).string());
+        const auto nuovo = test::LeggiFile((rif / "b" / riga.file).string());
         const std::string bersaglio = (dati / riga.file).string();
 
         for (int i = 0; i < riga.uccisioni; ++i) {
-            SCOPED_TRACE("uccisione " + std::to_string(i + 1));
-            Figlio figlio("ciclo", riga.tipo, dati.string());
-            const long long durata = figlio.pronto();
-            ASSERT_GE(durata, 0);
-            // Anywhere in the next two saves.
-            std::uniform_int_distribution<long long> attesa(0, 2 * durata + 200);
-            std::this_thread::sleep_for(std::chrono::microseconds(attesa(casuale)));
-            figlio.uccidi();
+            std::FILE* uscita = nullptr;
+            const pid_t figlio = Avvia("ciclo", riga.tipo, dati, &uscita);
+            long long durata = -1;
+            const bool pronto = uscita != nullptr && std::fscanf(uscita, "pronto %lld", &durata) == 1;
+            if (pronto) {
+                // Anywhere in the next two saves.
+                std::uniform_int_distribution<long long> attesa(0, 2 * durata + 200);
+                std::this_thread::sleep_for(std::chrono::microseconds(attesa(casuale)));
+            }
+            ::kill(figlio, SIGKILL);
+            Attendi(figlio);
+            if (uscita != nullptr) {
+                std::fclose(uscita);
+            }
+            ASSERT_TRUE(pronto);
 
             const auto scritto = test::LeggiFile(bersaglio);
-            ASSERT_TRUE(scritto == vecchio || scritto == nuovo) << "size " << scritto.size();
-            std::vector<std::string> altri = Contenuto(dati);
-            std::erase(altri, riga.file);
+            ASSERT_TRUE(scritto == vecchio || scritto == nuovo)
+                << "kill " << i << ": " << scritto.size() << " bytes";
             // The leftovers of earlier kills went with the first save of this child.
+            const auto altri = AltriFile(dati, riga.file);
             ASSERT_LE(altri.size(), 1u);
             if (!altri.empty()) {
-                EXPECT_EQ(FileTemporaneiOrfani(bersaglio),
-                          std::vector<std::string>{(dati / altri[0]).string()});
+                EXPECT_EQ(FileTemporaneiOrfani(bersaglio), altri);
                 ++interrottiAMeta;
             }
         }
-        ASSERT_EQ(Figlio("una", riga.tipo, dati.string()).aspetta(), 0);
-        EXPECT_EQ(Contenuto(dati), std::vector<std::string>{riga.file});
+        ASSERT_EQ(Attendi(Avvia("una", riga.tipo, dati)), 0);
+        EXPECT_TRUE(AltriFile(dati, riga.file).empty());
         EXPECT_EQ(test::LeggiFile(bersaglio), vecchio);
     }
     // The kills must really land inside saves, or the test proves nothing.

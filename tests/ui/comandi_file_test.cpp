@@ -1,4 +1,3 @@
-#include "core/messaggi.h"
 #include "editor/file_sistema.h"
 #include "editor/stato_applicazione.h"
 #include "support/finestre_prova.h"
@@ -10,20 +9,6 @@
 #include <QTimer>
 
 #include <memory>
-
-namespace {
-
-class MemoriaLimitata final : public MemoriaDisponibile
-{
-public:
-    explicit MemoriaLimitata(std::uint64_t byte) : m_byte(byte) {}
-    std::optional<std::uint64_t> byteDisponibili() const override { return m_byte; }
-
-private:
-    std::uint64_t m_byte;
-};
-
-} // namespace
 
 // Opening a system from the main window: the plays stream in while the window keeps processing events.
 class ComandiFileTest : public QObject
@@ -94,27 +79,6 @@ private slots:
         QVERIFY(m_prova->messaggi.mostrati.empty());
         QCOMPARE(m_prova->stato.giocate.conteggio(), 3 * file_sistema::BloccoLettura + 1);
         QCOMPARE(giocateFinali(), QStringLiteral("Numero giocate finali: 18001"));
-    }
-
-    // With too little memory for its plays the list's warning comes first, then the open error; the
-    // window is usable again and shows no plays.
-    void memoriaInsufficienteAllApertura()
-    {
-        const std::string percorso = sistemaDi(20'000);
-        QVERIFY(!percorso.empty());
-        MemoriaLimitata memoria(ElencoGiocate::MargineMemoria + 100'000);
-        m_prova->stato.giocate.setMemoriaDisponibile(&memoria);
-        m_finestra->apriSistema(QString::fromStdString(percorso));
-        m_prova->stato.giocate.setMemoriaDisponibile(nullptr);
-
-        QCOMPARE(m_prova->messaggi.mostrati.size(), std::size_t{2});
-        QCOMPARE(m_prova->messaggi.mostrati[0].testo, std::string(messaggi::MemoriaInsufficiente));
-        QCOMPARE(m_prova->messaggi.mostrati[0].titolo, std::string("Attenzione"));
-        QCOMPARE(m_prova->messaggi.mostrati[1].testo,
-                 std::string("Si è verificato un errore durante l'apertura del sistema."));
-        QCOMPARE(m_prova->stato.giocate.conteggio(), 0);
-        QVERIFY(m_finestra->isEnabled());
-        QCOMPARE(giocateFinali(), QStringLiteral("Numero giocate finali: 0"));
     }
 };
 
