@@ -46,6 +46,28 @@ void BM_CercaGiocataInOrdine(benchmark::State& state)
 }
 BENCHMARK(BM_CercaGiocataInOrdine)->Arg(30)->Arg(50);
 
+// Appending n plays one at a time with growth on demand, as a development or a reduction that keeps
+// tens of millions of plays does: the growth itself must not cost a pass over the new slots.
+void BM_AccodaConCrescita(benchmark::State& state)
+{
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    const Tipo_Giocata g{1, 2, 3, 4, 5};
+    for (auto _ : state) {
+        ElencoGiocate elenco;
+        for (std::int32_t i = 1; i <= n; ++i) {
+            if (i > elenco.capacita() && !elenco.AmpliaElenco()) {
+                state.SkipWithError("memoria insufficiente");
+                return;
+            }
+            elenco.voce(i) = g;
+        }
+        elenco.setConteggio(n);
+        benchmark::DoNotOptimize(elenco.dati());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_AccodaConCrescita)->Arg(40'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void BM_IndiceCombinazione5(benchmark::State& state)
 {
     ElencoGiocate elenco;

@@ -1,6 +1,7 @@
 #include "cli/ambiente.h"
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
+#include "core/file_binario.h"
 #include "core/importi.h"
 #include "core/testo.h"
 #include "editor/riepilogo.h"
@@ -14,7 +15,9 @@
 #include <QPdfWriter>
 
 #include <charconv>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace cli {
@@ -159,7 +162,13 @@ int ComandoStampa(const RigaComando& riga, std::ostream& out, std::ostream& err)
     if (!pronta) {
         return UscitaRifiuto;
     }
-    QPdfWriter pdf(QString::fromStdString(*uscita));
+    // Drawn into a temporary file renamed over the output once complete, like every save.
+    const std::optional<std::string> temporaneo = FileTemporaneoPer(*uscita);
+    if (!temporaneo) {
+        err << "quarvin-cli: " << messaggi_cli::PdfNonScritto << *uscita << '\n';
+        return UscitaRifiuto;
+    }
+    QPdfWriter pdf(QString::fromStdString(*temporaneo));
     pdf.setResolution(600);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setTitle(QString::fromUtf8(messaggi_stampa::TitoloLavoro));
@@ -181,7 +190,13 @@ int ComandoStampa(const RigaComando& riga, std::ostream& out, std::ostream& err)
         imp = stampa::ImpaginaSchedine(modello, record, tela::PaginaDi(pdf), misura, stato.sistema,
                                        stato.giocate, da, fino, opzioni);
     }
-    if (!tela::StampaImpaginazione(pdf, imp)) {
+    // The painter has closed the file when StampaImpaginazione returns.
+    const bool scritto = tela::StampaImpaginazione(pdf, imp);
+    if (!scritto) {
+        std::error_code ignorato;
+        std::filesystem::remove(*temporaneo, ignorato);
+    }
+    if (!scritto || !SostituisciFile(*temporaneo, *uscita)) {
         err << "quarvin-cli: " << messaggi_cli::PdfNonScritto << *uscita << '\n';
         return UscitaRifiuto;
     }

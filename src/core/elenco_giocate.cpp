@@ -4,6 +4,7 @@
 #include "core/messaggi_servizio.h"
 
 #include <cassert>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -35,15 +36,26 @@ void ElencoGiocate::setConteggio(std::int32_t n)
 
 bool ElencoGiocate::AmpliaElenco()
 {
+    return amplia(0);
+}
+
+bool ElencoGiocate::amplia(std::uint64_t impegnati)
+{
+    // Only the new slots need memory: a large block is moved by remapping its pages, not by copying,
+    // and its pages count against the available memory only once they are written.
+    const std::optional<std::uint64_t> disponibili = m_memoria->byteDisponibili();
+    std::uint64_t concessi = UINT64_MAX;
+    if (disponibili) {
+        concessi = *disponibili > MargineMemoria + impegnati ? *disponibili - MargineMemoria - impegnati : 0;
+    }
     std::int32_t incremento = m_capacita < 1 ? PrimoIncremento : m_capacita / 2;
     while (incremento >= 1) {
-        std::int64_t nuova = static_cast<std::int64_t>(m_capacita) + incremento;
-        if (nuova <= INT32_MAX) {
+        const std::int64_t nuova = static_cast<std::int64_t>(m_capacita) + incremento;
+        const std::uint64_t byte = static_cast<std::uint64_t>(incremento) * sizeof(Tipo_Giocata);
+        if (nuova <= INT32_MAX && byte <= concessi) {
             auto* blocco = m_allocatore->rialloca(m_voci, static_cast<std::size_t>(nuova));
             if (blocco != nullptr) {
                 m_voci = blocco;
-                std::memset(m_voci + m_capacita, 0,
-                            static_cast<std::size_t>(incremento) * sizeof(Tipo_Giocata));
                 m_capacita = static_cast<std::int32_t>(nuova);
                 return true;
             }
@@ -58,10 +70,14 @@ bool ElencoGiocate::AmpliaElenco()
 
 bool ElencoGiocate::AssicuraCapacita(std::int32_t n)
 {
+    // The slots granted by the earlier steps are not written yet: they still need their memory.
+    std::uint64_t impegnati = 0;
     while (m_capacita < n) {
-        if (!AmpliaElenco()) {
+        const std::int32_t prima = m_capacita;
+        if (!amplia(impegnati)) {
             return false;
         }
+        impegnati += static_cast<std::uint64_t>(m_capacita - prima) * sizeof(Tipo_Giocata);
     }
     return true;
 }

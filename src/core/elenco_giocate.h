@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/giocata.h"
+#include "core/memoria_disponibile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,6 +36,9 @@ class ElencoGiocate
 public:
     static constexpr std::int32_t MassimoAnnulla = 314572;
     static constexpr std::int32_t PrimoIncremento = 3355443;
+    // What a growth must leave to the rest of the program (windows, statistics, the system's own
+    // needs): a growth that would eat into it is refused like a failed allocation.
+    static constexpr std::uint64_t MargineMemoria = std::uint64_t{128} << 20;
 
     explicit ElencoGiocate(AllocatoreGiocate* allocatore = nullptr);
     ~ElencoGiocate();
@@ -43,6 +47,11 @@ public:
 
     // The warning shown when growing fails; without a service the failure is only returned.
     void setServizioMessaggi(ServizioMessaggi* servizio) { m_messaggi = servizio; }
+    // Where growth asks how much memory is left (nullptr: the system's figure).
+    void setMemoriaDisponibile(const MemoriaDisponibile* memoria)
+    {
+        m_memoria = memoria != nullptr ? memoria : &m_memoriaSistema;
+    }
 
     std::int32_t conteggio() const { return m_conteggio; }
     std::int32_t capacita() const { return m_capacita; }
@@ -61,12 +70,17 @@ public:
     void svuota() { m_conteggio = 0; }
 
     // Grows the capacity by one increment: 3355443 on an empty list, else half the capacity; on
-    // failure the increment is quartered and tried again while it is at least 1. New slots are
-    // zero-filled. When every attempt fails, shows the memory warning and returns false with the
-    // list unchanged.
+    // failure the increment is quartered and tried again while it is at least 1. An increment whose
+    // bytes would leave less than MargineMemoria of the available memory counts as a failure, so the
+    // list never grows into memory the machine cannot give. New slots are left as the allocator gives
+    // them (only plays 1..count are meaningful; clearing leaves old plays behind anyway), so a growth
+    // touches no page it does not copy. When every attempt fails, shows the memory warning and returns
+    // false with the list unchanged. Asks for the available memory once a call.
     [[nodiscard]] bool AmpliaElenco();
 
-    // Grows until the capacity is at least n; false (warning shown) when growing fails.
+    // Grows until the capacity is at least n; false (warning shown) when growing fails. The memory
+    // check of each step counts the slots granted by the steps before it, none of them written yet;
+    // a failure keeps the capacity reached so far (the plays are untouched).
     [[nodiscard]] bool AssicuraCapacita(std::int32_t n);
 
     // Index 1..count of a play equal to the given one, 0 when none. Scans from the play after the
@@ -92,8 +106,12 @@ public:
 
 private:
     std::int32_t cerca(const Tipo_Giocata& giocata, std::int32_t n);
+    // AmpliaElenco with `impegnati` bytes of earlier growth not yet in use.
+    bool amplia(std::uint64_t impegnati);
 
     AllocatoreStandard m_standard;
+    MemoriaDelSistema m_memoriaSistema;
+    const MemoriaDisponibile* m_memoria = &m_memoriaSistema;
     AllocatoreGiocate* m_allocatore;
     ServizioMessaggi* m_messaggi = nullptr;
     Tipo_Giocata* m_voci = nullptr;

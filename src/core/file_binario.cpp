@@ -1,9 +1,13 @@
 #include "core/file_binario.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 std::optional<std::vector<std::uint8_t>> LeggiFileIntero(const std::string& percorso, std::size_t limite)
@@ -28,6 +32,139 @@ std::optional<std::vector<std::uint8_t>> LeggiFileIntero(const std::string& perc
     return dati;
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int CollegamentiMassimi = 40;
+constexpr const char* SuffissoTemporaneo = ".tmp";
+
+// The pid in the name of a temporary file of `nome` ("nome.tmp1234"), 0 when it is not one.
+pid_t PidTemporaneo(const std::string& file, const std::string& nome)
+{
+    const std::string prefisso = nome + SuffissoTemporaneo;
+    if (file.size() <= prefisso.size() || file.compare(0, prefisso.size(), prefisso) != 0 ||
+        file.size() - prefisso.size() > 9) {
+        return 0;
+    }
+    pid_t pid = 0;
+    for (std::size_t i = prefisso.size(); i < file.size(); ++i) {
+        if (file[i] < '0' || file[i] > '9') {
+            return 0;
+        }
+        pid = pid * 10 + (file[i] - '0');
+    }
+    return pid;
+}
+
+bool ProcessoVivo(pid_t pid)
+{
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+bool ScriviTutto(int fd, std::span<const std::uint8_t> dati)
+{
+    while (!dati.empty()) {
+        const ssize_t scritti = ::write(fd, dati.data(), dati.size());
+        if (scritti < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        dati = dati.subspan(static_cast<std::size_t>(scritti));
+    }
+    return true;
+}
+
+// Without this the rename may be lost by a power cut even though the data reached the disk.
+void SincronizzaCartella(const fs::path& cartella)
+{
+    const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::optional<std::string> DestinazioneSalvataggio(const std::string& percorso)
+{
+    fs::path corrente(percorso);
+    for (int i = 0; i < CollegamentiMassimi; ++i) {
+        std::error_code errore;
+        if (!fs::is_symlink(fs::symlink_status(corrente, errore))) {
+            return corrente.string();
+        }
+        const fs::path bersaglio = fs::read_symlink(corrente, errore);
+        if (errore) {
+            return corrente.string();
+        }
+        corrente = bersaglio.is_absolute() ? bersaglio : corrente.parent_path() / bersaglio;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> FileTemporaneiOrfani(const std::string& destinazione)
+{
+    std::vector<std::string> orfani;
+    const fs::path percorso(destinazione);
+    const std::string nome = percorso.filename().string();
+    const fs::path cartella = percorso.has_parent_path() ? percorso.parent_path() : fs::path(".");
+    std::error_code errore;
+    for (fs::directory_iterator it(cartella, errore), fine; !errore && it != fine; it.increment(errore)) {
+        const pid_t pid = PidTemporaneo(it->path().filename().string(), nome);
+        if (pid > 0 && pid != ::getpid() && !ProcessoVivo(pid)) {
+            orfani.push_back(it->path().string());
+        }
+    }
+    return orfani;
+}
+
+namespace {
+
+// The temporary file of this process for a resolved destination, after removing those of dead ones.
+std::string PreparaTemporaneo(const std::string& destinazione)
+{
+    for (const std::string& orfano : FileTemporaneiOrfani(destinazione)) {
+        std::error_code ignorato;
+        fs::remove(orfano, ignorato);
+    }
+    return destinazione + SuffissoTemporaneo + std::to_string(::getpid());
+}
+
+// Gives the open temporary file the owner, group and permission bits of the file it will replace.
+bool CopiaPermessi(int fd, const std::string& destinazione)
+{
+    struct stat esistente = {};
+    if (::stat(destinazione.c_str(), &esistente) != 0 || !S_ISREG(esistente.st_mode)) {
+        return true;
+    }
+    // The owner can only be kept by a privileged process; the group often can. Changing them first,
+    // because a change of owner clears the set-id bits that fchmod then restores.
+    (void)::fchown(fd, esistente.st_uid, esistente.st_gid);
+    return ::fchmod(fd, esistente.st_mode & 07777) == 0;
+}
+
+// The last steps of every save: the data is on the disk (fsync), the rename puts it in place at once,
+// and the folder is flushed so the rename survives a power cut.
+bool Concludi(int fd, bool ok, const std::string& temporaneo, const std::string& destinazione)
+{
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporaneo.c_str(), destinazione.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporaneo.c_str());
+        return false;
+    }
+    const fs::path cartella = fs::path(destinazione).parent_path();
+    SincronizzaCartella(cartella.empty() ? fs::path(".") : cartella);
+    return true;
+}
+
+} // namespace
+
 bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t> dati)
 {
     return ScriviFileAtomico(percorso, {dati});
@@ -36,27 +173,43 @@ bool ScriviFileAtomico(const std::string& percorso, std::span<const std::uint8_t
 bool ScriviFileAtomico(const std::string& percorso,
                        std::initializer_list<std::span<const std::uint8_t>> parti)
 {
-    const std::string temporaneo = percorso + ".tmp" + std::to_string(::getpid());
-    std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
-    if (f == nullptr) {
+    const std::optional<std::string> destinazione = DestinazioneSalvataggio(percorso);
+    if (!destinazione) {
         return false;
     }
-    bool ok = true;
+    const std::string temporaneo = PreparaTemporaneo(*destinazione);
+    const int fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = CopiaPermessi(fd, *destinazione);
     for (const auto& dati : parti) {
-        ok = ok && (dati.empty() || std::fwrite(dati.data(), 1, dati.size(), f) == dati.size());
+        ok = ok && ScriviTutto(fd, dati);
     }
-    ok = std::fflush(f) == 0 && ok;
-    ok = ::fsync(::fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code errore;
-    if (ok) {
-        std::filesystem::rename(temporaneo, percorso, errore);
-        ok = !errore;
+    return Concludi(fd, ok, temporaneo, *destinazione);
+}
+
+std::optional<std::string> FileTemporaneoPer(const std::string& percorso)
+{
+    const std::optional<std::string> destinazione = DestinazioneSalvataggio(percorso);
+    if (!destinazione) {
+        return std::nullopt;
     }
-    if (!ok) {
-        std::filesystem::remove(temporaneo, errore);
+    return PreparaTemporaneo(*destinazione);
+}
+
+bool SostituisciFile(const std::string& temporaneo, const std::string& percorso)
+{
+    const std::optional<std::string> destinazione = DestinazioneSalvataggio(percorso);
+    const int fd = ::open(temporaneo.c_str(), O_RDONLY | O_CLOEXEC);
+    if (!destinazione || fd < 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        ::unlink(temporaneo.c_str());
+        return false;
     }
-    return ok;
+    return Concludi(fd, CopiaPermessi(fd, *destinazione), temporaneo, *destinazione);
 }
 
 bool EsisteFile(const std::string& percorso)

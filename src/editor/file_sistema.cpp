@@ -6,9 +6,12 @@
 #include "editor/file_riduzioni.h"
 #include "editor/messaggi_sistema.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -169,21 +172,69 @@ EsitoFileSistema ScriviSistema(Sistema& sistema, const ElencoGiocate& giocate)
     return {};
 }
 
-namespace {
-
-// Reads and checks every field of the image into `letto` and finds its plays, all checked for the
-// canonical form; nothing outside `letto` is touched.
-CodiceFileSistema LeggiCampi(std::span<const std::uint8_t> dati, Sistema& letto,
-                             std::span<const std::uint8_t>& giocate)
+bool SorgenteImmagine::leggi(std::uint8_t* destinazione, std::size_t n)
 {
-    ByteReader r(dati);
-    const std::uint8_t versione = r.u8();
-    if (!r.ok()) {
+    if (n > m_dati.size()) {
+        return false;
+    }
+    if (n > 0) {
+        std::memcpy(destinazione, m_dati.data(), n);
+    }
+    m_dati = m_dati.subspan(n);
+    return true;
+}
+
+std::unique_ptr<SorgenteFile> SorgenteFile::apri(const std::string& percorso)
+{
+    std::FILE* file = std::fopen(percorso.c_str(), "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    // The size of the file opened, not of whatever the name leads to by the time it is asked again.
+    struct stat info = {};
+    if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return std::unique_ptr<SorgenteFile>(new SorgenteFile(file, static_cast<std::uint64_t>(info.st_size)));
+}
+
+SorgenteFile::~SorgenteFile()
+{
+    std::fclose(m_file);
+}
+
+bool SorgenteFile::leggi(std::uint8_t* destinazione, std::size_t n)
+{
+    if (n > m_rimanenti) {
+        return false;
+    }
+    // A file cut short while it is read gives fewer bytes than its size promised.
+    const std::size_t letti = n > 0 ? std::fread(destinazione, 1, n, m_file) : 0;
+    m_rimanenti -= letti;
+    return letti == n;
+}
+
+CodiceFileSistema LeggiIntestazioneSistema(SorgenteSistema& sorgente, Sistema& letto, std::int32_t& conteggio)
+{
+    conteggio = 0;
+    std::vector<std::uint8_t> intestazione(file_sistema::OffsetGiocate);
+    if (!sorgente.leggi(intestazione.data(), 1)) {
         return CodiceFileSistema::ErroreApertura;
     }
+    const std::uint8_t versione = intestazione[0];
     if (versione != file_sistema::Versione && versione != file_sistema::VersionePrecedente) {
         return CodiceFileSistema::VersioneNonCompatibile;
     }
+    const std::size_t lunghezza =
+        versione == file_sistema::Versione ? file_sistema::OffsetGiocate : file_sistema::OffsetGiocateV3;
+    intestazione.resize(lunghezza);
+    if (!sorgente.leggi(intestazione.data() + 1, lunghezza - 1)) {
+        return CodiceFileSistema::ErroreApertura;
+    }
+
+    ByteReader r(intestazione);
+    r.u8();
     for (double& importo : letto.importi) {
         importo = r.f64();
     }
@@ -198,44 +249,65 @@ CodiceFileSistema LeggiCampi(std::span<const std::uint8_t> dati, Sistema& letto,
     } else {
         letto.posizioni.fill(0);
     }
-    const std::int32_t conteggio = r.i32();
-    if (!r.ok() || !CampiValidi(letto) || !ConteggiRecordValidi(letto.riduzioni) || conteggio < 0 ||
-        r.rimanenti() / file_sistema::DimensioneGiocata != static_cast<std::size_t>(conteggio) ||
-        r.rimanenti() % file_sistema::DimensioneGiocata != 0) {
+    const std::int32_t letti = r.i32();
+    // The count is believed only when its plays are exactly what is left of the file.
+    if (!r.ok() || !CampiValidi(letto) || !ConteggiRecordValidi(letto.riduzioni) || letti < 0 ||
+        sorgente.rimanenti() != file_sistema::DimensioneGiocata * static_cast<std::uint64_t>(letti)) {
         return CodiceFileSistema::ErroreApertura;
     }
-
-    giocate = dati.subspan(r.posizione());
-    for (std::int32_t i = 0; i < conteggio; ++i) {
-        const std::size_t inizio = file_sistema::DimensioneGiocata * static_cast<std::size_t>(i);
-        if (!GiocataCanonica(giocate.data() + inizio)) {
-            return CodiceFileSistema::ErroreApertura;
-        }
-    }
+    conteggio = letti;
     return CodiceFileSistema::Ok;
 }
 
-} // namespace
+CodiceGiocateFile LeggiGiocateDopoConteggio(SorgenteSistema& sorgente, std::int32_t quante,
+                                            ElencoGiocate& giocate, ControlloEsecuzione& controllo)
+{
+    const std::int32_t n0 = giocate.conteggio();
+    if (static_cast<std::int64_t>(n0) + quante > INT32_MAX) {
+        return CodiceGiocateFile::Memoria;
+    }
+    if (!giocate.AssicuraCapacita(n0 + quante)) {
+        return CodiceGiocateFile::Memoria;
+    }
+    Avanzamento avanzamento;
+    avanzamento.totale = quante;
+    for (std::int32_t letti = 0; letti < quante;) {
+        const std::int32_t blocco = std::min(file_sistema::BloccoLettura, quante - letti);
+        auto* primo = reinterpret_cast<std::uint8_t*>(giocate.dati() + n0 + letti);
+        if (!sorgente.leggi(primo, file_sistema::DimensioneGiocata * static_cast<std::size_t>(blocco))) {
+            return CodiceGiocateFile::NonValide;
+        }
+        for (std::int32_t i = 0; i < blocco; ++i) {
+            if (!GiocataCanonica(primo + file_sistema::DimensioneGiocata * static_cast<std::size_t>(i))) {
+                return CodiceGiocateFile::NonValide;
+            }
+        }
+        letti += blocco;
+        avanzamento.elaborati = letti;
+        (void)controllo.verifica(avanzamento);
+    }
+    return CodiceGiocateFile::Ok;
+}
 
-EsitoFileSistema LeggiImmagineSistema(std::span<const std::uint8_t> dati, Sistema& sistema,
-                                      ElencoGiocate& giocate)
+EsitoFileSistema LeggiSorgenteSistema(SorgenteSistema& sorgente, Sistema& sistema, ElencoGiocate& giocate,
+                                      ControlloEsecuzione& controllo)
 {
     sistema.modificato = false;
-    giocate.svuota();
 
     // Read into a copy, so that a refused file leaves the system as it was.
     auto letto = std::make_unique<Sistema>(sistema);
-    std::span<const std::uint8_t> giocateFile;
-    const CodiceFileSistema codice = LeggiCampi(dati, *letto, giocateFile);
+    std::int32_t conteggio = 0;
+    const CodiceFileSistema codice = LeggiIntestazioneSistema(sorgente, *letto, conteggio);
     if (codice != CodiceFileSistema::Ok) {
         return Esito(codice);
     }
-    const auto conteggio = static_cast<std::int32_t>(giocateFile.size() / file_sistema::DimensioneGiocata);
-    if (!giocate.AssicuraCapacita(conteggio)) {
+    const std::int32_t n0 = giocate.conteggio();
+    if (LeggiGiocateDopoConteggio(sorgente, conteggio, giocate, controllo) != CodiceGiocateFile::Ok) {
         return Esito(CodiceFileSistema::ErroreApertura);
     }
-    if (conteggio > 0) {
-        std::memcpy(giocate.dati(), giocateFile.data(), giocateFile.size());
+    if (n0 > 0 && conteggio > 0) {
+        std::memmove(giocate.dati(), giocate.dati() + n0,
+                     file_sistema::DimensioneGiocata * static_cast<std::size_t>(conteggio));
     }
     giocate.setConteggio(conteggio);
 
@@ -248,26 +320,48 @@ EsitoFileSistema LeggiImmagineSistema(std::span<const std::uint8_t> dati, Sistem
     return {};
 }
 
+EsitoFileSistema LeggiImmagineSistema(std::span<const std::uint8_t> dati, Sistema& sistema,
+                                      ElencoGiocate& giocate)
+{
+    SorgenteImmagine sorgente(dati);
+    EsecuzioneContinua continua;
+    return LeggiSorgenteSistema(sorgente, sistema, giocate, continua);
+}
+
 EsitoFileSistema GiocateImmagineSistema(std::span<const std::uint8_t> dati,
                                         std::span<const std::uint8_t>& giocate)
 {
     giocate = {};
+    SorgenteImmagine sorgente(dati);
     auto letto = std::make_unique<Sistema>();
-    std::span<const std::uint8_t> trovate;
-    const CodiceFileSistema codice = LeggiCampi(dati, *letto, trovate);
-    if (codice == CodiceFileSistema::Ok) {
-        giocate = trovate;
+    std::int32_t conteggio = 0;
+    const CodiceFileSistema codice = LeggiIntestazioneSistema(sorgente, *letto, conteggio);
+    if (codice != CodiceFileSistema::Ok) {
+        return Esito(codice);
     }
-    return Esito(codice);
+    const auto trovate =
+        dati.subspan(dati.size() - file_sistema::DimensioneGiocata * static_cast<std::size_t>(conteggio));
+    for (std::size_t i = 0; i < trovate.size(); i += file_sistema::DimensioneGiocata) {
+        if (!GiocataCanonica(trovate.data() + i)) {
+            return Esito(CodiceFileSistema::ErroreApertura);
+        }
+    }
+    giocate = trovate;
+    return {};
+}
+
+EsitoFileSistema LeggiSistema(Sistema& sistema, ElencoGiocate& giocate, ControlloEsecuzione& controllo)
+{
+    const auto sorgente = SorgenteFile::apri(sistema.nomeFile);
+    if (!sorgente) {
+        sistema.modificato = false;
+        return Esito(CodiceFileSistema::ErroreApertura);
+    }
+    return LeggiSorgenteSistema(*sorgente, sistema, giocate, controllo);
 }
 
 EsitoFileSistema LeggiSistema(Sistema& sistema, ElencoGiocate& giocate)
 {
-    auto dati = LeggiFileIntero(sistema.nomeFile, file_sistema::DimensioneMassima);
-    if (!dati) {
-        sistema.modificato = false;
-        giocate.svuota();
-        return Esito(CodiceFileSistema::ErroreApertura);
-    }
-    return LeggiImmagineSistema(*dati, sistema, giocate);
+    EsecuzioneContinua continua;
+    return LeggiSistema(sistema, giocate, continua);
 }

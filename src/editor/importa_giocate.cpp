@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -105,15 +106,36 @@ EsitoImportazione Copia(const std::uint8_t* primo, std::int32_t quante, std::siz
 
 } // namespace
 
+namespace {
+
+// The plays go straight from the source into the list after its count: a system of any size that
+// could be saved can be imported without a second copy of it.
+EsitoImportazione ImportaSorgenteSistema(SorgenteSistema& sorgente, ElencoGiocate& giocate,
+                                         ControlloEsecuzione& controllo)
+{
+    auto letto = std::make_unique<Sistema>();
+    std::int32_t quante = 0;
+    if (LeggiIntestazioneSistema(sorgente, *letto, quante) != CodiceFileSistema::Ok) {
+        return Esito(CodiceImportazione::FormatoNonValido);
+    }
+    switch (LeggiGiocateDopoConteggio(sorgente, quante, giocate, controllo)) {
+    case CodiceGiocateFile::Ok:
+        break;
+    case CodiceGiocateFile::NonValide:
+        return Esito(CodiceImportazione::FormatoNonValido);
+    case CodiceGiocateFile::Memoria:
+        return Esito(CodiceImportazione::Memoria);
+    }
+    return Concludi(giocate, quante, controllo);
+}
+
+} // namespace
+
 EsitoImportazione ImportaImmagineSistema(std::span<const std::uint8_t> dati, ElencoGiocate& giocate,
                                          ControlloEsecuzione& controllo)
 {
-    std::span<const std::uint8_t> blocco;
-    if (!GiocateImmagineSistema(dati, blocco).ok()) {
-        return Esito(CodiceImportazione::FormatoNonValido);
-    }
-    const auto quante = static_cast<std::int32_t>(blocco.size() / sizeof(Tipo_Giocata));
-    return Copia(blocco.data(), quante, sizeof(Tipo_Giocata), ig::BloccoSistema, giocate, controllo);
+    SorgenteImmagine sorgente(dati);
+    return ImportaSorgenteSistema(sorgente, giocate, controllo);
 }
 
 EsitoImportazione ImportaImmagineLpc(std::span<const std::uint8_t> dati, ElencoGiocate& giocate,
@@ -336,9 +358,11 @@ EsitoImportazione ImportaFileBinario(const std::string& percorso, std::size_t li
 EsitoImportazione ImportaGiocateDaSistema(const std::string& percorso, ElencoGiocate& giocate,
                                           ControlloEsecuzione& controllo)
 {
-    return ImportaFileBinario(
-        percorso, file_sistema::DimensioneMassima,
-        [&](std::span<const std::uint8_t> dati) { return ImportaImmagineSistema(dati, giocate, controllo); });
+    const auto sorgente = SorgenteFile::apri(percorso);
+    if (!sorgente) {
+        return Esito(CodiceImportazione::NonLeggibile);
+    }
+    return ImportaSorgenteSistema(*sorgente, giocate, controllo);
 }
 
 EsitoImportazione ImportaGiocateDaLpc(const std::string& percorso, ElencoGiocate& giocate,

@@ -12,8 +12,9 @@
 #include <string>
 
 // The three imports of plays: from another system file (.qvs), from an external system file (.lpc)
-// and from a text file of one play per line. Each reads and checks its whole source before the list
-// changes, writes the plays after the current count, drops those already among the plays that were
+// and from a text file of one play per line. Each reads and checks its whole source before the count
+// changes (a system file streams its plays straight into the slots after the count, BloccoLettura at a
+// time), writes the plays after the current count, drops those already among the plays that were
 // in the list (the last imported play moves into the freed slot, which is examined again; imported
 // plays are not compared with one another), takes the undo snapshot and then raises the count. A
 // refused source, a failed growth or no new play leave the list exactly as it was. The run control
@@ -34,9 +35,8 @@ inline constexpr std::size_t DimensioneMassimaTesto = std::size_t{256} << 20;
 // A longer line cannot be a play: it is skipped without being kept in memory.
 inline constexpr std::size_t LunghezzaMassimaRiga = 4096;
 
-// Poll strides: plays copied from a system file, records read from an .lpc file, text lines read
-// and imported plays examined against the list.
-inline constexpr std::int32_t BloccoSistema = 6000;
+// Poll strides: records read from an .lpc file, text lines read and imported plays examined against
+// the list (a system file polls after each file_sistema::BloccoLettura plays).
 inline constexpr std::int32_t PassoLpc = 162;
 inline constexpr std::int32_t PassoEsame = 197;
 

@@ -1,5 +1,6 @@
 #include "ui/stampa_comune.h"
 
+#include "core/file_binario.h"
 #include "printing/messaggi_stampa.h"
 #include "ui/servizi_finestre.h"
 
@@ -41,10 +42,18 @@ bool StampaSuPdf(ServiziFinestre& servizi, QWidget* genitore, const PagineDiStam
     if (file.isEmpty()) {
         return false;
     }
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file);
-    pdf.setDocName(QString::fromUtf8(messaggi_stampa::TitoloLavoro));
-    pagine(pdf);
-    return true;
+    // Drawn into a temporary file renamed over the chosen one at the end, like every save: an
+    // interrupted print never leaves a cut PDF in place of a good one.
+    const std::optional<std::string> temporaneo = FileTemporaneoPer(file.toStdString());
+    if (!temporaneo) {
+        return false;
+    }
+    {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(QString::fromStdString(*temporaneo));
+        pdf.setDocName(QString::fromUtf8(messaggi_stampa::TitoloLavoro));
+        pagine(pdf);
+    }
+    return SostituisciFile(*temporaneo, file.toStdString());
 }

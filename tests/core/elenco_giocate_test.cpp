@@ -1,6 +1,7 @@
 #include "core/elenco_giocate.h"
 #include "core/messaggi.h"
 #include "support/cartella_temporanea.h"
+#include "support/memoria_limitata.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,6 @@ TEST(ElencoGiocate, CrescitaConIncrementiDecrescenti)
     EXPECT_EQ(elenco.capacita(), 3355443 + 1677721);
     ASSERT_TRUE(elenco.AmpliaElenco());
     EXPECT_EQ(elenco.capacita(), 5033164 + 2516582);
-    EXPECT_EQ(elenco.voce(elenco.capacita()), Tipo_Giocata{}) << "new slots are zero-filled";
 }
 
 TEST(ElencoGiocate, AllocatoreCheFallisceSempre)
@@ -154,4 +154,57 @@ TEST(ElencoGiocate, CopiaPerAnnulla)
     Riempi(elenco, ElencoGiocate::MassimoAnnulla);
     elenco.CopiaPerAnnulla();
     EXPECT_EQ(elenco.conteggioAnnulla(), ElencoGiocate::MassimoAnnulla);
+}
+
+namespace {
+
+constexpr std::uint64_t MiB = std::uint64_t{1} << 20;
+
+} // namespace
+
+// A growth that would not leave the margin free is refused like a failed allocation: smaller increments
+// are tried, and when none fits the warning is shown and the list stays as it was.
+TEST(ElencoGiocate, CrescitaEntroLaMemoriaDisponibile)
+{
+    struct Riga
+    {
+        const char* nome;
+        std::uint64_t disponibili;
+        std::int32_t richiesta; // AssicuraCapacita(richiesta) on a list of 1000 plays
+        bool riuscita;
+        std::int32_t capacita; // afterwards
+    };
+    constexpr std::uint64_t Margine = ElencoGiocate::MargineMemoria;
+    const std::vector<Riga> righe = {
+        {"tutto entra", Margine + 200 * MiB, 6'000'000, true, 3355443 + 1677721 + 2516582},
+        // 1677721 plays are 16 MB: quartered to 419430 (4 MB), which fits.
+        {"incremento ridotto", Margine + 5 * MiB, 3'500'000, true, 3355443 + 419430},
+        // Each step alone would fit, but together the slots not yet written would not.
+        {"i passi si sommano", Margine + 20 * MiB, 6'000'000, false, -1},
+        {"sotto il margine", Margine - 1, 3'355'444, false, 3355443},
+        {"nessuna memoria", 0, 3'355'444, false, 3355443},
+    };
+    for (const Riga& riga : righe) {
+        SCOPED_TRACE(riga.nome);
+        test::MessaggiRegistrati messaggi;
+        ElencoGiocate elenco;
+        elenco.setServizioMessaggi(&messaggi);
+        Riempi(elenco, 1000);
+        const Tipo_Giocata ultima = elenco.voce(1000);
+        test::MemoriaLimitata memoria(riga.disponibili);
+        elenco.setMemoriaDisponibile(&memoria);
+
+        EXPECT_EQ(elenco.AssicuraCapacita(riga.richiesta), riga.riuscita);
+        if (riga.capacita >= 0) {
+            EXPECT_EQ(elenco.capacita(), riga.capacita);
+        }
+        const std::uint64_t cresciuti = static_cast<std::uint64_t>(elenco.capacita() - 3355443) * 10;
+        EXPECT_LE(cresciuti, riga.disponibili > Margine ? riga.disponibili - Margine : 0);
+        EXPECT_EQ(elenco.conteggio(), 1000);
+        EXPECT_EQ(elenco.voce(1000), ultima);
+        ASSERT_EQ(messaggi.mostrati.size(), riga.riuscita ? 0u : 1u);
+        if (!riga.riuscita) {
+            EXPECT_EQ(messaggi.mostrati[0].testo, messaggi::MemoriaInsufficiente);
+        }
+    }
 }

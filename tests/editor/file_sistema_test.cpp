@@ -1,14 +1,17 @@
 #include "editor/file_sistema.h"
 
 #include "core/byte_io.h"
+#include "core/messaggi.h"
 #include "editor/messaggi_sistema.h"
 #include "support/cartella_temporanea.h"
+#include "support/memoria_limitata.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <unistd.h>
 
@@ -261,7 +264,8 @@ TEST(FileSistema, FileDifettosiRifiutati)
         const EsitoFileSistema esito = LeggiImmagineSistema(riga.dati, s, giocate);
         EXPECT_EQ(esito.codice, CodiceFileSistema::ErroreApertura);
         EXPECT_EQ(esito.testo, messaggi_sistema::ErroreApertura);
-        EXPECT_EQ(giocate.conteggio(), 0);
+        ASSERT_EQ(giocate.conteggio(), 1) << "a refused file leaves the plays as they were";
+        EXPECT_EQ(giocate.voce(1), giocata({8, 9}));
         EXPECT_FALSE(s.modificato);
         EXPECT_EQ(s.pronostico[0], 1);
         EXPECT_EQ(s.numeriPerGiocata, 7);
@@ -335,4 +339,146 @@ TEST(FileSistema, SalvataggioFallitoConservaIlFileEIlSegno)
         }
     }
     fs::permissions(solaLettura, fs::perms::owner_all, fs::perm_options::add);
+}
+
+namespace {
+
+// n distinct canonical plays of four numbers (n up to 26100).
+void RiempiNumerate(ElencoGiocate& elenco, std::int32_t n)
+{
+    ASSERT_TRUE(elenco.AssicuraCapacita(n));
+    for (std::int32_t i = 1; i <= n; ++i) {
+        elenco.voce(i) = giocata({1 + i % 30, 31 + i / 30 % 30, 61 + i / 900 % 29, 90});
+    }
+    elenco.setConteggio(n);
+}
+
+// The window's side of an open: records where each poll came and runs the test's step there.
+class ControlloRegistrato final : public ControlloEsecuzione
+{
+public:
+    bool verifica(const Avanzamento& stato) override
+    {
+        elaborati.push_back(static_cast<std::int32_t>(stato.elaborati));
+        if (azione) {
+            azione();
+        }
+        return true;
+    }
+
+    std::vector<std::int32_t> elaborati;
+    std::function<void()> azione;
+};
+
+} // namespace
+
+// The plays go from the file into the list a chunk at a time, with a poll after each chunk, and the list
+// shows them only once all were read and checked; plays already in the list give way to the file's.
+TEST(FileSistema, AperturaABlocchiConPausaTraIBlocchi)
+{
+    test::CartellaTemporanea cartella;
+    Sistema s = SistemaCompleto();
+    s.nomeFile = cartella.file("Grande.qvs");
+    ElencoGiocate scritte;
+    RiempiNumerate(scritte, 2 * file_sistema::BloccoLettura + 2500);
+    ASSERT_TRUE(ScriviSistema(s, scritte).ok());
+
+    Sistema letto;
+    letto.nomeFile = s.nomeFile;
+    ElencoGiocate giocate;
+    Riempi(giocate, {giocata({8, 9}), giocata({10, 11}), giocata({12, 13})});
+    ControlloRegistrato controllo;
+    std::vector<std::int32_t> conteggi;
+    std::vector<bool> bloccoGiaNellElenco;
+    controllo.azione = [&] {
+        conteggi.push_back(giocate.conteggio());
+        // The chunk just read lies after the three plays in the list.
+        const std::int32_t ultimo = controllo.elaborati.back();
+        bloccoGiaNellElenco.push_back(giocate.voce(3 + ultimo) == scritte.voce(ultimo));
+    };
+    const EsitoFileSistema esito = LeggiSistema(letto, giocate, controllo);
+    ASSERT_TRUE(esito.ok()) << esito.testo;
+
+    EXPECT_EQ(controllo.elaborati, (std::vector<std::int32_t>{6000, 12000, 14500}));
+    EXPECT_EQ(conteggi, (std::vector<std::int32_t>{3, 3, 3})) << "nothing shown before the end";
+    EXPECT_EQ(bloccoGiaNellElenco, (std::vector<bool>{true, true, true}));
+    ASSERT_EQ(giocate.conteggio(), scritte.conteggio());
+    EXPECT_EQ(std::memcmp(giocate.dati(), scritte.dati(), 10 * static_cast<std::size_t>(scritte.conteggio())),
+              0);
+    EXPECT_EQ(letto.pronostico, s.pronostico);
+}
+
+// A file that turns out bad while its plays are read (a play out of form in a later chunk, a file cut short
+// under the reader, no memory for its plays) changes neither the list nor the system.
+TEST(FileSistema, AperturaFallitaLasciaLElencoComEra)
+{
+    test::CartellaTemporanea cartella;
+    const std::string percorso = cartella.file("Prova.qvs");
+    const std::int32_t quante = 2 * file_sistema::BloccoLettura + 10;
+    {
+        Sistema s = SistemaCompleto();
+        s.nomeFile = percorso;
+        ElencoGiocate scritte;
+        RiempiNumerate(scritte, quante);
+        ASSERT_TRUE(ScriviSistema(s, scritte).ok());
+    }
+    const auto buono = test::LeggiFile(percorso);
+    const std::size_t giocataNelSecondoBlocco =
+        file_sistema::OffsetGiocate + 10 * (file_sistema::BloccoLettura + 7);
+
+    struct Riga
+    {
+        const char* nome;
+        std::function<void(std::vector<unsigned char>&)> guasta; // on the file before the open
+        bool troncaAllaPrimaPausa;
+        std::uint64_t memoria; // 0: the system's own figure
+        bool avvisoMemoria;
+    };
+    const std::vector<Riga> righe = {
+        {"giocata non valida nel secondo blocco",
+         [&](auto& d) { d[giocataNelSecondoBlocco + 1] = d[giocataNelSecondoBlocco]; }, false, 0, false},
+        {"file troncato durante la lettura", nullptr, true, 0, false},
+        {"memoria insufficiente", nullptr, false, ElencoGiocate::MargineMemoria + 40'000, true},
+    };
+    for (const Riga& riga : righe) {
+        SCOPED_TRACE(riga.nome);
+        auto dati = buono;
+        if (riga.guasta) {
+            riga.guasta(dati);
+        }
+        test::ScriviFile(percorso, dati);
+
+        test::MessaggiRegistrati messaggi;
+        Sistema s;
+        s.nomeFile = percorso;
+        s.numeriPerGiocata = 7;
+        s.modificato = true;
+        ElencoGiocate giocate;
+        giocate.setServizioMessaggi(&messaggi);
+        test::MemoriaLimitata memoria(riga.memoria);
+        if (riga.memoria != 0) {
+            giocate.setMemoriaDisponibile(&memoria);
+        }
+        Riempi(giocate, {giocata({8, 9})});
+        ControlloRegistrato controllo;
+        if (riga.troncaAllaPrimaPausa) {
+            controllo.azione = [&] {
+                if (controllo.elaborati.size() == 1) {
+                    std::filesystem::resize_file(percorso, dati.size() - 10 * 100);
+                }
+            };
+        }
+
+        const EsitoFileSistema esito = LeggiSistema(s, giocate, controllo);
+        EXPECT_EQ(esito.codice, CodiceFileSistema::ErroreApertura);
+        EXPECT_EQ(esito.messaggi().at(0).testo, "Si è verificato un errore durante l'apertura del sistema.");
+        ASSERT_EQ(giocate.conteggio(), 1);
+        EXPECT_EQ(giocate.voce(1), giocata({8, 9}));
+        EXPECT_EQ(s.numeriPerGiocata, 7);
+        EXPECT_FALSE(s.modificato);
+        ASSERT_EQ(messaggi.mostrati.size(), riga.avvisoMemoria ? 1u : 0u);
+        if (riga.avvisoMemoria) {
+            EXPECT_EQ(messaggi.mostrati[0].testo, messaggi::MemoriaInsufficiente);
+        }
+    }
 }

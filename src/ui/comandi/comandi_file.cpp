@@ -5,6 +5,7 @@
 #include "editor/messaggi_sistema.h"
 #include "editor/nuovo_sistema.h"
 #include "editor/viste_statistiche.h"
+#include "ui/controllo_esecuzione_qt.h"
 #include "ui/cursore_occupato.h"
 #include "ui/vista_statistica.h"
 
@@ -117,7 +118,12 @@ void ComandiFile::apriSistema(const QString& percorso)
     EsitoFileSistema esito;
     {
         CursoreOccupato occupato;
-        esito = LeggiSistema(stato().sistema, stato().giocate);
+        // The plays are read in chunks with pending events run between them, so a large system keeps
+        // the window painted; no command may touch the list meanwhile.
+        genitore()->setEnabled(false);
+        ControlloEsecuzioneQt controllo(messaggi());
+        esito = LeggiSistema(stato().sistema, stato().giocate, controllo);
+        genitore()->setEnabled(true);
     }
     for (const Messaggio& m : esito.messaggi()) {
         messaggi().mostra(m);
