@@ -9,7 +9,7 @@ std::vector<VoceComando> ComandiGuida::voci()
          "Sommario",
          [this] { servizi().apriGuida({}); },
          QKeySequence(Qt::Key_F1),
-         {},
+         Icone::Guida,
          nullptr,
          "index.htm"},
         {Comando::Informazioni, "Informazioni su QUARVINA LOTTO", [this] { informazioni(); }},
