@@ -52,10 +52,11 @@ set(CPACK_PACKAGE_NAME quarvina-lotto)
 set(CPACK_PACKAGE_VENDOR Calvestra)
 set(CPACK_PACKAGE_CONTACT "Calvestra <assistenza@quarvina.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sistemi, riduzioni, statistiche e stampa per il Lotto")
-set(CPACK_PACKAGE_DESCRIPTION
-    "QUARVINA LOTTO compone i sistemi per il gioco del Lotto, li riduce con metodi matematici, \
-statistici e misti, li controlla con le estrazioni dell'archivio storico e li stampa sulle schedine. \
-Comprende quarvin-cli, lo stesso motore dalla riga di comando.")
+# The long description, one line per control-file line (dpkg shows it as written).
+set(CPACK_PACKAGE_DESCRIPTION "QUARVINA LOTTO compone i sistemi per il gioco del Lotto, li riduce con
+metodi matematici, statistici e misti, li controlla con le estrazioni
+dell'archivio storico e li stampa sulle schedine. Comprende quarvin-cli,
+lo stesso motore dalla riga di comando.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/pacchetto)
 set(CPACK_STRIP_FILES ON)

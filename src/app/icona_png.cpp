@@ -41,7 +41,8 @@ int main(int argc, char** argv)
             pittore.setRenderHint(QPainter::Antialiasing);
             disegno.render(&pittore, QRectF(0, 0, lato, lato));
         }
-        if (!QDir().mkpath(cartella) || !immagine.save(cartella + QLatin1Char('/') + nome + QStringLiteral(".png"))) {
+        if (!QDir().mkpath(cartella) ||
+            !immagine.save(cartella + QLatin1Char('/') + nome + QStringLiteral(".png"))) {
             std::fprintf(stderr, "quarvin-icona-png: impossibile scrivere in %s\n", qPrintable(cartella));
             return 1;
         }

@@ -13,8 +13,8 @@ namespace {
 
 struct Descrizione
 {
-    const char* file;  // drawing in the program's resources, under :/icone/
-    const char* tema;  // freedesktop icon name, for the standard commands only
+    const char* file; // drawing in the program's resources, under :/icone/
+    const char* tema; // freedesktop icon name, for the standard commands only
 };
 
 constexpr std::array<Descrizione, NumeroTipi> Descrizioni{{

@@ -43,7 +43,8 @@ TImpoNotifiche::TImpoNotifiche(StatoApplicazione& stato, ServiziFinestre& serviz
     setWindowTitle(QStringLiteral("Notifiche aggiornamenti"));
     const ImpostazioniGenerali& g = m_stato.generali;
 
-    m_notifica = new QCheckBox(QStringLiteral("Avvisa all'avvio quando l'archivio storico non è aggiornato"), this);
+    m_notifica =
+        new QCheckBox(QStringLiteral("Avvisa all'avvio quando l'archivio storico non è aggiornato"), this);
     m_notifica->setObjectName(QStringLiteral("notificaCheckBox"));
     m_notifica->setChecked(g.notificaAggio == 1);
 

@@ -328,7 +328,8 @@ private slots:
         QCOMPARE(m_prova->stato.archivio.InserisciEstrazione(sabato), 1);
         test::quandoAperto<TImpoNotifiche>([](TImpoNotifiche* d) {
             test::trova<QCheckBox>(d, QStringLiteral("martediCheckBox"))->setChecked(false);
-            QTest::mouseClick(test::trova<QPushButton>(d, QStringLiteral("applicaPushButton")), Qt::LeftButton);
+            QTest::mouseClick(test::trova<QPushButton>(d, QStringLiteral("applicaPushButton")),
+                              Qt::LeftButton);
         });
         azione(QStringLiteral("Notifiche aggiornamenti"))->trigger();
         QCOMPARE(m_prova->stato.generali.giorniNotifica, std::string("0000101"));
