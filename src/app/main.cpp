@@ -19,13 +19,44 @@
 #include "ui/traduzioni_qt.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QTranslator>
+#include <QWidget>
 
 #include <exception>
 #include <iostream>
 
 namespace {
+
+// With QUARVIN_PROVA_AVVIO set (to milliseconds, 1500 if not a number) the program reports what it
+// started with on standard output and quits: the check of an installed copy, run where nobody can close
+// its windows. Its timer is armed before anything may open a modal message, whose loop it ends too.
+void ProvaAvvio(const QString& datiProgramma, const StatoApplicazione& stato)
+{
+    if (!qEnvironmentVariableIsSet("QUARVIN_PROVA_AVVIO")) {
+        return;
+    }
+    bool numero = false;
+    const int attesa = qEnvironmentVariableIntValue("QUARVIN_PROVA_AVVIO", &numero);
+    QTimer::singleShot(numero && attesa > 0 ? attesa : 1500, [datiProgramma, &stato] {
+        std::cout << "dati del programma: " << datiProgramma.toStdString() << '\n'
+                  << "archivio: " << stato.archivio.conteggio() << " estrazioni\n";
+        for (const QWidget* finestra : QApplication::topLevelWidgets()) {
+            if (!finestra->isVisible()) {
+                continue;
+            }
+            std::cout << "finestra: " << finestra->metaObject()->className() << " \""
+                      << finestra->windowTitle().toStdString() << '"';
+            if (const auto* messaggio = qobject_cast<const QMessageBox*>(finestra)) {
+                std::cout << ": " << messaggio->text().toStdString();
+            }
+            std::cout << '\n';
+        }
+        std::cout.flush();
+        QCoreApplication::exit(0);
+    });
+}
 
 // The start-up order: splash, generator, folders, settings, archive and statistics, undo buffer,
 // rank tables, main window with a new system, event loop; the command-line system and the update
@@ -83,6 +114,7 @@ int Avvia(QApplication& applicazione)
     // The size the window returns to when it is no longer maximised.
     finestra.setGeometry(5, 5, 1180, 780);
     finestra.showMaximized();
+    ProvaAvvio(datiProgramma, stato);
 
     QTimer::singleShot(0, &finestra, [&] {
         avvio.finish(&finestra);

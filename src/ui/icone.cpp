@@ -1,80 +1,95 @@
 #include "ui/icone.h"
 
-#include <QApplication>
+#include <QFile>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
-#include <QStyle>
+#include <QSvgRenderer>
+
+#include <array>
 
 namespace Icone {
 
 namespace {
 
-// A rounded tile in the command family's colour with a short glyph.
-QIcon Tessera(const QColor& colore, const QString& segno)
+struct Descrizione
 {
-    QPixmap immagine(48, 48);
+    const char* file; // drawing in the program's resources, under :/icone/
+    const char* tema; // freedesktop icon name, for the standard commands only
+};
+
+constexpr std::array<Descrizione, NumeroTipi> Descrizioni{{
+    {"nuovo", "document-new"},
+    {"apri", "document-open"},
+    {"salva", "document-save-as"},
+    {"garanzia", nullptr},
+    {"ortogonale", nullptr},
+    {"condizionata", nullptr},
+    {"filtro", nullptr},
+    {"ritardi", nullptr},
+    {"frequenze", nullptr},
+    {"ottimizza", nullptr},
+    {"annulla", nullptr},
+    {"elimina", nullptr},
+    {"modifica", nullptr},
+    {"spoglio", nullptr},
+    {"probabilita", nullptr},
+    {"stampa", "document-print"},
+    {"aggiorna", nullptr},
+    {"guida", "help-contents"},
+}};
+
+// The colour the drawings use for their strokes; replaced by the palette's text colour.
+constexpr QLatin1StringView Inchiostro("#1f1f1f");
+
+// The sizes a toolbar or menu asks for on ordinary and high-density screens.
+constexpr std::array<int, 6> Lati{16, 20, 24, 32, 48, 64};
+
+QByteArray Sorgente(Tipo tipo, const QPalette& tavolozza)
+{
+    QFile file(QStringLiteral(":/icone/%1.svg").arg(QLatin1StringView(Descrizioni[tipo].file)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QColor testo = tavolozza.color(QPalette::Active, QPalette::WindowText);
+    return file.readAll().replace(QByteArray(Inchiostro.data(), Inchiostro.size()),
+                                  testo.name(QColor::HexRgb).toLatin1());
+}
+
+QPixmap Disegna(QSvgRenderer& disegno, int lato)
+{
+    QPixmap immagine(lato, lato);
     immagine.fill(Qt::transparent);
-    QPainter p(&immagine);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(colore.darker(140), 2));
-    p.setBrush(colore);
-    p.drawRoundedRect(QRectF(3, 3, 42, 42), 9, 9);
-    QFont carattere = QApplication::font();
-    carattere.setBold(true);
-    carattere.setPixelSize(segno.size() > 1 ? 19 : 26);
-    p.setFont(carattere);
-    p.setPen(Qt::white);
-    p.drawText(QRect(3, 3, 42, 42), Qt::AlignCenter, segno);
-    return QIcon(immagine);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    disegno.render(&pittore, QRectF(0, 0, lato, lato));
+    return immagine;
 }
 
 } // namespace
 
+QPixmap Disegno(Tipo tipo, int lato, const QPalette& tavolozza)
+{
+    QSvgRenderer disegno(Sorgente(tipo, tavolozza));
+    if (!disegno.isValid()) {
+        return {};
+    }
+    return Disegna(disegno, lato);
+}
+
 QIcon Crea(Tipo tipo, const QPalette& tavolozza)
 {
-    (void)tavolozza;
-    QStyle* stile = QApplication::style();
-    const QColor riduzione(38, 94, 168);
-    const QColor statistica(30, 132, 96);
-    const QColor giocate(176, 96, 24);
-    switch (tipo) {
-    case Nuovo:
-        return stile->standardIcon(QStyle::SP_FileIcon);
-    case Apri:
-        return stile->standardIcon(QStyle::SP_DialogOpenButton);
-    case Salva:
-        return stile->standardIcon(QStyle::SP_DialogSaveButton);
-    case Garanzia:
-        return Tessera(riduzione, QStringLiteral("G"));
-    case Ortogonale:
-        return Tessera(riduzione, QStringLiteral("⊥"));
-    case Condizionata:
-        return Tessera(riduzione, QStringLiteral("C"));
-    case Filtro:
-        return Tessera(riduzione, QStringLiteral("F"));
-    case Ritardi:
-        return Tessera(statistica, QStringLiteral("R"));
-    case Frequenze:
-        return Tessera(statistica, QStringLiteral("Fr"));
-    case Ottimizza:
-        return Tessera(statistica, QStringLiteral("%"));
-    case Annulla:
-        return stile->standardIcon(QStyle::SP_ArrowBack);
-    case Elimina:
-        return stile->standardIcon(QStyle::SP_TrashIcon);
-    case Modifica:
-        return Tessera(giocate, QStringLiteral("M"));
-    case Spoglio:
-        return Tessera(giocate, QStringLiteral("€"));
-    case Probabilita:
-        return Tessera(giocate, QStringLiteral("P"));
-    case Stampa:
-        return Tessera(giocate, QStringLiteral("S"));
-    case Aggiorna:
-        return stile->standardIcon(QStyle::SP_BrowserReload);
+    QIcon nostra;
+    QSvgRenderer disegno(Sorgente(tipo, tavolozza));
+    if (disegno.isValid()) {
+        for (int lato : Lati) {
+            nostra.addPixmap(Disegna(disegno, lato));
+        }
     }
-    return {};
+    const char* tema = Descrizioni[tipo].tema;
+    if (tema == nullptr) {
+        return nostra;
+    }
+    return QIcon::fromTheme(QString::fromLatin1(tema), nostra);
 }
 
 } // namespace Icone

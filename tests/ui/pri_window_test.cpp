@@ -2,6 +2,7 @@
 #include "support/archivio_memoria.h"
 #include "support/finestre_prova.h"
 #include "ui/griglia_numeri.h"
+#include "ui/impo_notifiche_dialog.h"
 #include "ui/notifica_dialog.h"
 #include "ui/pri_window.h"
 #include "ui/traduzioni_qt.h"
@@ -98,8 +99,8 @@ private slots:
         QCOMPARE(etichetta("percentualeLabel"), QStringLiteral("Percentuale di riduzione:"));
         QCOMPARE(etichetta("statoLabel"), QStringLiteral("Stato sistema: non modificato"));
         QVERIFY(w<QCheckBox>("ruota12CheckBox")->isChecked());
-        // A command still without its window is disabled; the crossword reduction has its window.
-        QVERIFY(!azione(QStringLiteral("Notifiche aggiornamenti"))->isEnabled());
+        // Every command has its window by now.
+        QVERIFY(azione(QStringLiteral("Notifiche aggiornamenti"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Riduzione cruciverba"))->isEnabled());
         QVERIFY(azione(QStringLiteral("Salva Sistema1.qvs"))->isEnabled());
     }
@@ -314,6 +315,27 @@ private slots:
         m_finestra->primaAttivazione({QStringLiteral("quarvin"), QString::fromStdString(percorso)},
                                      martediSera);
         QCOMPARE(m_finestra->windowTitle(), QStringLiteral("QUARVINA LOTTO - [Sistema1.qvs]"));
+    }
+
+    // The days chosen in "Notifiche aggiornamenti" are the ones the start-up check watches.
+    void giorniDelleNotificheDalMenu()
+    {
+        Tipo_Estrazione sabato;
+        sabato.giorno = 5;
+        sabato.mese = 12;
+        sabato.setAnno(2026);
+        sabato.setNumero(Bari, 1, 7);
+        QCOMPARE(m_prova->stato.archivio.InserisciEstrazione(sabato), 1);
+        test::quandoAperto<TImpoNotifiche>([](TImpoNotifiche* d) {
+            test::trova<QCheckBox>(d, QStringLiteral("martediCheckBox"))->setChecked(false);
+            QTest::mouseClick(test::trova<QPushButton>(d, QStringLiteral("applicaPushButton")),
+                              Qt::LeftButton);
+        });
+        azione(QStringLiteral("Notifiche aggiornamenti"))->trigger();
+        QCOMPARE(m_prova->stato.generali.giorniNotifica, std::string("0000101"));
+
+        m_finestra->controllaAggiornamento(OrologioFisso({2026, 12, 8, 21, 0}));
+        QVERIFY(m_finestra->findChild<TNotificaAggiornamento*>() == nullptr);
     }
 
     void argomentoApreIlSistema()

@@ -5,13 +5,8 @@
 std::vector<VoceComando> ComandiGuida::voci()
 {
     return {
-        {Comando::Sommario,
-         "Sommario",
-         [this] { servizi().apriGuida({}); },
-         QKeySequence(Qt::Key_F1),
-         {},
-         nullptr,
-         "index.htm"},
+        {Comando::Sommario, "Sommario", [this] { servizi().apriGuida({}); }, QKeySequence(Qt::Key_F1),
+         Icone::Guida, nullptr, "index.htm"},
         {Comando::Informazioni, "Informazioni su QUARVINA LOTTO", [this] { informazioni(); }},
     };
 }

@@ -2,6 +2,7 @@
 
 #include "ui/impo_conn_dialog.h"
 #include "ui/impo_frequenze_dialog.h"
+#include "ui/impo_notifiche_dialog.h"
 #include "ui/impo_probabilita_dialog.h"
 #include "ui/modimpo_dialog.h"
 
@@ -30,7 +31,13 @@ std::vector<VoceComando> ComandiImpostazioni::voci()
          {},
          nullptr,
          "imp_importi.htm"},
-        {Comando::NotificheAggiornamenti, "Notifiche aggiornamenti", {}},
+        {Comando::NotificheAggiornamenti,
+         "Notifiche aggiornamenti",
+         [this] { notifiche(); },
+         {},
+         {},
+         nullptr,
+         "imp_notifiche.htm"},
     };
 }
 
@@ -59,4 +66,10 @@ void ComandiImpostazioni::importi()
     TModimpo dialogo(stato().generali, stato().impostazioni, messaggi(), servizi(), genitore());
     dialogo.exec();
     m_finestra.aggiornaRiepilogo();
+}
+
+void ComandiImpostazioni::notifiche()
+{
+    TImpoNotifiche dialogo(stato(), servizi(), genitore());
+    dialogo.exec();
 }

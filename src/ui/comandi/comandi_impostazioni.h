@@ -3,7 +3,7 @@
 #include "ui/comandi/area_comandi.h"
 
 // The settings (menu " Impostazioni "): the probability model, the frequency window, the Internet
-// connection and the stakes.
+// connection, the stakes and the update notification.
 class ComandiImpostazioni final : public AreaComandi
 {
 public:
@@ -16,4 +16,5 @@ private:
     void frequenze();
     void connessione();
     void importi();
+    void notifiche();
 };
