@@ -5,6 +5,7 @@
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
 #include "ui/filtro_tasti.h"
+#include "ui/pulsanti_impostazioni.h"
 #include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
@@ -101,31 +102,18 @@ TImpoConn::TImpoConn(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget
     rigaServer->addWidget(new QLabel(QStringLiteral("Indirizzo:"), gruppoServer));
     rigaServer->addWidget(m_serverAggiornamenti, 1);
 
-    auto* applica = new QPushButton(QStringLiteral("Applica"), this);
-    applica->setObjectName(QStringLiteral("applicaPushButton"));
-    applica->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
-    annulla->setObjectName(QStringLiteral("annullaPushButton"));
-    auto* guida = new QPushButton(QStringLiteral("Guida in linea"), this);
-    guida->setObjectName(QStringLiteral("guidaPushButton"));
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(guida);
-    pulsanti->addStretch(1);
-    pulsanti->addWidget(applica);
-    pulsanti->addWidget(annulla);
+    const RigaPulsantiImpostazioni pulsanti = CreaPulsantiImpostazioni(
+        this, [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_aggiornamento::GuidaImpoConn)); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gruppo);
     layout->addWidget(gruppoServer);
-    layout->addLayout(pulsanti);
+    layout->addLayout(pulsanti.riga);
     setMinimumWidth(420);
 
     connect(m_usaProxy, &QCheckBox::toggled, this, &TImpoConn::aggiornaAbilitazioni);
     connect(m_autenticazione, &QCheckBox::toggled, this, &TImpoConn::aggiornaAbilitazioni);
-    connect(applica, &QPushButton::clicked, this, &TImpoConn::applica);
-    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(guida, &QPushButton::clicked, this,
-            [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_aggiornamento::GuidaImpoConn)); });
+    connect(pulsanti.applica, &QPushButton::clicked, this, &TImpoConn::applica);
     aggiornaAbilitazioni();
 }
 

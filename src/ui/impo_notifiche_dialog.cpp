@@ -2,6 +2,7 @@
 
 #include "core/impostazioni.h"
 #include "editor/stato_applicazione.h"
+#include "ui/pulsanti_impostazioni.h"
 #include "ui/servizi_finestre.h"
 
 #include <QCheckBox>
@@ -72,30 +73,18 @@ TImpoNotifiche::TImpoNotifiche(StatoApplicazione& stato, ServiziFinestre& serviz
     spiegazione->setObjectName(QStringLiteral("spiegazioneLabel"));
     spiegazione->setWordWrap(true);
 
-    auto* applica = new QPushButton(QStringLiteral("Applica"), this);
-    applica->setObjectName(QStringLiteral("applicaPushButton"));
-    applica->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
-    annulla->setObjectName(QStringLiteral("annullaPushButton"));
-    auto* guida = new QPushButton(QStringLiteral("Guida in linea"), this);
-    guida->setObjectName(QStringLiteral("guidaPushButton"));
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(guida);
-    pulsanti->addStretch(1);
-    pulsanti->addWidget(applica);
-    pulsanti->addWidget(annulla);
+    const RigaPulsantiImpostazioni pulsanti =
+        CreaPulsantiImpostazioni(this, [this] { m_servizi.apriGuida(QString::fromLatin1(Guida)); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_notifica);
     layout->addWidget(m_gruppoGiorni);
     layout->addWidget(spiegazione);
-    layout->addLayout(pulsanti);
+    layout->addLayout(pulsanti.riga);
     setMinimumWidth(420);
 
     connect(m_notifica, &QCheckBox::toggled, m_gruppoGiorni, &QWidget::setEnabled);
-    connect(applica, &QPushButton::clicked, this, &TImpoNotifiche::applica);
-    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(guida, &QPushButton::clicked, this, [this] { m_servizi.apriGuida(QString::fromLatin1(Guida)); });
+    connect(pulsanti.applica, &QPushButton::clicked, this, &TImpoNotifiche::applica);
     m_gruppoGiorni->setEnabled(m_notifica->isChecked());
 }
 
