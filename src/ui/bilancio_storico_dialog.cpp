@@ -6,14 +6,12 @@
 #include "ui/grafico_barre.h"
 #include "ui/servizi_finestre.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -37,7 +35,6 @@ QString Testo(const std::string& utf8)
 constexpr const char* TitoloGrafico = "Saldo progressivo";
 constexpr const char* AsseX = "Estrazioni";
 constexpr const char* AsseY = "Saldo (euro)";
-constexpr const char* StampaNonRiuscita = "Impossibile avviare la stampa.";
 // Columns of the table: the date, the cost, the win lines by class, the won and the balance.
 const QStringList Colonne = {
     QStringLiteral("Data"),     QStringLiteral("Costo"),       QStringLiteral("Estratto"),
@@ -54,7 +51,7 @@ QString Data(const Tipo_Estrazione& e)
 } // namespace
 
 TBilancioStorico::TBilancioStorico(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_controllo(stato.messaggi)
+    : TDialogoCalcolo(stato, servizi, parent)
 {
     setWindowTitle(Testo(messaggi_bilancio_storico::Titolo));
     setModal(true);
@@ -252,40 +249,5 @@ void TBilancioStorico::disegnaPagina(QPainter& painter, const QRect& area) const
 
 void TBilancioStorico::stampa()
 {
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setDocName(QStringLiteral("QUARVINA LOTTO"));
-    stampante.setPageOrientation(QPageLayout::Landscape);
-    if (!m_servizi.scegliStampante(stampante, this)) {
-        return;
-    }
-    QPainter pittore;
-    if (!pittore.begin(&stampante)) {
-        (void)m_stato.messaggi.mostra(Errore(StampaNonRiuscita));
-        return;
-    }
-    disegnaPagina(pittore, pittore.viewport());
-    pittore.end();
-}
-
-void TBilancioStorico::done(int risultato)
-{
-    if (!m_inCalcolo) {
-        QDialog::done(risultato);
-    }
-}
-
-void TBilancioStorico::reject()
-{
-    if (!m_inCalcolo) {
-        QDialog::reject();
-    }
-}
-
-void TBilancioStorico::closeEvent(QCloseEvent* evento)
-{
-    if (m_inCalcolo) {
-        evento->ignore();
-        return;
-    }
-    QDialog::closeEvent(evento);
+    stampaPagina(QPageLayout::Landscape);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "checking/bilancio_storico.h"
-#include "ui/controllo_esecuzione_qt.h"
-
-#include <QDialog>
+#include "ui/dialogo_calcolo.h"
 
 struct StatoApplicazione;
 class GraficoBarre;
-class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -21,7 +18,7 @@ class ServiziFinestre;
 // the winnings by class and the running balance, the totals, and the running balance as a bar chart
 // (green above zero, red below; long spans grouped into at most BarreMassime bars, each showing the
 // balance at the last draw of its group). The first line says that past draws do not predict future ones.
-class TBilancioStorico final : public QDialog
+class TBilancioStorico final : public TDialogoCalcolo
 {
     Q_OBJECT
 
@@ -31,29 +28,18 @@ public:
     TBilancioStorico(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~TBilancioStorico() override;
 
-    bool inCalcolo() const { return m_inCalcolo; }
     const EsitoBilancio& esito() const { return m_esito; }
 
     // "Avvia".
     void avvia();
     // The warning, the totals and the chart into the rectangle.
-    void disegnaPagina(QPainter& painter, const QRect& area) const;
-
-    void done(int risultato) override;
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void disegnaPagina(QPainter& painter, const QRect& area) const override;
 
 private:
     void mostraEsito();
     void stampa();
 
-    StatoApplicazione& m_stato;
-    ServiziFinestre& m_servizi;
-    ControlloEsecuzioneQt m_controllo;
     EsitoBilancio m_esito;
-    bool m_inCalcolo = false;
 
     QLineEdit* m_estrazioni = nullptr;
     QLineEdit* m_partenza = nullptr;

@@ -6,13 +6,11 @@
 #include "editor/stato_applicazione.h"
 #include "ui/servizi_finestre.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -31,7 +29,6 @@ constexpr const char* Classe = "Classe (o superiore)";
 constexpr const char* Nota =
     "Il valore atteso è inferiore a 1: in media il gioco restituisce meno di quanto si gioca. "
     "Gioca con moderazione.";
-constexpr const char* StampaNonRiuscita = "Impossibile avviare la stampa.";
 
 // "0.002496879 (1 su 400,5)": the fraction and its odds.
 QString Probabilita(double p)
@@ -47,7 +44,7 @@ QString Probabilita(double p)
 } // namespace
 
 TProbabilitaSistema::TProbabilitaSistema(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_controllo(stato.messaggi)
+    : TDialogoCalcolo(stato, servizi, parent)
 {
     setWindowTitle(Testo(messaggi_probabilita_sistema::Titolo));
     setModal(true);
@@ -198,39 +195,5 @@ void TProbabilitaSistema::disegnaPagina(QPainter& painter, const QRect& area) co
 
 void TProbabilitaSistema::stampa()
 {
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setDocName(QStringLiteral("QUARVINA LOTTO"));
-    if (!m_servizi.scegliStampante(stampante, this)) {
-        return;
-    }
-    QPainter pittore;
-    if (!pittore.begin(&stampante)) {
-        (void)m_stato.messaggi.mostra(Errore(StampaNonRiuscita));
-        return;
-    }
-    disegnaPagina(pittore, pittore.viewport());
-    pittore.end();
-}
-
-void TProbabilitaSistema::done(int risultato)
-{
-    if (!m_inCalcolo) {
-        QDialog::done(risultato);
-    }
-}
-
-void TProbabilitaSistema::reject()
-{
-    if (!m_inCalcolo) {
-        QDialog::reject();
-    }
-}
-
-void TProbabilitaSistema::closeEvent(QCloseEvent* evento)
-{
-    if (m_inCalcolo) {
-        evento->ignore();
-        return;
-    }
-    QDialog::closeEvent(evento);
+    stampaPagina(QPageLayout::Portrait);
 }

@@ -7,14 +7,12 @@
 #include "ui/grafico_barre.h"
 #include "ui/servizi_finestre.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -39,12 +37,11 @@ constexpr const char* TitoloGrafico = "Miglior punteggio delle giocate finali su
 constexpr const char* TitoloGraficoDopo = " numeri del pronostico (su una stessa ruota)";
 constexpr const char* Serie = "Insiemi";
 constexpr const char* AsseY = "Insiemi (%)";
-constexpr const char* StampaNonRiuscita = "Impossibile avviare la stampa.";
 
 } // namespace
 
 TVerificaGaranzia::TVerificaGaranzia(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
-    : QDialog(parent), m_stato(stato), m_servizi(servizi), m_controllo(stato.messaggi)
+    : TDialogoCalcolo(stato, servizi, parent)
 {
     setWindowTitle(Testo(messaggi_verifica_garanzia::Titolo));
     setModal(true);
@@ -260,40 +257,5 @@ void TVerificaGaranzia::disegnaPagina(QPainter& painter, const QRect& area) cons
 
 void TVerificaGaranzia::stampa()
 {
-    QPrinter stampante(QPrinter::HighResolution);
-    stampante.setDocName(Testo(messaggi_probabilita_vincita::TitoloStampa));
-    stampante.setPageOrientation(QPageLayout::Landscape);
-    if (!m_servizi.scegliStampante(stampante, this)) {
-        return;
-    }
-    QPainter pittore;
-    if (!pittore.begin(&stampante)) {
-        (void)m_stato.messaggi.mostra(Errore(StampaNonRiuscita));
-        return;
-    }
-    disegnaPagina(pittore, pittore.viewport());
-    pittore.end();
-}
-
-void TVerificaGaranzia::done(int risultato)
-{
-    if (!m_inCalcolo) {
-        QDialog::done(risultato);
-    }
-}
-
-void TVerificaGaranzia::reject()
-{
-    if (!m_inCalcolo) {
-        QDialog::reject();
-    }
-}
-
-void TVerificaGaranzia::closeEvent(QCloseEvent* evento)
-{
-    if (m_inCalcolo) {
-        evento->ignore();
-        return;
-    }
-    QDialog::closeEvent(evento);
+    stampaPagina(QPageLayout::Landscape);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "checking/verifica_garanzia.h"
-#include "ui/controllo_esecuzione_qt.h"
-
-#include <QDialog>
+#include "ui/dialogo_calcolo.h"
 
 struct StatoApplicazione;
 class GraficoBarre;
-class QCloseEvent;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -23,7 +20,7 @@ class ServiziFinestre;
 // a bar chart, and the holes (the subsets below the level asked, "Sviluppo integrale" meaning the level
 // of the full development) with their count and the first ones listed. "Esporta buchi" writes the listed
 // holes as text, "Stampa" prints the result. While computing only "Interrompi" works.
-class TVerificaGaranzia final : public QDialog
+class TVerificaGaranzia final : public TDialogoCalcolo
 {
     Q_OBJECT
 
@@ -31,30 +28,19 @@ public:
     TVerificaGaranzia(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent = nullptr);
     ~TVerificaGaranzia() override;
 
-    bool inCalcolo() const { return m_inCalcolo; }
     const EsitoVerificaGaranzia& esito() const { return m_esito; }
 
     // "Avvia".
     void avvia();
     // The result line, the chart and the listed holes into the rectangle.
-    void disegnaPagina(QPainter& painter, const QRect& area) const;
-
-    void done(int risultato) override;
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void disegnaPagina(QPainter& painter, const QRect& area) const override;
 
 private:
     void mostraEsito();
     void esporta();
     void stampa();
 
-    StatoApplicazione& m_stato;
-    ServiziFinestre& m_servizi;
-    ControlloEsecuzioneQt m_controllo;
     EsitoVerificaGaranzia m_esito;
-    bool m_inCalcolo = false;
 
     QComboBox* m_punti = nullptr;
     QComboBox* m_livello = nullptr;
