@@ -6,22 +6,15 @@
 #include "reductions/campione_storico.h"
 #include "reductions/rid_condizionata.h"
 
+#include "comune_bench.h"
+
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 
 namespace {
 
-class ControlloConteggio final : public ControlloEsecuzione
-{
-public:
-    bool verifica(const Avanzamento& stato) override
-    {
-        benchmark::DoNotOptimize(stato.prodotti);
-        return true;
-    }
-};
+using namespace bench;
 
 Sistema Pronostico(int n, int k)
 {
@@ -50,13 +43,6 @@ CondizioniRiduzione CondizioniTipiche()
     c.setAbilitato(Criterio::ErroriConsentiti, true);
     c.errori[0] = 1;
     return c;
-}
-
-template <typename Lavoro> double Secondi(Lavoro&& lavoro)
-{
-    const auto inizio = std::chrono::steady_clock::now();
-    lavoro();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - inizio).count();
 }
 
 // The conditional reduction of 90 numbers in plays of 5 against the bare full development of the same
@@ -114,16 +100,6 @@ void BM_CondizionataSuGiocate(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CondizionataSuGiocate)->Iterations(2)->Unit(benchmark::kMillisecond);
-
-const ArchivioStorico& ArchivioReale()
-{
-    static const ArchivioStorico archivio = [] {
-        ArchivioStorico a;
-        (void)ImportaFileArchivioTesto(std::string(QUARVIN_CARTELLA_SORGENTI) + "/data/storico.txt", a);
-        return a;
-    }();
-    return archivio;
-}
 
 // One refresh of the historic chart on the real archive: "Tutte", sizes Cinquine (0) to Ambi (3), for
 // the sum (a plain value) and for "Errori consentiti" (the whole test on every combination).

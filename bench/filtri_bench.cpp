@@ -6,6 +6,8 @@
 #include "editor/sviluppo_integrale.h"
 #include "reductions/rid_filtri.h"
 
+#include "comune_bench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -18,48 +20,7 @@
 
 namespace {
 
-class ControlloConteggio final : public ControlloEsecuzione
-{
-public:
-    bool verifica(const Avanzamento& stato) override
-    {
-        benchmark::DoNotOptimize(stato.prodotti);
-        return true;
-    }
-};
-
-Sistema Novanta()
-{
-    Sistema s;
-    s.pronostico.fill(1);
-    s.numeriPerGiocata = 5;
-    return s;
-}
-
-const ArchivioStorico& ArchivioReale()
-{
-    static const ArchivioStorico archivio = [] {
-        ArchivioStorico a;
-        (void)ImportaFileArchivioTesto(std::string(QUARVIN_CARTELLA_SORGENTI) + "/data/storico.txt", a);
-        return a;
-    }();
-    return archivio;
-}
-
-// The thread's processor time: the ratio holds on a busy machine, where wall time counts the others.
-double TempoProcessore()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-template <typename Lavoro> double Secondi(Lavoro&& lavoro)
-{
-    const double inizio = TempoProcessore();
-    lavoro();
-    return TempoProcessore() - inizio;
-}
+using namespace bench;
 
 FiltroRiduzione Filtro(int caso)
 {
@@ -88,7 +49,7 @@ FiltroRiduzione Filtro(int caso)
     default: { // comparisons with the latest 10, 50 and 200 draws of the real archive
         ConfrontiStorico confronti;
         confronti.confronti = {{10, 0b0111}, {50, 0b0110}, {200, 0b1100}};
-        return FiltroRiduzione::DaConfronti(confronti, ArchivioReale(), Novanta().ruote);
+        return FiltroRiduzione::DaConfronti(confronti, ArchivioReale(), NovantaInCinque().ruote);
     }
     }
 }
@@ -101,7 +62,7 @@ void BM_FiltroSuSviluppo(benchmark::State& state)
     std::int64_t accettate = 0;
     for (auto _ : state) {
         const double r = Secondi([&] {
-            Sistema s = Novanta();
+            Sistema s = NovantaInCinque();
             ElencoGiocate elenco;
             ControlloConteggio controllo;
             const EsitoRiduzione esito =
@@ -110,7 +71,7 @@ void BM_FiltroSuSviluppo(benchmark::State& state)
             benchmark::DoNotOptimize(elenco.dati());
         });
         const double v = Secondi([&] {
-            Sistema s = Novanta();
+            Sistema s = NovantaInCinque();
             ElencoGiocate elenco;
             ControlloConteggio controllo;
             const EsitoSviluppo esito = SviluppoIntegrale(s, false, elenco, controllo);

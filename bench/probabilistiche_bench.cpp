@@ -5,6 +5,8 @@
 #include "editor/sviluppo_integrale.h"
 #include "reductions/rid_probabilistiche.h"
 
+#include "comune_bench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -16,47 +18,7 @@
 
 namespace {
 
-class ControlloConteggio final : public ControlloEsecuzione
-{
-public:
-    bool verifica(const Avanzamento& stato) override
-    {
-        benchmark::DoNotOptimize(stato.prodotti);
-        return true;
-    }
-};
-
-Sistema Novanta()
-{
-    Sistema s;
-    s.pronostico.fill(1);
-    s.numeriPerGiocata = 5;
-    return s;
-}
-
-const ArchivioStorico& ArchivioReale()
-{
-    static const ArchivioStorico archivio = [] {
-        ArchivioStorico a;
-        (void)ImportaFileArchivioTesto(std::string(QUARVIN_CARTELLA_SORGENTI) + "/data/storico.txt", a);
-        return a;
-    }();
-    return archivio;
-}
-
-double TempoProcessore()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-template <typename Lavoro> double Secondi(Lavoro&& lavoro)
-{
-    const double inizio = TempoProcessore();
-    lavoro();
-    return TempoProcessore() - inizio;
-}
+using namespace bench;
 
 // The member's settings on the real archive: the delays between 4 and 12 on average (every delay
 // allowed with tutti), the default [7, 28] of the scores by delays, mean frequencies over 18 draws
@@ -80,7 +42,7 @@ ImpostazioniProbabilistiche Impostazioni(MembroProbabilistico membro, bool tutti
     for (std::size_t n = 0; n < 90; ++n) {
         imp.personali[n] = static_cast<double>((n * 37) % 101);
     }
-    CompletaCache(imp, ArchivioReale(), Novanta().ruote);
+    CompletaCache(imp, ArchivioReale(), NovantaInCinque().ruote);
     return imp;
 }
 
@@ -97,7 +59,7 @@ void BM_ProbabilisticaSuSviluppo(benchmark::State& state)
     std::int64_t accettate = 0;
     for (auto _ : state) {
         const double r = Secondi([&] {
-            Sistema s = Novanta();
+            Sistema s = NovantaInCinque();
             ElencoGiocate elenco;
             ControlloConteggio controllo;
             const EsitoRiduzione esito =
@@ -106,7 +68,7 @@ void BM_ProbabilisticaSuSviluppo(benchmark::State& state)
             benchmark::DoNotOptimize(elenco.dati());
         });
         const double v = Secondi([&] {
-            Sistema s = Novanta();
+            Sistema s = NovantaInCinque();
             ElencoGiocate elenco;
             ControlloConteggio controllo;
             const EsitoSviluppo esito = SviluppoIntegrale(s, false, elenco, controllo);
@@ -140,7 +102,8 @@ void BM_AnalisiStoricaProbabilistica(benchmark::State& state)
         IstogrammaProbabilistico istogramma(ContenitoriDelMembro(imp.membro));
         ControlloConteggio controllo;
         const double t = Secondi([&] {
-            AnalisiProbabilisticaStorica(ArchivioReale(), Novanta().ruote, imp, istogramma, controllo);
+            AnalisiProbabilisticaStorica(ArchivioReale(), NovantaInCinque().ruote, imp, istogramma,
+                                         controllo);
         });
         valide = istogramma.totali.valide;
         state.SetIterationTime(t);

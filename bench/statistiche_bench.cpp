@@ -1,22 +1,15 @@
 #include "core/archivio_testo.h"
 #include "core/statistiche.h"
 
+#include "comune_bench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
 
-// The official archive shipped with the sources (7,323 draws up to 30/05/2026).
-const ArchivioStorico& ArchivioReale()
-{
-    static const ArchivioStorico archivio = [] {
-        ArchivioStorico a;
-        (void)ImportaFileArchivioTesto(std::string(QUARVIN_CARTELLA_SORGENTI) + "/data/storico.txt", a);
-        return a;
-    }();
-    return archivio;
-}
+using namespace bench;
 
 // One recompute as after a wheel click, with the frequency window of state.range(0) draws.
 void BM_RicalcolaStatistiche(benchmark::State& state)

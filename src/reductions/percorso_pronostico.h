@@ -44,6 +44,14 @@ public:
     }
 
 private:
+    // A value read from bytes through a copy of its own, so that it stays in a register.
+    template <typename T> static T Carica(const std::uint8_t* byte)
+    {
+        T valore;
+        std::memcpy(&valore, byte, sizeof valore);
+        return valore;
+    }
+
     bool discendi(int profondita, std::size_t primo, int fissePrefisso, Tipo_Giocata& giocata,
                   RaccoltaCandidati& raccolta)
     {
@@ -54,10 +62,8 @@ private:
             const int mancanti = m_fisseRichieste - fissePrefisso;
             // The candidate is assembled in two integers and stored whole: writing its last byte and
             // then copying the ten bytes out would stall every copy on the byte store.
-            std::uint64_t basso = 0;
-            std::uint16_t alto = 0;
-            std::memcpy(&basso, giocata.data(), sizeof basso);
-            std::memcpy(&alto, giocata.data() + sizeof basso, sizeof alto);
+            const std::uint64_t basso = Carica<std::uint64_t>(giocata.data());
+            const std::uint16_t alto = Carica<std::uint16_t>(giocata.data() + sizeof basso);
             const unsigned spostamento = 8U * static_cast<unsigned>(p < 8 ? p : p - 8);
             const auto giudica = [&](std::size_t i) {
                 const int x = m_pronostico[i];
