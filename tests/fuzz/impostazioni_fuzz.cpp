@@ -1,8 +1,9 @@
 // The settings files of the data folder: the records of the reductions (Quarvin.con and the .def files),
 // the interval files, the custom scores, the probabilistic blocks a system file carries, the filter
-// plays text and the dictionary (Quarvin.smo and its shipped text). The first byte chooses the reader.
-// The fixed-size records are read from an input cut or zero-padded to their size: a file of another size
-// is refused at once, so only records of the right size reach the checks of their contents.
+// plays text, the substitution table text and the dictionary (Quarvin.smo and its shipped text). The first
+// byte chooses the reader. The fixed-size records are read from an input cut or zero-padded to their size: a
+// file of another size is refused at once, so only records of the right size reach the checks of their
+// contents.
 #include "editor/file_riduzioni.h"
 #include "editor/record_riduzioni.h"
 #include "editor/smorfia.h"
@@ -141,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     const std::span<const std::uint8_t> file(dati + 1, dimensione - 1);
     const std::string cartella = fuzz::CartellaDiLavoro().percorso();
     const int variante = dati[0] / 16;
-    switch (dati[0] % 12) {
+    switch (dati[0] % 13) {
     case 0:
         Condizioni(file);
         break;
@@ -198,6 +199,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
     case 10: {
         std::vector<smorfia::Voce> voci;
         (void)smorfia::LeggiSmorfia(fuzz::CartellaDiLavoro().scrivi("Quarvin.smo", file), voci);
+        break;
+    }
+    case 11: {
+        const auto lettura = LeggiRigheSostituzioni(RigheDaTesto(fuzz::Testo(file)), variante % 2 == 1);
+        (void)lettura;
         break;
     }
     default: {

@@ -1,6 +1,8 @@
 // The reducer files: the personal reducers (.rid text, read whole, header only as a folder listing does,
-// and applied to a prediction of their size) and the immediate reducers (Quarvin.ra2 and Quarvin.ro2,
-// read through their directory). The first byte chooses the reader.
+// and applied to a prediction of their size), the immediate reducers (Quarvin.ra2 and Quarvin.ro2, read
+// through their directory) and the design texts they are composed from. The first byte chooses the reader.
+#include "coperture/cella.h"
+#include "coperture/testo_disegno.h"
 #include "core/elenco_giocate.h"
 #include "core/esecuzione.h"
 #include "editor/sistema.h"
@@ -69,6 +71,36 @@ void RiduttoriImmediati(std::span<const std::uint8_t> file)
     }
 }
 
+// A design of the cell the first two bytes give, then its text.
+void Disegno(std::span<const std::uint8_t> dati)
+{
+    if (dati.size() < 2) {
+        return;
+    }
+    Cella cella;
+    cella.tipo = dati[0] % 2 == 0 ? TipoDisegno::Ortogonale : TipoDisegno::Garanzia;
+    cella.v = 1 + dati[0] / 2 % PuntiMassimi;
+    cella.k = 1 + dati[1] % BloccoMassimo;
+    cella.t = 1 + dati[1] / BloccoMassimo % BersaglioMassimo;
+    cella.p = cella.tipo == TipoDisegno::Garanzia ? PGaranzia(cella.k) : cella.t;
+    // The cell comes from a file name the program checks the same way, not from the file.
+    if (ControllaCella(cella)) {
+        return;
+    }
+    const std::string percorso = fuzz::CartellaDiLavoro().scrivi("disegno.txt", dati.subspan(2));
+    const LetturaDisegno lettura = LeggiDisegno(percorso, cella);
+    if (lettura.errore.empty()) {
+        // What was read writes to a text that reads the same blocks (the text puts them in order).
+        const std::string riscritto = fuzz::CartellaDiLavoro().percorso() + "/riscritto.txt";
+        fuzz::Verifica(ScriviDisegno(riscritto, lettura.blocchi));
+        LetturaDisegno riletta = LeggiDisegno(riscritto, cella);
+        Blocchi letti = lettura.blocchi;
+        std::sort(letti.begin(), letti.end());
+        std::sort(riletta.blocchi.begin(), riletta.blocchi.end());
+        fuzz::Verifica(riletta.errore.empty() && riletta.blocchi == letti);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione)
@@ -77,15 +109,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
         return 0;
     }
     const std::span<const std::uint8_t> file(dati + 1, dimensione - 1);
-    switch (dati[0] % 3) {
+    switch (dati[0] % 4) {
     case 0:
         RiduttorePersonaleLetto(file, false);
         break;
     case 1:
         RiduttorePersonaleLetto(file, true);
         break;
-    default:
+    case 2:
         RiduttoriImmediati(file);
+        break;
+    default:
+        Disegno(file);
         break;
     }
     return 0;
