@@ -24,10 +24,11 @@ bool Marcatore(std::string_view riga, std::string_view marcatore)
     return testo::Trim(riga) == marcatore;
 }
 
-// Index of the line after the opening marker, or righe.size() when the marker is missing.
-std::size_t InizioSezione(const std::vector<std::string_view>& righe, std::string_view apertura)
+// Index of the line after the first opening marker from line `da` on, or righe.size() when it is missing.
+std::size_t InizioSezione(const std::vector<std::string_view>& righe, std::string_view apertura,
+                          std::size_t da = 0)
 {
-    for (std::size_t i = 0; i < righe.size(); ++i) {
+    for (std::size_t i = da; i < righe.size(); ++i) {
         if (Marcatore(righe[i], apertura)) {
             return i + 1;
         }
@@ -153,10 +154,18 @@ EsitoLetturaRiduttore LeggiTestoRiduttore(std::string_view testo, bool soloIntes
         return esito;
     }
 
+    // The sections are read in their order: the comments after the header, the plays after the comments.
+    // Comments left open end at the plays' marker, so that the plays are not taken for comments and, once
+    // saved again, read twice.
+    std::size_t dopoCommenti = h + 2;
     std::string commenti;
     bool prima = true;
-    for (std::size_t i = InizioSezione(righe, Apri2); i < righe.size() && !Marcatore(righe[i], Chiudi2);
-         ++i) {
+    const std::size_t inizioCommenti = InizioSezione(righe, Apri2, h + 2);
+    for (std::size_t i = inizioCommenti; i < righe.size(); ++i) {
+        dopoCommenti = i;
+        if (Marcatore(righe[i], Chiudi2) || Marcatore(righe[i], Apri3)) {
+            break;
+        }
         if (!prima) {
             commenti += '\n';
         }
@@ -166,8 +175,8 @@ EsitoLetturaRiduttore LeggiTestoRiduttore(std::string_view testo, bool soloIntes
     // Trimmed of blanks and line breaks at both ends.
     r.commenti = testo::Trim(commenti);
 
-    for (std::size_t i = InizioSezione(righe, Apri3); i < righe.size() && !Marcatore(righe[i], Chiudi3);
-         ++i) {
+    for (std::size_t i = InizioSezione(righe, Apri3, dopoCommenti);
+         i < righe.size() && !Marcatore(righe[i], Chiudi3); ++i) {
         Tipo_Giocata g{};
         // A position above m would index past the prediction when the reducer is applied.
         if (!LeggiGiocataDaTesto(testo::Trim(righe[i]), g) ||
@@ -209,7 +218,13 @@ std::string TestoRiduttore(const RiduttorePersonale& riduttore)
     std::size_t inizio = 0;
     do {
         const std::size_t fine = std::min(commenti.find('\n', inizio), commenti.size());
-        riga(std::string_view(commenti).substr(inizio, fine - inizio));
+        const std::string_view commento = std::string_view(commenti).substr(inizio, fine - inizio);
+        // A comment line that reads as the end of the comments or the start of the plays would cut the
+        // sections apart: it is kept behind an apostrophe.
+        if (Marcatore(commento, Chiudi2) || Marcatore(commento, Apri3)) {
+            t += '\'';
+        }
+        riga(commento);
         inizio = fine + 1;
     } while (inizio <= commenti.size());
     riga(Chiudi2);

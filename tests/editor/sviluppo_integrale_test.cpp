@@ -33,7 +33,7 @@ std::vector<std::uint8_t> DaUnoA(int n)
     return v;
 }
 
-Sistema SistemaCon(const std::vector<std::uint8_t>& pronostico, int k, std::initializer_list<int> fisse = {})
+Sistema SistemaCon(const std::vector<std::uint8_t>& pronostico, int k, const std::vector<int>& fisse = {})
 {
     Sistema s;
     for (std::uint8_t n : pronostico) {
@@ -185,7 +185,8 @@ TEST(MappaFisse, ContieneFisse)
     struct Riga
     {
         const char* nome;
-        std::initializer_list<int> fisse;
+        // A vector, not an initializer_list: the list's array would end with the table's initialisation.
+        std::vector<int> fisse;
         Tipo_Giocata giocata;
         int k;
         bool attesa;
@@ -215,7 +216,7 @@ TEST(SviluppoIntegrale, EsitiEGiocateAggiunte)
         const char* nome;
         std::vector<std::uint8_t> pronostico;
         int k;
-        std::initializer_list<int> fisse;
+        std::vector<int> fisse; // not an initializer_list, as above
         bool consideraFisse;
         std::vector<Tipo_Giocata> prima; // the list before the run
         CodiceSviluppo codice;

@@ -39,7 +39,8 @@ TEST(ApplicaRiduttore, PosizioniSostituiteFisseEGiocateGiaPresenti)
     struct Riga
     {
         const char* nome;
-        std::initializer_list<int> fisse;
+        // A vector, not an initializer_list: the list's array would end with the table's initialisation.
+        std::vector<int> fisse;
         bool considera;
         std::vector<Tipo_Giocata> prima;
         std::vector<Tipo_Giocata> attese; // the whole list after the run

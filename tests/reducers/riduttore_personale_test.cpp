@@ -94,6 +94,12 @@ TEST(RiduttorePersonale, IlFileRiletto)
     EXPECT_EQ(letto.riduttore.commenti, "prima riga\nseconda");
     EXPECT_EQ(letto.riduttore.giocate, v.riduttore.giocate);
 
+    // Comment lines that read as markers cannot cut the sections of the saved file.
+    v.riduttore.commenti = "a\n<<3>>\n1 2 3\n <</2>> ";
+    const EsitoLetturaRiduttore riletto = LeggiTestoRiduttore(TestoRiduttore(v.riduttore));
+    EXPECT_EQ(riletto.riduttore.giocate, v.riduttore.giocate);
+    EXPECT_EQ(riletto.riduttore.commenti, "a\n'<<3>>\n1 2 3\n' <</2>>");
+
     // No comment writes one empty line, read back as none.
     v.riduttore.commenti.clear();
     EXPECT_NE(TestoRiduttore(v.riduttore).find("<<2>>\r\n\r\n<</2>>"), std::string::npos);
@@ -118,6 +124,8 @@ TEST(RiduttorePersonale, FileScrittiAMano)
          {"1 3"},
          3},
         {"righe dopo la chiusura ignorate", "<<1>>\n2\n1\n<<3>>\n1 2\n<</3>>\n1\n", true, {"1 2"}, 0},
+        // The plays were read into the comments too, and read twice once the file was saved again.
+        {"commenti senza chiusura", "<<1>>\n6\n1\n<<2>>\nnota\n<<3>>\n1 2 3\n", true, {"1 2 3"}, 0},
         {"testo prima dell'intestazione", "ciao\n<<1>>\n2\n1\n<<3>>\n2\n", true, {"2"}, 0},
         {"senza intestazione", "<<3>>\n1 2\n", false, {}, 0},
         {"m non intero", "<<1>>\nsei\n1\n", false, {}, 0},

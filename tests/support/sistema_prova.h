@@ -14,7 +14,7 @@
 namespace test {
 
 // A system on the given numbers, in plays of k, with the given fixed numbers.
-inline Sistema Pronostico(const std::vector<int>& numeri, int k, std::initializer_list<int> fisse = {})
+inline Sistema Pronostico(const std::vector<int>& numeri, int k, const std::vector<int>& fisse = {})
 {
     Sistema s;
     for (int n : numeri) {
