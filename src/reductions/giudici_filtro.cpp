@@ -154,26 +154,6 @@ PrefissoNumeri::PrefissoNumeri(const FiltroNumeri& filtro)
     }
 }
 
-void PrefissoNumeri::cambia(int x, int passo)
-{
-    for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
-         i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
-        const std::size_t j = m_criteri[i];
-        const int prima = m_conteggi[j];
-        const int dopo = prima + passo;
-        m_conteggi[j] = static_cast<std::uint8_t>(dopo);
-        m_errori += errore(j, dopo) - errore(j, prima);
-        const int variazione =
-            (errore(j, dopo + 1) - errore(j, dopo)) - (errore(j, prima + 1) - errore(j, prima));
-        if (variazione != 0) {
-            for (std::uint32_t n = m_primoNumero[j]; n < m_primoNumero[j + 1]; ++n) {
-                auto& cella = m_differenza[m_numeri[n]];
-                cella = static_cast<std::int16_t>(cella + variazione);
-            }
-        }
-    }
-}
-
 namespace {
 
 // d[i] = max(d[i], o[i]) for the 8 cells of a block: one instruction where the processor has it.

@@ -149,6 +149,29 @@ private:
     std::int32_t m_massimoErrori = 0;
 };
 
+// Inline: a walk calls it twice per prefix.
+inline void PrefissoNumeri::cambia(int x, int passo)
+{
+    for (std::uint32_t i = m_inizio[static_cast<std::size_t>(x)];
+         i < m_inizio[static_cast<std::size_t>(x) + 1]; ++i) {
+        const std::size_t j = m_criteri[i];
+        const int prima = m_conteggi[j];
+        const int dopo = prima + passo;
+        m_conteggi[j] = static_cast<std::uint8_t>(dopo);
+        m_errori += errore(j, dopo) - errore(j, prima);
+        const int variazione =
+            (errore(j, dopo + 1) - errore(j, dopo)) - (errore(j, prima + 1) - errore(j, prima));
+        // Only the numbers above x can follow it in the prefix: the cells below are read by no prefix
+        // holding x, and entering and leaving x touch the same cells.
+        if (variazione != 0) {
+            for (std::uint32_t n = m_primoNumero[j + 1]; n > m_primoNumero[j] && m_numeri[n - 1] > x; --n) {
+                auto& cella = m_differenza[m_numeri[n - 1]];
+                cella = static_cast<std::int16_t>(cella + variazione);
+            }
+        }
+    }
+}
+
 // The state of a FiltroConfronti along the prefix: for every depth, the last draws of the prefix's
 // s-subsets and the rows that give, for every next number x at once, the last draw of the s-subsets the
 // prefix makes with x. A longer prefix starts from its parent's rows and adds only the rows of the
