@@ -101,21 +101,7 @@ TBilancioStorico::TBilancioStorico(StatoApplicazione& stato, ServiziFinestre& se
     m_chiudi = pulsante("chiudiPushButton", "Chiudi");
     layout->addWidget(pannello);
 
-    m_avanzamento = new QWidget(this);
-    m_avanzamento->setObjectName(QStringLiteral("avanzamentoWidget"));
-    auto* avanzamento = new QHBoxLayout(m_avanzamento);
-    avanzamento->setContentsMargins(0, 0, 0, 0);
-    m_barra = new QProgressBar(m_avanzamento);
-    m_barra->setRange(0, 100);
-    auto* interrompi = new QPushButton(QStringLiteral("Interrompi"), m_avanzamento);
-    interrompi->setObjectName(QStringLiteral("interrompiPushButton"));
-    interrompi->setAutoDefault(false);
-    avanzamento->addWidget(new QLabel(QStringLiteral("Stato avanzamento"), m_avanzamento));
-    avanzamento->addWidget(m_barra, 1);
-    avanzamento->addWidget(interrompi);
-    m_avanzamento->hide();
-    layout->addWidget(m_avanzamento);
-    m_controllo.setBarra(m_barra);
+    layout->addWidget(creaAvanzamento());
 
     m_totali = new QLabel(this);
     m_totali->setObjectName(QStringLiteral("totaliLabel"));
@@ -148,7 +134,6 @@ TBilancioStorico::TBilancioStorico(StatoApplicazione& stato, ServiziFinestre& se
 
     connect(m_avvia, &QPushButton::clicked, this, &TBilancioStorico::avvia);
     connect(m_stampa, &QPushButton::clicked, this, &TBilancioStorico::stampa);
-    connect(interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(guida, &QPushButton::clicked, this,
             [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_bilancio_storico::Guida)); });
     connect(m_chiudi, &QPushButton::clicked, this, &QDialog::accept);
@@ -169,8 +154,7 @@ void TBilancioStorico::avvia()
     for (QWidget* w : spenti) {
         w->setEnabled(false);
     }
-    m_barra->setValue(0);
-    m_avanzamento->show();
+    mostraAvanzamento(true);
     m_controllo.azzera();
     m_inCalcolo = true;
     BilancioStorico(m_stato.giocate.dati(), m_stato.giocate.conteggio(), m_stato.archivio, intervallo,
@@ -181,7 +165,7 @@ void TBilancioStorico::avvia()
     for (QWidget* w : spenti) {
         w->setEnabled(true);
     }
-    m_avanzamento->hide();
+    mostraAvanzamento(false);
 }
 
 void TBilancioStorico::mostraEsito()

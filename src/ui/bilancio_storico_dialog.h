@@ -8,7 +8,6 @@ class GraficoBarre;
 class QLabel;
 class QLineEdit;
 class QPainter;
-class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class ServiziFinestre;
@@ -46,8 +45,6 @@ private:
     QPushButton* m_avvia = nullptr;
     QPushButton* m_stampa = nullptr;
     QPushButton* m_chiudi = nullptr;
-    QWidget* m_avanzamento = nullptr;
-    QProgressBar* m_barra = nullptr;
     QLabel* m_avvertenza = nullptr;
     QLabel* m_totali = nullptr;
     QTableWidget* m_tabella = nullptr;

@@ -5,8 +5,12 @@
 #include "ui/servizi_finestre.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
 
 namespace {
 
@@ -56,4 +60,32 @@ void TDialogoCalcolo::closeEvent(QCloseEvent* evento)
         return;
     }
     QDialog::closeEvent(evento);
+}
+
+QWidget* TDialogoCalcolo::creaAvanzamento()
+{
+    m_avanzamento = new QWidget(this);
+    m_avanzamento->setObjectName(QStringLiteral("avanzamentoWidget"));
+    auto* riga = new QHBoxLayout(m_avanzamento);
+    riga->setContentsMargins(0, 0, 0, 0);
+    m_barra = new QProgressBar(m_avanzamento);
+    m_barra->setRange(0, 100);
+    auto* interrompi = new QPushButton(QStringLiteral("Interrompi"), m_avanzamento);
+    interrompi->setObjectName(QStringLiteral("interrompiPushButton"));
+    interrompi->setAutoDefault(false);
+    riga->addWidget(new QLabel(QStringLiteral("Stato avanzamento"), m_avanzamento));
+    riga->addWidget(m_barra, 1);
+    riga->addWidget(interrompi);
+    m_avanzamento->hide();
+    m_controllo.setBarra(m_barra);
+    connect(interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
+    return m_avanzamento;
+}
+
+void TDialogoCalcolo::mostraAvanzamento(bool mostra)
+{
+    if (mostra) {
+        m_barra->setValue(0);
+    }
+    m_avanzamento->setVisible(mostra);
 }

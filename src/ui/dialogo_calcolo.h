@@ -7,6 +7,7 @@
 
 class QCloseEvent;
 class QPainter;
+class QProgressBar;
 class ServiziFinestre;
 struct StatoApplicazione;
 
@@ -30,9 +31,17 @@ protected:
 
     void closeEvent(QCloseEvent* evento) override;
     void stampaPagina(QPageLayout::Orientation orientamento);
+    // The row "Stato avanzamento", bar and "Interrompi" (which asks the run to stop), hidden until
+    // mostraAvanzamento(true) shows it with the bar at zero.
+    QWidget* creaAvanzamento();
+    void mostraAvanzamento(bool mostra);
 
     StatoApplicazione& m_stato;
     ServiziFinestre& m_servizi;
     ControlloEsecuzioneQt m_controllo;
     bool m_inCalcolo = false;
+
+private:
+    QWidget* m_avanzamento = nullptr;
+    QProgressBar* m_barra = nullptr;
 };

@@ -70,21 +70,7 @@ TProbabilitaSistema::TProbabilitaSistema(StatoApplicazione& stato, ServiziFinest
     m_chiudi = pulsante("chiudiPushButton", "Chiudi");
     layout->addWidget(pannello);
 
-    m_avanzamento = new QWidget(this);
-    m_avanzamento->setObjectName(QStringLiteral("avanzamentoWidget"));
-    auto* avanzamento = new QHBoxLayout(m_avanzamento);
-    avanzamento->setContentsMargins(0, 0, 0, 0);
-    m_barra = new QProgressBar(m_avanzamento);
-    m_barra->setRange(0, 100);
-    auto* interrompi = new QPushButton(QStringLiteral("Interrompi"), m_avanzamento);
-    interrompi->setObjectName(QStringLiteral("interrompiPushButton"));
-    interrompi->setAutoDefault(false);
-    avanzamento->addWidget(new QLabel(QStringLiteral("Stato avanzamento"), m_avanzamento));
-    avanzamento->addWidget(m_barra, 1);
-    avanzamento->addWidget(interrompi);
-    m_avanzamento->hide();
-    layout->addWidget(m_avanzamento);
-    m_controllo.setBarra(m_barra);
+    layout->addWidget(creaAvanzamento());
 
     m_tabella = new QTableWidget(5, 3, this);
     m_tabella->setObjectName(QStringLiteral("probabilitaTableWidget"));
@@ -116,7 +102,6 @@ TProbabilitaSistema::TProbabilitaSistema(StatoApplicazione& stato, ServiziFinest
 
     connect(m_avvia, &QPushButton::clicked, this, &TProbabilitaSistema::avvia);
     connect(m_stampa, &QPushButton::clicked, this, &TProbabilitaSistema::stampa);
-    connect(interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(guida, &QPushButton::clicked, this,
             [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_probabilita_sistema::Guida)); });
     connect(m_chiudi, &QPushButton::clicked, this, &QDialog::accept);
@@ -133,8 +118,7 @@ void TProbabilitaSistema::avvia()
     for (QWidget* w : spenti) {
         w->setEnabled(false);
     }
-    m_barra->setValue(0);
-    m_avanzamento->show();
+    mostraAvanzamento(true);
     m_controllo.azzera();
     m_inCalcolo = true;
     ProbabilitaSistema(m_stato.giocate.dati(), m_stato.giocate.conteggio(),
@@ -145,7 +129,7 @@ void TProbabilitaSistema::avvia()
     for (QWidget* w : spenti) {
         w->setEnabled(true);
     }
-    m_avanzamento->hide();
+    mostraAvanzamento(false);
 }
 
 void TProbabilitaSistema::mostraEsito()

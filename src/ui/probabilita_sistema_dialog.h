@@ -6,7 +6,6 @@
 struct StatoApplicazione;
 class QLabel;
 class QPainter;
-class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class ServiziFinestre;
@@ -37,8 +36,6 @@ private:
     QPushButton* m_avvia = nullptr;
     QPushButton* m_stampa = nullptr;
     QPushButton* m_chiudi = nullptr;
-    QWidget* m_avanzamento = nullptr;
-    QProgressBar* m_barra = nullptr;
     QTableWidget* m_tabella = nullptr;
     QLabel* m_attesa = nullptr;
     QLabel* m_nota = nullptr;

@@ -94,21 +94,7 @@ TVerificaGaranzia::TVerificaGaranzia(StatoApplicazione& stato, ServiziFinestre& 
     m_chiudi = pulsante("chiudiPushButton", "Chiudi");
     layout->addWidget(pannello);
 
-    m_avanzamento = new QWidget(this);
-    m_avanzamento->setObjectName(QStringLiteral("avanzamentoWidget"));
-    auto* avanzamento = new QHBoxLayout(m_avanzamento);
-    avanzamento->setContentsMargins(0, 0, 0, 0);
-    m_barra = new QProgressBar(m_avanzamento);
-    m_barra->setRange(0, 100);
-    auto* interrompi = new QPushButton(QStringLiteral("Interrompi"), m_avanzamento);
-    interrompi->setObjectName(QStringLiteral("interrompiPushButton"));
-    interrompi->setAutoDefault(false);
-    avanzamento->addWidget(new QLabel(QStringLiteral("Stato avanzamento"), m_avanzamento));
-    avanzamento->addWidget(m_barra, 1);
-    avanzamento->addWidget(interrompi);
-    m_avanzamento->hide();
-    layout->addWidget(m_avanzamento);
-    m_controllo.setBarra(m_barra);
+    layout->addWidget(creaAvanzamento());
 
     m_risultato = new QLabel(this);
     m_risultato->setObjectName(QStringLiteral("risultatoLabel"));
@@ -145,7 +131,6 @@ TVerificaGaranzia::TVerificaGaranzia(StatoApplicazione& stato, ServiziFinestre& 
     connect(m_avvia, &QPushButton::clicked, this, &TVerificaGaranzia::avvia);
     connect(m_esporta, &QPushButton::clicked, this, &TVerificaGaranzia::esporta);
     connect(m_stampa, &QPushButton::clicked, this, &TVerificaGaranzia::stampa);
-    connect(interrompi, &QPushButton::clicked, this, [this] { m_controllo.richiediInterruzione(); });
     connect(guida, &QPushButton::clicked, this,
             [this] { m_servizi.apriGuida(QString::fromLatin1(messaggi_verifica_garanzia::Guida)); });
     connect(m_chiudi, &QPushButton::clicked, this, &QDialog::accept);
@@ -164,8 +149,7 @@ void TVerificaGaranzia::avvia()
     for (QWidget* w : spenti) {
         w->setEnabled(false);
     }
-    m_barra->setValue(0);
-    m_avanzamento->show();
+    mostraAvanzamento(true);
     m_controllo.azzera();
     m_inCalcolo = true;
     m_grafico->setTitolo(Testo(TitoloGrafico) + QString::number(punti) + Testo(TitoloGraficoDopo));
@@ -179,7 +163,7 @@ void TVerificaGaranzia::avvia()
     for (QWidget* w : spenti) {
         w->setEnabled(true);
     }
-    m_avanzamento->hide();
+    mostraAvanzamento(false);
 }
 
 void TVerificaGaranzia::mostraEsito()

@@ -10,7 +10,6 @@ class QKeyEvent;
 class QLabel;
 class QPainter;
 class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class ServiziFinestre;
@@ -49,8 +48,6 @@ private:
     QPushButton* m_esporta = nullptr;
     QPushButton* m_stampa = nullptr;
     QPushButton* m_chiudi = nullptr;
-    QWidget* m_avanzamento = nullptr;
-    QProgressBar* m_barra = nullptr;
     QLabel* m_risultato = nullptr;
     GraficoBarre* m_grafico = nullptr;
     QPlainTextEdit* m_buchi = nullptr;
