@@ -53,6 +53,10 @@ public:
         }
         return m_esecuzione.aggiungi(candidata);
     }
+    // Room for n accepted candidates that need no duplicate check, written by the caller and counted
+    // with scritte(n); nullptr when each must go through accettata().
+    Tipo_Giocata* spazio(std::int64_t n) { return m_duplicati ? nullptr : m_esecuzione.spazio(n); }
+    void scritte(std::int64_t n) { m_esecuzione.scritte(n); }
     // One candidate examined; false when a stop was confirmed.
     [[nodiscard]] bool esaminata()
     {
@@ -62,6 +66,15 @@ public:
         return verifica();
     }
 
+    // The candidates that can be examined before the next poll is due, that one included (at least 1).
+    std::int64_t primaDellaVerifica() const { return m_finoAllaVerifica; }
+    // n <= primaDellaVerifica() candidates examined: the poll falls on the last when it is due; false
+    // when a stop was confirmed.
+    [[nodiscard]] bool esaminate(std::int64_t n)
+    {
+        m_finoAllaVerifica -= n;
+        return m_finoAllaVerifica != 0 || verifica();
+    }
     // n candidates examined at once when no poll falls among them (true); otherwise nothing is counted
     // and each must go through esaminata().
     [[nodiscard]] bool esaminateSenzaVerifica(std::int64_t n)

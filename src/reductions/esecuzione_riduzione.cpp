@@ -53,6 +53,16 @@ bool EsecuzioneRiduzione::aggiungiAmpliando(const Tipo_Giocata& giocata)
     return true;
 }
 
+Tipo_Giocata* EsecuzioneRiduzione::spazioAmpliando(std::int64_t n)
+{
+    const std::int64_t ultima = std::int64_t{m_iniziali} + m_prodotte + n;
+    if (m_opzioni.modo != ModoRiduzione::Aggiunge || ultima > std::numeric_limits<std::int32_t>::max() ||
+        (ultima > m_giocate.capacita() && !m_giocate.AssicuraCapacita(static_cast<std::int32_t>(ultima)))) {
+        return nullptr;
+    }
+    return m_giocate.dati() + m_iniziali + m_prodotte;
+}
+
 void EsecuzioneRiduzione::mantieni(std::int32_t i)
 {
     const auto destinazione = static_cast<std::int32_t>(m_prodotte + 1);

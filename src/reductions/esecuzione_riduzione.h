@@ -134,6 +134,18 @@ public:
         return aggiungiAmpliando(giocata);
     }
     std::int64_t aggiunte() const { return m_prodotte; }
+    // Aggiunge: room for the next n plays, written by the caller and counted with scritte(n); nullptr
+    // when the list cannot grow to hold them (aggiungi then ends the run as usual). Spares a run of
+    // plays the per-play bookkeeping.
+    Tipo_Giocata* spazio(std::int64_t n)
+    {
+        const std::int64_t ultima = std::int64_t{m_iniziali} + m_prodotte + n;
+        if (m_opzioni.modo == ModoRiduzione::Aggiunge && ultima <= m_giocate.capacita()) {
+            return m_giocate.dati() + (ultima - n);
+        }
+        return spazioAmpliando(n);
+    }
+    void scritte(std::int64_t n) { m_prodotte += n; }
 
     // Mantiene: play i (mantenute() < i <= count) is swapped into position mantenute() + 1, so the
     // kept plays stay in their order at the front.
@@ -172,6 +184,7 @@ public:
 
 private:
     bool aggiungiAmpliando(const Tipo_Giocata& giocata);
+    Tipo_Giocata* spazioAmpliando(std::int64_t n);
 
     Sistema& m_sistema;
     ElencoGiocate& m_giocate;

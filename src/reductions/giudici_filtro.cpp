@@ -94,22 +94,6 @@ std::int32_t FiltroConfronti::estrazioniMassime() const
 
 static_assert(ArchivioStorico::Capacita <= INT16_MAX, "a draw index fits a cell of UsciteSottoinsiemi");
 
-void RegistraEstrazione(UsciteSottoinsiemi& uscite, const ArchivioStorico& archivio, const SegniRuote& ruote,
-                        std::int32_t estrazione)
-{
-    const Tipo_Estrazione& e = archivio.estrazione(estrazione);
-    for (int w = 1; w <= RuoteArchivio; ++w) {
-        if (!RuotaSelezionata(ruote, w) || !e.haDati(w)) {
-            continue;
-        }
-        std::array<std::uint8_t, 5> numeri{};
-        for (int p = 1; p <= 5; ++p) {
-            numeri[static_cast<std::size_t>(p - 1)] = e.numero(w, p);
-        }
-        uscite.registra(numeri.data(), 5, estrazione);
-    }
-}
-
 std::unique_ptr<UsciteSottoinsiemi> UsciteArchivio(const ArchivioStorico& archivio, const SegniRuote& ruote,
                                                    std::int32_t da, std::int32_t a)
 {
@@ -152,6 +136,34 @@ PrefissoNumeri::PrefissoNumeri(const FiltroNumeri& filtro)
             cella = static_cast<std::int16_t>(cella + variazione);
         }
     }
+}
+
+Maschera90 PrefissoNumeri::ultimiAccettati() const
+{
+    const int soglia = m_massimoErrori - m_errori;
+    Maschera90 accettati;
+#if defined(__SSE2__)
+    // Sixteen numbers to a step: the cells above the threshold as bytes, then as bits.
+    const __m128i limite = _mm_set1_epi16(static_cast<std::int16_t>(std::clamp(soglia, -32768, 32767)));
+    std::array<std::uint64_t, 6> sedicesimi{};
+    for (std::size_t c = 0; c < sedicesimi.size(); ++c) {
+        const auto* cella = m_differenza.data() + 1 + 16 * c;
+        const __m128i primi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cella));
+        const __m128i secondi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cella + 8));
+        const __m128i oltre =
+            _mm_packs_epi16(_mm_cmpgt_epi16(primi, limite), _mm_cmpgt_epi16(secondi, limite));
+        sedicesimi[c] = static_cast<std::uint16_t>(~_mm_movemask_epi8(oltre));
+    }
+    accettati.basso = sedicesimi[0] | sedicesimi[1] << 16 | sedicesimi[2] << 32 | sedicesimi[3] << 48;
+    accettati.alto = sedicesimi[4] | sedicesimi[5] << 16;
+#else
+    for (int x = 1; x <= 90; ++x) {
+        if (m_differenza[static_cast<std::size_t>(x)] <= soglia) {
+            accettati.aggiungi(x);
+        }
+    }
+#endif
+    return accettati;
 }
 
 namespace {

@@ -109,9 +109,23 @@ private:
 // The sets of the draws from..to (inclusive, clamped to the archive) on the wheels the system plays.
 std::unique_ptr<UsciteSottoinsiemi> UsciteArchivio(const ArchivioStorico& archivio, const SegniRuote& ruote,
                                                    std::int32_t da, std::int32_t a);
-// Registers one draw's chosen wheels.
-void RegistraEstrazione(UsciteSottoinsiemi& uscite, const ArchivioStorico& archivio, const SegniRuote& ruote,
-                        std::int32_t estrazione);
+// Registers one draw's chosen wheels in a table with registra(numbers, count, draw).
+template <typename Uscite>
+void RegistraEstrazione(Uscite& uscite, const ArchivioStorico& archivio, const SegniRuote& ruote,
+                        std::int32_t estrazione)
+{
+    const Tipo_Estrazione& e = archivio.estrazione(estrazione);
+    for (int w = 1; w <= RuoteArchivio; ++w) {
+        if (!RuotaSelezionata(ruote, w) || !e.haDati(w)) {
+            continue;
+        }
+        std::array<std::uint8_t, 5> numeri{};
+        for (int p = 1; p <= 5; ++p) {
+            numeri[static_cast<std::size_t>(p - 1)] = e.numero(w, p);
+        }
+        uscite.registra(numeri.data(), 5, estrazione);
+    }
+}
 
 // The state of a FiltroNumeri along the prefix of a prediction walk (PercorsoPronostico): the count of
 // the prefix's numbers in every criterion, and for the last number the errors it adds, so that a
@@ -123,8 +137,8 @@ public:
 
     void entra(int x) { cambia(x, 1); }
     void esci(int x) { cambia(x, -1); }
-    void preparaUltimi(int /*da*/) { m_soglia = m_massimoErrori - m_errori; }
-    bool accettaUltimo(int x) const { return m_differenza[static_cast<std::size_t>(x)] <= m_soglia; }
+    // The last numbers whose errors stay within the maximum, as a mask.
+    Maschera90 ultimiAccettati() const;
 
 private:
     // Whether criterion j errs when the play holds n of its numbers.
@@ -142,10 +156,10 @@ private:
     // The numbers of criterion j: m_numeri[m_primoNumero[j] .. m_primoNumero[j + 1]).
     std::vector<std::uint8_t> m_numeri;
     std::vector<std::uint32_t> m_primoNumero;
-    // The errors of the prefix, and the errors each number y would add to them (possibly negative).
+    // The errors of the prefix, and the errors each number y would add to them (possibly negative),
+    // with room up to 96 for whole vectors.
     int m_errori = 0;
-    std::array<std::int16_t, 91> m_differenza{};
-    int m_soglia = 0;
+    std::array<std::int16_t, 97> m_differenza{};
     std::int32_t m_massimoErrori = 0;
 };
 

@@ -2,8 +2,11 @@
 
 #include "core/giocata.h"
 #include "reductions/esecuzione_filtro.h"
+#include "reductions/record_filtri.h"
 
+#include <algorithm>
 #include <array>
+#include <concepts>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -17,8 +20,19 @@
 // Stato provides:
 //   void entra(int x);          the prefix grows by x (larger than every number in it)
 //   void esci(int x);           and shrinks again
+// and either judges the last numbers one by one:
 //   void preparaUltimi(int da); before the last numbers from da up are judged
 //   bool accettaUltimo(int x) const;
+// or all at once (which spares a branch per candidate that no predictor can guess):
+//   Maschera90 ultimiAccettati() const;
+template <typename Stato>
+concept StatoConMaschera = requires(const Stato& stato)
+{
+    {
+        stato.ultimiAccettati()
+        } -> std::same_as<Maschera90>;
+};
+
 template <typename Stato> class PercorsoPronostico
 {
 public:
@@ -30,7 +44,16 @@ public:
         for (const auto f : fisse) {
             if (f >= 1 && f <= 90) {
                 m_fissa[f] = 1;
+                m_maschereFisse.aggiungi(f);
             }
+        }
+        // The numbers of the prediction from each position on; their ascending bits give the
+        // candidates in the walk's order when the prediction is ascending.
+        m_daPosizione.resize(pronostico.size() + 1);
+        for (std::size_t i = pronostico.size(); i-- > 0;) {
+            m_daPosizione[i] = m_daPosizione[i + 1];
+            m_daPosizione[i].aggiungi(pronostico[i]);
+            m_ascendente = m_ascendente && (i + 1 == pronostico.size() || pronostico[i] < pronostico[i + 1]);
         }
     }
 
@@ -52,48 +75,123 @@ private:
         return valore;
     }
 
+    // The candidates of one prefix: the prefix in two integers, the last number or'ed in and the play
+    // stored whole (writing its last byte and then copying the ten bytes out would stall every copy
+    // on the byte store).
+    class Candidati
+    {
+    public:
+        Candidati(const Tipo_Giocata& prefisso, std::size_t lunghezza)
+            : m_basso(Carica<std::uint64_t>(prefisso.data())),
+              m_alto(Carica<std::uint16_t>(prefisso.data() + sizeof m_basso)), m_nelBasso(lunghezza < 8),
+              m_spostamento(8U * static_cast<unsigned>(lunghezza < 8 ? lunghezza : lunghezza - 8))
+        {}
+        void scrivi(Tipo_Giocata& candidata, int x) const
+        {
+            const auto ultimo = static_cast<std::uint64_t>(x) << m_spostamento;
+            const std::uint64_t b = m_nelBasso ? m_basso | ultimo : m_basso;
+            const auto a = static_cast<std::uint16_t>(m_nelBasso ? m_alto : m_alto | ultimo);
+            std::memcpy(candidata.data(), &b, sizeof b);
+            std::memcpy(candidata.data() + sizeof b, &a, sizeof a);
+        }
+
+    private:
+        std::uint64_t m_basso;
+        std::uint16_t m_alto;
+        bool m_nelBasso;
+        unsigned m_spostamento;
+    };
+
+    static bool Aggiungi(const Candidati& candidati, int x, RaccoltaCandidati& raccolta)
+    {
+        Tipo_Giocata candidata;
+        candidati.scrivi(candidata, x);
+        return raccolta.accettata(candidata);
+    }
+
+    // The last numbers from position primo on, each accepted one added; false when the run ends.
+    template <typename Accettato>
+    bool UnoAUno(std::size_t primo, const Candidati& candidati, const Accettato& accettato,
+                 RaccoltaCandidati& raccolta) const
+    {
+        const auto esaminate = static_cast<std::int64_t>(m_pronostico.size() - primo);
+        // Most runs end before the next poll: they are counted at once.
+        const bool senzaVerifica = raccolta.esaminateSenzaVerifica(esaminate);
+        for (std::size_t i = primo; i < m_pronostico.size(); ++i) {
+            const int x = m_pronostico[i];
+            if ((accettato(x) && !Aggiungi(candidati, x, raccolta)) ||
+                (!senzaVerifica && !raccolta.esaminata())) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The accepted last numbers as a mask, in stretches that end at the next poll: each stretch goes
+    // straight into the list (where no duplicate can arise), then the poll falls on the same candidate
+    // as one by one.
+    bool ConMaschera(std::size_t primo, Maschera90 accettati, const Candidati& candidati,
+                     RaccoltaCandidati& raccolta) const
+    {
+        const std::size_t fine = m_pronostico.size();
+        for (std::size_t i = primo; i < fine;) {
+            const std::size_t limite =
+                static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(fine - i),
+                                                                raccolta.primaDellaVerifica())) +
+                i;
+            const Maschera90 tratto = accettati & m_daPosizione[i] & ~m_daPosizione[limite];
+            const auto quanti = static_cast<std::int64_t>(tratto.numeri());
+            if (Tipo_Giocata* prossima = raccolta.spazio(quanti)) {
+                tratto.perOgniNumero([&](int x) {
+                    candidati.scrivi(*prossima++, x);
+                    return true;
+                });
+                raccolta.scritte(quanti);
+            } else if (!tratto.perOgniNumero([&](int x) { return Aggiungi(candidati, x, raccolta); })) {
+                return false;
+            }
+            if (!raccolta.esaminate(static_cast<std::int64_t>(limite - i))) {
+                return false;
+            }
+            i = limite;
+        }
+        return true;
+    }
+
+    bool ultimi(std::size_t primo, int fissePrefisso, const Tipo_Giocata& giocata,
+                RaccoltaCandidati& raccolta)
+    {
+        const Candidati candidati(giocata, static_cast<std::size_t>(m_k - 1));
+        // The fixed numbers missing from the prefix: none, or one that the last number must be.
+        const int mancanti = m_fisseRichieste - fissePrefisso;
+        if constexpr (StatoConMaschera<Stato>) {
+            Maschera90 accettati = m_stato.ultimiAccettati();
+            if (mancanti > 0) {
+                accettati = mancanti == 1 ? accettati & m_maschereFisse : Maschera90{};
+            }
+            if (m_ascendente) {
+                return ConMaschera(primo, accettati, candidati, raccolta);
+            }
+            return UnoAUno(
+                primo, candidati, [&](int x) { return accettati.contiene(x); }, raccolta);
+        } else {
+            m_stato.preparaUltimi(m_pronostico[primo]);
+            return UnoAUno(
+                primo, candidati,
+                [&](int x) {
+                    return mancanti <= m_fissa[static_cast<std::size_t>(x)] && m_stato.accettaUltimo(x);
+                },
+                raccolta);
+        }
+    }
+
     bool discendi(int profondita, std::size_t primo, int fissePrefisso, Tipo_Giocata& giocata,
                   RaccoltaCandidati& raccolta)
     {
-        const auto p = static_cast<std::size_t>(profondita);
         if (profondita + 1 == m_k) {
-            m_stato.preparaUltimi(m_pronostico[primo]);
-            // The fixed numbers missing from the prefix: none, or one that the last number must be.
-            const int mancanti = m_fisseRichieste - fissePrefisso;
-            // The candidate is assembled in two integers and stored whole: writing its last byte and
-            // then copying the ten bytes out would stall every copy on the byte store.
-            const std::uint64_t basso = Carica<std::uint64_t>(giocata.data());
-            const std::uint16_t alto = Carica<std::uint16_t>(giocata.data() + sizeof basso);
-            const unsigned spostamento = 8U * static_cast<unsigned>(p < 8 ? p : p - 8);
-            const auto giudica = [&](std::size_t i) {
-                const int x = m_pronostico[i];
-                if (mancanti > m_fissa[static_cast<std::size_t>(x)] || !m_stato.accettaUltimo(x)) {
-                    return true;
-                }
-                const auto ultimo = static_cast<std::uint64_t>(x) << spostamento;
-                const std::uint64_t b = p < 8 ? basso | ultimo : basso;
-                const auto a = static_cast<std::uint16_t>(p < 8 ? alto : alto | ultimo);
-                Tipo_Giocata candidata;
-                std::memcpy(candidata.data(), &b, sizeof b);
-                std::memcpy(candidata.data() + sizeof b, &a, sizeof a);
-                return raccolta.accettata(candidata);
-            };
-            // Most runs of last numbers end before the next poll: they are counted at once.
-            if (raccolta.esaminateSenzaVerifica(static_cast<std::int64_t>(m_pronostico.size() - primo))) {
-                for (std::size_t i = primo; i < m_pronostico.size(); ++i) {
-                    if (!giudica(i)) {
-                        return false;
-                    }
-                }
-                return true;
-            }
-            for (std::size_t i = primo; i < m_pronostico.size(); ++i) {
-                if (!giudica(i) || !raccolta.esaminata()) {
-                    return false;
-                }
-            }
-            return true;
+            return ultimi(primo, fissePrefisso, giocata, raccolta);
         }
+        const auto p = static_cast<std::size_t>(profondita);
         const std::size_t ultimo = m_pronostico.size() - static_cast<std::size_t>(m_k - profondita - 1);
         for (std::size_t i = primo; i < ultimo; ++i) {
             const int x = m_pronostico[i];
@@ -116,4 +214,7 @@ private:
     Stato& m_stato;
     int m_fisseRichieste;
     std::array<std::uint8_t, 91> m_fissa{};
+    Maschera90 m_maschereFisse;
+    std::vector<Maschera90> m_daPosizione;
+    bool m_ascendente = true;
 };

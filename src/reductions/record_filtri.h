@@ -42,6 +42,40 @@ struct Maschera90
     int numeri() const { return std::popcount(basso) + std::popcount(alto); }
     bool vuota() const { return basso == 0 && alto == 0; }
     bool operator==(const Maschera90&) const = default;
+
+    // Every bit, numbers above 90 included: for masks that are cut by another before use.
+    static constexpr Maschera90 Tutti() { return {~std::uint64_t{0}, ~std::uint64_t{0}}; }
+    friend constexpr Maschera90 operator&(Maschera90 a, Maschera90 b)
+    {
+        return {a.basso & b.basso, a.alto & b.alto};
+    }
+    friend constexpr Maschera90 operator|(Maschera90 a, Maschera90 b)
+    {
+        return {a.basso | b.basso, a.alto | b.alto};
+    }
+    friend constexpr Maschera90 operator^(Maschera90 a, Maschera90 b)
+    {
+        return {a.basso ^ b.basso, a.alto ^ b.alto};
+    }
+    friend constexpr Maschera90 operator~(Maschera90 a) { return {~a.basso, ~a.alto}; }
+    Maschera90& operator|=(Maschera90 b) { return *this = *this | b; }
+    Maschera90& operator&=(Maschera90 b) { return *this = *this & b; }
+
+    // Calls visita(n) -> bool for the numbers n of the mask, ascending, until one returns false; false then.
+    template <typename Visita> bool perOgniNumero(Visita&& visita) const
+    {
+        for (std::uint64_t b = basso; b != 0; b &= b - 1) {
+            if (!visita(std::countr_zero(b) + 1)) {
+                return false;
+            }
+        }
+        for (std::uint64_t b = alto; b != 0; b &= b - 1) {
+            if (!visita(std::countr_zero(b) + 65)) {
+                return false;
+            }
+        }
+        return true;
+    }
 };
 
 // The numbers of a play up to its first empty slot.

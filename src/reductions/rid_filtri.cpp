@@ -2,6 +2,7 @@
 
 #include "core/testo.h"
 #include "editor/sviluppo_integrale.h"
+#include "reductions/finestre_confronti.h"
 #include "reductions/percorso_pronostico.h"
 
 #include <algorithm>
@@ -244,10 +245,26 @@ EsitoRiduzione RiduzioneFiltro(Sistema& sistema, ElencoGiocate& giocate, const F
         PercorsoPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata(), numeriFissi, stato)
             .esegui(raccolta);
     } else {
-        const auto uscite = UsciteRecenti(filtro);
-        PrefissoConfronti stato(*uscite, *filtro.confronti(), filtro.archivio()->conteggio() + 1);
-        PercorsoPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata(), numeriFissi, stato)
-            .esegui(raccolta);
+        const ArchivioStorico& archivio = *filtro.archivio();
+        const std::int32_t riferimento = archivio.conteggio() + 1;
+        const FiltroConfronti& confronti = *filtro.confronti();
+        if (PrefissoFinestre::Adatto(confronti, riferimento)) {
+            const auto tabelle =
+                std::make_unique<FinestreSottoinsiemi>(PrefissoFinestre::Inizi(confronti, riferimento));
+            for (std::int32_t e = riferimento - confronti.estrazioniMassime(); e < riferimento; ++e) {
+                if (e >= 1) {
+                    RegistraEstrazione(*tabelle, archivio, filtro.ruote(), e);
+                }
+            }
+            PrefissoFinestre stato(*tabelle, confronti, riferimento);
+            PercorsoPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata(), numeriFissi, stato)
+                .esegui(raccolta);
+        } else {
+            const auto uscite = UsciteRecenti(filtro);
+            PrefissoConfronti stato(*uscite, confronti, riferimento);
+            PercorsoPronostico(esecuzione.pronostico(), esecuzione.numeriPerGiocata(), numeriFissi, stato)
+                .esegui(raccolta);
+        }
     }
     return ConcludiFiltroPronostico(esecuzione);
 }

@@ -40,12 +40,13 @@ GiocataFiltro Filtro(std::initializer_list<int> numeri, std::initializer_list<in
     return f;
 }
 
-// An archive of random draws whose wheels are now and then absent, dated one day apart.
-ArchivioStorico ArchivioCasuale(int estrazioni, std::uint32_t seme)
+// An archive of random draws of the numbers 1..quanti whose wheels are now and then absent, dated one day
+// apart.
+ArchivioStorico ArchivioCasuale(int estrazioni, std::uint32_t seme, int quanti = 90)
 {
     std::mt19937 caso(seme);
     ArchivioStorico archivio;
-    std::vector<std::uint8_t> numeri(90);
+    std::vector<std::uint8_t> numeri(static_cast<std::size_t>(quanti));
     for (int i = 0; i < estrazioni; ++i) {
         Tipo_Estrazione e = test::estrazioneNumero(i);
         for (int w = 1; w <= RuoteArchivio; ++w) {
@@ -111,6 +112,17 @@ ConfrontiStorico ConfrontiDiProva()
     record.massimoErrori = 1;
     return record;
 }
+
+class ContaVerifiche final : public ControlloEsecuzione
+{
+public:
+    bool verifica(const Avanzamento&) override
+    {
+        ++polls;
+        return true;
+    }
+    int polls = 0;
+};
 
 class StopAl final : public ControlloEsecuzione
 {
@@ -351,5 +363,83 @@ TEST(AnalisiFiltroStorica, ConfrontiGiudicanoOgniBersaglioSulleEstrazioniPrecede
         EXPECT_EQ(conteggi.esaminate, attesi.esaminate) << dimensione;
         EXPECT_EQ(conteggi.valide, attesi.valide) << dimensione;
         EXPECT_EQ(conteggi.nonRispettate, attesi.nonRispettate) << dimensione;
+    }
+}
+
+// Few windows are judged through masks of the numbers drawn in them, more than eight through the last
+// draw of every set: both keep the plays of the definition, with and without fixed numbers, poll on
+// every 64th candidate like any walk, and a stop adds nothing.
+TEST(RiduzioneFiltro, ConfrontiComeLaDefinizioneInOgniCammino)
+{
+    // Draws of the numbers 1..12 only, so that plays of the prediction score up to 5.
+    const ArchivioStorico archivio = ArchivioCasuale(120, 9, 12);
+    struct Caso
+    {
+        const char* nome;
+        std::vector<ConfrontoStorico> confronti;
+        std::int32_t massimoErrori;
+    };
+    const std::vector<Caso> casi = {
+        {"tre finestre", {{3, 0b000011}, {20, 0b000110}, {60, 0b001100}}, 0},
+        {"un errore", {{3, 0b000011}, {20, 0b000110}, {60, 0b001100}}, 1},
+        {"tratti separati e il cinque", {{5, 0b010101}, {5, 0b100001}, {40, 0b101110}}, 1},
+        {"una finestra, errori oltre una cifra",
+         {{10, 1}, {10, 2}, {10, 4}, {10, 8}, {10, 16}, {10, 32}, {30, 0b111100}},
+         5},
+        {"oltre l'archivio", {{500, 0b110000}}, 0},
+        {"nove finestre",
+         {{1, 0b11},
+          {2, 0b11},
+          {3, 0b111},
+          {4, 0b111},
+          {5, 0b1110},
+          {6, 0b1110},
+          {8, 0b11100},
+          {13, 0b11100},
+          {21, 0b111000}},
+         2},
+    };
+    for (const Caso& caso : casi) {
+        ConfrontiStorico record;
+        record.confronti = caso.confronti;
+        record.massimoErrori = caso.massimoErrori;
+        for (const int k : {2, 5, 6}) {
+            for (const bool conFissa : {false, true}) {
+                SCOPED_TRACE(std::string(caso.nome) + " k " + std::to_string(k) +
+                             (conFissa ? " fissa 4" : ""));
+                Sistema sistema = conFissa ? test::PronosticoPrimi(14, k, {4}) : test::PronosticoPrimi(14, k);
+                sistema.ruote = SoloRuote({1, 4, 9});
+                const FiltroRiduzione filtro = FiltroRiduzione::DaConfronti(record, archivio, sistema.ruote);
+                std::vector<Tipo_Giocata> attese;
+                std::int64_t candidati = 0;
+                CombinazioniPronostico(sistema.pronostico, k).perOgni([&](const Tipo_Giocata& g) {
+                    ++candidati;
+                    const bool fissa = !conFissa || std::find(g.begin(), g.begin() + k, 4) != g.begin() + k;
+                    if (fissa &&
+                        AccettataLetterale(archivio, sistema.ruote, record, g, archivio.conteggio() + 1)) {
+                        attese.push_back(g);
+                    }
+                    return true;
+                });
+
+                ElencoGiocate generate;
+                ContaVerifiche conta;
+                Sistema copia = sistema;
+                const EsitoRiduzione esito =
+                    RiduzioneFiltro(copia, generate, filtro, ModoFiltro::Pronostico, conFissa, conta);
+                EXPECT_EQ(Giocate(generate), attese);
+                EXPECT_EQ(esito.codice,
+                          attese.empty() ? CodiceRiduzione::NessunRisultato : CodiceRiduzione::Completata);
+                EXPECT_EQ(conta.polls, candidati / IntervalloVerificaCombinazioni);
+
+                ElencoGiocate fermate;
+                StopAl stop(1);
+                Sistema ferma = sistema;
+                EXPECT_EQ(
+                    RiduzioneFiltro(ferma, fermate, filtro, ModoFiltro::Pronostico, conFissa, stop).codice,
+                    CodiceRiduzione::Interrotta);
+                EXPECT_EQ(fermate.conteggio(), 0);
+            }
+        }
     }
 }
