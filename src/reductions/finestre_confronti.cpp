@@ -54,38 +54,14 @@ void FinestreSottoinsiemi::aggiorna(int s, std::uint32_t rango, int x, std::uint
 void FinestreSottoinsiemi::registra(const std::uint8_t* numeri, int quanti, std::int32_t estrazione)
 {
     // The windows holding the draw: those starting at or before it, a prefix of the ascending starts.
-    const auto dentro = static_cast<std::uint32_t>(
+    const auto quante = static_cast<std::uint32_t>(
         std::upper_bound(m_inizi.begin(), m_inizi.end(), estrazione) - m_inizi.begin());
-    if (dentro == 0) {
+    if (quante == 0) {
         return;
     }
-    const std::uint32_t finestre = dentro >= 32 ? ~0U : (1U << dentro) - 1U;
-    std::array<std::uint8_t, UsciteSottoinsiemi::DimensioneMassima> ordinati{};
-    int n = 0;
-    for (int i = 0; i < quanti && n < UsciteSottoinsiemi::DimensioneMassima; ++i) {
-        if (numeri[i] >= 1 && numeri[i] <= 90) {
-            ordinati[static_cast<std::size_t>(n++)] = numeri[i];
-        }
-    }
-    std::sort(ordinati.begin(), ordinati.begin() + n);
-    n = static_cast<int>(std::unique(ordinati.begin(), ordinati.begin() + n) - ordinati.begin());
-    // Every subset S of the wheel's numbers, by bitmask, and every x of S: row S - {x}, column x.
-    for (unsigned insieme = 1; insieme < (1U << n); ++insieme) {
-        const int s = std::popcount(insieme);
-        for (int escluso = 0; escluso < n; ++escluso) {
-            if (((insieme >> escluso) & 1U) == 0) {
-                continue;
-            }
-            std::uint32_t rango = 0;
-            int j = 0;
-            for (int i = 0; i < n; ++i) {
-                if (i != escluso && ((insieme >> i) & 1U) != 0) {
-                    rango += UsciteSottoinsiemi::Binomiale(ordinati[static_cast<std::size_t>(i)] - 1, ++j);
-                }
-            }
-            aggiorna(s, rango, ordinati[static_cast<std::size_t>(escluso)], finestre);
-        }
-    }
+    const std::uint32_t dentro = (1U << quante) - 1U; // quante <= MassimoFinestre
+    PerOgniSottoinsiemeEstratto(numeri, quanti,
+                                [&](int s, std::uint32_t rango, int x) { aggiorna(s, rango, x, dentro); });
 }
 
 std::vector<std::int32_t> PrefissoFinestre::Inizi(const FiltroConfronti& filtro, std::int32_t riferimento)

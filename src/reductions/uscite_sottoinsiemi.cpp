@@ -62,32 +62,8 @@ void UsciteSottoinsiemi::aggiorna(int s, std::uint32_t rango, int x, std::int32_
 
 void UsciteSottoinsiemi::registra(const std::uint8_t* numeri, int quanti, std::int32_t estrazione)
 {
-    std::array<std::uint8_t, DimensioneMassima> ordinati{};
-    int n = 0;
-    for (int i = 0; i < quanti && n < DimensioneMassima; ++i) {
-        if (numeri[i] >= 1 && numeri[i] <= 90) {
-            ordinati[static_cast<std::size_t>(n++)] = numeri[i];
-        }
-    }
-    std::sort(ordinati.begin(), ordinati.begin() + n);
-    n = static_cast<int>(std::unique(ordinati.begin(), ordinati.begin() + n) - ordinati.begin());
-    // Every subset S of the wheel's numbers, by bitmask, and every x of S: row S - {x}, column x.
-    for (unsigned insieme = 1; insieme < (1U << n); ++insieme) {
-        const int s = std::popcount(insieme);
-        for (int escluso = 0; escluso < n; ++escluso) {
-            if (((insieme >> escluso) & 1U) == 0) {
-                continue;
-            }
-            std::uint32_t rango = 0;
-            int j = 0;
-            for (int i = 0; i < n; ++i) {
-                if (i != escluso && ((insieme >> i) & 1U) != 0) {
-                    rango += Binomiale(ordinati[static_cast<std::size_t>(i)] - 1, ++j);
-                }
-            }
-            aggiorna(s, rango, ordinati[static_cast<std::size_t>(escluso)], estrazione);
-        }
-    }
+    PerOgniSottoinsiemeEstratto(
+        numeri, quanti, [&](int s, std::uint32_t rango, int x) { aggiorna(s, rango, x, estrazione); });
 }
 
 std::array<std::int32_t, UsciteSottoinsiemi::DimensioneMassima>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -84,6 +85,38 @@ private:
     std::array<std::vector<std::uint16_t>, DimensioneMassima> m_blocchi; // sizes 1..4 used
     std::unordered_map<std::uint32_t, std::vector<std::pair<std::uint8_t, std::int32_t>>> m_cinquine;
 };
+
+// For the numbers of one wheel (any order, zeros and repeats skipped): every subset S of them and every x
+// of S, as visita(s = |S|, colex rank of S - {x}, x).
+template <typename Visita>
+void PerOgniSottoinsiemeEstratto(const std::uint8_t* numeri, int quanti, Visita&& visita)
+{
+    std::array<std::uint8_t, UsciteSottoinsiemi::DimensioneMassima> ordinati{};
+    int n = 0;
+    for (int i = 0; i < quanti && n < UsciteSottoinsiemi::DimensioneMassima; ++i) {
+        if (numeri[i] >= 1 && numeri[i] <= 90) {
+            ordinati[static_cast<std::size_t>(n++)] = numeri[i];
+        }
+    }
+    std::sort(ordinati.begin(), ordinati.begin() + n);
+    n = static_cast<int>(std::unique(ordinati.begin(), ordinati.begin() + n) - ordinati.begin());
+    for (unsigned insieme = 1; insieme < (1U << n); ++insieme) {
+        const int s = std::popcount(insieme);
+        for (int escluso = 0; escluso < n; ++escluso) {
+            if (((insieme >> escluso) & 1U) == 0) {
+                continue;
+            }
+            std::uint32_t rango = 0;
+            int j = 0;
+            for (int i = 0; i < n; ++i) {
+                if (i != escluso && ((insieme >> i) & 1U) != 0) {
+                    rango += UsciteSottoinsiemi::Binomiale(ordinati[static_cast<std::size_t>(i)] - 1, ++j);
+                }
+            }
+            visita(s, rango, static_cast<int>(ordinati[static_cast<std::size_t>(escluso)]));
+        }
+    }
+}
 
 // The colex ranks of every j-subset (j = 0..4) of a growing ascending set, at most ten numbers.
 struct RanghiSottoinsiemi
