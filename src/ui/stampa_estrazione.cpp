@@ -41,10 +41,15 @@ ImpaginazioneEstrazione DisegnaEstrazione(QPainter& pittore, const Tipo_Estrazio
 
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
-    // The largest font for which 40 letters "H" fit across the page.
+    // The largest font for which 40 letters "H" fit across the page and the 19 lines down to the
+    // footer fit in its height (a landscape page is wide enough for a font that would push the footer
+    // off the foot).
     for (int d = 21; d <= 201; ++d) {
         font.setPixelSize(std::max(1, Arrotonda(static_cast<double>(altezza) / d)));
-        if (QFontMetrics(font, pittore.device()).horizontalAdvance(QLatin1Char('H')) * 40 <= larghezza) {
+        const QFontMetrics prova(font, pittore.device());
+        const int riga = prova.boundingRect(QStringLiteral("Hq")).height();
+        const int interlinea = riga + Arrotonda(riga / 10.0);
+        if (prova.horizontalAdvance(QLatin1Char('H')) * 40 <= larghezza && 19 * interlinea <= altezza) {
             break;
         }
     }

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -436,6 +437,8 @@ void AggioManualeDialogTest::paginaConFiguraEPiede_data()
     QTest::newRow("A4 verticale, 150 dpi") << QSize(1240, 1754);
     QTest::newRow("Letter, 300 dpi") << QSize(2550, 3300);
     QTest::newRow("A5, 72 dpi") << QSize(420, 595);
+    QTest::newRow("A4 orizzontale, 150 dpi") << QSize(1754, 1240);
+    QTest::newRow("A5 orizzontale, 72 dpi") << QSize(595, 420);
 }
 
 // The page drawn on an image: the side picture lies on the page, left of the frame and clear of it,
@@ -449,6 +452,10 @@ void AggioManualeDialogTest::paginaConFiguraEPiede()
     const ImpaginazioneEstrazione parti = DisegnaEstrazione(pittore, test::estrazione(7, 3, 2003, 40),
                                                             QStringLiteral("http://www.quarvina.example"));
     pittore.end();
+    if (const QString catture = qEnvironmentVariable("QUARVIN_CATTURE"); !catture.isEmpty()) {
+        immagine.save(QDir(catture).filePath(
+            QStringLiteral("estrazione %1x%2.png").arg(pagina.width()).arg(pagina.height())));
+    }
 
     const QRect foglio(QPoint(0, 0), pagina);
     QVERIFY(foglio.contains(parti.figura));
