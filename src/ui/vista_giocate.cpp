@@ -125,6 +125,42 @@ int VistaGiocate::larghezzaIndice() const
            2 * Margine;
 }
 
+int VistaGiocate::larghezzaGiocata() const
+{
+    return std::max(0, areaRighe().width() - larghezzaIndice() - 2 * Margine);
+}
+
+QString VistaGiocate::testoRiga(int indice) const
+{
+    if (indice < 1 || indice > conteggio()) {
+        return {};
+    }
+    const QString larga = QString::fromStdString(TestoGiocata(m_elenco->voce(indice), "  "));
+    if (fontMetrics().horizontalAdvance(larga) <= larghezzaGiocata()) {
+        return larga;
+    }
+    return QString::fromStdString(TestoGiocata(m_elenco->voce(indice), " "));
+}
+
+void VistaGiocate::disegnaGiocata(QPainter& p, const QRect& spazio, int indice) const
+{
+    const QString testo = testoRiga(indice);
+    if (fontMetrics().horizontalAdvance(testo) <= spazio.width()) {
+        p.drawText(spazio, Qt::AlignVCenter | Qt::AlignLeft, testo);
+        return;
+    }
+    // Not even one space apart: the numbers share the room in equal cells, which hold two digits
+    // down to a column of ten times their width.
+    const QStringList numeri = testo.split(QLatin1Char(' '));
+    const auto quanti = static_cast<int>(numeri.size());
+    for (int i = 0; i < quanti; ++i) {
+        const int sinistra = spazio.left() + spazio.width() * i / quanti;
+        const int destra = spazio.left() + spazio.width() * (i + 1) / quanti;
+        p.drawText(QRect(sinistra, spazio.top(), destra - sinistra, spazio.height()),
+                   Qt::AlignVCenter | Qt::AlignLeft, numeri[i]);
+    }
+}
+
 int VistaGiocate::giocataNelPunto(const QPoint& punto) const
 {
     const QRect area = areaRighe();
@@ -196,8 +232,7 @@ void VistaGiocate::paintEvent(QPaintEvent*)
         p.setPen(selezionata ? Qt::white : Qt::black);
         p.drawText(QRect(riga.left() + Margine, riga.top(), colonna - 2 * Margine, h),
                    Qt::AlignVCenter | Qt::AlignRight, QString::number(indice));
-        p.drawText(riga.adjusted(colonna + Margine, 0, -Margine, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                   QString::fromStdString(TestoGiocata(m_elenco->voce(indice), "  ")));
+        disegnaGiocata(p, riga.adjusted(colonna + Margine, 0, -Margine, 0), indice);
         if (indice == m_corrente && hasFocus()) {
             p.setPen(QPen(selezionata ? Qt::white : Qt::black, 1, Qt::DotLine));
             p.drawRect(riga.adjusted(0, 0, -1, -1));

@@ -6,6 +6,7 @@
 #include <utility>
 
 class ElencoGiocate;
+class QPainter;
 class QScrollBar;
 
 // The plays view of the main window: a header ("Nº", "Giocata") over 11 rows, each showing a
@@ -44,6 +45,11 @@ public:
     int giocataNelPunto(const QPoint& punto) const;
     // Row height in pixels, the header included.
     int altezzaRiga() const;
+    // The numbers of play `indice` as its row shows them: two spaces apart, or one where two would not
+    // fit the column (plays of nine or ten numbers in the narrow view of a laptop screen).
+    QString testoRiga(int indice) const;
+    // The room of the plays column, in pixels.
+    int larghezzaGiocata() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -56,6 +62,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    // The numbers of play `indice` in the row's room: as testoRiga, or in equal cells where even that
+    // is too wide.
+    void disegnaGiocata(QPainter& p, const QRect& spazio, int indice) const;
     void resizeEvent(QResizeEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;

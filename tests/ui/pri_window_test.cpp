@@ -6,6 +6,7 @@
 #include "ui/notifica_dialog.h"
 #include "ui/pri_window.h"
 #include "ui/traduzioni_qt.h"
+#include "ui/vista_giocate.h"
 #include "ui/vista_statistica.h"
 
 #include <QAction>
@@ -380,8 +381,9 @@ private slots:
                  std::string("Il pronostico iniziale non contiene abbastanza numeri!"));
     }
 
-    // On the common laptop screens the maximised window shows everything without scrolling and the chart
-    // keeps a readable height; on a smaller screen the window scrolls rather than squeeze the chart.
+    // On the common laptop screens the maximised window shows everything without scrolling, the chart
+    // keeps a readable height and a play of ten numbers shows whole; on a smaller screen the window
+    // scrolls rather than squeeze the chart.
     void siAdattaAgliSchermi()
     {
         struct Riga
@@ -398,6 +400,10 @@ private slots:
         };
         auto* scorrimento = w<QScrollArea>("finestraScrollArea");
         auto* grafico = w<QWidget>("statisticheGraficoBarre");
+        QVERIFY(m_prova->stato.giocate.AssicuraCapacita(1));
+        m_prova->stato.giocate.voce(1) = Tipo_Giocata{81, 82, 83, 84, 85, 86, 87, 88, 89, 90};
+        m_prova->stato.giocate.setConteggio(1);
+        w<VistaGiocate>("sggioVistaGiocate")->aggiorna();
         for (const Riga& riga : righe) {
             m_finestra->resize(riga.schermo.width(), riga.schermo.height() - BarraApplicazioni - BarraTitolo);
             QApplication::processEvents();
@@ -411,6 +417,14 @@ private slots:
             QVERIFY2(scorre == riga.scorre, dettagli);
             QVERIFY2(grafico->height() >= VistaStatistica::AltezzaMinimaGrafico, dettagli);
             QVERIFY2(grafico->isVisible(), dettagli);
+            // The play of ten numbers shows whole where the window does not scroll.
+            auto* giocate = w<VistaGiocate>("sggioVistaGiocate");
+            const int cifre = giocate->fontMetrics().horizontalAdvance(QStringLiteral("90"));
+            QVERIFY2(riga.scorre || giocate->larghezzaGiocata() >= 10 * cifre, dettagli);
+            if (const QString catture = qEnvironmentVariable("QUARVIN_CATTURE"); !catture.isEmpty()) {
+                m_finestra->grab().save(
+                    QDir(catture).filePath(QStringLiteral("principale %1.png").arg(riga.nome)));
+            }
         }
     }
 };

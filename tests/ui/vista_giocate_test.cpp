@@ -4,6 +4,7 @@
 #include "support/cartella_temporanea.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -71,6 +72,7 @@ private slots:
     void tastiFrecciaScorronoConLaSelezione();
     void eliminaEDoppioClicSoloConGiocate();
     void righeSelezionateInBluSuBianco();
+    void giocataDiDieciNumeriIntera();
 };
 
 void VistaGiocateTest::barraSecondoIlConteggio_data()
@@ -240,6 +242,32 @@ void VistaGiocateTest::righeSelezionateInBluSuBianco()
     QCOMPARE(colore(7), QColor(0, 0, 128));
     QCOMPARE(colore(5), QColor(Qt::white));
     QCOMPARE(colore(8), QColor(Qt::white));
+}
+
+// A play of ten numbers keeps every number in view as the column narrows: two spaces apart, then one
+// (narrower still, the row shares its room in ten equal cells).
+void VistaGiocateTest::giocataDiDieciNumeriIntera()
+{
+    ElencoGiocate elenco;
+    QVERIFY(elenco.AssicuraCapacita(1));
+    elenco.voce(1) = test::giocata({81, 82, 83, 84, 85, 86, 87, 88, 89, 90});
+    elenco.setConteggio(1);
+    VistaGiocate vista;
+    vista.setElenco(&elenco);
+    vista.show(); // a hidden widget gets its resize events only when shown
+    const QFontMetrics misure = vista.fontMetrics();
+    const QString larga = QStringLiteral("81  82  83  84  85  86  87  88  89  90");
+    const QString stretta = QStringLiteral("81 82 83 84 85 86 87 88 89 90");
+    // Widens or narrows the view until its plays column has the given room.
+    const auto conSpazio = [&](int spazio) {
+        vista.resize(vista.sizeHint());
+        vista.resize(vista.width() + spazio - vista.larghezzaGiocata(), vista.height());
+    };
+
+    conSpazio(misure.horizontalAdvance(larga));
+    QCOMPARE(vista.testoRiga(1), larga);
+    conSpazio(misure.horizontalAdvance(larga) - 1);
+    QCOMPARE(vista.testoRiga(1), stretta);
 }
 
 QTEST_MAIN(VistaGiocateTest)
