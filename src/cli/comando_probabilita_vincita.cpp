@@ -9,22 +9,6 @@
 
 namespace cli {
 
-namespace {
-
-// The check the window's entry runs, on the fixed numbers as they are stored.
-bool SistemaValido(Sistema& sistema, ServizioMessaggi& messaggi)
-{
-    CaselleFisse caselle{};
-    const int quante = std::min<int>(sistema.numeroFisse, static_cast<int>(caselle.size()));
-    for (int i = 0; i < quante; ++i) {
-        caselle[static_cast<std::size_t>(i)] = std::to_string(sistema.fisse[static_cast<std::size_t>(i)]);
-    }
-    const SegniRuote ruote = sistema.ruote;
-    return ValidaSistema(sistema, caselle, ruote, messaggi);
-}
-
-} // namespace
-
 int ComandoProbabilitaVincita(const RigaComando& riga, std::ostream& out, std::ostream& err)
 {
     ArgomentiComando a;
@@ -53,7 +37,7 @@ int ComandoProbabilitaVincita(const RigaComando& riga, std::ostream& out, std::o
         ambiente.mostra({Avviso(messaggi_probabilita_vincita::NessunaGiocata)});
         return UscitaRifiuto;
     }
-    if (!SistemaValido(stato.sistema, stato.messaggi)) {
+    if (!ValidaSistemaSalvato(stato.sistema, stato.messaggi)) {
         return UscitaRifiuto;
     }
     EsitoDistribuzionePunti esito;

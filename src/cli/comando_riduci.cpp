@@ -455,18 +455,6 @@ const std::array Metodi = {
     MetodoCli{"normalizza", OpzConsideraFisse, 0, &IngressoNormalizza, &Normalizza},
 };
 
-// The window's ValidaSistema on the fixed numbers as they are stored.
-bool SistemaValido(Sistema& sistema, ServizioMessaggi& messaggi)
-{
-    CaselleFisse caselle{};
-    const int quante = std::min<int>(sistema.numeroFisse, static_cast<int>(caselle.size()));
-    for (int i = 0; i < quante; ++i) {
-        caselle[static_cast<std::size_t>(i)] = std::to_string(sistema.fisse[static_cast<std::size_t>(i)]);
-    }
-    const SegniRuote ruote = sistema.ruote;
-    return ValidaSistema(sistema, caselle, ruote, messaggi);
-}
-
 } // namespace
 
 int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& err)
@@ -498,7 +486,7 @@ int ComandoRiduci(const RigaComando& riga, std::ostream& /*out*/, std::ostream& 
     }
     StatoApplicazione& stato = ambiente.stato();
     ContestoIngresso contesto{stato.sistema, stato.giocate, stato.messaggi,
-                              [&stato] { return SistemaValido(stato.sistema, stato.messaggi); }};
+                              [&stato] { return ValidaSistemaSalvato(stato.sistema, stato.messaggi); }};
     if (!metodo->ingresso(contesto)) {
         return UscitaRifiuto;
     }

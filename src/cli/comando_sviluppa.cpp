@@ -73,18 +73,6 @@ bool LeggiArgomenti(const std::vector<std::string>& argomenti, ArgomentiSviluppa
     return true;
 }
 
-// The check the window runs before the development, on the fixed numbers as they are stored.
-bool SistemaValido(Sistema& sistema, ServizioMessaggi& messaggi)
-{
-    CaselleFisse caselle{};
-    const int quante = std::min<int>(sistema.numeroFisse, static_cast<int>(caselle.size()));
-    for (int i = 0; i < quante; ++i) {
-        caselle[static_cast<std::size_t>(i)] = std::to_string(sistema.fisse[static_cast<std::size_t>(i)]);
-    }
-    const SegniRuote ruote = sistema.ruote;
-    return ValidaSistema(sistema, caselle, ruote, messaggi);
-}
-
 } // namespace
 
 // sviluppa FILE.qvs [--considera-fisse] (-o OUT.qvs | --sovrascrivi): the full development of the
@@ -102,7 +90,7 @@ int ComandoSviluppa(const RigaComando& riga, std::ostream& /*out*/, std::ostream
         return UscitaRifiuto;
     }
     StatoApplicazione& stato = ambiente.stato();
-    if (!SistemaValido(stato.sistema, stato.messaggi)) {
+    if (!ValidaSistemaSalvato(stato.sistema, stato.messaggi)) {
         return UscitaRifiuto;
     }
 

@@ -2,6 +2,8 @@
 
 #include "core/testo.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 bool FissaValida(const std::string& testo)
@@ -60,4 +62,15 @@ bool ValidaSistema(Sistema& sistema, const CaselleFisse& caselle, const SegniRuo
         return false;
     }
     return true;
+}
+
+bool ValidaSistemaSalvato(Sistema& sistema, ServizioMessaggi& messaggi)
+{
+    CaselleFisse caselle{};
+    const int quante = std::clamp<int>(sistema.numeroFisse, 0, static_cast<int>(caselle.size()));
+    for (int i = 0; i < quante; ++i) {
+        caselle[static_cast<std::size_t>(i)] = std::to_string(sistema.fisse[static_cast<std::size_t>(i)]);
+    }
+    const SegniRuote ruote = sistema.ruote;
+    return ValidaSistema(sistema, caselle, ruote, messaggi);
 }

@@ -22,3 +22,6 @@ bool FissaValida(const std::string& testo);
 // below the fixed count, enough predicted numbers. Shows the first failure through the service.
 [[nodiscard]] bool ValidaSistema(Sistema& sistema, const CaselleFisse& caselle, const SegniRuote& ruote,
                                  ServizioMessaggi& messaggi);
+// ValidaSistema on the fixed numbers as the system stores them, for callers without the window's boxes
+// (the command-line tool).
+[[nodiscard]] bool ValidaSistemaSalvato(Sistema& sistema, ServizioMessaggi& messaggi);
