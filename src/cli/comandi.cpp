@@ -5,6 +5,7 @@
 #include "core/testo.h"
 
 #include <ostream>
+#include <string_view>
 
 namespace cli {
 
@@ -19,6 +20,47 @@ int ErroreUso(std::ostream& err, const std::string& motivo)
 
 } // namespace cli
 
+namespace {
+
+using Comando = int (*)(const cli::RigaComando&, std::ostream&, std::ostream&);
+
+struct VoceComando
+{
+    std::string_view nome;
+    Comando esegui;
+};
+
+const VoceComando Comandi[] = {
+    {"crea", &cli::ComandoCrea},
+    {"info", &cli::ComandoInfo},
+    {"giocate", &cli::ComandoGiocate},
+    {"distribuzione", &cli::ComandoDistribuzione},
+    {"sviluppa", &cli::ComandoSviluppa},
+    {"statistiche", &cli::ComandoStatistiche},
+    {"statistica", &cli::ComandoStatistica},
+    {"smorfia", &cli::ComandoSmorfia},
+    {"analisi-combinazioni", &cli::ComandoAnalisiCombinazioni},
+    {"archivio", &cli::ComandoArchivio},
+    {"vincita", &cli::ComandoVincita},
+    {"importa", &cli::ComandoImporta},
+    {"esporta", &cli::ComandoEsporta},
+    {"pronostico", &cli::ComandoPronostico},
+    {"condizioni", &cli::ComandoCondizioni},
+    {"analisi", &cli::ComandoAnalisi},
+    {"riduci", &cli::ComandoRiduci},
+    {"riduttori", &cli::ComandoRiduttori},
+    {"spoglio-storico", &cli::ComandoSpoglioStorico},
+    {"probabilita-vincita", &cli::ComandoProbabilitaVincita},
+    {"riduttori-personali", &cli::ComandoRiduttoriPersonali},
+    {"garanzia", &cli::ComandoGaranzia},
+    {"bilancio", &cli::ComandoBilancio},
+    {"probabilita", &cli::ComandoProbabilita},
+    {"stampa", &cli::ComandoStampa},
+    {"spoglio", &cli::ComandoSpoglio},
+};
+
+} // namespace
+
 int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& out, std::ostream& err)
 {
     cli::RigaComando riga;
@@ -26,83 +68,10 @@ int EseguiRigaComando(const std::vector<std::string>& argomenti, std::ostream& o
     if (!cli::LeggiRigaComando(argomenti, riga, errore)) {
         return cli::ErroreUso(err, errore);
     }
-    if (riga.comando == "crea") {
-        return cli::ComandoCrea(riga, out, err);
-    }
-    if (riga.comando == "info") {
-        return cli::ComandoInfo(riga, out, err);
-    }
-    if (riga.comando == "giocate") {
-        return cli::ComandoGiocate(riga, out, err);
-    }
-    if (riga.comando == "distribuzione") {
-        return cli::ComandoDistribuzione(riga, out, err);
-    }
-    if (riga.comando == "sviluppa") {
-        return cli::ComandoSviluppa(riga, out, err);
-    }
-    if (riga.comando == "statistiche") {
-        return cli::ComandoStatistiche(riga, out, err);
-    }
-    if (riga.comando == "statistica") {
-        return cli::ComandoStatistica(riga, out, err);
-    }
-    if (riga.comando == "smorfia") {
-        return cli::ComandoSmorfia(riga, out, err);
-    }
-    if (riga.comando == "analisi-combinazioni") {
-        return cli::ComandoAnalisiCombinazioni(riga, out, err);
-    }
-    if (riga.comando == "archivio") {
-        return cli::ComandoArchivio(riga, out, err);
-    }
-    if (riga.comando == "vincita") {
-        return cli::ComandoVincita(riga, out, err);
-    }
-    if (riga.comando == "importa") {
-        return cli::ComandoImporta(riga, out, err);
-    }
-    if (riga.comando == "esporta") {
-        return cli::ComandoEsporta(riga, out, err);
-    }
-    if (riga.comando == "pronostico") {
-        return cli::ComandoPronostico(riga, out, err);
-    }
-    if (riga.comando == "condizioni") {
-        return cli::ComandoCondizioni(riga, out, err);
-    }
-    if (riga.comando == "analisi") {
-        return cli::ComandoAnalisi(riga, out, err);
-    }
-    if (riga.comando == "riduci") {
-        return cli::ComandoRiduci(riga, out, err);
-    }
-    if (riga.comando == "riduttori") {
-        return cli::ComandoRiduttori(riga, out, err);
-    }
-    if (riga.comando == "spoglio-storico") {
-        return cli::ComandoSpoglioStorico(riga, out, err);
-    }
-    if (riga.comando == "probabilita-vincita") {
-        return cli::ComandoProbabilitaVincita(riga, out, err);
-    }
-    if (riga.comando == "riduttori-personali") {
-        return cli::ComandoRiduttoriPersonali(riga, out, err);
-    }
-    if (riga.comando == "garanzia") {
-        return cli::ComandoGaranzia(riga, out, err);
-    }
-    if (riga.comando == "bilancio") {
-        return cli::ComandoBilancio(riga, out, err);
-    }
-    if (riga.comando == "probabilita") {
-        return cli::ComandoProbabilita(riga, out, err);
-    }
-    if (riga.comando == "stampa") {
-        return cli::ComandoStampa(riga, out, err);
-    }
-    if (riga.comando == "spoglio") {
-        return cli::ComandoSpoglio(riga, out, err);
+    for (const VoceComando& voce : Comandi) {
+        if (voce.nome == riga.comando) {
+            return voce.esegui(riga, out, err);
+        }
     }
     return cli::ErroreUso(err, messaggi_cli::ComandoSconosciuto + riga.comando);
 }
