@@ -1,5 +1,6 @@
 #include "checking/distribuzione_punti.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -12,21 +13,7 @@ namespace {
 
 using test::giocata;
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int n) : m_n(n) {}
-    bool verifica(const Avanzamento& stato) override
-    {
-        ultimo = stato;
-        return ++chiamate != m_n;
-    }
-    int chiamate = 0;
-    Avanzamento ultimo;
-
-private:
-    int m_n;
-};
+using test::StopAl;
 
 std::vector<std::uint8_t> Numeri(std::initializer_list<int> numeri)
 {
@@ -185,7 +172,7 @@ TEST(DistribuzionePunti, InterruzioneTieneIConteggiRaggiunti)
     // One point: no poll, so no stop.
     StopAl subito(1);
     DistribuzionePunti(pronostico, giocate.data(), 2, 1, esito, subito);
-    EXPECT_EQ(subito.chiamate, 0);
+    EXPECT_EQ(subito.polls, 0);
     EXPECT_EQ(esito.insiemi, 20);
     EXPECT_DOUBLE_EQ(esito.percentuale(0), 50.0);
 }

@@ -1,5 +1,6 @@
 #include "checking/spoglio_storico.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/estrazione_prova.h"
 
 #include <gtest/gtest.h>
@@ -12,22 +13,7 @@ namespace {
 
 using test::giocata;
 
-// Stops at the n-th poll (1-based) and counts the polls.
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int n) : m_n(n) {}
-    bool verifica(const Avanzamento& stato) override
-    {
-        ultimo = stato;
-        return ++chiamate != m_n;
-    }
-    int chiamate = 0;
-    Avanzamento ultimo;
-
-private:
-    int m_n;
-};
+using test::StopAl;
 
 ArchivioStorico Archivio(int quante)
 {

@@ -1,6 +1,7 @@
 #include "reducers/applica_riduttore.h"
 
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -10,16 +11,7 @@ namespace {
 
 using test::giocata;
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 RiduttorePersonale Riduttore(std::initializer_list<const char*> righe, int m)
 {

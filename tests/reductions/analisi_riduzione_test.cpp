@@ -1,6 +1,7 @@
 #include "reductions/analisi_riduzione.h"
 
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -74,17 +75,7 @@ TEST(AnalisiRiduzione, CadenzaDellaGriglia)
 
 namespace {
 
-// Stops at the given poll (1-based), 0 for never.
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++polls != m_poll; }
-    int polls = 0;
-
-private:
-    int m_poll;
-};
+using test::StopAl;
 
 // Criterion 0: the play holds 1; criterion 1: the sum of its numbers is even.
 bool Valuta(const Tipo_Giocata& g, ConteggiAnalisi& c)

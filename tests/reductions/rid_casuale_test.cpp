@@ -2,6 +2,7 @@
 
 #include "editor/sviluppo_integrale.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -19,17 +20,7 @@ using test::Giocate;
 using test::PronosticoPrimi;
 using test::Sviluppa;
 
-// Confirms the stop at the given poll.
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "editor/sviluppo_integrale.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -27,21 +28,7 @@ CondizioniRiduzione PariUnoODue()
     return c;
 }
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento& a) override
-    {
-        ultimo = a;
-        return ++polls != m_poll;
-    }
-    int polls = 0;
-    Avanzamento ultimo;
-
-private:
-    int m_poll;
-};
+using test::StopAl;
 
 int Pari(const Tipo_Giocata& g)
 {

@@ -1,6 +1,7 @@
 #include "reductions/rid_cruciverba.h"
 
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -17,16 +18,7 @@ using test::giocata;
 using test::Giocate;
 using test::PronosticoPrimi;
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 std::vector<std::uint8_t> Ordinato(int n)
 {

@@ -2,6 +2,7 @@
 
 #include "editor/file_riduzioni.h"
 #include "editor/sviluppo_integrale.h"
+#include "support/controllo_prova.h"
 #include "support/estrazione_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
@@ -113,27 +114,9 @@ ConfrontiStorico ConfrontiDiProva()
     return record;
 }
 
-class ContaVerifiche final : public ControlloEsecuzione
-{
-public:
-    bool verifica(const Avanzamento&) override
-    {
-        ++polls;
-        return true;
-    }
-    int polls = 0;
-};
+using test::ContaVerifiche;
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++polls != m_poll; }
-    int polls = 0;
-
-private:
-    int m_poll;
-};
+using test::StopAl;
 
 } // namespace
 

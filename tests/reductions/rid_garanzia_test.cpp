@@ -3,6 +3,7 @@
 #include "editor/sviluppo_integrale.h"
 #include "reductions/messaggi_riduzioni.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -53,16 +54,7 @@ std::string Scoperta(const std::vector<std::uint8_t>& numeri, int s, int g,
     return scoperta;
 }
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 ParametriGaraGio ParametriGio(const ElencoGiocate& elenco, int g)
 {

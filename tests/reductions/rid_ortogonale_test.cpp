@@ -3,6 +3,7 @@
 #include "reductions/messaggi_riduzioni.h"
 #include "reductions/riduttori_immediati.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -105,18 +106,7 @@ bool Canonica(const Tipo_Giocata& g, int k)
            std::adjacent_find(g.begin(), g.begin() + k) == g.begin() + k;
 }
 
-// Confirms the stop at the given poll.
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-    int polls() const { return m_polls; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 // Random plays of k numbers from 1..v, for the brute-force checks.
 std::vector<Tipo_Giocata> GiocateCasuali(std::uint32_t& stato, int quante, int k, int v)
@@ -381,7 +371,7 @@ TEST(RidOrtogonale, LeGiocateRestanoSeLaRiduzioneNonSiConclude)
         if (riga.atteso == CodiceRiduzione::MemoriaInsufficiente) {
             EXPECT_EQ(messaggi.mostrati.size(), 1U);
         } else {
-            EXPECT_EQ(stop.polls(), 1);
+            EXPECT_EQ(stop.polls, 1);
         }
     }
 

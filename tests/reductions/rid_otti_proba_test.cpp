@@ -3,6 +3,7 @@
 #include "core/generatore_casuale.h"
 
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -19,16 +20,7 @@ using test::giocata;
 using test::Giocate;
 using test::PronosticoPrimi;
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 int Condivisi(const Tipo_Giocata& a, const Tipo_Giocata& b)
 {

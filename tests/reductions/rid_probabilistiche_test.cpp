@@ -2,6 +2,7 @@
 
 #include "support/archivio_memoria.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/estrazione_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
@@ -117,16 +118,7 @@ std::array<std::int32_t, 90> FrequenzeLetterali(const ArchivioStorico& a, const 
     return f;
 }
 
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++polls != m_poll; }
-    int polls = 0;
-
-private:
-    int m_poll;
-};
+using test::StopAl;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "reductions/rid_normalizza.h"
 #include "reductions/rid_sostituzione.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 #include "support/sistema_prova.h"
 
@@ -18,17 +19,7 @@ using test::giocata;
 using test::Giocate;
 using test::PronosticoPrimi;
 
-// Confirms the stop at the given poll.
-class StopAl final : public ControlloEsecuzione
-{
-public:
-    explicit StopAl(int poll) : m_poll(poll) {}
-    bool verifica(const Avanzamento&) override { return ++m_polls != m_poll; }
-
-private:
-    int m_poll;
-    int m_polls = 0;
-};
+using test::StopAl;
 
 TabellaSostituzioni Tabella(std::vector<std::pair<Tipo_Giocata, Tipo_Giocata>> voci, bool parziale = false)
 {
