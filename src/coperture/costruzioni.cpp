@@ -1,6 +1,7 @@
 #include "coperture/costruzioni.h"
 
 #include "coperture/campo_finito.h"
+#include "core/conta_bit.h"
 
 #include <algorithm>
 #include <array>
@@ -335,7 +336,7 @@ Blocchi Unitale()
                 b |= Bit(static_cast<int>(i));
             }
         }
-        if (std::popcount(b) > 1) {
+        if (ContaBit(b) > 1) {
             blocchi.push_back(b);
         }
     }
@@ -373,9 +374,9 @@ Blocchi Golay24()
                     w ^= base[i];
                 }
             }
-            distanza = std::min(distanza, std::popcount(w));
-            w |= static_cast<std::uint32_t>(std::popcount(w) & 1) << n;
-            if (std::popcount(w) == 8) {
+            distanza = std::min(distanza, ContaBit(w));
+            w |= static_cast<std::uint32_t>(ContaBit(w) & 1) << n;
+            if (ContaBit(w) == 8) {
                 parole.push_back(w);
             }
         }
@@ -428,11 +429,11 @@ Blocchi Golay12()
                     supporto |= Bit(x);
                 }
             }
-            distanza = std::min(distanza, std::popcount(supporto));
+            distanza = std::min(distanza, ContaBit(supporto));
             if (somma % 3 != 0) {
                 supporto |= Bit(n);
             }
-            if (std::popcount(supporto) == 6) {
+            if (ContaBit(supporto) == 6) {
                 supporti.push_back(supporto);
             }
         }

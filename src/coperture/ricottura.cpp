@@ -1,6 +1,7 @@
 #include "coperture/ricottura.h"
 
 #include "coperture/sottoinsiemi.h"
+#include "core/conta_bit.h"
 
 #include <algorithm>
 #include <bit>
@@ -95,7 +96,7 @@ void Ricottura::impostaBlocchi(const Blocchi& blocchi)
 
 void Ricottura::aggiungiBlocco(std::uint32_t blocco)
 {
-    assert(std::popcount(blocco) == m_cella.k && (blocco & ~m_tutti) == 0);
+    assert(ContaBit(blocco) == m_cella.k && (blocco & ~m_tutti) == 0);
     m_blocchi.push_back(blocco);
     const std::size_t giri = m_gruppo ? static_cast<std::size_t>(m_gruppo->ordine()) : 1U;
     if (m_candidati.size() < m_blocchi.size() * giri) {
@@ -114,7 +115,7 @@ void Ricottura::togliBlocco(std::size_t indice)
 std::size_t Ricottura::modificaCopertura(std::uint32_t blocco, int delta)
 {
     std::size_t cambiati = 0;
-    const int k = std::popcount(blocco);
+    const int k = ContaBit(blocco);
     for (int j = m_cella.t; j <= std::min(k, m_cella.p); ++j) {
         const int nd = ElencaSottoinsiemi(blocco, j, m_dentro.data());
         const int nf = ElencaSottoinsiemi(m_tutti & ~blocco, m_cella.p - j, m_fuori.data());
@@ -165,11 +166,11 @@ void Ricottura::completaAvido()
         const std::uint32_t bersaglio =
             rappresentante(m_scoperti[m_casuale.estrai(static_cast<std::uint32_t>(m_scoperti.size()))]);
         std::uint32_t blocco = bersaglio;
-        while (std::popcount(blocco) > t) {
-            blocco &= ~PuntoNumero(blocco, static_cast<int>(m_casuale.estrai(
-                                               static_cast<std::uint32_t>(std::popcount(blocco)))));
+        while (ContaBit(blocco) > t) {
+            blocco &= ~PuntoNumero(
+                blocco, static_cast<int>(m_casuale.estrai(static_cast<std::uint32_t>(ContaBit(blocco)))));
         }
-        while (std::popcount(blocco) < m_cella.k) {
+        while (ContaBit(blocco) < m_cella.k) {
             std::uint32_t scelto = 0;
             long migliore = -1;
             std::uint32_t pari = 0;
@@ -264,9 +265,8 @@ template <bool Orbite> std::uint32_t Ricottura::candidati(std::uint32_t& bersagl
             if constexpr (Orbite) {
                 immagine = m_gruppo->applica(bersaglio, static_cast<int>(g));
             }
-            const bool vicino = m_cella.p == m_cella.t
-                                    ? AlPiuUnBit(immagine & ~blocchi[i])
-                                    : std::popcount(immagine & blocchi[i]) == m_cella.t - 1;
+            const bool vicino = m_cella.p == m_cella.t ? AlPiuUnBit(immagine & ~blocchi[i])
+                                                       : ContaBit(immagine & blocchi[i]) == m_cella.t - 1;
             if (vicino) {
                 candidati[0] = i * ordine + g;
                 return 1;
@@ -287,7 +287,7 @@ template <bool Orbite> std::uint32_t Ricottura::candidati(std::uint32_t& bersagl
         } else {
             for (std::uint32_t i = 0; i < quanti; ++i) {
                 candidati[n] = i * ordine + g;
-                n += std::popcount(immagine & blocchi[i]) == m_cella.t - 1 ? 1U : 0U;
+                n += ContaBit(immagine & blocchi[i]) == m_cella.t - 1 ? 1U : 0U;
             }
         }
     }
@@ -300,8 +300,8 @@ template <bool Orbite> std::uint32_t Ricottura::candidati(std::uint32_t& bersagl
 
 std::uint32_t Ricottura::puntoCasuale(std::uint32_t insieme)
 {
-    return PuntoNumero(
-        insieme, static_cast<int>(m_casuale.estrai(static_cast<std::uint32_t>(std::popcount(insieme)))));
+    return PuntoNumero(insieme,
+                       static_cast<int>(m_casuale.estrai(static_cast<std::uint32_t>(ContaBit(insieme)))));
 }
 
 int Ricottura::variazione(std::uint32_t blocco, std::uint32_t esce, std::uint32_t entra)

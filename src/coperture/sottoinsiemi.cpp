@@ -1,5 +1,7 @@
 #include "coperture/sottoinsiemi.h"
 
+#include "core/conta_bit.h"
+
 #include <vector>
 
 std::uint32_t InsiemeDaRango(std::uint32_t rango, int s)
@@ -28,7 +30,7 @@ struct IndiciPiccoli
     IndiciPiccoli()
     {
         for (std::uint32_t m = 0; m < (1U << 10); ++m) {
-            const auto r = static_cast<std::size_t>(std::popcount(m));
+            const auto r = static_cast<std::size_t>(ContaBit(m));
             for (int n = 10; n >= 1 && m < (1U << n); --n) {
                 combinazioni[static_cast<std::size_t>(n)][r].push_back(static_cast<std::uint16_t>(m));
             }

@@ -1,6 +1,7 @@
 #include "coperture/testo_disegno.h"
 
 #include "coperture/verifica_disegno.h"
+#include "core/conta_bit.h"
 #include "core/file_binario.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ LetturaDisegno LeggiDisegno(const std::string& percorso, const Cella& cella)
             blocco |= std::uint32_t{1} << (posizione - 1);
             ++quanti;
         }
-        if (quanti != cella.k || std::popcount(blocco) != cella.k) {
+        if (quanti != cella.k || ContaBit(blocco) != cella.k) {
             lettura.errore = dove + "attese " + std::to_string(cella.k) + " posizioni diverse";
             return lettura;
         }

@@ -1,5 +1,7 @@
 #include "coperture/unione_partizione.h"
 
+#include "core/conta_bit.h"
+
 #include <algorithm>
 #include <bit>
 #include <limits>
@@ -17,7 +19,7 @@ UnionePartizione UnioneSuParti(const Cella& c, const std::vector<int>& dimension
         if (n >= c.t && n <= c.k) {
             // Fill the block up with the lowest points outside the part.
             std::uint32_t blocco = parte;
-            for (std::uint32_t altri = tutti & ~parte; std::popcount(blocco) < c.k; altri &= altri - 1) {
+            for (std::uint32_t altri = tutti & ~parte; ContaBit(blocco) < c.k; altri &= altri - 1) {
                 blocco |= altri & (~altri + 1U);
             }
             u.blocchi.push_back(blocco);

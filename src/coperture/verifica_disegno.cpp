@@ -1,6 +1,7 @@
 #include "coperture/verifica_disegno.h"
 
 #include "coperture/sottoinsiemi.h"
+#include "core/conta_bit.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,7 +16,7 @@ std::uint64_t ContaScoperti(const Cella& c, const Blocchi& blocchi)
     std::vector<std::uint32_t> fuori(Binomiale(PuntiMassimi, BersaglioMassimo - 1) + 1U);
     for (const std::uint32_t blocco : blocchi) {
         const std::uint32_t b = blocco & tutti;
-        const int k = std::popcount(b);
+        const int k = ContaBit(b);
         for (int j = c.t; j <= std::min(k, c.p); ++j) {
             const int nd = ElencaSottoinsiemi(b, j, dentro.data());
             const int nf = ElencaSottoinsiemi(tutti & ~b, c.p - j, fuori.data());
@@ -30,7 +31,7 @@ std::uint64_t ContaScoperti(const Cella& c, const Blocchi& blocchi)
     }
     std::uint64_t segnati = 0;
     for (const std::uint64_t parola : coperti) {
-        segnati += static_cast<std::uint64_t>(std::popcount(parola));
+        segnati += static_cast<std::uint64_t>(ContaBit(parola));
     }
     return bersagli - segnati;
 }
@@ -41,7 +42,7 @@ std::optional<std::string> ControllaBlocchi(const Cella& c, const Blocchi& blocc
         if ((blocchi[i] & ~TuttiIPunti(c.v)) != 0) {
             return "blocco " + std::to_string(i + 1) + ": posizione oltre " + std::to_string(c.v);
         }
-        if (std::popcount(blocchi[i]) != c.k) {
+        if (ContaBit(blocchi[i]) != c.k) {
             return "blocco " + std::to_string(i + 1) + ": attese " + std::to_string(c.k) + " posizioni";
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/conta_bit.h"
 #include "core/giocata.h"
 #include "reductions/record_filtri.h"
 
@@ -36,12 +37,12 @@ inline MascheraNumeri MascheraDi(const Tipo_Giocata& giocata)
 
 inline int Comuni(const MascheraNumeri& a, const MascheraNumeri& b)
 {
-    return std::popcount(a.basso & b.basso) + std::popcount(a.alto & b.alto);
+    return ContaBit(a.basso & b.basso) + ContaBit(a.alto & b.alto);
 }
 
 inline int Quanti(const MascheraNumeri& a)
 {
-    return std::popcount(a.basso) + std::popcount(a.alto);
+    return ContaBit(a.basso) + ContaBit(a.alto);
 }
 
 // A beats B from below: at the first index from 0 upward where they differ, A has more plays.

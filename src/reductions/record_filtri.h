@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/conta_bit.h"
 #include "editor/record_riduzioni.h"
 
 #include <array>
@@ -37,9 +38,9 @@ struct Maschera90
     }
     int inComune(const Maschera90& altra) const
     {
-        return std::popcount(basso & altra.basso) + std::popcount(alto & altra.alto);
+        return ContaBit(basso & altra.basso) + ContaBit(alto & altra.alto);
     }
-    int numeri() const { return std::popcount(basso) + std::popcount(alto); }
+    int numeri() const { return ContaBit(basso) + ContaBit(alto); }
     bool vuota() const { return basso == 0 && alto == 0; }
     bool operator==(const Maschera90&) const = default;
 

@@ -1,5 +1,6 @@
 #include "reductions/rid_garanzia.h"
 
+#include "core/conta_bit.h"
 #include "reductions/messaggi_riduzioni.h"
 
 #include <algorithm>
@@ -36,10 +37,7 @@ struct Maschera
     {
         return numero <= 64 ? ((basso >> (numero - 1U)) & 1U) != 0 : ((alto >> (numero - 65U)) & 1U) != 0;
     }
-    int comuni(const Maschera& m) const
-    {
-        return std::popcount(basso & m.basso) + std::popcount(alto & m.alto);
-    }
+    int comuni(const Maschera& m) const { return ContaBit(basso & m.basso) + ContaBit(alto & m.alto); }
 };
 
 Maschera MascheraDi(const Tipo_Giocata& g, int s)
@@ -180,7 +178,7 @@ std::int32_t AccorpamentoGiocate::accorpa(ElencoGiocate& giocate, const Tipo_Gio
     int spazioMigliore = -1;
     for (std::size_t i = 0; i < m_aperte.size(); ++i) {
         const Aperta& a = m_aperte[i];
-        const int m = std::popcount(a.basso & mc.basso) + std::popcount(a.alto & mc.alto);
+        const int m = ContaBit(a.basso & mc.basso) + ContaBit(a.alto & mc.alto);
         const int occupati = a.quanti + s - m;
         if (occupati <= m_k && m_k - occupati > spazioMigliore) {
             spazioMigliore = m_k - occupati;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/conta_bit.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -101,7 +103,7 @@ void PerOgniSottoinsiemeEstratto(const std::uint8_t* numeri, int quanti, Visita&
     std::sort(ordinati.begin(), ordinati.begin() + n);
     n = static_cast<int>(std::unique(ordinati.begin(), ordinati.begin() + n) - ordinati.begin());
     for (unsigned insieme = 1; insieme < (1U << n); ++insieme) {
-        const int s = std::popcount(insieme);
+        const int s = ContaBit(insieme);
         for (int escluso = 0; escluso < n; ++escluso) {
             if (((insieme >> escluso) & 1U) == 0) {
                 continue;

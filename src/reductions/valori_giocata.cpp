@@ -1,5 +1,7 @@
 #include "reductions/valori_giocata.h"
 
+#include "core/conta_bit.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -30,13 +32,13 @@ void ValoriParita(int m, unsigned dispari, ValoriGiocata& v)
 {
     const unsigned tutti = m >= 1 ? (1U << m) - 1U : 0U;
     const unsigned pari = ~dispari & tutti;
-    v.dispari = std::popcount(dispari);
+    v.dispari = ContaBit(dispari);
     v.pari = m - v.dispari;
     v.sequenzaPari = SequenzaMassima(pari, m);
     v.sequenzaDispari = SequenzaMassima(dispari, m);
     // Gap i joins numbers i and i + 1.
     const unsigned cambi = m >= 2 ? (dispari ^ (dispari >> 1)) & ((1U << (m - 1)) - 1U) : 0U;
-    v.interruzioni = std::popcount(cambi);
+    v.interruzioni = ContaBit(cambi);
     v.interruzioniConsecutive = SequenzaMassima(cambi, m - 1);
     v.simmetriePari = v.simmetrieDispari = v.paralleliPari = v.paralleliDispari = 0;
     const int meta = m / 2;

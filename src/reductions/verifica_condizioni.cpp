@@ -1,5 +1,7 @@
 #include "reductions/verifica_condizioni.h"
 
+#include "core/conta_bit.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -170,7 +172,7 @@ int VerificatoreCondizioni::valuta(const Tipo_Giocata& g, EsitoCondizioni* esito
 
     // Parity criteria, all at once.
     const std::uint32_t maschera = m_parita[(1U << m) | dispari];
-    int falliti = std::popcount(maschera);
+    int falliti = ContaBit(maschera);
     if constexpr (ConFlag) {
         for (Criterio k : CriteriParita) {
             (*esito)[Indice(k)] = static_cast<std::uint8_t>((maschera >> Indice(k)) & 1U);
@@ -199,7 +201,7 @@ int VerificatoreCondizioni::valuta(const Tipo_Giocata& g, EsitoCondizioni* esito
         return m_medie[(t * RigheMedie + static_cast<std::size_t>(quanti)) * ValoriTabella +
                        static_cast<std::size_t>(x)] != 0;
     };
-    const int quantiDispari = std::popcount(dispari);
+    const int quantiDispari = ContaBit(dispari);
     const int quantiPari = m - quantiDispari;
     const int sommaPari = somma - sommaDispari;
     if (attivo(Somma)) {
