@@ -20,7 +20,8 @@
 // algebraic, the caller's, or a short search of their own); a greedy design. Then, while the best is above
 // the lower bound and the target, annealing over base blocks of three groups (two cyclic ones and one of
 // the others of GruppiCandidati, the seed choosing which; lotto designs only cyclic ones), then annealing
-// on plain blocks from the best design found. Each time the cost reaches zero the design is recorded and
+// on plain blocks from the best design found (the seed also choosing how often its point leaving is
+// drawn instead of priced). Each time the cost reaches zero the design is recorded and
 // the least useful blocks removed: one at first, twice as many after a level that fell quickly, half as
 // many after a slow one, going back to the last success when a jump of several blocks gets stuck. The
 // accepted fraction of uphill moves falls from 5% to 0.01% over a cycle of 1M moves, each cycle twice as
