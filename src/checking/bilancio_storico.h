@@ -31,6 +31,9 @@ inline constexpr const char* Guida = "gf_bilancio.htm";
 } // namespace messaggi_bilancio_storico
 
 // One draw of the balance.
+// The number of draws of the window's last run, kept in the settings store.
+inline constexpr const char* ChiaveBilStoEstrazioni = "BilStoEstrazioni";
+
 struct RigaBilancio
 {
     std::int32_t estrazione = 0; // archive position

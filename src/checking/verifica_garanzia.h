@@ -30,6 +30,10 @@ inline constexpr const char* EsportaNonRiuscita = "Impossibile scrivere il file 
 
 // Holes listed by default.
 inline constexpr int BuchiPredefiniti = 100;
+// The window's choices of its last run, kept in the settings store: points, level, holes listed.
+inline constexpr const char* ChiaveVerGarPunti = "VerGarPunti";
+inline constexpr const char* ChiaveVerGarLivello = "VerGarLivello";
+inline constexpr const char* ChiaveVerGarBuchi = "VerGarBuchi";
 
 // The guarantee of a list of plays over the P-subsets of the prediction.
 struct EsitoVerificaGaranzia

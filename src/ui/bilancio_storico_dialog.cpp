@@ -1,6 +1,7 @@
 #include "ui/bilancio_storico_dialog.h"
 
 #include "core/importi.h"
+#include "core/impostazioni.h"
 #include "core/messaggi_servizio.h"
 #include "editor/stato_applicazione.h"
 #include "ui/grafico_barre.h"
@@ -69,10 +70,13 @@ TBilancioStorico::TBilancioStorico(StatoApplicazione& stato, ServiziFinestre& se
     auto* pannello = new QWidget(this);
     auto* comandi = new QHBoxLayout(pannello);
     comandi->setContentsMargins(0, 0, 0, 0);
-    m_estrazioni = new QLineEdit(QString::fromLatin1(EstrazioniPredefinite), pannello);
+    // The number of draws of the last run, and the newest draws for it.
+    const std::string estrazioni =
+        IDE_Testo(m_stato.impostazioni, ChiaveBilStoEstrazioni, EstrazioniPredefinite, false);
+    m_estrazioni = new QLineEdit(QString::fromStdString(estrazioni), pannello);
     m_estrazioni->setObjectName(QStringLiteral("estrazioniLineEdit"));
-    m_partenza = new QLineEdit(
-        QString::number(PartenzaPredefinita(EstrazioniPredefinite, m_stato.archivio.conteggio())), pannello);
+    m_partenza = new QLineEdit(QString::number(PartenzaPredefinita(estrazioni, m_stato.archivio.conteggio())),
+                               pannello);
     m_partenza->setObjectName(QStringLiteral("partenzaLineEdit"));
     for (QLineEdit* casella : {m_estrazioni, m_partenza}) {
         casella->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
@@ -150,6 +154,7 @@ void TBilancioStorico::avvia()
         m_estrazioni->text().toStdString(), m_partenza->text().toStdString(), m_stato.archivio.conteggio());
     m_estrazioni->setText(QString::number(intervallo.quante()));
     m_partenza->setText(QString::number(intervallo.prima));
+    (void)IDE_Testo(m_stato.impostazioni, ChiaveBilStoEstrazioni, m_estrazioni->text().toStdString(), true);
     const std::initializer_list<QWidget*> spenti = {m_estrazioni, m_partenza, m_avvia, m_stampa, m_chiudi};
     for (QWidget* w : spenti) {
         w->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "checking/distribuzione_punti.h"
 #include "core/file_binario.h"
+#include "core/impostazioni.h"
 #include "core/messaggi_servizio.h"
 #include "editor/stato_applicazione.h"
 #include "ui/grafico_barre.h"
@@ -56,17 +57,21 @@ TVerificaGaranzia::TVerificaGaranzia(StatoApplicazione& stato, ServiziFinestre& 
     for (int p = 1; p <= 5; ++p) {
         m_punti->addItem(QString::number(p));
     }
-    m_punti->setCurrentIndex(2);
+    // The choices of the last run.
+    m_punti->setCurrentIndex(std::clamp(IDE_Intero(m_stato.impostazioni, ChiaveVerGarPunti, 3, false), 1, 5) -
+                             1);
     m_livello = new QComboBox(pannello);
     m_livello->setObjectName(QStringLiteral("livelloComboBox"));
     m_livello->addItem(Testo(SviluppoIntegrale));
     for (int s = 1; s <= 5; ++s) {
         m_livello->addItem(Testo(messaggi_probabilita_vincita::Etichette[static_cast<std::size_t>(s)]));
     }
+    m_livello->setCurrentIndex(
+        std::clamp(IDE_Intero(m_stato.impostazioni, ChiaveVerGarLivello, 0, false), 0, 5));
     m_quantiBuchi = new QSpinBox(pannello);
     m_quantiBuchi->setObjectName(QStringLiteral("buchiSpinBox"));
     m_quantiBuchi->setRange(0, 100000);
-    m_quantiBuchi->setValue(BuchiPredefiniti);
+    m_quantiBuchi->setValue(IDE_Intero(m_stato.impostazioni, ChiaveVerGarBuchi, BuchiPredefiniti, false));
     const auto campo = [pannello, comandi](const char* testo, QWidget* w) {
         auto* etichetta = new QLabel(Testo(testo), pannello);
         etichetta->setBuddy(w);
@@ -144,6 +149,9 @@ void TVerificaGaranzia::avvia()
         return;
     }
     const int punti = m_punti->currentIndex() + 1;
+    (void)IDE_Intero(m_stato.impostazioni, ChiaveVerGarPunti, punti, true);
+    (void)IDE_Intero(m_stato.impostazioni, ChiaveVerGarLivello, m_livello->currentIndex(), true);
+    (void)IDE_Intero(m_stato.impostazioni, ChiaveVerGarBuchi, m_quantiBuchi->value(), true);
     const std::initializer_list<QWidget*> spenti = {m_punti,   m_livello, m_quantiBuchi, m_avvia,
                                                     m_esporta, m_stampa,  m_chiudi};
     for (QWidget* w : spenti) {

@@ -29,6 +29,7 @@ private slots:
 
     void righeGraficoEStampa();
     void spanLungoRaggruppato();
+    void numeroDiEstrazioniRicordato();
     void dallaFinestraPrincipale();
 
 private:
@@ -134,6 +135,19 @@ void BilancioStoricoDialogTest::spanLungoRaggruppato()
     // Groups of five draws: each ends on a winning draw, 250 - 5 more each time.
     QCOMPARE(grafico->valore(0), 245.0);
     QCOMPARE(grafico->valore(TBilancioStorico::BarreMassime - 1), 245.0 * TBilancioStorico::BarreMassime);
+}
+
+// The next window starts from the number of draws of the last run, ending at the newest draw.
+void BilancioStoricoDialogTest::numeroDiEstrazioniRicordato()
+{
+    sistema(10);
+    m_dialogo = std::make_unique<TBilancioStorico>(m_prova->stato, m_prova->servizi);
+    test::trova<QLineEdit>(m_dialogo.get(), "estrazioniLineEdit")->setText(QStringLiteral("4"));
+    test::trova<QLineEdit>(m_dialogo.get(), "partenzaLineEdit")->setText(QStringLiteral("2"));
+    m_dialogo->avvia();
+    TBilancioStorico dopo(m_prova->stato, m_prova->servizi);
+    QCOMPARE(test::trova<QLineEdit>(&dopo, "estrazioniLineEdit")->text(), QStringLiteral("4"));
+    QCOMPARE(test::trova<QLineEdit>(&dopo, "partenzaLineEdit")->text(), QStringLiteral("7"));
 }
 
 void BilancioStoricoDialogTest::dallaFinestraPrincipale()

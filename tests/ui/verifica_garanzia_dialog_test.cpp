@@ -30,6 +30,7 @@ private slots:
     void cleanup();
 
     void bucoElencatoEsportatoEStampato();
+    void scelteRicordate();
     void dallaFinestraPrincipale();
 
 private:
@@ -137,6 +138,21 @@ void VerificaGaranziaDialogTest::bucoElencatoEsportatoEStampato()
     QVERIFY2(testo.contains(QStringLiteral("ambo garantito")), qPrintable(testo));
     QVERIFY(testo.contains(QRegularExpression(QStringLiteral("\\b2 +4 +6\\b"))));
     QVERIFY(testo.contains(QStringLiteral("95 %")));
+}
+
+// The next window starts from the points, level and holes of the last run.
+void VerificaGaranziaDialogTest::scelteRicordate()
+{
+    sistemaConUnBuco();
+    m_dialogo = std::make_unique<TVerificaGaranzia>(m_prova->stato, m_prova->servizi);
+    test::trova<QComboBox>(m_dialogo.get(), "puntiComboBox")->setCurrentIndex(1);
+    test::trova<QComboBox>(m_dialogo.get(), "livelloComboBox")->setCurrentIndex(2);
+    test::trova<QSpinBox>(m_dialogo.get(), "buchiSpinBox")->setValue(7);
+    m_dialogo->avvia();
+    TVerificaGaranzia dopo(m_prova->stato, m_prova->servizi);
+    QCOMPARE(test::trova<QComboBox>(&dopo, "puntiComboBox")->currentText(), QStringLiteral("2"));
+    QCOMPARE(test::trova<QComboBox>(&dopo, "livelloComboBox")->currentIndex(), 2);
+    QCOMPARE(test::trova<QSpinBox>(&dopo, "buchiSpinBox")->value(), 7);
 }
 
 void VerificaGaranziaDialogTest::dallaFinestraPrincipale()
