@@ -6,10 +6,12 @@
 #include "reductions/analisi_riduzione.h"
 #include "reductions/rid_condizionata.h"
 #include "ui/analisi_condizionata_dialog.h"
+#include "ui/delegato_tasti.h"
+#include "ui/elenchi_numerati.h"
 #include "ui/filtro_tasti.h"
+#include "ui/gruppo_modo_filtro.h"
 #include "ui/servizi_finestre.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -20,9 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -40,45 +40,12 @@ int Riga(Criterio criterio)
     return static_cast<int>(Indice(criterio));
 }
 
-class DelegatoIntervallo final : public QStyledItemDelegate
-{
-public:
-    DelegatoIntervallo(bool decimali, QObject* genitore) : QStyledItemDelegate(genitore), m_decimali(decimali)
-    {}
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
-                          const QModelIndex& indice) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
-        if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
-            riga->setMaxLength(10);
-            // The means take decimals typed with a point (a typed comma becomes one); the counts digits only.
-            riga->installEventFilter(m_decimali ? FiltroTasti::Punto(riga) : FiltroTasti::Cifre(false, riga));
-        }
-        return editor;
-    }
-
-private:
-    bool m_decimali;
-};
-
 QString TestoLimite(Criterio criterio, double valore)
 {
     if (Descrizione(criterio).reale) {
         return QString::fromStdString(FormatoPercentuale(valore));
     }
     return QString::number(std::llround(valore));
-}
-
-bool RigaVuota(const QTableWidget* griglia, int riga)
-{
-    for (int colonna = 1; colonna <= 2; ++colonna) {
-        const QTableWidgetItem* voce = griglia->item(riga, colonna);
-        if (voce != nullptr && !voce->text().trimmed().isEmpty()) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -93,7 +60,9 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ServiziFinestre& se
 
     auto* corpo = new QHBoxLayout;
     auto* sinistra = new QVBoxLayout;
-    sinistra->addWidget(creaModo());
+    m_modo = new GruppoModoFiltro(Qt::Vertical, stato, this);
+    disabilitaInEsecuzione(m_modo);
+    sinistra->addWidget(m_modo);
     sinistra->addWidget(creaCriteri(), 1);
     corpo->addLayout(sinistra);
 
@@ -115,20 +84,9 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ServiziFinestre& se
     corpo->addLayout(destra, 1);
     areaParametri()->addLayout(corpo, 1);
 
-    auto* analisi = new QHBoxLayout;
-    auto* analisiGiocate = new QPushButton(QStringLiteral("Analisi giocate"), this);
-    analisiGiocate->setObjectName(QStringLiteral("analisiGiocatePushButton"));
-    auto* analisiStorica = new QPushButton(QStringLiteral("Analisi storica"), this);
-    analisiStorica->setObjectName(QStringLiteral("analisiStoricaPushButton"));
-    for (QPushButton* p : {analisiGiocate, analisiStorica}) {
-        p->setAutoDefault(false);
-        analisi->addWidget(p);
-        disabilitaInEsecuzione(p);
-    }
-    analisi->addStretch(1);
-    areaParametri()->addLayout(analisi);
-    connect(analisiGiocate, &QPushButton::clicked, this, &TRidCondizionata::apriAnalisiGiocate);
-    connect(analisiStorica, &QPushButton::clicked, this, &TRidCondizionata::apriAnalisiStorica);
+    const PulsantiAnalisi analisi = aggiungiPulsantiAnalisi();
+    connect(analisi.giocate, &QPushButton::clicked, this, &TRidCondizionata::apriAnalisiGiocate);
+    connect(analisi.storica, &QPushButton::clicked, this, &TRidCondizionata::apriAnalisiStorica);
 
     mostraConteggio(QString::fromUtf8(messaggi_condizionata::GiocateFinali));
 
@@ -138,42 +96,6 @@ TRidCondizionata::TRidCondizionata(StatoApplicazione& stato, ServiziFinestre& se
     m_silenzioso = false;
     mostraCriterio(criterioSelezionato());
     resize(1000, 700);
-}
-
-QWidget* TRidCondizionata::creaModo()
-{
-    auto* gruppo = new QGroupBox(this);
-    gruppo->setObjectName(QStringLiteral("modoGroupBox"));
-    auto* layout = new QVBoxLayout(gruppo);
-    m_pronostico = new QRadioButton(QStringLiteral("Applica riduzione al pronostico"), gruppo);
-    m_pronostico->setObjectName(QStringLiteral("pronosticoRadioButton"));
-    m_giocate = new QRadioButton(gruppo);
-    m_giocate->setObjectName(QStringLiteral("giocateRadioButton"));
-    m_consideraFisse = new QCheckBox(QStringLiteral("Considera Fisse"), gruppo);
-    m_consideraFisse->setObjectName(QStringLiteral("consideraFisseCheckBox"));
-    const bool conFisse = stato().sistema.numeroFisse > 0;
-    m_consideraFisse->setEnabled(conFisse);
-    m_consideraFisse->setChecked(conFisse);
-    layout->addWidget(m_pronostico);
-    layout->addWidget(m_giocate);
-    layout->addWidget(m_consideraFisse);
-    disabilitaInEsecuzione(gruppo);
-    aggiornaModo();
-    return gruppo;
-}
-
-void TRidCondizionata::aggiornaModo()
-{
-    const std::int32_t n = stato().giocate.conteggio();
-    m_giocate->setText(QStringLiteral("Applica riduzione alle ") + QString::number(n) +
-                       QStringLiteral(" giocate attuali"));
-    m_giocate->setEnabled(n > 0);
-    // The choice follows the list only when its count changed (and at the opening): after a run that
-    // committed nothing the user's choice stays, so the next run does what the user meant.
-    if (n != m_conteggioModo || (n == 0 && m_giocate->isChecked())) {
-        (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
-        m_conteggioModo = n;
-    }
 }
 
 QWidget* TRidCondizionata::creaCriteri()
@@ -252,7 +174,13 @@ QWidget* TRidCondizionata::creaPaginaIntervalli(Criterio criterio)
     griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     griglia->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    griglia->setItemDelegate(new DelegatoIntervallo(Descrizione(criterio).reale, griglia));
+    griglia->setItemDelegate(new DelegatoTasti(
+        [decimali = Descrizione(criterio).reale](QLineEdit* riga, int) {
+            riga->setMaxLength(10);
+            // The means take decimals typed with a point (a typed comma becomes one); the counts digits only.
+            riga->installEventFilter(decimali ? FiltroTasti::Punto(riga) : FiltroTasti::Cifre(false, riga));
+        },
+        griglia));
     griglia->setEditTriggers(QAbstractItemView::AllEditTriggers);
     griglia->setSelectionMode(QAbstractItemView::SingleSelection);
     griglia->setMinimumHeight(120);
@@ -267,10 +195,7 @@ QWidget* TRidCondizionata::creaPaginaIntervalli(Criterio criterio)
     layout->addLayout(colonna);
     riempiIntervalli(criterio);
     connect(azzera, &QPushButton::clicked, this, [this, criterio] { azzeraIntervalli(criterio); });
-    connect(griglia, &QTableWidget::currentCellChanged, this,
-            [this, griglia](int riga, int, int, int) { sistemaRighe(griglia, riga); });
-    connect(griglia, &QTableWidget::itemChanged, this,
-            [this, griglia](QTableWidgetItem*) { sistemaRighe(griglia, griglia->currentRow()); });
+    SeguiRigheNumerate(griglia, RigheMassime);
     return pagina;
 }
 
@@ -287,42 +212,12 @@ void TRidCondizionata::riempiIntervalli(Criterio criterio)
         griglia->setItem(
             i, 2, new QTableWidgetItem(TestoLimite(criterio, lista.massimi[static_cast<std::size_t>(i)])));
     }
-    sistemaRighe(griglia, -1);
-}
-
-// Keeps one empty row below the last filled one, drops the empty rows between filled ones (except the
-// one being edited) and numbers the rows.
-void TRidCondizionata::sistemaRighe(QTableWidget* griglia, int rigaCorrente)
-{
-    const QSignalBlocker blocco(griglia);
-    for (int r = griglia->rowCount() - 2; r >= 0; --r) {
-        if (r != rigaCorrente && RigaVuota(griglia, r)) {
-            griglia->removeRow(r);
-            if (rigaCorrente > r) {
-                --rigaCorrente;
-            }
-        }
-    }
-    const int n = griglia->rowCount();
-    if ((n == 0 || !RigaVuota(griglia, n - 1)) && n < RigheMassime) {
-        griglia->insertRow(n);
-    }
-    for (int r = 0; r < griglia->rowCount(); ++r) {
-        auto* numero = new QTableWidgetItem(QString::number(r + 1));
-        numero->setFlags(Qt::ItemIsEnabled);
-        numero->setBackground(palette().button());
-        numero->setTextAlignment(Qt::AlignCenter);
-        griglia->setItem(r, 0, numero);
-    }
+    SistemaRigheNumerate(griglia, -1, RigheMassime);
 }
 
 void TRidCondizionata::azzeraIntervalli(Criterio criterio)
 {
-    Messaggio domanda = Avviso("Eliminare tutti gli intervalli ?");
-    domanda.icona = Icona::Domanda;
-    domanda.pulsanti = Pulsanti::SiNo;
-    domanda.predefinita = Risposta::No;
-    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+    if (!conferma("Eliminare tutti gli intervalli ?")) {
         return;
     }
     QTableWidget* griglia = m_griglie[Indice(criterio)];
@@ -330,7 +225,7 @@ void TRidCondizionata::azzeraIntervalli(Criterio criterio)
         const QSignalBlocker blocco(griglia);
         griglia->setRowCount(0);
     }
-    sistemaRighe(griglia, -1);
+    SistemaRigheNumerate(griglia, -1, RigheMassime);
 }
 
 void TRidCondizionata::valoreCliccato(Criterio criterio, int valore, bool acceso)
@@ -445,7 +340,7 @@ bool TRidCondizionata::validaCondizioni()
 
 bool TRidCondizionata::consideraFisseAttivo() const
 {
-    return consideraFisse(m_consideraFisse);
+    return consideraFisse(m_modo->casellaFisse());
 }
 
 bool TRidCondizionata::controllaParametri()
@@ -455,13 +350,11 @@ bool TRidCondizionata::controllaParametri()
 
 EsitoRiduzione TRidCondizionata::esegui(ControlloEsecuzione& controllo)
 {
-    const ModoCondizionata modo =
-        m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
-    EsitoRiduzione esito = RiduzioneCondizionata(stato().sistema, stato().giocate, m_validate, modo,
+    EsitoRiduzione esito = RiduzioneCondizionata(stato().sistema, stato().giocate, m_validate, m_modo->modo(),
                                                  consideraFisseAttivo(), controllo);
     if (!esito.confermata()) {
         // The dialog stays open with its parameters; the mode changes only if the list did.
-        aggiornaModo();
+        m_modo->aggiorna(stato().giocate.conteggio());
     }
     return esito;
 }
@@ -488,9 +381,8 @@ void TRidCondizionata::apriAnalisiGiocate()
     if (!validaCondizioni()) {
         return;
     }
-    const ModoCondizionata modo =
-        m_giocate->isChecked() ? ModoCondizionata::Giocate : ModoCondizionata::Pronostico;
-    TAnalisiRidCondizionata finestra(stato(), servizi(), m_validate, modo, consideraFisseAttivo(), this);
+    TAnalisiRidCondizionata finestra(stato(), servizi(), m_validate, m_modo->modo(), consideraFisseAttivo(),
+                                     this);
     servizi().esegui(finestra);
 }
 

@@ -11,15 +11,14 @@
 #include <vector>
 
 class GraficoBarre;
+class GruppoModoFiltro;
 class QAbstractButton;
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QRadioButton;
 class QStackedWidget;
 class QTableWidget;
 
@@ -50,20 +49,17 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    QWidget* creaModo();
     QWidget* creaCriteri();
     QWidget* creaPaginaInsieme(Criterio criterio);
     QWidget* creaPaginaIntervalli(Criterio criterio);
     QWidget* creaGrafico();
     void riempiIntervalli(Criterio criterio);
-    void sistemaRighe(QTableWidget* griglia, int rigaCorrente);
     void azzeraIntervalli(Criterio criterio);
     void valoreCliccato(Criterio criterio, int valore, bool acceso);
     void criterioCambiato(int riga);
     void spuntaCambiata(QListWidgetItem* voce);
     void selezionaTutti(bool tutti);
     void mostraCriterio(Criterio criterio);
-    void aggiornaModo();
     void mostraGrafico();
     void svuotaGrafico();
     void apriAnalisiGiocate();
@@ -72,10 +68,7 @@ private:
     bool consideraFisseAttivo() const;
 
     CondizioniRiduzione m_attuale; // the record as the dialog found it, with flag 24 set and error 24 clear
-    QRadioButton* m_pronostico = nullptr;
-    QRadioButton* m_giocate = nullptr;
-    std::int32_t m_conteggioModo = -1; // the list count the mode was last chosen for
-    QCheckBox* m_consideraFisse = nullptr;
+    GruppoModoFiltro* m_modo = nullptr;
     QListWidget* m_criteri = nullptr;
     QStackedWidget* m_pagine = nullptr;
     QGroupBox* m_riquadroPagina = nullptr;

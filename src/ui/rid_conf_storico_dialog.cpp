@@ -5,11 +5,14 @@
 #include "reductions/accetta_confronti.h"
 #include "reductions/rid_filtri.h"
 #include "ui/analisi_filtro_dialog.h"
+#include "ui/campo_errori.h"
+#include "ui/delegato_tasti.h"
+#include "ui/elenchi_numerati.h"
 #include "ui/filtro_tasti.h"
 #include "ui/grafico_barre.h"
+#include "ui/gruppo_modo_filtro.h"
 #include "ui/servizi_finestre.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,13 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace mc = messaggi_confronti;
 namespace mgc = messaggi_grafici_confronti;
@@ -35,34 +33,6 @@ constexpr const char* TopicGuida = "mdr_confsto.htm";
 const QColor Verde(0, 170, 0);
 const QColor Rosso(210, 0, 0);
 
-// "Num. Estrazioni" takes digits, "Punteggi consentiti" digits and spaces.
-class DelegatoConfronti final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
-                          const QModelIndex& indice) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
-        if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
-            riga->installEventFilter(FiltroTasti::Cifre(indice.column() == 2, riga));
-        }
-        return editor;
-    }
-};
-
-bool RigaVuota(const QTableWidget* tabella, int riga)
-{
-    for (int colonna = 1; colonna <= 2; ++colonna) {
-        const QTableWidgetItem* voce = tabella->item(riga, colonna);
-        if (voce != nullptr && !voce->text().trimmed().isEmpty()) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 TRidConfStorico::TRidConfStorico(StatoApplicazione& stato, ServiziFinestre& servizi, QWidget* parent)
@@ -71,72 +41,23 @@ TRidConfStorico::TRidConfStorico(StatoApplicazione& stato, ServiziFinestre& serv
                        QStringLiteral("Applica riduzione")),
       m_confronti(ConfrontiDelSistema(stato.sistema))
 {
-    areaParametri()->addWidget(creaModo());
+    m_modo = new GruppoModoFiltro(Qt::Horizontal, stato, this);
+    disabilitaInEsecuzione(m_modo);
+    areaParametri()->addWidget(m_modo);
     auto* corpo = new QHBoxLayout;
     corpo->addWidget(creaElenco(), 2);
     corpo->addWidget(creaGrafici(), 3);
     areaParametri()->addLayout(corpo, 1);
 
-    auto* analisi = new QHBoxLayout;
-    auto* analisiGiocate = new QPushButton(QStringLiteral("Analisi giocate"), this);
-    analisiGiocate->setObjectName(QStringLiteral("analisiGiocatePushButton"));
-    auto* analisiStorica = new QPushButton(QStringLiteral("Analisi storica"), this);
-    analisiStorica->setObjectName(QStringLiteral("analisiStoricaPushButton"));
-    for (QPushButton* p : {analisiGiocate, analisiStorica}) {
-        p->setAutoDefault(false);
-        analisi->addWidget(p);
-        disabilitaInEsecuzione(p);
-    }
-    analisi->addStretch(1);
-    areaParametri()->addLayout(analisi);
-    connect(analisiGiocate, &QPushButton::clicked, this, &TRidConfStorico::apriAnalisiGiocate);
-    connect(analisiStorica, &QPushButton::clicked, this, &TRidConfStorico::apriAnalisiStorica);
+    const PulsantiAnalisi analisi = aggiungiPulsantiAnalisi();
+    connect(analisi.giocate, &QPushButton::clicked, this, &TRidConfStorico::apriAnalisiGiocate);
+    connect(analisi.storica, &QPushButton::clicked, this, &TRidConfStorico::apriAnalisiStorica);
 
     mostraConteggio(QString::fromUtf8(messaggi_filtro::GiocateFinali));
     riempiTabella();
     riempiSelettore();
     svuotaGrafici();
     resize(minimumSizeHint().expandedTo(QSize(1060, 640)));
-}
-
-QWidget* TRidConfStorico::creaModo()
-{
-    auto* gruppo = new QGroupBox(this);
-    gruppo->setObjectName(QStringLiteral("modoGroupBox"));
-    auto* layout = new QHBoxLayout(gruppo);
-    m_pronostico = new QRadioButton(QStringLiteral("Applica riduzione al pronostico"), gruppo);
-    m_pronostico->setObjectName(QStringLiteral("pronosticoRadioButton"));
-    m_giocate = new QRadioButton(gruppo);
-    m_giocate->setObjectName(QStringLiteral("giocateRadioButton"));
-    m_consideraFisse = new QCheckBox(QStringLiteral("Considera Fisse"), gruppo);
-    m_consideraFisse->setObjectName(QStringLiteral("consideraFisseCheckBox"));
-    const bool conFisse = stato().sistema.numeroFisse > 0;
-    m_consideraFisse->setEnabled(conFisse);
-    m_consideraFisse->setChecked(conFisse);
-    layout->addWidget(m_pronostico);
-    layout->addWidget(m_giocate);
-    layout->addStretch(1);
-    layout->addWidget(m_consideraFisse);
-    disabilitaInEsecuzione(gruppo);
-    aggiornaModo();
-    return gruppo;
-}
-
-void TRidConfStorico::aggiornaModo()
-{
-    const std::int32_t n = stato().giocate.conteggio();
-    m_giocate->setText(QStringLiteral("Applica riduzione alle ") + QString::number(n) +
-                       QStringLiteral(" giocate attuali"));
-    m_giocate->setEnabled(n > 0);
-    if (n != m_conteggioModo || (n == 0 && m_giocate->isChecked())) {
-        (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
-        m_conteggioModo = n;
-    }
-}
-
-ModoFiltro TRidConfStorico::modo() const
-{
-    return m_giocate->isChecked() ? ModoFiltro::Giocate : ModoFiltro::Pronostico;
 }
 
 QWidget* TRidConfStorico::creaElenco()
@@ -160,28 +81,19 @@ QWidget* TRidConfStorico::creaElenco()
     m_tabella->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_tabella->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_tabella->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    m_tabella->setItemDelegate(new DelegatoConfronti(m_tabella));
+    // "Num. Estrazioni" takes digits, "Punteggi consentiti" digits and spaces.
+    m_tabella->setItemDelegate(new DelegatoTasti(
+        [](QLineEdit* riga, int colonna) {
+            riga->installEventFilter(FiltroTasti::Cifre(colonna == 2, riga));
+        },
+        m_tabella));
     m_tabella->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_tabella->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(m_tabella, 1);
 
     auto* riga = new QHBoxLayout;
-    riga->addWidget(new QLabel(QStringLiteral("Numero massimo di errori consentiti:"), gruppo));
-    auto* meno = new QToolButton(gruppo);
-    meno->setObjectName(QStringLiteral("erroriMenoToolButton"));
-    meno->setArrowType(Qt::LeftArrow);
-    m_errori = new QLineEdit(gruppo);
-    m_errori->setObjectName(QStringLiteral("erroriLineEdit"));
-    m_errori->setFixedWidth(48);
-    m_errori->setAlignment(Qt::AlignCenter);
-    m_errori->installEventFilter(FiltroTasti::Cifre(false, m_errori));
-    auto* piu = new QToolButton(gruppo);
-    piu->setObjectName(QStringLiteral("erroriPiuToolButton"));
-    piu->setArrowType(Qt::RightArrow);
-    riga->addWidget(meno);
+    m_errori = new CampoErrori(gruppo);
     riga->addWidget(m_errori);
-    riga->addWidget(piu);
-    riga->addStretch(1);
     auto* elimina = new QPushButton(QStringLiteral("Elimina tutti"), gruppo);
     elimina->setObjectName(QStringLiteral("eliminaTuttiPushButton"));
     elimina->setAutoDefault(false);
@@ -189,13 +101,8 @@ QWidget* TRidConfStorico::creaElenco()
     layout->addLayout(riga);
     disabilitaInEsecuzione(gruppo);
 
-    connect(meno, &QToolButton::clicked, this, [this] { cambiaErrori(-1); });
-    connect(piu, &QToolButton::clicked, this, [this] { cambiaErrori(1); });
     connect(elimina, &QPushButton::clicked, this, &TRidConfStorico::eliminaTutti);
-    connect(m_tabella, &QTableWidget::currentCellChanged, this,
-            [this](int r, int, int, int) { sistemaRighe(r); });
-    connect(m_tabella, &QTableWidget::itemChanged, this,
-            [this](QTableWidgetItem*) { sistemaRighe(m_tabella->currentRow()); });
+    SeguiRigheNumerate(m_tabella);
     return gruppo;
 }
 
@@ -265,58 +172,19 @@ void TRidConfStorico::riempiTabella()
             m_tabella->setItem(r, 2, new QTableWidgetItem(QString::fromStdString(riga.punteggi)));
         }
     }
-    m_errori->setText(QString::number(m_confronti.massimoErrori));
-    sistemaRighe(-1);
-}
-
-// Keeps one empty row below the last filled one, drops the empty rows between filled ones (except the
-// one being edited) and numbers the rows.
-void TRidConfStorico::sistemaRighe(int rigaCorrente)
-{
-    const QSignalBlocker blocco(m_tabella);
-    for (int r = m_tabella->rowCount() - 2; r >= 0; --r) {
-        if (r != rigaCorrente && RigaVuota(m_tabella, r)) {
-            m_tabella->removeRow(r);
-            if (rigaCorrente > r) {
-                --rigaCorrente;
-            }
-        }
-    }
-    const int n = m_tabella->rowCount();
-    if (n == 0 || !RigaVuota(m_tabella, n - 1)) {
-        m_tabella->insertRow(n);
-    }
-    for (int r = 0; r < m_tabella->rowCount(); ++r) {
-        auto* numero = new QTableWidgetItem(QString::number(r + 1));
-        numero->setFlags(Qt::ItemIsEnabled);
-        numero->setBackground(palette().button());
-        numero->setTextAlignment(Qt::AlignCenter);
-        m_tabella->setItem(r, 0, numero);
-    }
+    m_errori->mostra(m_confronti.massimoErrori);
+    SistemaRigheNumerate(m_tabella, -1);
 }
 
 void TRidConfStorico::riempiSelettore()
 {
-    const int scelto = m_selettore->currentIndex();
-    const auto n = static_cast<int>(m_confronti.confronti.size());
-    m_selettore->clear();
-    for (int k = 1; k <= n; ++k) {
-        m_selettore->addItem(QString::number(k));
-    }
-    m_selettore->setCurrentIndex(scelto >= 0 && scelto < n ? scelto : (n > 0 ? 0 : -1));
-}
-
-void TRidConfStorico::cambiaErrori(int passo)
-{
-    bool ok = false;
-    const qlonglong attuale = m_errori->text().trimmed().toLongLong(&ok);
-    m_errori->setText(QString::number(std::max<qlonglong>(0, (ok ? attuale : 0) + passo)));
+    RiempiSelettoreNumerato(m_selettore, static_cast<int>(m_confronti.confronti.size()));
 }
 
 bool TRidConfStorico::accetta()
 {
     // Empty rows left between the others go first, so that the numbers in messages match the "Nº" column.
-    sistemaRighe(-1);
+    SistemaRigheNumerate(m_tabella, -1);
     std::vector<RigaConfronto> righe;
     for (int r = 0; r < m_tabella->rowCount(); ++r) {
         const QTableWidgetItem* estrazioni = m_tabella->item(r, 1);
@@ -325,12 +193,12 @@ bool TRidConfStorico::accetta()
                          punteggi != nullptr ? punteggi->text().toStdString() : std::string()});
     }
     const EsitoAccettazioneConfronti esito =
-        AccettaConfronti(righe, m_errori->text().toStdString(), stato().archivio.conteggio());
+        AccettaConfronti(righe, m_errori->campo()->text().toStdString(), stato().archivio.conteggio());
     if (!esito.ok) {
         stato().messaggi.mostra(*esito.messaggio);
         if (esito.focus == CampoConfronti::Errori) {
-            m_errori->setFocus();
-            m_errori->selectAll();
+            m_errori->campo()->setFocus();
+            m_errori->campo()->selectAll();
         } else {
             if (esito.riga > 0) {
                 m_tabella->setCurrentCell(esito.riga - 1, 1);
@@ -356,10 +224,10 @@ bool TRidConfStorico::controllaParametri()
 
 EsitoRiduzione TRidConfStorico::esegui(ControlloEsecuzione& controllo)
 {
-    EsitoRiduzione esito = RiduzioneFiltro(stato().sistema, stato().giocate, filtro(), modo(),
-                                           consideraFisse(m_consideraFisse), controllo);
+    EsitoRiduzione esito = RiduzioneFiltro(stato().sistema, stato().giocate, filtro(), m_modo->modo(),
+                                           consideraFisse(m_modo->casellaFisse()), controllo);
     if (!esito.confermata()) {
-        aggiornaModo();
+        m_modo->aggiorna(stato().giocate.conteggio());
     }
     return esito;
 }
@@ -377,7 +245,7 @@ void TRidConfStorico::aggiornaGrafici()
     GraficiConfronto grafici;
     const bool completati = calcolaInEsecuzione([&](ControlloEsecuzione& controllo) {
         grafici = CalcolaGraficiConfronto(stato().sistema, stato().giocate, stato().archivio, confronto,
-                                          modo(), controllo);
+                                          m_modo->modo(), controllo);
         return !grafici.interrotto;
     });
     // A confirmed stop leaves the charts as they were.
@@ -422,11 +290,7 @@ void TRidConfStorico::svuotaGrafici()
 
 void TRidConfStorico::eliminaTutti()
 {
-    Messaggio domanda = Avviso(mc::EliminareTutti);
-    domanda.icona = Icona::Domanda;
-    domanda.pulsanti = Pulsanti::SiNo;
-    domanda.predefinita = Risposta::No;
-    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+    if (!conferma(mc::EliminareTutti)) {
         return;
     }
     m_confronti = ConfrontiStorico{};
@@ -446,8 +310,9 @@ void TRidConfStorico::apriAnalisiGiocate()
     if (!accetta()) {
         return;
     }
-    TAnalisiFiltroGiocate finestra(stato(), servizi(), filtro(), modo(), consideraFisse(m_consideraFisse),
-                                   QString::fromLatin1(TopicGuida), this);
+    TAnalisiFiltroGiocate finestra(stato(), servizi(), filtro(), m_modo->modo(),
+                                   consideraFisse(m_modo->casellaFisse()), QString::fromLatin1(TopicGuida),
+                                   this);
     servizi().esegui(finestra);
 }
 

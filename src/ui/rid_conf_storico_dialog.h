@@ -6,12 +6,11 @@
 #include "reductions/rid_filtri.h"
 #include "ui/riduzione_dialog.h"
 
+class CampoErrori;
 class GraficoBarre;
-class QCheckBox;
+class GruppoModoFiltro;
 class QComboBox;
 class QLabel;
-class QLineEdit;
-class QRadioButton;
 class QTableWidget;
 
 // "Riduzione tramite il confronto con l'archivio storico": the table of comparisons (N latest draws and
@@ -36,32 +35,24 @@ protected:
     EsitoRiduzione esegui(ControlloEsecuzione& controllo) override;
 
 private:
-    QWidget* creaModo();
     QWidget* creaElenco();
     QWidget* creaGrafici();
     QWidget* creaGrafico(GraficoBarre*& grafico, QLabel*& valide, const char* spiegazione,
                          const QString& nome);
-    void aggiornaModo();
     void riempiTabella();
-    void sistemaRighe(int rigaCorrente);
     void riempiSelettore();
-    void cambiaErrori(int passo);
     void eliminaTutti();
     void mostraGrafici(const GraficiConfronto& grafici);
     void svuotaGrafici();
     void apriAnalisiGiocate();
     void apriAnalisiStorica();
-    ModoFiltro modo() const;
     FiltroRiduzione filtro();
 
     ConfrontiStorico m_confronti; // the accepted comparisons, as the record holds them
 
-    QRadioButton* m_pronostico = nullptr;
-    QRadioButton* m_giocate = nullptr;
-    std::int32_t m_conteggioModo = -1;
-    QCheckBox* m_consideraFisse = nullptr;
+    GruppoModoFiltro* m_modo = nullptr;
     QTableWidget* m_tabella = nullptr;
-    QLineEdit* m_errori = nullptr;
+    CampoErrori* m_errori = nullptr;
     QComboBox* m_selettore = nullptr;
     GraficoBarre* m_graficoGiocate = nullptr;
     GraficoBarre* m_graficoEstrazioni = nullptr;

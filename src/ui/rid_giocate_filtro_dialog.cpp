@@ -6,6 +6,7 @@
 #include "reductions/accetta_giocate_filtro.h"
 #include "reductions/rid_filtri.h"
 #include "ui/analisi_filtro_dialog.h"
+#include "ui/gruppo_modo_filtro.h"
 #include "ui/imposta_punteggi_dialog.h"
 #include "ui/servizi_finestre.h"
 
@@ -17,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,68 +58,19 @@ TRidGiocateFiltro::TRidGiocateFiltro(StatoApplicazione& stato, ServiziFinestre& 
                        QStringLiteral("Applica riduzione")),
       m_filtri(GiocateFiltroDelSistema(stato.sistema))
 {
-    areaParametri()->addWidget(creaModo());
+    m_modo = new GruppoModoFiltro(Qt::Horizontal, stato, this);
+    disabilitaInEsecuzione(m_modo);
+    areaParametri()->addWidget(m_modo);
     areaParametri()->addWidget(creaElenco(), 1);
 
-    auto* analisi = new QHBoxLayout;
-    auto* analisiGiocate = new QPushButton(QStringLiteral("Analisi giocate"), this);
-    analisiGiocate->setObjectName(QStringLiteral("analisiGiocatePushButton"));
-    auto* analisiStorica = new QPushButton(QStringLiteral("Analisi storica"), this);
-    analisiStorica->setObjectName(QStringLiteral("analisiStoricaPushButton"));
-    for (QPushButton* p : {analisiGiocate, analisiStorica}) {
-        p->setAutoDefault(false);
-        analisi->addWidget(p);
-        disabilitaInEsecuzione(p);
-    }
-    analisi->addStretch(1);
-    areaParametri()->addLayout(analisi);
-    connect(analisiGiocate, &QPushButton::clicked, this, &TRidGiocateFiltro::apriAnalisiGiocate);
-    connect(analisiStorica, &QPushButton::clicked, this, &TRidGiocateFiltro::apriAnalisiStorica);
+    const PulsantiAnalisi analisi = aggiungiPulsantiAnalisi();
+    connect(analisi.giocate, &QPushButton::clicked, this, &TRidGiocateFiltro::apriAnalisiGiocate);
+    connect(analisi.storica, &QPushButton::clicked, this, &TRidGiocateFiltro::apriAnalisiStorica);
 
     mostraConteggio(QString::fromUtf8(messaggi_filtro::GiocateFinali));
     m_selezionata = 0;
     ricostruisci();
     resize(minimumSizeHint().expandedTo(QSize(900, 640)));
-}
-
-QWidget* TRidGiocateFiltro::creaModo()
-{
-    auto* gruppo = new QGroupBox(this);
-    gruppo->setObjectName(QStringLiteral("modoGroupBox"));
-    auto* layout = new QHBoxLayout(gruppo);
-    m_pronostico = new QRadioButton(QStringLiteral("Applica riduzione al pronostico"), gruppo);
-    m_pronostico->setObjectName(QStringLiteral("pronosticoRadioButton"));
-    m_giocate = new QRadioButton(gruppo);
-    m_giocate->setObjectName(QStringLiteral("giocateRadioButton"));
-    m_consideraFisse = new QCheckBox(QStringLiteral("Considera Fisse"), gruppo);
-    m_consideraFisse->setObjectName(QStringLiteral("consideraFisseCheckBox"));
-    const bool conFisse = stato().sistema.numeroFisse > 0;
-    m_consideraFisse->setEnabled(conFisse);
-    m_consideraFisse->setChecked(conFisse);
-    layout->addWidget(m_pronostico);
-    layout->addWidget(m_giocate);
-    layout->addStretch(1);
-    layout->addWidget(m_consideraFisse);
-    disabilitaInEsecuzione(gruppo);
-    aggiornaModo();
-    return gruppo;
-}
-
-void TRidGiocateFiltro::aggiornaModo()
-{
-    const std::int32_t n = stato().giocate.conteggio();
-    m_giocate->setText(QStringLiteral("Applica riduzione alle ") + QString::number(n) +
-                       QStringLiteral(" giocate attuali"));
-    m_giocate->setEnabled(n > 0);
-    if (n != m_conteggioModo || (n == 0 && m_giocate->isChecked())) {
-        (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
-        m_conteggioModo = n;
-    }
-}
-
-ModoFiltro TRidGiocateFiltro::modo() const
-{
-    return m_giocate->isChecked() ? ModoFiltro::Giocate : ModoFiltro::Pronostico;
 }
 
 QWidget* TRidGiocateFiltro::creaElenco()
@@ -380,10 +331,10 @@ bool TRidGiocateFiltro::controllaParametri()
 EsitoRiduzione TRidGiocateFiltro::esegui(ControlloEsecuzione& controllo)
 {
     EsitoRiduzione esito =
-        RiduzioneFiltro(stato().sistema, stato().giocate, FiltroRiduzione::DaGiocateFiltro(m_filtri), modo(),
-                        consideraFisse(m_consideraFisse), controllo);
+        RiduzioneFiltro(stato().sistema, stato().giocate, FiltroRiduzione::DaGiocateFiltro(m_filtri),
+                        m_modo->modo(), consideraFisse(m_modo->casellaFisse()), controllo);
     if (!esito.confermata()) {
-        aggiornaModo();
+        m_modo->aggiorna(stato().giocate.conteggio());
     }
     return esito;
 }
@@ -431,11 +382,7 @@ void TRidGiocateFiltro::importa()
 
 void TRidGiocateFiltro::eliminaTutte()
 {
-    Messaggio domanda = Avviso(mgf::EliminareTutte);
-    domanda.icona = Icona::Domanda;
-    domanda.pulsanti = Pulsanti::SiNo;
-    domanda.predefinita = Risposta::No;
-    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+    if (!conferma(mgf::EliminareTutte)) {
         return;
     }
     m_filtri = GiocateFiltro{};
@@ -465,8 +412,9 @@ void TRidGiocateFiltro::apriAnalisiGiocate()
     if (!accetta()) {
         return;
     }
-    TAnalisiFiltroGiocate finestra(stato(), servizi(), FiltroRiduzione::DaGiocateFiltro(m_filtri), modo(),
-                                   consideraFisse(m_consideraFisse), QString::fromLatin1(TopicGuida), this);
+    TAnalisiFiltroGiocate finestra(stato(), servizi(), FiltroRiduzione::DaGiocateFiltro(m_filtri),
+                                   m_modo->modo(), consideraFisse(m_modo->casellaFisse()),
+                                   QString::fromLatin1(TopicGuida), this);
     servizi().esegui(finestra);
 }
 

@@ -6,11 +6,11 @@
 
 #include <array>
 
+class GruppoModoFiltro;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
 
 // A small square toggle of the program's value rows (numbers, scores): white, blue when selected.
@@ -40,10 +40,8 @@ protected:
     void salvaOpzioni() override;
 
 private:
-    QWidget* creaModo();
     QWidget* creaElenco();
     QWidget* creaEditor();
-    void aggiornaModo();
     void ricostruisci();
     void scriviRiga(int riga);
     void selezionaRiga(int riga);
@@ -57,16 +55,12 @@ private:
     void modificaPunteggi();
     void apriAnalisiGiocate();
     void apriAnalisiStorica();
-    ModoFiltro modo() const;
 
     GiocateFiltro m_filtri;   // the list being edited (it may outgrow the record until accepted)
     GiocataFiltro m_invito{}; // the inviting row's entry
     int m_selezionata = 0;
 
-    QRadioButton* m_pronostico = nullptr;
-    QRadioButton* m_giocate = nullptr;
-    std::int32_t m_conteggioModo = -1;
-    QCheckBox* m_consideraFisse = nullptr;
+    GruppoModoFiltro* m_modo = nullptr;
     QTableWidget* m_elenco = nullptr;
     QGroupBox* m_editor = nullptr;
     std::array<QPushButton*, 90> m_numeri{};

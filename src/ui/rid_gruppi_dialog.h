@@ -10,13 +10,14 @@
 #include <utility>
 #include <vector>
 
+class CampoErrori;
 class GraficoBarre;
+class GruppoModoFiltro;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 // What the reductions by intervals, cadences, figures and decades share: the two modes (the prediction's
 // combinations that pass are added, or the plays that fail are removed) with "Considera Fisse", the
@@ -53,7 +54,7 @@ protected:
 
     // Where the member's settings go (left column, under the mode).
     QVBoxLayout* areaGruppi() const { return m_gruppi; }
-    QLineEdit* campoErrori() const { return m_errori; }
+    QLineEdit* campoErrori() const;
     void mostraErrori(std::int32_t errori);
     // The arrows' upper limit (none when negative) and the field's length (0: free).
     void limitaErrori(int massimo, int caratteri);
@@ -66,11 +67,7 @@ protected:
     EsitoRiduzione esegui(ControlloEsecuzione& controllo) override;
 
 private:
-    QWidget* creaModo();
-    QWidget* creaErrori();
     QWidget* creaGrafici(const QString& sceltaGrafico);
-    void aggiornaModo();
-    void cambiaErrori(int passo);
     void mostraGrafici();
     void apriAnalisiGiocate();
     void apriAnalisiStorica();
@@ -78,13 +75,9 @@ private:
 
     MembroFiltro m_membro;
     QString m_topic;
-    QRadioButton* m_pronostico = nullptr;
-    QRadioButton* m_giocate = nullptr;
-    std::int32_t m_conteggioModo = -1; // the list count the mode was last chosen for
-    QCheckBox* m_consideraFisse = nullptr;
+    GruppoModoFiltro* m_modo = nullptr;
     QVBoxLayout* m_gruppi = nullptr;
-    QLineEdit* m_errori = nullptr;
-    int m_erroriMassimo = -1;
+    CampoErrori* m_errori = nullptr;
 
     QComboBox* m_sceltaGrafico = nullptr;
     GraficoBarre* m_graficoGiocate = nullptr;

@@ -2,6 +2,8 @@
 
 #include "editor/file_riduzioni.h"
 #include "editor/stato_applicazione.h"
+#include "ui/delegato_tasti.h"
+#include "ui/elenchi_numerati.h"
 #include "ui/filtro_tasti.h"
 
 #include <QGroupBox>
@@ -10,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,35 +20,10 @@ namespace {
 constexpr int ColonnaIntervallo = 1;
 constexpr int ColonnaQuantita = 2;
 
-// The interval cell takes digits and "-", the quantities cell digits and spaces.
-class DelegatoIntervalli final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
-                          const QModelIndex& indice) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
-        if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
-            riga->installEventFilter(indice.column() == ColonnaIntervallo
-                                         ? new FiltroTasti(QStringLiteral("-"), {}, {}, riga)
-                                         : FiltroTasti::Cifre(true, riga));
-        }
-        return editor;
-    }
-};
-
 QString Cella(const QTableWidget* tabella, int riga, int colonna)
 {
     const QTableWidgetItem* voce = tabella->item(riga, colonna);
     return voce != nullptr ? voce->text() : QString();
-}
-
-bool RigaVuota(const QTableWidget* tabella, int riga)
-{
-    return Cella(tabella, riga, ColonnaIntervallo).trimmed().isEmpty() &&
-           Cella(tabella, riga, ColonnaQuantita).trimmed().isEmpty();
 }
 
 } // namespace
@@ -74,7 +50,14 @@ TRidNumeri::TRidNumeri(StatoApplicazione& stato, ServiziFinestre& servizi, QWidg
     m_tabella->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_tabella->horizontalHeader()->setSectionResizeMode(ColonnaIntervallo, QHeaderView::Stretch);
     m_tabella->horizontalHeader()->setSectionResizeMode(ColonnaQuantita, QHeaderView::Stretch);
-    m_tabella->setItemDelegate(new DelegatoIntervalli(m_tabella));
+    // The interval cell takes digits and "-", the quantities cell digits and spaces.
+    m_tabella->setItemDelegate(new DelegatoTasti(
+        [](QLineEdit* riga, int colonna) {
+            riga->installEventFilter(colonna == ColonnaIntervallo
+                                         ? new FiltroTasti(QStringLiteral("-"), {}, {}, riga)
+                                         : FiltroTasti::Cifre(true, riga));
+        },
+        m_tabella));
     m_tabella->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_tabella->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tabella->setMinimumSize(340, 130);
@@ -90,10 +73,7 @@ TRidNumeri::TRidNumeri(StatoApplicazione& stato, ServiziFinestre& servizi, QWidg
     disabilitaInEsecuzione(riquadro);
 
     connect(elimina, &QPushButton::clicked, this, &TRidNumeri::eliminaTutti);
-    connect(m_tabella, &QTableWidget::currentCellChanged, this,
-            [this](int r, int, int, int) { sistemaRighe(r); });
-    connect(m_tabella, &QTableWidget::itemChanged, this,
-            [this](QTableWidgetItem*) { sistemaRighe(m_tabella->currentRow()); });
+    SeguiRigheNumerate(m_tabella);
 
     limitaErrori(-1, 0);
     mostraRecord(IntervalliDelSistema(stato.sistema));
@@ -117,43 +97,13 @@ void TRidNumeri::mostraRecord(const IntervalliNumeri& record)
         }
     }
     m_intervalli = static_cast<int>(record.intervalli.size());
-    sistemaRighe(-1);
+    SistemaRigheNumerate(m_tabella, -1);
     mostraErrori(record.massimoErrori);
-}
-
-// Keeps exactly one empty row below the last filled one, drops the empty rows between filled ones (except
-// the one being edited) and numbers the rows.
-void TRidNumeri::sistemaRighe(int rigaCorrente)
-{
-    const QSignalBlocker blocco(m_tabella);
-    for (int r = m_tabella->rowCount() - 2; r >= 0; --r) {
-        if (r != rigaCorrente && RigaVuota(m_tabella, r)) {
-            m_tabella->removeRow(r);
-            if (rigaCorrente > r) {
-                --rigaCorrente;
-            }
-        }
-    }
-    const int n = m_tabella->rowCount();
-    if (n == 0 || !RigaVuota(m_tabella, n - 1)) {
-        m_tabella->insertRow(n);
-    }
-    for (int r = 0; r < m_tabella->rowCount(); ++r) {
-        auto* numero = new QTableWidgetItem(QString::number(r + 1));
-        numero->setFlags(Qt::ItemIsEnabled);
-        numero->setBackground(palette().button());
-        numero->setTextAlignment(Qt::AlignCenter);
-        m_tabella->setItem(r, 0, numero);
-    }
 }
 
 void TRidNumeri::eliminaTutti()
 {
-    Messaggio domanda = Avviso("Eliminare tutti gli intervalli ?");
-    domanda.icona = Icona::Domanda;
-    domanda.pulsanti = Pulsanti::SiNo;
-    domanda.predefinita = Risposta::No;
-    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+    if (!conferma("Eliminare tutti gli intervalli ?")) {
         return;
     }
     // The record is cleared; Intervalli.def keeps the last accepted intervals.

@@ -21,7 +21,6 @@ protected:
 
 private:
     void mostraRecord(const IntervalliNumeri& record);
-    void sistemaRighe(int rigaCorrente);
     void eliminaTutti();
 
     QTableWidget* m_tabella = nullptr;

@@ -7,11 +7,13 @@
 #include "reductions/analisi_riduzione.h"
 #include "ui/analisi_probabilistiche_dialog.h"
 #include "ui/cursore_occupato.h"
+#include "ui/delegato_tasti.h"
+#include "ui/elenchi_numerati.h"
 #include "ui/filtro_tasti.h"
+#include "ui/gruppo_modo_filtro.h"
 #include "ui/impo_probabilita_dialog.h"
 #include "ui/servizi_finestre.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -105,21 +106,11 @@ QString U(const char* testo)
 }
 
 // Interval and score cells: digits, "." and backspace; a typed comma becomes ".".
-class DelegatoDecimali final : public QStyledItemDelegate
+DelegatoTasti* DelegatoDecimali(QObject* genitore)
 {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
-                          const QModelIndex& indice) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
-        if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
-            riga->installEventFilter(FiltroTasti::Punto(riga));
-        }
-        return editor;
-    }
-};
+    return new DelegatoTasti([](QLineEdit* riga, int) { riga->installEventFilter(FiltroTasti::Punto(riga)); },
+                             genitore);
+}
 
 // A cell that sorts by the number it stands for, not by its text.
 class VoceNumerica final : public QTableWidgetItem
@@ -142,12 +133,6 @@ QString Cella(const QTableWidget* tabella, int riga, int colonna)
     return voce != nullptr ? voce->text() : QString();
 }
 
-bool RigaVuota(const QTableWidget* tabella, int riga)
-{
-    return Cella(tabella, riga, ColonnaMinimo).trimmed().isEmpty() &&
-           Cella(tabella, riga, ColonnaMassimo).trimmed().isEmpty();
-}
-
 // Three decimals, trailing "00" shortened as the percentages are.
 QString TestoPunteggio(double valore)
 {
@@ -168,26 +153,18 @@ TRidProbabilistica::TRidProbabilistica(StatoApplicazione& stato, ServiziFinestre
 {
     auto* corpo = new QHBoxLayout;
     auto* sinistra = new QVBoxLayout;
-    sinistra->addWidget(creaModo());
+    m_modo = new GruppoModoFiltro(Qt::Vertical, stato, this);
+    disabilitaInEsecuzione(m_modo);
+    connect(m_modo, &GruppoModoFiltro::modoCambiato, this, &TRidProbabilistica::mostraNumeri);
+    sinistra->addWidget(m_modo);
     sinistra->addWidget(creaIntervalli(), 1);
     corpo->addLayout(sinistra);
     corpo->addWidget(creaNumeri(), 1);
     areaParametri()->addLayout(corpo, 1);
 
-    auto* analisi = new QHBoxLayout;
-    auto* analisiGiocate = new QPushButton(QStringLiteral("Analisi giocate"), this);
-    analisiGiocate->setObjectName(QStringLiteral("analisiGiocatePushButton"));
-    auto* analisiStorica = new QPushButton(QStringLiteral("Analisi storica"), this);
-    analisiStorica->setObjectName(QStringLiteral("analisiStoricaPushButton"));
-    for (QPushButton* p : {analisiGiocate, analisiStorica}) {
-        p->setAutoDefault(false);
-        analisi->addWidget(p);
-        disabilitaInEsecuzione(p);
-    }
-    analisi->addStretch(1);
-    areaParametri()->addLayout(analisi);
-    connect(analisiGiocate, &QPushButton::clicked, this, &TRidProbabilistica::apriAnalisiGiocate);
-    connect(analisiStorica, &QPushButton::clicked, this, &TRidProbabilistica::apriAnalisiStorica);
+    const PulsantiAnalisi analisi = aggiungiPulsantiAnalisi();
+    connect(analisi.giocate, &QPushButton::clicked, this, &TRidProbabilistica::apriAnalisiGiocate);
+    connect(analisi.storica, &QPushButton::clicked, this, &TRidProbabilistica::apriAnalisiStorica);
     mostraConteggio(U(messaggi_filtro::GiocateFinali));
 
     if (m_impostazioni.corretto) {
@@ -206,44 +183,9 @@ QString TRidProbabilistica::topic() const
     return U(Descrivi(membro()).topic);
 }
 
-QWidget* TRidProbabilistica::creaModo()
-{
-    auto* gruppo = new QGroupBox(this);
-    gruppo->setObjectName(QStringLiteral("modoGroupBox"));
-    auto* layout = new QVBoxLayout(gruppo);
-    m_pronostico = new QRadioButton(QStringLiteral("Applica riduzione al pronostico"), gruppo);
-    m_pronostico->setObjectName(QStringLiteral("pronosticoRadioButton"));
-    m_giocate = new QRadioButton(gruppo);
-    m_giocate->setObjectName(QStringLiteral("giocateRadioButton"));
-    m_consideraFisse = new QCheckBox(QStringLiteral("Considera Fisse"), gruppo);
-    m_consideraFisse->setObjectName(QStringLiteral("consideraFisseCheckBox"));
-    const bool conFisse = stato().sistema.numeroFisse > 0;
-    m_consideraFisse->setEnabled(conFisse);
-    m_consideraFisse->setChecked(conFisse);
-    layout->addWidget(m_pronostico);
-    layout->addWidget(m_giocate);
-    layout->addWidget(m_consideraFisse);
-    disabilitaInEsecuzione(gruppo);
-    aggiornaModo();
-    connect(m_pronostico, &QRadioButton::toggled, this, [this] { mostraNumeri(); });
-    return gruppo;
-}
-
-void TRidProbabilistica::aggiornaModo()
-{
-    const std::int32_t n = stato().giocate.conteggio();
-    m_giocate->setText(QStringLiteral("Applica riduzione alle ") + QString::number(n) +
-                       QStringLiteral(" giocate attuali"));
-    m_giocate->setEnabled(n > 0);
-    if (n != m_conteggioModo || (n == 0 && m_giocate->isChecked())) {
-        (n > 0 ? m_giocate : m_pronostico)->setChecked(true);
-        m_conteggioModo = n;
-    }
-}
-
 ModoFiltro TRidProbabilistica::modo() const
 {
-    return m_giocate->isChecked() ? ModoFiltro::Giocate : ModoFiltro::Pronostico;
+    return m_modo->modo();
 }
 
 QWidget* TRidProbabilistica::creaIntervalli()
@@ -259,7 +201,7 @@ QWidget* TRidProbabilistica::creaIntervalli()
     m_intervalli->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_intervalli->horizontalHeader()->setSectionResizeMode(ColonnaMinimo, QHeaderView::Stretch);
     m_intervalli->horizontalHeader()->setSectionResizeMode(ColonnaMassimo, QHeaderView::Stretch);
-    m_intervalli->setItemDelegate(new DelegatoDecimali(m_intervalli));
+    m_intervalli->setItemDelegate(DelegatoDecimali(m_intervalli));
     m_intervalli->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_intervalli->setSelectionMode(QAbstractItemView::SingleSelection);
     m_intervalli->setMinimumSize(320, 160);
@@ -274,10 +216,7 @@ QWidget* TRidProbabilistica::creaIntervalli()
     layout->addLayout(riga);
     disabilitaInEsecuzione(riquadro);
     connect(azzera, &QPushButton::clicked, this, &TRidProbabilistica::azzeraIntervalli);
-    connect(m_intervalli, &QTableWidget::currentCellChanged, this,
-            [this](int r, int, int, int) { sistemaRighe(r); });
-    connect(m_intervalli, &QTableWidget::itemChanged, this,
-            [this](QTableWidgetItem*) { sistemaRighe(m_intervalli->currentRow()); });
+    SeguiRigheNumerate(m_intervalli);
     return riquadro;
 }
 
@@ -332,7 +271,7 @@ QWidget* TRidProbabilistica::creaNumeri()
     m_numeri->setEditTriggers(personali ? QAbstractItemView::AllEditTriggers
                                         : QAbstractItemView::NoEditTriggers);
     if (personali) {
-        m_numeri->setItemDelegateForColumn(3, new DelegatoDecimali(m_numeri));
+        m_numeri->setItemDelegateForColumn(3, DelegatoDecimali(m_numeri));
     }
     m_numeri->setMinimumWidth(personali ? 420 : 340);
     m_numeri->verticalHeader()->setDefaultSectionSize(m_numeri->fontMetrics().height() + 6);
@@ -384,42 +323,12 @@ void TRidProbabilistica::mostraIntervalli()
                 new QTableWidgetItem(QString::fromStdString(FormatoPercentuale(iv.massimi[u]))));
         }
     }
-    sistemaRighe(-1);
-}
-
-// Exactly one empty row below the last filled one; empty rows in between go (except the one being
-// edited); the rows are numbered.
-void TRidProbabilistica::sistemaRighe(int rigaCorrente)
-{
-    const QSignalBlocker blocco(m_intervalli);
-    for (int r = m_intervalli->rowCount() - 2; r >= 0; --r) {
-        if (r != rigaCorrente && RigaVuota(m_intervalli, r)) {
-            m_intervalli->removeRow(r);
-            if (rigaCorrente > r) {
-                --rigaCorrente;
-            }
-        }
-    }
-    const int n = m_intervalli->rowCount();
-    if (n == 0 || !RigaVuota(m_intervalli, n - 1)) {
-        m_intervalli->insertRow(n);
-    }
-    for (int r = 0; r < m_intervalli->rowCount(); ++r) {
-        auto* numero = new QTableWidgetItem(QString::number(r + 1));
-        numero->setFlags(Qt::ItemIsEnabled);
-        numero->setBackground(palette().button());
-        numero->setTextAlignment(Qt::AlignCenter);
-        m_intervalli->setItem(r, 0, numero);
-    }
+    SistemaRigheNumerate(m_intervalli, -1);
 }
 
 void TRidProbabilistica::azzeraIntervalli()
 {
-    Messaggio domanda = Avviso("Eliminare tutti gli intervalli ?");
-    domanda.icona = Icona::Domanda;
-    domanda.pulsanti = Pulsanti::SiNo;
-    domanda.predefinita = Risposta::No;
-    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+    if (!conferma("Eliminare tutti gli intervalli ?")) {
         return;
     }
     // The block loses its intervals; the interval file keeps the last accepted ones.
@@ -557,9 +466,9 @@ EsitoRiduzione TRidProbabilistica::esegui(ControlloEsecuzione& controllo)
 {
     const GiudizioProbabilistico giudizio(ValoriNumeri(m_impostazioni), m_impostazioni.intervalli);
     EsitoRiduzione esito = RiduzioneProbabilistica(stato().sistema, stato().giocate, giudizio, modo(),
-                                                   consideraFisse(m_consideraFisse), controllo);
+                                                   consideraFisse(m_modo->casellaFisse()), controllo);
     if (!esito.confermata()) {
-        aggiornaModo();
+        m_modo->aggiorna(stato().giocate.conteggio());
     }
     return esito;
 }
@@ -571,12 +480,12 @@ void TRidProbabilistica::apriAnalisiGiocate()
     }
     if (MembroInScala(membro())) {
         TAnalisiRidProba finestra(stato(), servizi(), m_impostazioni, modo(),
-                                  consideraFisse(m_consideraFisse), topic(), this);
+                                  consideraFisse(m_modo->casellaFisse()), topic(), this);
         servizi().esegui(finestra);
         return;
     }
-    TAnalisiRidFreRit finestra(stato(), servizi(), m_impostazioni, modo(), consideraFisse(m_consideraFisse),
-                               topic(), this);
+    TAnalisiRidFreRit finestra(stato(), servizi(), m_impostazioni, modo(),
+                               consideraFisse(m_modo->casellaFisse()), topic(), this);
     servizi().esegui(finestra);
 }
 

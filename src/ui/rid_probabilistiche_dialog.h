@@ -5,7 +5,7 @@
 
 #include <array>
 
-class QCheckBox;
+class GruppoModoFiltro;
 class QLineEdit;
 class QRadioButton;
 class QTableWidget;
@@ -43,12 +43,9 @@ protected:
     EsitoRiduzione esegui(ControlloEsecuzione& controllo) override;
 
 private:
-    QWidget* creaModo();
     QWidget* creaNumeri();
     QWidget* creaIntervalli();
-    void aggiornaModo();
     void mostraIntervalli();
-    void sistemaRighe(int rigaCorrente);
     void mostraNumeri();
     void criterioScelto(int criterio);
     void ordinaNumeri(int colonna);
@@ -58,10 +55,7 @@ private:
     QString topic() const;
 
     ImpostazioniProbabilistiche m_impostazioni;
-    QRadioButton* m_pronostico = nullptr;
-    QRadioButton* m_giocate = nullptr;
-    std::int32_t m_conteggioModo = -1;
-    QCheckBox* m_consideraFisse = nullptr;
+    GruppoModoFiltro* m_modo = nullptr;
     std::array<QRadioButton*, 3> m_criteri{};
     QLineEdit* m_estrazioni = nullptr;
     QTableWidget* m_numeri = nullptr;

@@ -2,6 +2,8 @@
 
 #include "editor/file_riduzioni.h"
 #include "editor/stato_applicazione.h"
+#include "ui/delegato_tasti.h"
+#include "ui/elenchi_numerati.h"
 #include "ui/filtro_tasti.h"
 
 #include <QCheckBox>
@@ -10,41 +12,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace ms = messaggi_sostituzione;
 
 namespace {
-
-// The cells take digits, spaces and backspace only.
-class DelegatoCombinazione final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
-                          const QModelIndex& indice) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(genitore, opzioni, indice);
-        if (auto* riga = qobject_cast<QLineEdit*>(editor)) {
-            riga->installEventFilter(FiltroTasti::Cifre(true, riga));
-        }
-        return editor;
-    }
-};
-
-bool RigaVuota(const QTableWidget* griglia, int riga)
-{
-    for (int colonna = 1; colonna <= 2; ++colonna) {
-        const QTableWidgetItem* voce = griglia->item(riga, colonna);
-        if (voce != nullptr && !voce->text().trimmed().isEmpty()) {
-            return false;
-        }
-    }
-    return true;
-}
 
 QString TestoCella(const QTableWidget* griglia, int riga, int colonna)
 {
@@ -76,14 +49,13 @@ TRidSostComb::TRidSostComb(StatoApplicazione& stato, ServiziFinestre& servizi, Q
     m_griglia->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_griglia->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_griglia->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    m_griglia->setItemDelegate(new DelegatoCombinazione(m_griglia));
+    // The cells take digits, spaces and backspace only.
+    m_griglia->setItemDelegate(new DelegatoTasti(
+        [](QLineEdit* riga, int) { riga->installEventFilter(FiltroTasti::Cifre(true, riga)); }, m_griglia));
     m_griglia->setMinimumHeight(220);
     areaParametri()->addWidget(m_griglia);
     disabilitaInEsecuzione(m_griglia);
-    connect(m_griglia, &QTableWidget::currentCellChanged, this,
-            [this](int riga, int, int, int) { sistemaRighe(riga); });
-    connect(m_griglia, &QTableWidget::itemChanged, this,
-            [this](QTableWidgetItem*) { sistemaRighe(m_griglia->currentRow()); });
+    SeguiRigheNumerate(m_griglia);
 
     QPushButton* azzera = aggiungiPulsanteRiga(QStringLiteral("Azzera"), QStringLiteral("azzeraPushButton"));
     connect(azzera, &QPushButton::clicked, this, [this] { this->azzera(); });
@@ -115,42 +87,12 @@ void TRidSostComb::mostraTabella(const TabellaSostituzioni& tabella)
                 riga, 2, new QTableWidgetItem(QString::fromStdString(TestoGiocata(tabella.voci[i].nuova))));
         }
     }
-    sistemaRighe(-1);
-}
-
-// Keeps one empty row below the last filled one, drops the empty rows between filled ones (except the
-// one being edited) and numbers the rows.
-void TRidSostComb::sistemaRighe(int rigaCorrente)
-{
-    const QSignalBlocker blocco(m_griglia);
-    for (int r = m_griglia->rowCount() - 2; r >= 0; --r) {
-        if (r != rigaCorrente && RigaVuota(m_griglia, r)) {
-            m_griglia->removeRow(r);
-            if (rigaCorrente > r) {
-                --rigaCorrente;
-            }
-        }
-    }
-    const int n = m_griglia->rowCount();
-    if (n == 0 || !RigaVuota(m_griglia, n - 1)) {
-        m_griglia->insertRow(n);
-    }
-    for (int r = 0; r < m_griglia->rowCount(); ++r) {
-        auto* numero = new QTableWidgetItem(QString::number(r + 1));
-        numero->setFlags(Qt::ItemIsEnabled);
-        numero->setBackground(palette().button());
-        numero->setTextAlignment(Qt::AlignCenter);
-        m_griglia->setItem(r, 0, numero);
-    }
+    SistemaRigheNumerate(m_griglia, -1);
 }
 
 void TRidSostComb::azzera()
 {
-    Messaggio domanda = Avviso(ms::Azzera);
-    domanda.icona = Icona::Domanda;
-    domanda.pulsanti = Pulsanti::SiNo;
-    domanda.predefinita = Risposta::No;
-    if (stato().messaggi.mostra(domanda) != Risposta::Si) {
+    if (!conferma(ms::Azzera)) {
         return;
     }
     m_tabella = TabellaSostituzioni{};

@@ -24,7 +24,6 @@ protected:
 
 private:
     void mostraTabella(const TabellaSostituzioni& tabella);
-    void sistemaRighe(int rigaCorrente);
     void azzera();
 
     QTableWidget* m_griglia = nullptr;

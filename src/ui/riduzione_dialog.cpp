@@ -213,3 +213,30 @@ QPushButton* TRiduzioneDialog::aggiungiPulsanteRiga(const QString& testo, const 
     disabilitaInEsecuzione(pulsante);
     return pulsante;
 }
+
+TRiduzioneDialog::PulsantiAnalisi TRiduzioneDialog::aggiungiPulsantiAnalisi()
+{
+    auto* riga = new QHBoxLayout;
+    PulsantiAnalisi pulsanti;
+    pulsanti.giocate = new QPushButton(QStringLiteral("Analisi giocate"), this);
+    pulsanti.giocate->setObjectName(QStringLiteral("analisiGiocatePushButton"));
+    pulsanti.storica = new QPushButton(QStringLiteral("Analisi storica"), this);
+    pulsanti.storica->setObjectName(QStringLiteral("analisiStoricaPushButton"));
+    for (QPushButton* p : {pulsanti.giocate, pulsanti.storica}) {
+        p->setAutoDefault(false);
+        riga->addWidget(p);
+        disabilitaInEsecuzione(p);
+    }
+    riga->addStretch(1);
+    m_parametri->addLayout(riga);
+    return pulsanti;
+}
+
+bool TRiduzioneDialog::conferma(std::string testo)
+{
+    Messaggio domanda = Avviso(std::move(testo));
+    domanda.icona = Icona::Domanda;
+    domanda.pulsanti = Pulsanti::SiNo;
+    domanda.predefinita = Risposta::No;
+    return m_stato.messaggi.mostra(domanda) == Risposta::Si;
+}

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -99,6 +100,16 @@ protected:
     // A push button on a row of its own in the parameter area (not the default button), locked while
     // running; the caller connects it.
     QPushButton* aggiungiPulsanteRiga(const QString& testo, const QString& nomeOggetto);
+    struct PulsantiAnalisi
+    {
+        QPushButton* giocate = nullptr;
+        QPushButton* storica = nullptr;
+    };
+    // "Analisi giocate" and "Analisi storica" on a row of their own in the parameter area (not default
+    // buttons), locked while running; the caller connects them.
+    PulsantiAnalisi aggiungiPulsantiAnalisi();
+    // Asks a yes/no question with "No" as the default answer; true when the user answers yes.
+    [[nodiscard]] bool conferma(std::string testo);
     // The stop question of this dialog's runs, when it is not the usual one.
     void setDomandaInterruzione(std::string testo) { m_controllo.setDomanda(std::move(testo)); }
     // Shows the running count label with this prefix ("Nº di giocate: ").
