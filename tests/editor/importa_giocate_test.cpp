@@ -5,6 +5,7 @@
 #include "editor/file_sistema.h"
 #include "editor/messaggi_giocate.h"
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 #include "support/giocate_prova.h"
 
 #include <gtest/gtest.h>
@@ -31,16 +32,7 @@ void Riempi(ElencoGiocate& elenco, std::initializer_list<Tipo_Giocata> giocate)
 }
 
 // A counting run control: how often the import let events run.
-class Conteggio final : public ControlloEsecuzione
-{
-public:
-    bool verifica(const Avanzamento&) override
-    {
-        ++chiamate;
-        return true;
-    }
-    int chiamate = 0;
-};
+using Conteggio = test::ContaVerifiche;
 
 EsitoImportazione DaTesto(const std::string& testo, ElencoGiocate& elenco)
 {

@@ -2,6 +2,7 @@
 #include "reductions/campione_storico.h"
 
 #include "support/cartella_temporanea.h"
+#include "support/controllo_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -44,16 +45,7 @@ std::int64_t Conta(const CampioneStorico& c)
     return n;
 }
 
-class Sempre final : public ControlloEsecuzione
-{
-public:
-    bool verifica(const Avanzamento&) override
-    {
-        ++polls;
-        return true;
-    }
-    int polls = 0;
-};
+using test::ContaVerifiche;
 
 } // namespace
 
@@ -192,7 +184,7 @@ TEST(AnalisiCondizionata, ContatoriDelleDueAnalisi)
     elenco.voce(4) = giocata({5, 7, 9});  // no even, sum 21, no fixed 1
     elenco.setConteggio(4);
 
-    Sempre sempre;
+    ContaVerifiche sempre;
     ConteggiAnalisi senzaFisse(RigheAnalisiGiocate);
     AnalisiCondizioniGiocate(s, elenco, c, ModoCondizionata::Giocate, false, senzaFisse, sempre);
     EXPECT_EQ(senzaFisse.valide, 1);
