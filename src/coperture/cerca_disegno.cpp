@@ -1,6 +1,7 @@
 #include "coperture/cerca_disegno.h"
 
 #include "coperture/campo_finito.h"
+#include "coperture/orbite_stabili.h"
 #include "coperture/ricottura.h"
 #include "coperture/unione_partizione.h"
 #include "coperture/verifica_disegno.h"
@@ -16,7 +17,15 @@ namespace {
 constexpr std::uint64_t MossePerPasso = 16384;
 constexpr double QuotaOrbiteCoperture = 0.4;
 constexpr double QuotaOrbiteGaranzia = 0.25;
+constexpr double QuotaOrbiteConAvvii = 0.15;
 constexpr std::size_t GruppiPerRicerca = 3;
+// The stable-orbit starts: groups from this order on (smaller ones are the orbit annealing's), the prices
+// of a target orbit left to plain blocks (in blocks per C(k, t) targets; 0 covers all by orbits), the
+// search nodes of each choice, and how many of the smallest starts the seeds take turns on.
+constexpr int OrdineMinimoStabili = 40;
+constexpr std::array<double, 4> PrezziScoperti{0.0, 1.5, 2.5, 4.0};
+constexpr std::uint64_t NodiOrbite = 200000;
+constexpr std::size_t AvviiAlternati = 3;
 // The short search behind a part of a partition union that nobody else provides.
 constexpr std::uint64_t MosseParte = 20000;
 
@@ -24,6 +33,8 @@ constexpr std::uint64_t MosseParte = 20000;
 // cycle, and each cycle is twice as long as the one before up to a cap, so a cell that needs slow cooling
 // gets it while small cells restart often.
 constexpr double Caldo = 0.05;
+// From a stable-orbit start: hot moves would only undo the structure that makes it a good start.
+constexpr double CaldoDaAvvio = 0.004;
 constexpr double Freddo = 0.0001;
 constexpr double PrimoCiclo = 1e6;
 constexpr double CicloMassimo = 32e6;
@@ -87,12 +98,19 @@ private:
                (m_esito.blocchi.size() <= m_limite || m_esito.blocchi.size() <= m_p.obiettivo);
     }
     // Anneals and removes blocks until the share of the budget is spent or the search may stop.
-    void discesa(Ricottura& r, double quota, const std::string& metodo);
+    void discesa(Ricottura& r, double quota, const std::string& metodo, double caldo = Caldo);
     Blocchi coperturaParte(int n);
     // A covering C(n, k, t) from the constructions or the caller, or the trivial ones (n = k, t = 1).
     std::optional<Blocchi> nota(int n, int k, int t) const;
     // Coverings of the cell built from those of its neighbours (one point more or less, one point shorter).
     void vicine();
+    // Starts for the plain annealing: whole orbits of short length under the larger groups, the targets
+    // they leave covered by greedy plain blocks.
+    void orbiteStabili();
+    // The design the plain annealing starts from: the best so far, or on two seeds out of three one of
+    // the smallest stable-orbit starts (their structure leads the annealing to lower levels than the
+    // best design's own neighbourhood, where long runs stall).
+    const Blocchi& avvioRicottura() const;
 
     const ParametriRicerca& m_p;
     const Cella m_c;
@@ -101,6 +119,7 @@ private:
     EsitoRicerca m_esito;
     std::uint64_t m_cicloFatte = 0;
     double m_ciclo = PrimoCiclo;
+    std::vector<Blocchi> m_avvii;
 };
 
 void Ricerca::considera(const Blocchi& blocchi, const std::string& metodo)
@@ -118,7 +137,7 @@ void Ricerca::considera(const Blocchi& blocchi, const std::string& metodo)
     m_esito.metodo = metodo;
 }
 
-void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo)
+void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo, double caldo)
 {
     // Far above the best size a level falls in a few moves, so after each success the number of blocks
     // removed doubles while levels fall quickly and halves after a slow one; a jump of several blocks
@@ -158,7 +177,7 @@ void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo)
             }
         }
         const double f = static_cast<double>(m_cicloFatte) / m_ciclo;
-        r.impostaRapporto(std::exp(std::log(Caldo) * (1.0 - f) + std::log(Freddo) * f));
+        r.impostaRapporto(std::exp(std::log(caldo) * (1.0 - f) + std::log(Freddo) * f));
         const std::uint64_t fatte = r.anneala(MossePerPasso);
         m_bilancio.conta(fatte);
         mosseLivello += fatte;
@@ -241,6 +260,33 @@ void Ricerca::vicine()
     }
 }
 
+void Ricerca::orbiteStabili()
+{
+    for (const GruppoPermutazioni& g : GruppiCandidati(m_c.v, false)) {
+        if (g.ordine() < OrdineMinimoStabili || basta() || m_bilancio.finito(1.0)) {
+            continue;
+        }
+        const CoperturaOrbitale orbite(m_c, g);
+        for (const double prezzo : PrezziScoperti) {
+            Ricottura r(m_c, nullptr, m_p.seme + m_avvii.size());
+            r.impostaBlocchi(orbite.blocchi(orbite.scegli(prezzo, NodiOrbite)));
+            r.completaAvido();
+            m_avvii.push_back(r.disegno());
+            considera(m_avvii.back(), "orbite stabili " + g.nome());
+        }
+    }
+    std::sort(m_avvii.begin(), m_avvii.end(),
+              [](const Blocchi& a, const Blocchi& b) { return a.size() < b.size(); });
+}
+
+const Blocchi& Ricerca::avvioRicottura() const
+{
+    if (m_avvii.empty() || m_p.seme % 3 == 0) {
+        return m_esito.blocchi;
+    }
+    return m_avvii[(m_p.seme / 3) % std::min(AvviiAlternati, m_avvii.size())];
+}
+
 Blocchi Ricerca::coperturaParte(int n)
 {
     std::optional<Blocchi> migliore = CostruzioneAlgebrica(n, m_c.k, m_c.t, m_p.coperture);
@@ -292,6 +338,9 @@ EsitoRicerca Ricerca::esegui()
         avida.completaAvido();
         considera(avida.disegno(), "avida");
     }
+    if (m_c.p == m_c.t && !basta()) {
+        orbiteStabili();
+    }
 
     // Orbit phase: each group gets an equal share of its part of the budget. Two cyclic groups and one of
     // the others (cyclic ones for a lotto design), chosen by the seed, so that repeated runs try them all.
@@ -303,7 +352,9 @@ EsitoRicerca Ricerca::esegui()
         const std::size_t n = altro ? gruppi.size() - ciclici : ciclici;
         scelti.push_back(&gruppi[(altro ? ciclici : 0) + (m_p.seme + i) % n]);
     }
-    const double quotaOrbite = m_c.p == m_c.t ? QuotaOrbiteCoperture : QuotaOrbiteGaranzia;
+    const double quotaOrbite = m_c.p != m_c.t    ? QuotaOrbiteGaranzia
+                               : m_avvii.empty() ? QuotaOrbiteCoperture
+                                                 : QuotaOrbiteConAvvii;
     for (std::size_t i = 0; i < scelti.size() && !basta() && !m_bilancio.finito(quotaOrbite); ++i) {
         const GruppoPermutazioni& g = *scelti[i];
         if (g.ordine() == 0) {
@@ -320,7 +371,9 @@ EsitoRicerca Ricerca::esegui()
     // Plain phase, from the best design so far.
     if (!basta() && !m_bilancio.finito(1.0)) {
         Ricottura r(m_c, nullptr, m_p.seme * 0x9E3779B97F4A7C15ULL + 7);
-        r.impostaBlocchi(m_esito.blocchi);
+        const Blocchi& avvio = avvioRicottura();
+        const bool daAvvio = &avvio != &m_esito.blocchi;
+        r.impostaBlocchi(avvio);
         // How often the point leaving is drawn instead of priced: no setting suits every cell (drawing
         // it always takes C(26, 7, 3) from 116 to 110 blocks but C(23, 5, 3) from 214 to 217), so the
         // seed chooses, and the repeated runs of a cell try each.
@@ -328,7 +381,7 @@ EsitoRicerca Ricerca::esegui()
         r.impostaRumore(Rumori[m_p.seme % Rumori.size()]);
         m_cicloFatte = 0;
         m_ciclo = PrimoCiclo;
-        discesa(r, 1.0, "ricottura");
+        discesa(r, 1.0, "ricottura", daAvvio ? CaldoDaAvvio : Caldo);
     }
     m_esito.mosse = m_bilancio.fatte();
     m_esito.interrotta = m_bilancio.interrotto();

@@ -56,7 +56,7 @@ std::vector<Permutazione> Traslazioni(const CampoFinito& f, int primitivo)
 
 GruppoPermutazioni::GruppoPermutazioni(int v, const std::vector<Permutazione>& generatori, std::string nome,
                                        std::size_t ordineMassimo)
-    : m_v(v), m_nome(std::move(nome))
+    : m_v(v), m_nome(std::move(nome)), m_generatori(generatori)
 {
     std::set<Permutazione> visti{Identita()};
     m_elementi.push_back(Identita());

@@ -28,6 +28,10 @@ public:
     const std::string& nome() const { return m_nome; }
 
     // Element g applied to every point of the set: one look-up per point.
+    // The permutations it was generated from: orbits are the connected parts of their action.
+    const std::vector<Permutazione>& generatori() const { return m_generatori; }
+    const Permutazione& elemento(int g) const { return m_elementi[static_cast<std::size_t>(g)]; }
+
     std::uint32_t applica(std::uint32_t insieme, int g) const
     {
         const Permutazione& p = m_elementi[static_cast<std::size_t>(g)];
@@ -41,6 +45,7 @@ public:
 private:
     int m_v;
     std::string m_nome;
+    std::vector<Permutazione> m_generatori;
     std::vector<Permutazione> m_elementi;
 };
 
