@@ -262,9 +262,9 @@ void Ricerca::vicine()
 
 void Ricerca::orbiteStabili()
 {
-    for (const GruppoPermutazioni& g : GruppiCandidati(m_c.v, false)) {
-        if (g.ordine() < OrdineMinimoStabili || basta() || m_bilancio.finito(1.0)) {
-            continue;
+    for (const GruppoPermutazioni& g : GruppiStabili(m_c.v)) {
+        if (basta() || m_bilancio.finito(1.0)) {
+            break;
         }
         const CoperturaOrbitale orbite(m_c, g);
         for (const double prezzo : PrezziScoperti) {
@@ -429,6 +429,27 @@ std::vector<GruppoPermutazioni> GruppiCandidati(int v, bool soloCiclici)
         }
     }
     for (int q = v - 1; q >= v - 2 && q >= 4; --q) {
+        if (CampoFinito(q).q() != 0) {
+            gruppi.push_back(GruppoProiettivo(v, q));
+        }
+    }
+    return gruppi;
+}
+
+std::vector<GruppoPermutazioni> GruppiStabili(int v)
+{
+    std::vector<GruppoPermutazioni> gruppi;
+    for (int q = v; q >= v - 3 && q >= 4; --q) {
+        if (CampoFinito(q).q() == 0) {
+            continue;
+        }
+        for (int d = 2; d <= q - 1; ++d) {
+            if ((q - 1) % d == 0 && q * d >= OrdineMinimoStabili) {
+                gruppi.push_back(GruppoAffine(v, q, d));
+            }
+        }
+    }
+    for (int q = v - 1; q >= v - 4 && q >= 4; --q) {
         if (CampoFinito(q).q() != 0) {
             gruppi.push_back(GruppoProiettivo(v, q));
         }

@@ -18,7 +18,7 @@
 // neighbouring cells (one point more, one point less plus the blocks through the new point, blocks one
 // point shorter); for a lotto design, the union of coverings on the best partition (the parts' coverings:
 // algebraic, the caller's, or a short search of their own); a greedy design; for a covering, the
-// stable-orbit starts: under each group of GruppiCandidati of order 40 or more, the cheapest set of short
+// stable-orbit starts: under each group of GruppiStabili, the cheapest set of short
 // block orbits (CoperturaOrbitale) covering all target orbits, or leaving some at a price to greedy plain
 // blocks (four prices). Then, while the best is above the lower bound and the target, annealing over base
 // blocks of three groups (two cyclic ones and one of the others of GruppiCandidati, the seed choosing
@@ -70,6 +70,10 @@ struct EsitoRicerca
 // three cycles (those that fit); unless soloCiclici, then the affine groups of GF(q) for q = v, v - 1,
 // v - 2 (all multipliers, half of them, and the smallest subgroups) and PSL(2, q) on v or v - 1 points.
 [[nodiscard]] std::vector<GruppoPermutazioni> GruppiCandidati(int v, bool soloCiclici);
+
+// The groups of the stable-orbit starts: the affine groups of GF(q) for q = v .. v - 3 with every
+// subgroup of multipliers (order 40 or more), and PSL(2, q) for q = v - 1 .. v - 4, the other points fixed.
+[[nodiscard]] std::vector<GruppoPermutazioni> GruppiStabili(int v);
 
 // The search. Polls the run control every 16,384 moves or so (with the moves made as progress, the move
 // budget as total) and stops with the best design found when it refuses. Memory: a few MB for the
