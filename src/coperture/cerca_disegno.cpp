@@ -10,6 +10,8 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <limits>
+#include <memory>
 
 namespace {
 
@@ -25,7 +27,9 @@ constexpr std::size_t GruppiPerRicerca = 3;
 constexpr int OrdineMinimoStabili = 40;
 constexpr std::array<double, 4> PrezziScoperti{0.0, 1.5, 2.5, 4.0};
 constexpr std::uint64_t NodiOrbite = 200000;
-constexpr std::size_t AvviiAlternati = 3;
+// The race of the smallest starts, each given this share of the budget.
+constexpr std::size_t AvviiInGara = 4;
+constexpr double QuotaGara = 0.05;
 // The short search behind a part of a partition union that nobody else provides.
 constexpr std::uint64_t MosseParte = 20000;
 
@@ -48,6 +52,20 @@ public:
     {}
 
     void conta(std::uint64_t mosse) { m_fatte += mosse; }
+    // Whether a move or time budget bounds the run, and the share of it spent (the larger of the two).
+    bool limitato() const { return m_mosse != 0 || (m_millisecondi != 0 && m_orologio != nullptr); }
+    double spesa() const
+    {
+        double quota = 0;
+        if (m_mosse != 0) {
+            quota = static_cast<double>(m_fatte) / static_cast<double>(m_mosse);
+        }
+        if (m_millisecondi != 0 && m_orologio != nullptr) {
+            quota = std::max(quota, static_cast<double>(m_orologio->millisecondi() - m_inizio) /
+                                        static_cast<double>(m_millisecondi));
+        }
+        return quota;
+    }
     std::uint64_t fatte() const { return m_fatte; }
     bool interrotto() const { return m_interrotto; }
 
@@ -97,20 +115,21 @@ private:
         return !m_esito.blocchi.empty() &&
                (m_esito.blocchi.size() <= m_limite || m_esito.blocchi.size() <= m_p.obiettivo);
     }
-    // Anneals and removes blocks until the share of the budget is spent or the search may stop.
-    void discesa(Ricottura& r, double quota, const std::string& metodo, double caldo = Caldo);
+    // Anneals and removes blocks until the share of the budget is spent or the search may stop; returns
+    // the smallest design it reached (SIZE_MAX for none).
+    std::size_t discesa(Ricottura& r, double quota, const std::string& metodo, double caldo = Caldo);
+    // The plain annealing: on two seeds out of three a race of the smallest stable-orbit starts (their
+    // structure leads the annealing to lower levels than the best design's own neighbourhood, where long
+    // runs stall), the one that fell lowest going on; otherwise from the best design so far.
+    void ricotturaLibera();
     Blocchi coperturaParte(int n);
     // A covering C(n, k, t) from the constructions or the caller, or the trivial ones (n = k, t = 1).
     std::optional<Blocchi> nota(int n, int k, int t) const;
     // Coverings of the cell built from those of its neighbours (one point more or less, one point shorter).
     void vicine();
     // Starts for the plain annealing: whole orbits of short length under the larger groups, the targets
-    // they leave covered by greedy plain blocks.
+    // they leave covered by greedy plain blocks; smallest first.
     void orbiteStabili();
-    // The design the plain annealing starts from: the best so far, or on two seeds out of three one of
-    // the smallest stable-orbit starts (their structure leads the annealing to lower levels than the
-    // best design's own neighbourhood, where long runs stall).
-    const Blocchi& avvioRicottura() const;
 
     const ParametriRicerca& m_p;
     const Cella m_c;
@@ -137,8 +156,9 @@ void Ricerca::considera(const Blocchi& blocchi, const std::string& metodo)
     m_esito.metodo = metodo;
 }
 
-void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo, double caldo)
+std::size_t Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo, double caldo)
 {
+    std::size_t minimo = std::numeric_limits<std::size_t>::max();
     // Far above the best size a level falls in a few moves, so after each success the number of blocks
     // removed doubles while levels fall quickly and halves after a slow one; a jump of several blocks
     // that gets stuck goes back to the last success and jumps half as far.
@@ -149,14 +169,15 @@ void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo, dou
     while (!basta() && !m_bilancio.finito(quota)) {
         const std::uint64_t rapido = 20000 + 20 * static_cast<std::uint64_t>(r.blocchi().size());
         if (r.scoperti() == 0) {
+            minimo = std::min(minimo, r.dimensioneDisegno());
             if (m_esito.blocchi.empty() || r.dimensioneDisegno() < m_esito.blocchi.size()) {
                 considera(r.disegno(), metodo);
                 if (basta()) {
-                    return;
+                    return minimo;
                 }
             }
             if (r.blocchi().size() <= 1) {
-                return;
+                return minimo;
             }
             salto = mosseLivello < rapido
                         ? std::min(salto * 2, std::max<std::size_t>(1, r.blocchi().size() / 32))
@@ -187,6 +208,7 @@ void Ricerca::discesa(Ricottura& r, double quota, const std::string& metodo, dou
             m_ciclo = std::min(m_ciclo * 2, CicloMassimo);
         }
     }
+    return minimo;
 }
 
 std::optional<Blocchi> Ricerca::nota(int n, int k, int t) const
@@ -279,12 +301,46 @@ void Ricerca::orbiteStabili()
               [](const Blocchi& a, const Blocchi& b) { return a.size() < b.size(); });
 }
 
-const Blocchi& Ricerca::avvioRicottura() const
+void Ricerca::ricotturaLibera()
 {
+    // How often the point leaving is drawn instead of priced: no setting suits every cell (drawing it
+    // always takes C(26, 7, 3) from 116 to 110 blocks but C(23, 5, 3) from 214 to 217), so the seed
+    // chooses, and the repeated runs of a cell try each.
+    constexpr std::array<double, 3> Rumori{0.3, 1.0, 0.6};
+    const double rumore = Rumori[m_p.seme % Rumori.size()];
+    const auto ricottura = [&](const Blocchi& avvio, std::uint64_t seme) {
+        auto r = std::make_unique<Ricottura>(m_c, nullptr, seme * 0x9E3779B97F4A7C15ULL + 7);
+        r->impostaBlocchi(avvio);
+        r->impostaRumore(rumore);
+        return r;
+    };
+    const auto scendi = [&](Ricottura& r, double quota, double caldo) {
+        m_cicloFatte = 0;
+        m_ciclo = PrimoCiclo;
+        return discesa(r, quota, "ricottura", caldo);
+    };
     if (m_avvii.empty() || m_p.seme % 3 == 0) {
-        return m_esito.blocchi;
+        scendi(*ricottura(m_esito.blocchi, m_p.seme), 1.0, Caldo);
+        return;
     }
-    return m_avvii[(m_p.seme / 3) % std::min(AvviiAlternati, m_avvii.size())];
+    // Without a budget there is no share to race on: the smallest start goes on alone.
+    const std::size_t inGara = m_bilancio.limitato() ? std::min(AvviiInGara, m_avvii.size()) : 1;
+    const double inizio = m_bilancio.spesa();
+    std::vector<std::unique_ptr<Ricottura>> gara;
+    std::size_t vincitore = 0;
+    std::size_t minimo = std::numeric_limits<std::size_t>::max();
+    for (std::size_t i = 0; i < inGara && !basta(); ++i) {
+        gara.push_back(ricottura(m_avvii[i], m_p.seme + i));
+        const double quota = inGara == 1 ? 1.0 : inizio + QuotaGara * static_cast<double>(i + 1);
+        const std::size_t raggiunto = scendi(*gara.back(), quota, CaldoDaAvvio);
+        if (raggiunto < minimo) {
+            minimo = raggiunto;
+            vincitore = i;
+        }
+    }
+    if (inGara > 1 && !basta()) {
+        scendi(*gara[vincitore], 1.0, CaldoDaAvvio);
+    }
 }
 
 Blocchi Ricerca::coperturaParte(int n)
@@ -368,20 +424,8 @@ EsitoRicerca Ricerca::esegui()
                 "orbite " + g.nome());
     }
 
-    // Plain phase, from the best design so far.
     if (!basta() && !m_bilancio.finito(1.0)) {
-        Ricottura r(m_c, nullptr, m_p.seme * 0x9E3779B97F4A7C15ULL + 7);
-        const Blocchi& avvio = avvioRicottura();
-        const bool daAvvio = &avvio != &m_esito.blocchi;
-        r.impostaBlocchi(avvio);
-        // How often the point leaving is drawn instead of priced: no setting suits every cell (drawing
-        // it always takes C(26, 7, 3) from 116 to 110 blocks but C(23, 5, 3) from 214 to 217), so the
-        // seed chooses, and the repeated runs of a cell try each.
-        constexpr std::array<double, 3> Rumori{0.3, 1.0, 0.6};
-        r.impostaRumore(Rumori[m_p.seme % Rumori.size()]);
-        m_cicloFatte = 0;
-        m_ciclo = PrimoCiclo;
-        discesa(r, 1.0, "ricottura", daAvvio ? CaldoDaAvvio : Caldo);
+        ricotturaLibera();
     }
     m_esito.mosse = m_bilancio.fatte();
     m_esito.interrotta = m_bilancio.interrotto();
