@@ -22,9 +22,10 @@
 // block orbits (CoperturaOrbitale) covering all target orbits, or leaving some at a price to greedy plain
 // blocks (four prices). Then, while the best is above the lower bound and the target, annealing over base
 // blocks of three groups (two cyclic ones and one of the others of GruppiCandidati, the seed choosing
-// which; lotto designs only cyclic ones), then annealing on plain blocks from the best design found or, on
-// two seeds out of three, from one of the three smallest stable-orbit starts at a cooler schedule (the
-// seed also choosing how often its point leaving is drawn instead of priced). The orbit annealing takes
+// which; lotto designs only cyclic ones), then annealing on plain blocks: from the best design found or,
+// on two seeds out of three, a race of the four smallest stable-orbit starts at a cooler schedule, each
+// given 5% of the budget, the one that reached the smallest design going on with the rest (the seed also
+// choosing how often the point leaving is drawn instead of priced). The orbit annealing takes
 // 40% of the budget for a covering (15% when there are stable-orbit starts) and 25% for a lotto design. Each
 // time the cost reaches zero the design is recorded and the least useful blocks removed: one at first, twice
 // as many after a level that fell quickly, half as many after a slow one, going back to the last success when
