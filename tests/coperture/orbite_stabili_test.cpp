@@ -17,6 +17,12 @@ Cella Copertura(int v, int k, int t)
     return {TipoDisegno::Ortogonale, v, k, t, t};
 }
 
+struct CellaEGruppo
+{
+    Cella cella;
+    GruppoPermutazioni gruppo;
+};
+
 // What a choice costs: its blocks, and the price of the target orbits it leaves.
 double Costo(const CoperturaOrbitale& co, const Cella& c, const std::vector<std::size_t>& scelte,
              double prezzo)
@@ -42,11 +48,7 @@ double Costo(const CoperturaOrbitale& co, const Cella& c, const std::vector<std:
 // and together they hold every target of the orbits it lists and no other.
 TEST(CoperturaOrbitale, LeOrbiteCandidateCopronoRigheIntere)
 {
-    const struct
-    {
-        Cella cella;
-        GruppoPermutazioni gruppo;
-    } righe[] = {
+    const CellaEGruppo righe[] = {
         {Copertura(14, 6, 4), GruppoAffine(14, 13, 6)},
         {Copertura(20, 7, 4), GruppoProiettivo(20, 19)},
         {Copertura(26, 7, 3), GruppoAffine(26, 25, 12)},
@@ -91,11 +93,7 @@ TEST(CoperturaOrbitale, LeOrbiteCandidateCopronoRigheIntere)
 // covered and with orbits left out at a price.
 TEST(CoperturaOrbitale, LaSceltaEOttimaSulleIstanzePiccole)
 {
-    const struct
-    {
-        Cella cella;
-        GruppoPermutazioni gruppo;
-    } righe[] = {
+    const CellaEGruppo righe[] = {
         {Copertura(13, 6, 4), GruppoAffine(13, 13, 6)},
         {Copertura(14, 5, 4), GruppoAffine(14, 13, 6)},
         {Copertura(14, 6, 4), GruppoAffine(14, 13, 6)},
@@ -130,17 +128,19 @@ TEST(CoperturaOrbitale, LaSceltaEOttimaSulleIstanzePiccole)
 // S(3, 4, 10) under PSL(2, 9).
 TEST(CoperturaOrbitale, TrovaISistemiDiSteinerInvarianti)
 {
-    const Cella c12 = Copertura(12, 6, 5);
-    const GruppoPermutazioni psl11 = GruppoProiettivo(12, 11);
-    const CoperturaOrbitale co12(c12, psl11);
-    const Blocchi s12 = co12.blocchi(co12.scegli(0, 100000));
-    EXPECT_EQ(s12.size(), 132U);
-    EXPECT_EQ(ContaScoperti(c12, s12), 0U);
-
-    const Cella c10 = Copertura(10, 4, 3);
-    const GruppoPermutazioni psl9 = GruppoProiettivo(10, 9);
-    const CoperturaOrbitale co10(c10, psl9);
-    const Blocchi s10 = co10.blocchi(co10.scegli(0, 100000));
-    EXPECT_EQ(s10.size(), 30U);
-    EXPECT_EQ(ContaScoperti(c10, s10), 0U);
+    const struct
+    {
+        CellaEGruppo istanza;
+        std::size_t blocchi;
+    } righe[] = {
+        {{Copertura(12, 6, 5), GruppoProiettivo(12, 11)}, 132},
+        {{Copertura(10, 4, 3), GruppoProiettivo(10, 9)}, 30},
+    };
+    for (const auto& r : righe) {
+        SCOPED_TRACE(r.istanza.gruppo.nome());
+        const CoperturaOrbitale co(r.istanza.cella, r.istanza.gruppo);
+        const Blocchi steiner = co.blocchi(co.scegli(0, 100000));
+        EXPECT_EQ(steiner.size(), r.blocchi);
+        EXPECT_EQ(ContaScoperti(r.istanza.cella, steiner), 0U);
+    }
 }
