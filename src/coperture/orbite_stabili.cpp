@@ -16,6 +16,8 @@ namespace {
 constexpr std::size_t UnioniPerElemento = 60000;
 // Elements whose cycles are tried, per cycle type.
 constexpr int ElementiPerTipo = 2;
+// The most target orbits the exact search takes on.
+constexpr std::size_t RigheEsatte = 512;
 
 std::uint32_t Applica(const Permutazione& p, std::uint32_t insieme)
 {
@@ -51,6 +53,8 @@ struct Istanza
 {
     std::size_t parole = 0;
     std::vector<Bitset> copre;
+    // The same rows as a list, for the greedy.
+    std::vector<const std::vector<std::uint32_t>*> righe;
     std::vector<double> costo;
     std::vector<double> prezzoRiga;
     std::vector<double> lunghezzaRiga;
@@ -71,9 +75,12 @@ public:
     std::vector<std::size_t> risolvi()
     {
         avida();
-        Bitset coperte(m_i.parole, 0);
-        std::vector<std::size_t> scelte;
-        scendi(coperte, 0.0, scelte);
+        // Each node scans every row: beyond a few hundred the greedy cover is what there is time for.
+        if (m_i.lunghezzaRiga.size() <= RigheEsatte) {
+            Bitset coperte(m_i.parole, 0);
+            std::vector<std::size_t> scelte;
+            scendi(coperte, 0.0, scelte);
+        }
         return m_migliori;
     }
 
@@ -89,8 +96,8 @@ private:
             std::size_t migliore = m_i.copre.size();
             for (std::size_t c = 0; c < m_i.copre.size(); ++c) {
                 double nuove = 0;
-                for (std::size_t r = 0; r < m_i.lunghezzaRiga.size(); ++r) {
-                    if (Ha(m_i.copre[c], r) && !Ha(coperte, r)) {
+                for (const std::uint32_t r : *m_i.righe[c]) {
+                    if (!Ha(coperte, r)) {
                         nuove += m_i.lunghezzaRiga[r];
                     }
                 }
@@ -304,6 +311,7 @@ std::vector<std::size_t> CoperturaOrbitale::scegli(double prezzoScoperto, std::u
             istanza.perRiga[r].push_back(static_cast<std::uint32_t>(c));
         }
         istanza.copre.push_back(std::move(b));
+        istanza.righe.push_back(&m_candidate[c].righe);
         istanza.costo.push_back(m_candidate[c].lunghezza);
     }
     for (auto& lista : istanza.perRiga) {

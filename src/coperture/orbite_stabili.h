@@ -48,7 +48,8 @@ public:
 
     // The cheapest choice of candidates found within `nodi` search nodes, a target orbit left out costing
     // prezzoScoperto * (its length) / C(k, t) blocks (0: every orbit must be covered). Exact for the
-    // small instances; the best found when the node budget ends. Indices into candidate().
+    // small instances (up to 512 target orbits; beyond, the greedy cover); the best found when the node
+    // budget ends. Indices into candidate().
     [[nodiscard]] std::vector<std::size_t> scegli(double prezzoScoperto, std::uint64_t nodi) const;
 
     // Every block of the chosen orbits, ascending, without repetitions.
