@@ -118,7 +118,7 @@ private:
     // Anneals and removes blocks until the share of the budget is spent or the search may stop; returns
     // the smallest design it reached (SIZE_MAX for none).
     std::size_t discesa(Ricottura& r, double quota, const std::string& metodo, double caldo = Caldo);
-    // The plain annealing: on two seeds out of three a race of the smallest stable-orbit starts (their
+    // The plain annealing: on four seeds out of five a race of the smallest stable-orbit starts (their
     // structure leads the annealing to lower levels than the best design's own neighbourhood, where long
     // runs stall), the one that fell lowest going on; otherwise from the best design so far.
     void ricotturaLibera();
@@ -319,7 +319,7 @@ void Ricerca::ricotturaLibera()
         m_ciclo = PrimoCiclo;
         return discesa(r, quota, "ricottura", caldo);
     };
-    if (m_avvii.empty() || m_p.seme % 3 == 0) {
+    if (m_avvii.empty() || m_p.seme % 5 == 0) {
         scendi(*ricottura(m_esito.blocchi, m_p.seme), 1.0, Caldo);
         return;
     }
