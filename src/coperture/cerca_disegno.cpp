@@ -23,7 +23,7 @@ constexpr double QuotaOrbiteConAvvii = 0.15;
 constexpr std::size_t GruppiPerRicerca = 3;
 // The stable-orbit starts: groups from this order on (smaller ones are the orbit annealing's), the prices
 // of a target orbit left to plain blocks (in blocks per C(k, t) targets; 0 covers all by orbits), the
-// search nodes of each choice, and how many of the smallest starts the seeds take turns on.
+// search nodes of each choice.
 constexpr int OrdineMinimoStabili = 40;
 constexpr std::array<double, 4> PrezziScoperti{0.0, 1.5, 2.5, 4.0};
 constexpr std::uint64_t NodiOrbite = 200000;
@@ -331,7 +331,8 @@ void Ricerca::ricotturaLibera()
     std::size_t minimo = std::numeric_limits<std::size_t>::max();
     for (std::size_t i = 0; i < inGara && !basta(); ++i) {
         gara.push_back(ricottura(m_avvii[i], m_p.seme + i));
-        const double quota = inGara == 1 ? 1.0 : inizio + QuotaGara * static_cast<double>(i + 1);
+        const double quota =
+            inGara == 1 ? 1.0 : std::min(1.0, inizio + QuotaGara * static_cast<double>(i + 1));
         const std::size_t raggiunto = scendi(*gara.back(), quota, CaldoDaAvvio);
         if (raggiunto < minimo) {
             minimo = raggiunto;
