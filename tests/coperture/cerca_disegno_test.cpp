@@ -44,6 +44,8 @@ TEST(CercaDisegno, MetodiEdEsiti)
         {"limite raggiunto cercando", {TipoDisegno::Ortogonale, 10, 3, 2, 2}, 3000000, 17, ""},
         {"garanzia", {TipoDisegno::Garanzia, 9, 4, 4, 3}, 3000000, 9, ""},
         {"garanzia per unione", {TipoDisegno::Garanzia, 14, 7, 5, 3}, 100, 2, "unione"},
+        // Short orbits of AGL(1, 16) and greedy blocks for the rest; greedy blocks alone take about 350.
+        {"orbite stabili", {TipoDisegno::Ortogonale, 18, 8, 5, 5}, 100, 300, "orbite stabili AGL1(16,15)+2"},
     };
     for (const auto& r : righe) {
         SCOPED_TRACE(r.nome);
