@@ -138,7 +138,13 @@ private:
     EsitoRicerca m_esito;
     std::uint64_t m_cicloFatte = 0;
     double m_ciclo = PrimoCiclo;
-    std::vector<Blocchi> m_avvii;
+    struct Avvio
+    {
+        Blocchi blocchi;
+        std::string gruppo;
+    };
+    // Smallest first.
+    std::vector<Avvio> m_avvii;
 };
 
 void Ricerca::considera(const Blocchi& blocchi, const std::string& metodo)
@@ -293,12 +299,12 @@ void Ricerca::orbiteStabili()
             Ricottura r(m_c, nullptr, m_p.seme + m_avvii.size());
             r.impostaBlocchi(orbite.blocchi(orbite.scegli(prezzo, NodiOrbite)));
             r.completaAvido();
-            m_avvii.push_back(r.disegno());
-            considera(m_avvii.back(), "orbite stabili " + g.nome());
+            m_avvii.push_back({r.disegno(), g.nome()});
+            considera(m_avvii.back().blocchi, "orbite stabili " + g.nome());
         }
     }
-    std::sort(m_avvii.begin(), m_avvii.end(),
-              [](const Blocchi& a, const Blocchi& b) { return a.size() < b.size(); });
+    std::stable_sort(m_avvii.begin(), m_avvii.end(),
+                     [](const Avvio& a, const Avvio& b) { return a.blocchi.size() < b.blocchi.size(); });
 }
 
 void Ricerca::ricotturaLibera()
@@ -323,14 +329,24 @@ void Ricerca::ricotturaLibera()
         scendi(*ricottura(m_esito.blocchi, m_p.seme), 1.0, Caldo);
         return;
     }
-    // Without a budget there is no share to race on: the smallest start goes on alone.
+    // The smallest start of each group first, so that the race compares different structures, then the
+    // next smallest. Without a budget there is no share to race on: the smallest start goes on alone.
+    std::vector<std::size_t> ordine;
+    std::vector<std::size_t> altri;
+    for (std::size_t i = 0; i < m_avvii.size(); ++i) {
+        const bool nuovoGruppo = std::none_of(ordine.begin(), ordine.end(), [&](std::size_t j) {
+            return m_avvii[j].gruppo == m_avvii[i].gruppo;
+        });
+        (nuovoGruppo ? ordine : altri).push_back(i);
+    }
+    ordine.insert(ordine.end(), altri.begin(), altri.end());
     const std::size_t inGara = m_bilancio.limitato() ? std::min(AvviiInGara, m_avvii.size()) : 1;
     const double inizio = m_bilancio.spesa();
     std::vector<std::unique_ptr<Ricottura>> gara;
     std::size_t vincitore = 0;
     std::size_t minimo = std::numeric_limits<std::size_t>::max();
     for (std::size_t i = 0; i < inGara && !basta(); ++i) {
-        gara.push_back(ricottura(m_avvii[i], m_p.seme + i));
+        gara.push_back(ricottura(m_avvii[ordine[i]].blocchi, m_p.seme + i));
         const double quota =
             inGara == 1 ? 1.0 : std::min(1.0, inizio + QuotaGara * static_cast<double>(i + 1));
         const std::size_t raggiunto = scendi(*gara.back(), quota, CaldoDaAvvio);
