@@ -16,6 +16,8 @@ namespace {
 constexpr std::size_t UnioniPerElemento = 60000;
 // Elements whose cycles are tried, per cycle type.
 constexpr int ElementiPerTipo = 2;
+// The most k-subsets whose orbits are all listed (C(30, 7) is 2,035,800; 4 bytes each).
+constexpr std::uint32_t InsiemiElencabili = 4500000;
 // The most target orbits the exact search takes on.
 constexpr std::size_t RigheEsatte = 512;
 
@@ -45,6 +47,44 @@ std::vector<std::uint32_t> Cicli(const Permutazione& p, int v)
         cicli.push_back(ciclo);
     }
     return cicli;
+}
+
+// Numbers the orbits of the s-subsets of 0..v-1 under the group the permutations generate, by colex rank
+// (numero, resized to C(v, s)); returns each orbit's first set and length. Each set costs one image per
+// generator.
+std::vector<std::pair<std::uint32_t, std::uint32_t>>
+NumeraOrbite(int v, int s, const std::vector<Permutazione>& generatori, std::vector<std::uint32_t>& numero)
+{
+    constexpr std::uint32_t Nessuna = std::numeric_limits<std::uint32_t>::max();
+    const std::uint32_t n = Binomiale(v, s);
+    numero.assign(n, Nessuna);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> orbite;
+    std::vector<std::uint32_t> pila;
+    std::uint32_t insieme = (std::uint32_t{1} << s) - 1U;
+    for (std::uint32_t r = 0; r < n; ++r, insieme = SuccessivoStessiBit(insieme)) {
+        if (numero[r] != Nessuna) {
+            continue;
+        }
+        const auto id = static_cast<std::uint32_t>(orbite.size());
+        std::uint32_t lunghezza = 1;
+        numero[r] = id;
+        pila.assign(1, insieme);
+        while (!pila.empty()) {
+            const std::uint32_t x = pila.back();
+            pila.pop_back();
+            for (const Permutazione& g : generatori) {
+                const std::uint32_t immagine = Applica(g, x);
+                const std::uint32_t rango = RangoColex(immagine);
+                if (numero[rango] == Nessuna) {
+                    numero[rango] = id;
+                    ++lunghezza;
+                    pila.push_back(immagine);
+                }
+            }
+        }
+        orbite.emplace_back(insieme, lunghezza);
+    }
+    return orbite;
 }
 
 using Bitset = std::vector<std::uint64_t>;
@@ -199,34 +239,24 @@ CoperturaOrbitale::CoperturaOrbitale(const Cella& cella, const GruppoPermutazion
     : m_cella(cella), m_gruppo(gruppo)
 {
     assert(cella.p == cella.t && gruppo.v() == cella.v);
-    const std::uint32_t n = Binomiale(cella.v, cella.t);
-    constexpr std::uint32_t Nessuna = std::numeric_limits<std::uint32_t>::max();
-    m_riga.assign(n, Nessuna);
-    std::vector<std::uint32_t> pila;
-    for (std::uint32_t r = 0; r < n; ++r) {
-        if (m_riga[r] != Nessuna) {
-            continue;
-        }
-        const auto numero = static_cast<std::uint32_t>(m_lunghezzaRiga.size());
-        std::uint32_t lunghezza = 1;
-        m_riga[r] = numero;
-        pila.assign(1, InsiemeDaRango(r, cella.t));
-        while (!pila.empty()) {
-            const std::uint32_t insieme = pila.back();
-            pila.pop_back();
-            for (const Permutazione& g : gruppo.generatori()) {
-                const std::uint32_t immagine = Applica(g, insieme);
-                const std::uint32_t rango = RangoColex(immagine);
-                if (m_riga[rango] == Nessuna) {
-                    m_riga[rango] = numero;
-                    ++lunghezza;
-                    pila.push_back(immagine);
-                }
-            }
-        }
-        m_lunghezzaRiga.push_back(lunghezza);
+    for (const auto& orbita : NumeraOrbite(cella.v, cella.t, gruppo.generatori(), m_riga)) {
+        m_lunghezzaRiga.push_back(orbita.second);
     }
 
+    // Every block orbit when there are few enough to list; otherwise only the short ones.
+    const std::uint32_t blocchi = Binomiale(cella.v, cella.k);
+    if (blocchi <= InsiemiElencabili &&
+        blocchi / static_cast<std::uint32_t>(gruppo.ordine()) <= CandidateMassime) {
+        std::vector<std::uint32_t> numero;
+        for (const auto& [rappresentante, lunghezza] :
+             NumeraOrbite(cella.v, cella.k, gruppo.generatori(), numero)) {
+            if (m_candidate.size() == CandidateMassime) {
+                break;
+            }
+            m_candidate.push_back({rappresentante, lunghezza, righeDi(rappresentante)});
+        }
+        return;
+    }
     // A few elements of each cycle type: conjugate elements give conjugate unions, hence the same orbits.
     std::map<std::vector<int>, int> tipi;
     for (int g = 1; g < gruppo.ordine() && m_candidate.size() < CandidateMassime; ++g) {
@@ -242,6 +272,19 @@ CoperturaOrbitale::CoperturaOrbitale(const Cella& cella, const GruppoPermutazion
     }
 }
 
+std::vector<std::uint32_t> CoperturaOrbitale::righeDi(std::uint32_t blocco) const
+{
+    std::vector<std::uint32_t> sottoinsiemi(Binomiale(BloccoMassimo, BloccoMassimo / 2));
+    const int quanti = ElencaSottoinsiemi(blocco, m_cella.t, sottoinsiemi.data());
+    std::vector<std::uint32_t> righe;
+    for (int s = 0; s < quanti; ++s) {
+        righe.push_back(m_riga[RangoColex(sottoinsiemi[static_cast<std::size_t>(s)])]);
+    }
+    std::sort(righe.begin(), righe.end());
+    righe.erase(std::unique(righe.begin(), righe.end()), righe.end());
+    return righe;
+}
+
 std::uint32_t CoperturaOrbitale::riga(std::uint32_t insieme) const
 {
     return m_riga[RangoColex(insieme)];
@@ -250,7 +293,6 @@ std::uint32_t CoperturaOrbitale::riga(std::uint32_t insieme) const
 void CoperturaOrbitale::aggiungiUnioni(const Permutazione& elemento)
 {
     const std::vector<std::uint32_t> cicli = Cicli(elemento, m_cella.v);
-    std::vector<std::uint32_t> sottoinsiemi(Binomiale(BloccoMassimo, BloccoMassimo / 2));
     std::size_t unioni = 0;
     // Depth-first over the cycles: take cycle i or not, while the union stays within k points.
     std::vector<std::pair<std::size_t, std::uint32_t>> pila{{0, 0}};
@@ -260,13 +302,6 @@ void CoperturaOrbitale::aggiungiUnioni(const Permutazione& elemento)
         const int punti = ContaBit(unione);
         if (punti == m_cella.k) {
             ++unioni;
-            const int quanti = ElencaSottoinsiemi(unione, m_cella.t, sottoinsiemi.data());
-            std::vector<std::uint32_t> righe;
-            for (int s = 0; s < quanti; ++s) {
-                righe.push_back(m_riga[RangoColex(sottoinsiemi[static_cast<std::size_t>(s)])]);
-            }
-            std::sort(righe.begin(), righe.end());
-            righe.erase(std::unique(righe.begin(), righe.end()), righe.end());
             // The orbit's smallest block names it; the same scan counts the stabiliser.
             std::uint32_t minima = unione;
             int stabilizzatore = 0;
@@ -279,7 +314,7 @@ void CoperturaOrbitale::aggiungiUnioni(const Permutazione& elemento)
                 continue;
             }
             m_candidate.push_back(
-                {unione, static_cast<std::uint32_t>(m_gruppo.ordine() / stabilizzatore), std::move(righe)});
+                {unione, static_cast<std::uint32_t>(m_gruppo.ordine() / stabilizzatore), righeDi(unione)});
             continue;
         }
         if (i == cicli.size()) {

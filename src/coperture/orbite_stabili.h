@@ -14,9 +14,11 @@
 // Under a group G the blocks of an orbit cover whole orbits of targets: if B holds T then gB holds gT.
 // So a covering invariant under G is a choice of block orbits covering every target orbit, each costing
 // its length |G| / |stabiliser|, a set cover with a handful of rows for the large groups (C(30, 4)
-// splits into a few dozen orbits under PSL(2, 29)). A block with a large stabiliser is a union of cycles
-// of each element fixing it, so the candidates are the unions of cycles of k points of a few elements of
-// every cycle type.
+// splits into a few dozen orbits under PSL(2, 29)). The candidates are every block orbit when the k-subsets
+// are few enough to number (at most 4.5 million, in about C(v, k) / |G| <= CandidateMassime orbits: the
+// Steiner system S(5, 7, 28) is four orbits of PSL(2, 27)); otherwise the short orbits only: a block with
+// a large stabiliser is a union of cycles of each element fixing it, so these candidates are the unions
+// of cycles of k points of a few elements of every cycle type.
 //
 // The cover may also leave target orbits out, each at a price proportional to its length (what plain
 // blocks would cost to cover it); the caller completes such a partial design with plain blocks.
@@ -33,9 +35,9 @@ struct OrbitaCandidata
 class CoperturaOrbitale
 {
 public:
-    // A covering cell (p = t); the group acts on its v points and must outlive this object. Lists the target
-    // orbits and the candidate block orbits: about |G| * k look-ups per distinct candidate for its
-    // stabiliser, at most CandidateMassime candidates.
+    // A covering cell (p = t); the group acts on its v points and must outlive this object. Lists the
+    // target orbits and the candidate block orbits, at most CandidateMassime: one image per generator and
+    // numbered set, or |G| images per union of cycles for its stabiliser.
     CoperturaOrbitale(const Cella& cella, const GruppoPermutazioni& gruppo);
 
     static constexpr std::size_t CandidateMassime = 20000;
@@ -57,6 +59,8 @@ public:
 
 private:
     void aggiungiUnioni(const Permutazione& elemento);
+    // The target orbits the block covers, ascending.
+    std::vector<std::uint32_t> righeDi(std::uint32_t blocco) const;
 
     Cella m_cella;
     const GruppoPermutazioni& m_gruppo;

@@ -94,10 +94,10 @@ TEST(CoperturaOrbitale, LeOrbiteCandidateCopronoRigheIntere)
 TEST(CoperturaOrbitale, LaSceltaEOttimaSulleIstanzePiccole)
 {
     const CellaEGruppo righe[] = {
-        {Copertura(13, 6, 4), GruppoAffine(13, 13, 6)},
-        {Copertura(14, 5, 4), GruppoAffine(14, 13, 6)},
-        {Copertura(14, 6, 4), GruppoAffine(14, 13, 6)},
-        {Copertura(15, 4, 3), GruppoAffine(15, 13, 6)},
+        {Copertura(11, 5, 4), GruppoAffine(11, 9, 8)},
+        {Copertura(12, 5, 4), GruppoAffine(12, 11, 5)},
+        {Copertura(12, 7, 4), GruppoAffine(12, 11, 5)},
+        {Copertura(13, 5, 4), GruppoAffine(13, 11, 10)},
     };
     for (const auto& r : righe) {
         const CoperturaOrbitale co(r.cella, r.gruppo);
