@@ -8,15 +8,15 @@
 #include <unordered_set>
 #include <vector>
 
-// Coverings made of whole orbits of a large group (PSL(2, q) has thousands of elements), chosen among
-// blocks that the group maps onto themselves many times, so that their orbits are short.
+// Coverings made of whole orbits of a group of 40 to 20,000 elements (PSL(2, q) has thousands), where
+// the blocks that the group maps onto themselves many times have short orbits.
 //
 // Under a group G the blocks of an orbit cover whole orbits of targets: if B holds T then gB holds gT.
 // So a covering invariant under G is a choice of block orbits covering every target orbit, each costing
 // its length |G| / |stabiliser|, a set cover with a handful of rows for the large groups (C(30, 4)
 // splits into a few dozen orbits under PSL(2, 29)). The candidates are every block orbit when the k-subsets
 // are few enough to number (at most 4.5 million, in about C(v, k) / |G| <= CandidateMassime orbits: the
-// Steiner system S(5, 7, 28) is four orbits of PSL(2, 27)); otherwise the short orbits only: a block with
+// Steiner system S(5, 7, 28) is two orbits of PSL(2, 27)); otherwise the short orbits only: a block with
 // a large stabiliser is a union of cycles of each element fixing it, so these candidates are the unions
 // of cycles of k points of a few elements of every cycle type.
 //
