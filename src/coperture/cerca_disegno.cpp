@@ -515,6 +515,9 @@ std::vector<GruppoPermutazioni> GruppiStabili(int v)
             gruppi.push_back(GruppoProiettivo(v, q));
         }
     }
+    if (v >= 21 && v <= 24) {
+        gruppi.push_back(GruppoPianoProiettivo4(v));
+    }
     return gruppi;
 }
 

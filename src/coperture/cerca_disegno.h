@@ -73,7 +73,8 @@ struct EsitoRicerca
 [[nodiscard]] std::vector<GruppoPermutazioni> GruppiCandidati(int v, bool soloCiclici);
 
 // The groups of the stable-orbit starts: the affine groups of GF(q) for q = v .. v - 5 with every
-// subgroup of multipliers (order 40 or more), and PSL(2, q) for q = v - 1 .. v - 4, the other points fixed.
+// subgroup of multipliers (order 40 or more), PSL(2, q) for q = v - 1 .. v - 4 and, for v = 21 .. 24,
+// PSL(3, 4) on the points of PG(2, 4), the other points fixed.
 [[nodiscard]] std::vector<GruppoPermutazioni> GruppiStabili(int v);
 
 // The search. Polls the run control every 16,384 moves or so (with the moves made as progress, the move

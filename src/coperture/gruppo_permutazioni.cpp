@@ -2,6 +2,8 @@
 
 #include "coperture/campo_finito.h"
 
+#include <algorithm>
+#include <array>
 #include <cassert>
 #include <set>
 
@@ -127,4 +129,47 @@ GruppoPermutazioni GruppoProiettivo(int v, int q)
     generatori.push_back(m);
     generatori.push_back(inversione);
     return GruppoPermutazioni(v, generatori, "PSL2(" + std::to_string(q) + ")" + Fissi(v, q + 1));
+}
+
+GruppoPermutazioni GruppoPianoProiettivo4(int v)
+{
+    assert(v >= 21);
+    const CampoFinito f(4);
+    // The points of PG(2, 4): the vectors of GF(4)^3 whose first non-zero coordinate is 1.
+    using Vettore = std::array<int, 3>;
+    std::vector<Vettore> punti;
+    const auto normale = [&](Vettore x) {
+        const int primo = x[0] != 0 ? x[0] : x[1] != 0 ? x[1] : x[2];
+        for (int& c : x) {
+            c = f.prodotto(c, f.inverso(primo));
+        }
+        return x;
+    };
+    for (int i = 1; i < 64; ++i) {
+        const Vettore x{i / 16, i / 4 % 4, i % 4};
+        if (normale(x) == x) {
+            punti.push_back(x);
+        }
+    }
+    // The transvections x_i += c x_j (c = 1 and a generator of GF(4)*) generate SL(3, 4), which acts on
+    // the points as PSL(3, 4).
+    std::vector<Permutazione> generatori;
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t j = 0; j < 3; ++j) {
+            for (const int c : {1, 2}) {
+                if (i == j) {
+                    continue;
+                }
+                Permutazione p = Identita();
+                for (std::size_t n = 0; n < punti.size(); ++n) {
+                    Vettore x = punti[n];
+                    x[i] = f.somma(x[i], f.prodotto(c, x[j]));
+                    p[n] = static_cast<std::uint8_t>(std::find(punti.begin(), punti.end(), normale(x)) -
+                                                     punti.begin());
+                }
+                generatori.push_back(p);
+            }
+        }
+    }
+    return GruppoPermutazioni(v, generatori, "PSL3(4)" + Fissi(v, 21), 20160);
 }

@@ -15,10 +15,11 @@ TEST(GruppoPermutazioni, OrdiniENomi)
         int ordine;
         const char* nome;
     } righe[] = {
-        {GruppoCiclico(20, 1, 19), 19, "Z19+1"},        {GruppoCiclico(21, 2, 10), 10, "2xZ10+1"},
-        {GruppoAffine(20, 19, 9), 171, "AGL1(19,9)+1"}, {GruppoAffine(16, 16, 15), 240, "AGL1(16,15)"},
-        {GruppoAffine(27, 27, 2), 54, "AGL1(27,2)"},    {GruppoProiettivo(20, 19), 3420, "PSL2(19)"},
-        {GruppoProiettivo(17, 16), 4080, "PSL2(16)"},   {GruppoProiettivo(12, 9), 360, "PSL2(9)+2"},
+        {GruppoCiclico(20, 1, 19), 19, "Z19+1"},          {GruppoCiclico(21, 2, 10), 10, "2xZ10+1"},
+        {GruppoAffine(20, 19, 9), 171, "AGL1(19,9)+1"},   {GruppoAffine(16, 16, 15), 240, "AGL1(16,15)"},
+        {GruppoAffine(27, 27, 2), 54, "AGL1(27,2)"},      {GruppoProiettivo(20, 19), 3420, "PSL2(19)"},
+        {GruppoProiettivo(17, 16), 4080, "PSL2(16)"},     {GruppoProiettivo(12, 9), 360, "PSL2(9)+2"},
+        {GruppoPianoProiettivo4(22), 20160, "PSL3(4)+1"},
     };
     for (const auto& r : righe) {
         SCOPED_TRACE(r.nome);

@@ -124,8 +124,8 @@ TEST(CoperturaOrbitale, LaSceltaEOttimaSulleIstanzePiccole)
     }
 }
 
-// A Steiner system invariant under the group is one short orbit: S(5, 6, 12) under PSL(2, 11),
-// S(3, 4, 10) under PSL(2, 9).
+// Designs invariant under a group are a few of its orbits: the Steiner systems S(5, 6, 12) under
+// PSL(2, 11) and S(3, 4, 10) under PSL(2, 9), and the best known C(22, 7, 5) under PSL(3, 4) + 1.
 TEST(CoperturaOrbitale, TrovaISistemiDiSteinerInvarianti)
 {
     const struct
@@ -135,6 +135,7 @@ TEST(CoperturaOrbitale, TrovaISistemiDiSteinerInvarianti)
     } righe[] = {
         {{Copertura(12, 6, 5), GruppoProiettivo(12, 11)}, 132},
         {{Copertura(10, 4, 3), GruppoProiettivo(10, 9)}, 30},
+        {{Copertura(22, 7, 5), GruppoPianoProiettivo4(22)}, 1584},
     };
     for (const auto& r : righe) {
         SCOPED_TRACE(r.istanza.gruppo.nome());
