@@ -500,7 +500,7 @@ std::vector<GruppoPermutazioni> GruppiCandidati(int v, bool soloCiclici)
 std::vector<GruppoPermutazioni> GruppiStabili(int v)
 {
     std::vector<GruppoPermutazioni> gruppi;
-    for (int q = v; q >= v - 8 && q >= 4; --q) {
+    for (int q = v; q >= v - 14 && q >= 4; --q) {
         if (CampoFinito(q).q() == 0) {
             continue;
         }

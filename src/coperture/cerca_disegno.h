@@ -72,7 +72,7 @@ struct EsitoRicerca
 // v - 2 (all multipliers, half of them, and the smallest subgroups) and PSL(2, q) on v or v - 1 points.
 [[nodiscard]] std::vector<GruppoPermutazioni> GruppiCandidati(int v, bool soloCiclici);
 
-// The groups of the stable-orbit starts: the affine groups of GF(q) for q = v .. v - 8 with every
+// The groups of the stable-orbit starts: the affine groups of GF(q) for q = v .. v - 14 with every
 // subgroup of multipliers (order 40 or more), PSL(2, q) for q = v - 1 .. v - 4 and, for v = 21 .. 24,
 // PSL(3, 4) on the points of PG(2, 4), the other points fixed.
 [[nodiscard]] std::vector<GruppoPermutazioni> GruppiStabili(int v);
