@@ -14,6 +14,16 @@
 // The image of each point 0..31 (points at or above v map to themselves).
 using Permutazione = std::array<std::uint8_t, 32>;
 
+// The permutation applied to every point of the set: one look-up per point.
+[[nodiscard]] inline std::uint32_t ApplicaPermutazione(const Permutazione& p, std::uint32_t insieme)
+{
+    std::uint32_t immagine = 0;
+    for (; insieme != 0; insieme &= insieme - 1) {
+        immagine |= std::uint32_t{1} << p[static_cast<std::size_t>(__builtin_ctz(insieme))];
+    }
+    return immagine;
+}
+
 class GruppoPermutazioni
 {
 public:
@@ -27,19 +37,14 @@ public:
     // "Z23+1", "2xZ11", "AGL1(19,9)+1", "PSL2(29)": how the searches report the group.
     const std::string& nome() const { return m_nome; }
 
-    // Element g applied to every point of the set: one look-up per point.
     // The permutations it was generated from: orbits are the connected parts of their action.
     const std::vector<Permutazione>& generatori() const { return m_generatori; }
     const Permutazione& elemento(int g) const { return m_elementi[static_cast<std::size_t>(g)]; }
 
+    // Element g applied to every point of the set.
     std::uint32_t applica(std::uint32_t insieme, int g) const
     {
-        const Permutazione& p = m_elementi[static_cast<std::size_t>(g)];
-        std::uint32_t immagine = 0;
-        for (; insieme != 0; insieme &= insieme - 1) {
-            immagine |= std::uint32_t{1} << p[static_cast<std::size_t>(__builtin_ctz(insieme))];
-        }
-        return immagine;
+        return ApplicaPermutazione(m_elementi[static_cast<std::size_t>(g)], insieme);
     }
 
 private:

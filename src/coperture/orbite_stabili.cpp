@@ -21,15 +21,6 @@ constexpr std::uint32_t InsiemiElencabili = 4500000;
 // The most target orbits the exact search takes on.
 constexpr std::size_t RigheEsatte = 512;
 
-std::uint32_t Applica(const Permutazione& p, std::uint32_t insieme)
-{
-    std::uint32_t immagine = 0;
-    for (; insieme != 0; insieme &= insieme - 1) {
-        immagine |= std::uint32_t{1} << p[static_cast<std::size_t>(std::countr_zero(insieme))];
-    }
-    return immagine;
-}
-
 // The cycles of the element on the points 0..v-1, as masks.
 std::vector<std::uint32_t> Cicli(const Permutazione& p, int v)
 {
@@ -73,7 +64,7 @@ NumeraOrbite(int v, int s, const std::vector<Permutazione>& generatori, std::vec
             const std::uint32_t x = pila.back();
             pila.pop_back();
             for (const Permutazione& g : generatori) {
-                const std::uint32_t immagine = Applica(g, x);
+                const std::uint32_t immagine = ApplicaPermutazione(g, x);
                 const std::uint32_t rango = RangoColex(immagine);
                 if (numero[rango] == Nessuna) {
                     numero[rango] = id;
