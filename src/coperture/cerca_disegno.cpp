@@ -3,6 +3,7 @@
 #include "coperture/campo_finito.h"
 #include "coperture/orbite_stabili.h"
 #include "coperture/ricottura.h"
+#include "coperture/sottoinsiemi.h"
 #include "coperture/unione_partizione.h"
 #include "coperture/verifica_disegno.h"
 
@@ -11,6 +12,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <memory>
 
 namespace {
@@ -30,6 +32,8 @@ constexpr std::uint64_t NodiOrbite = 200000;
 // The race of the smallest starts, each given this share of the budget.
 constexpr std::size_t AvviiInGara = 4;
 constexpr double QuotaGara = 0.05;
+// The trivial covering by every t-subset (k = t), for the constructions that need one, up to this size.
+constexpr std::uint32_t BloccoUgualeGaranziaMassimi = 30000;
 // The short search behind a part of a partition union that nobody else provides.
 constexpr std::uint64_t MosseParte = 20000;
 
@@ -123,10 +127,14 @@ private:
     // runs stall), the one that fell lowest going on; otherwise from the best design so far.
     void ricotturaLibera();
     Blocchi coperturaParte(int n);
-    // A covering C(n, k, t) from the constructions or the caller, or the trivial ones (n = k, t = 1).
+    // A covering C(n, k, t) from the constructions or the caller, or a trivial one (n = k, k = n - 1, t = 1,
+    // or every t-subset when k = t and they are few).
     std::optional<Blocchi> nota(int n, int k, int t) const;
-    // Coverings of the cell built from those of its neighbours (one point more or less, one point shorter).
+    // Coverings of the cell built from those of its neighbours (one point more, a few less, one point
+    // shorter).
     void vicine();
+    // Coverings of a few points less joined with coverings of the subsets meeting those points.
+    void unioneConPochiPunti();
     // Starts for the plain annealing: whole orbits of short length under the larger groups, the targets
     // they leave covered by greedy plain blocks; smallest first.
     void orbiteStabili();
@@ -225,6 +233,22 @@ std::optional<Blocchi> Ricerca::nota(int n, int k, int t) const
     if (n == k) {
         return Blocchi{TuttiIPunti(n)};
     }
+    if (k == n - 1) {
+        // All the points but one of the first t + 1: a t-subset misses one of them.
+        Blocchi b;
+        for (int fuori = t; fuori >= 0; --fuori) {
+            b.push_back(TuttiIPunti(n) & ~(std::uint32_t{1} << fuori));
+        }
+        return b;
+    }
+    if (k == t && Binomiale(n, t) <= BloccoUgualeGaranziaMassimi) {
+        // Every t-subset, in ascending order.
+        Blocchi b;
+        for (std::uint32_t s = TuttiIPunti(t); s <= TuttiIPunti(n); s = SuccessivoStessiBit(s)) {
+            b.push_back(s);
+        }
+        return b;
+    }
     if (t == 1) {
         // Consecutive runs of k points, the last one moved back to end at point n.
         Blocchi b;
@@ -265,16 +289,7 @@ void Ricerca::vicine()
             considera(b, "vicina");
         }
     }
-    // One point less, and the blocks through the new point from a covering of the (t-1)-subsets.
-    if (auto piccola = nota(v - 1, k, t)) {
-        if (auto passanti = nota(v - 1, k - 1, t - 1)) {
-            Blocchi b = *piccola;
-            for (const std::uint32_t blocco : *passanti) {
-                b.push_back(blocco | (std::uint32_t{1} << (v - 1)));
-            }
-            considera(b, "vicina");
-        }
-    }
+    unioneConPochiPunti();
     // Blocks one point shorter, each filled up with its lowest missing point.
     if (auto corta = nota(v, k - 1, t)) {
         Blocchi b;
@@ -285,6 +300,71 @@ void Ricerca::vicine()
         std::sort(b.begin(), b.end());
         b.erase(std::unique(b.begin(), b.end()), b.end());
         considera(b, "vicina");
+    }
+}
+
+void Ricerca::unioneConPochiPunti()
+{
+    const int v = m_c.v;
+    const int k = m_c.k;
+    const int t = m_c.t;
+    // The same few coverings are asked for many times: read each once.
+    std::map<std::array<int, 3>, std::optional<Blocchi>> lette;
+    const auto copertura = [&](int n, int m, int u) -> const std::optional<Blocchi>& {
+        auto [it, nuova] = lette.try_emplace({n, m, u});
+        if (nuova) {
+            it->second = u == 0 && n >= m ? std::optional<Blocchi>(Blocchi{TuttiIPunti(m)}) : nota(n, m, u);
+        }
+        return it->second;
+    };
+    constexpr std::size_t Nessuna = std::numeric_limits<std::uint32_t>::max();
+    const auto dimensione = [&](int n, int m, int u) {
+        const auto& b = copertura(n, m, u);
+        return b ? b->size() : Nessuna;
+    };
+    // A holds the last a points, B the others. A t-subset within B lies in a block of a covering of B; one
+    // with at least s points in A lies in a block holding all of A and a covering of the (t-s)-subsets of
+    // B; one with i (0 < i < s) points in A in a block joining a block of a covering of the i-subsets of
+    // A (k1 points) and one of the (t-i)-subsets of B (k - k1 points). For s = 1, C(27, 8, 4) <= C(25, 8,
+    // 4) + C(25, 6, 3); s = 2 helps when A is larger than a pair.
+    for (int a = 1; a < k && v - a >= k; ++a) {
+        const auto& dentroB = copertura(v - a, k, t);
+        if (!dentroB) {
+            continue;
+        }
+        const std::uint32_t insiemeA = TuttiIPunti(v) & ~TuttiIPunti(v - a);
+        for (int s = 1; s <= std::min(t, a) && k - a >= t - s; ++s) {
+            std::size_t totale = dentroB->size() + dimensione(v - a, k - a, t - s);
+            std::vector<int> k1PerI(static_cast<std::size_t>(s), 0);
+            for (int i = 1; i < s; ++i) {
+                std::size_t minimo = Nessuna;
+                for (int k1 = i; k1 <= a && k - k1 >= t - i; ++k1) {
+                    const std::size_t inA = dimensione(a, k1, i);
+                    const std::size_t inB = dimensione(v - a, k - k1, t - i);
+                    if (inA != Nessuna && inB != Nessuna && inA * inB < minimo) {
+                        minimo = inA * inB;
+                        k1PerI[static_cast<std::size_t>(i)] = k1;
+                    }
+                }
+                totale += minimo;
+            }
+            if (totale >= Nessuna || (!m_esito.blocchi.empty() && totale >= m_esito.blocchi.size())) {
+                continue;
+            }
+            Blocchi b = *dentroB;
+            for (const std::uint32_t blocco : *copertura(v - a, k - a, t - s)) {
+                b.push_back(blocco | insiemeA);
+            }
+            for (int i = 1; i < s; ++i) {
+                const int k1 = k1PerI[static_cast<std::size_t>(i)];
+                for (const std::uint32_t x : *copertura(a, k1, i)) {
+                    for (const std::uint32_t y : *copertura(v - a, k - k1, t - i)) {
+                        b.push_back((x << (v - a)) | y);
+                    }
+                }
+            }
+            considera(b, "vicina");
+        }
     }
 }
 

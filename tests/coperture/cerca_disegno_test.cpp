@@ -108,3 +108,43 @@ TEST(CercaDisegno, UnioneConLeCopertureNote)
     EXPECT_EQ(e.blocchi.size(), 14U);
     EXPECT_EQ(ContaScoperti(p.cella, e.blocchi), 0U);
 }
+
+TEST(CercaDisegno, PuntiInOgniBloccoDaUnaCoperturaPiuPiccola)
+{
+    // The caller knows C(7, 5, 3) = 5 (the complements of a triangle and two disjoint pairs: every four
+    // points hold one of those pairs) and the Fano plane C(7, 3, 2).
+    const auto complemento = [](std::uint32_t coppia) { return 0b1111111U & ~coppia; };
+    const FornitoreCoperture note = [&](int v, int k, int t) -> std::optional<Blocchi> {
+        if (v == 7 && k == 5 && t == 3) {
+            return Blocchi{complemento(0b11), complemento(0b101), complemento(0b110), complemento(0b11000),
+                           complemento(0b1100000)};
+        }
+        if (v == 7 && k == 3 && t == 2) {
+            return Blocchi{0b0000111, 0b0011001, 0b1100001, 0b0101010, 0b1010010, 0b1001100, 0b0110100};
+        }
+        return std::nullopt;
+    };
+    const struct
+    {
+        const char* nome;
+        Cella cella;
+        std::size_t blocchi;
+    } righe[] = {
+        // The Fano blocks take both new points: a triple meeting them has at most two of the seven.
+        {"C(9, 5, 3): una copertura delle coppie", {TipoDisegno::Ortogonale, 9, 5, 3, 3}, 5 + 7},
+        // Three new points: a triple with one of them lies in a pair of them (two blocks) joined with a
+        // Fano block (14 blocks), one with two or three in the three joined with two of the seven (four).
+        {"C(10, 5, 3): coppie tra i punti nuovi", {TipoDisegno::Ortogonale, 10, 5, 3, 3}, 5 + 14 + 4},
+    };
+    for (const auto& r : righe) {
+        SCOPED_TRACE(r.nome);
+        ParametriRicerca p = Parametri(r.cella, 10);
+        p.coperture = note;
+        p.obiettivo = r.blocchi;
+        EsecuzioneContinua continua;
+        const EsitoRicerca e = CercaDisegno(p, continua);
+        EXPECT_EQ(e.metodo, "vicina");
+        EXPECT_EQ(e.blocchi.size(), r.blocchi);
+        EXPECT_EQ(ContaScoperti(p.cella, e.blocchi), 0U);
+    }
+}
