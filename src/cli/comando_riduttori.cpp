@@ -23,7 +23,8 @@
 // when neither is given) or N moves, which makes the run repeatable for a seed; --obiettivo stops at a
 // design of at most N blocks; --partenza starts from a design (the result is never larger than a valid
 // one); --coperture names the folder of the best coverings found so far, one file per cell as the batch
-// keeps them, used by the partition unions and the doubling constructions.
+// keeps them, used by the partition unions and the doubling constructions. Ctrl-C ends the search at its
+// next poll with the best design found, written as usual ("interrotta" on the size line).
 #include "cli/comandi_cli.h"
 #include "cli/messaggi_cli.h"
 #include "coperture/cerca_disegno.h"
@@ -35,6 +36,7 @@
 #include "reductions/riduttori_predefiniti.h"
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -49,6 +51,32 @@ constexpr const char* UsoRiduttori =
     "oppure riduttori cerca --tipo garanzia|ortogonale --v V --k K --t T [--p P] [--secondi S] [--seme N] "
     "[--partenza FILE] -o FILE.txt oppure riduttori componi CARTELLA USCITA oppure riduttori algoritmo "
     "--tipo garanzia|ortogonale --v V --k K --t T";
+
+// Set by SIGINT: a search of hours interrupted with Ctrl-C keeps the best design it found.
+volatile std::sig_atomic_t g_interruzione = 0;
+
+extern "C" void SegnaInterruzione(int)
+{
+    g_interruzione = 1;
+}
+
+// Stops the run after Ctrl-C; the previous handler comes back when it ends.
+class ArrestoDaTastiera final : public ControlloEsecuzione
+{
+public:
+    ArrestoDaTastiera()
+    {
+        g_interruzione = 0;
+        m_precedente = std::signal(SIGINT, SegnaInterruzione);
+    }
+    ~ArrestoDaTastiera() override { std::signal(SIGINT, m_precedente); }
+    ArrestoDaTastiera(const ArrestoDaTastiera&) = delete;
+    ArrestoDaTastiera& operator=(const ArrestoDaTastiera&) = delete;
+    bool verifica(const Avanzamento&) override { return g_interruzione == 0; }
+
+private:
+    void (*m_precedente)(int) = SIG_DFL;
+};
 
 bool Intero(const std::string& testo, int minimo, int massimo, int& valore)
 {
@@ -296,8 +324,8 @@ int Cerca(const std::vector<std::string>& argomenti, std::ostream& out, std::ost
         p.millisecondi = (secondi != 0 ? secondi : 10) * 1000;
         p.orologio = &orologio;
     }
-    EsecuzioneContinua continua;
-    const EsitoRicerca esito = CercaDisegno(p, continua);
+    ArrestoDaTastiera tastiera;
+    const EsitoRicerca esito = CercaDisegno(p, tastiera);
     if (esito.blocchi.empty()) {
         err << "nessun disegno trovato\n";
         return UscitaRifiuto;
@@ -307,7 +335,8 @@ int Cerca(const std::vector<std::string>& argomenti, std::ostream& out, std::ost
         return UscitaRifiuto;
     }
     err << NomeTipo(p.cella.tipo) << ' ' << NomeFileCella(p.cella) << ": " << esito.blocchi.size()
-        << " blocchi (" << esito.metodo << ", " << esito.mosse << " mosse)\n";
+        << " blocchi (" << esito.metodo << ", " << esito.mosse << " mosse"
+        << (esito.interrotta ? ", interrotta" : "") << ")\n";
     out << esito.blocchi.size() << '\n';
     return UscitaOk;
 }

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -17,6 +21,8 @@ std::string Testo(const std::string& percorso)
     s << in.rdbuf();
     return s.str();
 }
+
+extern "C" void IgnoraInterruzione(int) {}
 
 } // namespace
 
@@ -96,4 +102,31 @@ TEST_F(RiduttoriCerca, ErroriNienteScritto)
         EXPECT_EQ(r.uscita, c.uscita) << r.err;
         EXPECT_FALSE(std::filesystem::exists(file("d.txt")));
     }
+}
+
+TEST_F(RiduttoriCerca, CtrlCScriveIlMiglioreTrovato)
+{
+    // A search of a minute ends at the first Ctrl-C after its start with the design it has. Until the
+    // command installs its handler an interruption must not end the test, hence the one of the test.
+    const auto precedente = std::signal(SIGINT, IgnoraInterruzione);
+    std::atomic<bool> finita = false;
+    Risultato r;
+    std::thread ricerca([&] {
+        r = esegui({"riduttori", "cerca", "--tipo", "ortogonale", "--v", "20", "--k", "6", "--t", "4",
+                    "--secondi", "60", "-o", file("c.txt")});
+        finita = true;
+    });
+    const auto inizio = std::chrono::steady_clock::now();
+    while (!finita && std::chrono::steady_clock::now() - inizio < std::chrono::seconds(30)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::raise(SIGINT);
+    }
+    ricerca.join();
+    std::signal(SIGINT, precedente);
+    EXPECT_LT(std::chrono::steady_clock::now() - inizio, std::chrono::seconds(30));
+    ASSERT_EQ(r.uscita, 0) << r.err;
+    EXPECT_NE(r.err.find(", interrotta)"), std::string::npos) << r.err;
+    EXPECT_EQ(
+        esegui({"riduttori", "crea", file("c.ro2"), "--v", "20", "--garanzia", "4", file("c.txt")}).uscita,
+        0);
 }
