@@ -16,21 +16,23 @@
 // In order: an algebraic construction (a Steiner system ends the search: nothing is smaller); the start
 // design given by the caller; for a covering, the designs built from the caller's coverings of the
 // neighbouring cells (one point more; a points less, 1 <= a < k, plus blocks holding those a points and
-// a covering of the (t-1)-subsets of the rest; blocks one point shorter); for a lotto design, the union of
-// coverings on the best partition (the parts' coverings: algebraic, the caller's, or a short search of their
-// own); a greedy design; for a covering, the stable- orbit starts: under each group of GruppiStabili, the
-// cheapest set of short block orbits (CoperturaOrbitale) covering all target orbits, or leaving some at a
-// price to greedy plain blocks (four prices). Then, while the best is above the lower bound and the target,
-// annealing over base blocks of three groups (two cyclic ones and one of the others of GruppiCandidati, the
-// seed choosing which; lotto designs only cyclic ones), then annealing on plain blocks: from the best design
-// found or, on four seeds out of five, a race of four stable-orbit starts (the smallest of each group first)
-// at a cooler schedule, each given 5% of the budget, the one that reached the smallest design going on with
-// the rest (the seed also choosing how often the point leaving is drawn instead of priced). The orbit
-// annealing takes 40% of the budget for a covering (15% when there are stable-orbit starts) and 25% for a
-// lotto design. Each time the cost reaches zero the design is recorded and the least useful blocks removed:
-// one at first, twice as many after a level that fell quickly, half as many after a slow one, going back to
-// the last success when a jump of several blocks gets stuck. The accepted fraction of uphill moves falls from
-// 5% to 0.01% over a cycle of 1M moves, each cycle twice as long as the one before, up to 32M.
+// a covering of the (t-1)-subsets of the rest, or of the (t-s)-subsets with blocks joining coverings of
+// both parts for the subsets with fewer than s of those points; blocks one point shorter); for a lotto
+// design, the union of coverings on the best partition (the parts' coverings: algebraic, the caller's, or a
+// short search of their own); a greedy design; for a covering, the stable-orbit starts: under each group of
+// GruppiStabili, the cheapest set of short block orbits (CoperturaOrbitale) covering all target orbits, or
+// leaving some at a price to greedy plain blocks (four prices). Then, while the best is above the lower bound
+// and the target, annealing over base blocks of three groups (two cyclic ones and one of the others of
+// GruppiCandidati, the seed choosing which; lotto designs only cyclic ones), then annealing on plain blocks:
+// from the best design found or, on four seeds out of five, a race of four stable-orbit starts (the smallest
+// of each group first) at a cooler schedule, each given 5% of the budget, the one that reached the smallest
+// design going on with the rest (the seed also choosing how often the point leaving is drawn instead of
+// priced). The orbit annealing takes 40% of the budget for a covering (15% when there are stable-orbit
+// starts) and 25% for a lotto design. Each time the cost reaches zero the design is recorded and the least
+// useful blocks removed: one at first, twice as many after a level that fell quickly, half as many after a
+// slow one, going back to the last success when a jump of several blocks gets stuck. The accepted fraction of
+// uphill moves falls from 5% to 0.01% over a cycle of 1M moves, each cycle twice as long as the one before,
+// up to 32M.
 //
 // Every design kept has passed ContaScoperti. The run is deterministic for a seed and a move budget;
 // with a time budget it depends on the machine's speed.
