@@ -409,24 +409,29 @@ void Ricerca::ricotturaLibera()
         scendi(*ricottura(m_esito.blocchi, m_p.seme), 1.0, Caldo);
         return;
     }
-    // The smallest start of each group first, so that the race compares different structures, then the
-    // next smallest. Without a budget there is no share to race on: the smallest start goes on alone.
-    std::vector<std::size_t> ordine;
-    std::vector<std::size_t> altri;
+    // The best design so far runs first: after a start from an earlier run's design its own neighbourhood
+    // is usually where the next block comes off, and the stable-orbit starts must fall below it to win.
+    // Then the smallest start of each group, so that the race compares different structures, then the
+    // next smallest. Without a budget there is no share to race on: the best design goes on alone.
+    std::vector<const Blocchi*> ordine{&m_esito.blocchi};
+    std::vector<const Blocchi*> altri;
     for (std::size_t i = 0; i < m_avvii.size(); ++i) {
-        const bool nuovoGruppo = std::none_of(ordine.begin(), ordine.end(), [&](std::size_t j) {
-            return m_avvii[j].gruppo == m_avvii[i].gruppo;
-        });
-        (nuovoGruppo ? ordine : altri).push_back(i);
+        if (m_avvii[i].blocchi == m_esito.blocchi) {
+            continue;
+        }
+        const bool nuovoGruppo =
+            std::none_of(m_avvii.begin(), m_avvii.begin() + static_cast<std::ptrdiff_t>(i),
+                         [&](const Avvio& a) { return a.gruppo == m_avvii[i].gruppo; });
+        (nuovoGruppo ? ordine : altri).push_back(&m_avvii[i].blocchi);
     }
     ordine.insert(ordine.end(), altri.begin(), altri.end());
-    const std::size_t inGara = m_bilancio.limitato() ? std::min(AvviiInGara, m_avvii.size()) : 1;
+    const std::size_t inGara = m_bilancio.limitato() ? std::min(AvviiInGara, ordine.size()) : 1;
     const double inizio = m_bilancio.spesa();
     std::vector<std::unique_ptr<Ricottura>> gara;
     std::size_t vincitore = 0;
     std::size_t minimo = std::numeric_limits<std::size_t>::max();
     for (std::size_t i = 0; i < inGara && !basta(); ++i) {
-        gara.push_back(ricottura(m_avvii[ordine[i]].blocchi, m_p.seme + i));
+        gara.push_back(ricottura(*ordine[i], m_p.seme + i));
         const double quota =
             inGara == 1 ? 1.0 : std::min(1.0, inizio + QuotaGara * static_cast<double>(i + 1));
         const std::size_t raggiunto = scendi(*gara.back(), quota, CaldoDaAvvio);
