@@ -95,6 +95,7 @@ int Avvia(QApplication& applicazione)
         // The immediate reducers: copied once, and again only when the program brings a newer generation.
         const auto riduttori = PreparaRiduttoriPredefiniti(dati, datiProgramma.toStdString());
         avvisi.insert(avvisi.end(), riduttori.problemi.begin(), riduttori.problemi.end());
+        avvisi.insert(avvisi.end(), riduttori.sostituiti.begin(), riduttori.sostituiti.end());
     }
     const auto caricamento = CaricaArchivio(dati + "Quarvin.db", stato.archivio);
     avvisi.insert(avvisi.end(), caricamento.avvisi.begin(), caricamento.avvisi.end());

@@ -120,8 +120,10 @@ void AmbienteCli::preparaRiduttori()
 {
     const EsitoRiduttoriPredefiniti esito =
         PreparaRiduttoriPredefiniti(m_stato->cartelle.dati, CartellaDatiDelProgramma().toStdString());
-    for (const std::string& problema : esito.problemi) {
-        m_messaggi.mostra(Avviso(problema));
+    for (const auto* testi : {&esito.problemi, &esito.sostituiti}) {
+        for (const std::string& testo : *testi) {
+            m_messaggi.mostra(Avviso(testo));
+        }
     }
 }
 

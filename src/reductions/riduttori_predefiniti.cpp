@@ -10,6 +10,8 @@
 #include "reductions/riduttori_immediati.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -18,22 +20,55 @@ constexpr std::size_t DimensioneMassimaSpedita = 64U << 20U;
 
 namespace fs = std::filesystem;
 
+enum class Scrittura {
+    No,
+    Si,
+    // Only after the unreadable file has been copied aside.
+    DopoCopia,
+};
+
 // Whether the user's entry may be (re)written with the shipped file of the given generation.
-bool DaScrivere(const fs::path& utente, std::uint32_t generazioneSpedita)
+Scrittura DaScrivere(const fs::path& utente, std::uint32_t generazioneSpedita)
 {
     std::error_code errore;
     const fs::file_status stato = fs::symlink_status(utente, errore);
     if (!fs::exists(stato)) {
         // A status that cannot be read is not "missing": the entry may well be there. A file standing where
         // the data folder should be is: the write is tried, and its failure reported.
-        return !errore || errore == std::errc::no_such_file_or_directory ||
-               errore == std::errc::not_a_directory;
+        const bool mancante =
+            !errore || errore == std::errc::no_such_file_or_directory || errore == std::errc::not_a_directory;
+        return mancante ? Scrittura::Si : Scrittura::No;
     }
     if (!fs::is_regular_file(stato)) {
-        return false;
+        return Scrittura::No;
+    }
+    if (ElencoRiduttoriImmediati(utente.string()).empty()) {
+        return Scrittura::DopoCopia;
     }
     const std::uint32_t generazioneUtente = GenerazioneRiduttori(utente.string());
-    return generazioneUtente != 0 && generazioneSpedita > generazioneUtente;
+    return generazioneUtente != 0 && generazioneSpedita > generazioneUtente ? Scrittura::Si : Scrittura::No;
+}
+
+// Copies the file to the first free name among file.danneggiato, file.danneggiato.1, ...; the copy's path,
+// or nullopt when none could be made.
+std::optional<fs::path> CopiaDaParte(const fs::path& file)
+{
+    constexpr int NomiProvati = 100;
+    for (int i = 0; i < NomiProvati; ++i) {
+        fs::path copia = file;
+        copia += i == 0 ? ".danneggiato" : ".danneggiato." + std::to_string(i);
+        std::error_code errore;
+        if (fs::exists(fs::symlink_status(copia, errore))) {
+            continue;
+        }
+        if (fs::copy_file(file, copia, fs::copy_options::none, errore)) {
+            return copia;
+        }
+        // A copy cut short must not pass for the user's file.
+        fs::remove(copia, errore);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -48,13 +83,24 @@ EsitoRiduttoriPredefiniti PreparaRiduttoriPredefiniti(const std::string& cartell
     for (const char* nome : {NomeFileRiduttoriGaranzia, NomeFileRiduttoriOrtogonali}) {
         const fs::path spedito = fs::path(cartellaDatiProgramma) / nome;
         const fs::path utente = fs::path(cartellaDati) / nome;
-        if (ElencoRiduttoriImmediati(spedito.string()).empty() ||
-            !DaScrivere(utente, GenerazioneRiduttori(spedito.string()))) {
+        if (ElencoRiduttoriImmediati(spedito.string()).empty()) {
+            continue;
+        }
+        const Scrittura scrittura = DaScrivere(utente, GenerazioneRiduttori(spedito.string()));
+        if (scrittura == Scrittura::No) {
             continue;
         }
         const auto byte = LeggiFileIntero(spedito.string(), DimensioneMassimaSpedita);
         if (!byte) {
             continue;
+        }
+        std::optional<fs::path> copia;
+        if (scrittura == Scrittura::DopoCopia) {
+            copia = CopiaDaParte(utente);
+            if (!copia) {
+                esito.problemi.push_back(messaggi_riduttori::InstallazioneNonRiuscita + utente.string());
+                continue;
+            }
         }
         std::error_code errore;
         fs::create_directories(cartellaDati, errore);
@@ -63,6 +109,9 @@ EsitoRiduttoriPredefiniti PreparaRiduttoriPredefiniti(const std::string& cartell
             continue;
         }
         esito.installati.push_back(utente.string());
+        if (copia) {
+            esito.sostituiti.push_back(messaggi_riduttori::IlleggibileSostituito + copia->string());
+        }
     }
     return esito;
 }

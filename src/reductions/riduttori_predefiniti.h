@@ -16,6 +16,10 @@ namespace messaggi_riduttori {
 // Followed by the path of the file that could not be written.
 inline constexpr const char* InstallazioneNonRiuscita =
     "Impossibile installare i riduttori immediati nella cartella dei dati: ";
+// Followed by the path of the copy kept of the unreadable file.
+inline constexpr const char* IlleggibileSostituito =
+    "Il file dei riduttori immediati della cartella dei dati era illeggibile ed è stato sostituito con "
+    "quello del programma. Il file precedente è stato conservato come: ";
 
 } // namespace messaggi_riduttori
 
@@ -26,6 +30,8 @@ struct EsitoRiduttoriPredefiniti
     // One text per file that should have been written and could not (the previous file, if any, is
     // whole); empty when all went well.
     std::vector<std::string> problemi;
+    // One text per unreadable file of the user's that the shipped one replaced, naming the copy kept.
+    std::vector<std::string> sostituiti;
 };
 
 // Copies Quarvin.ra2 and Quarvin.ro2 from the folder of the program's data into the user's data folder
@@ -33,6 +39,9 @@ struct EsitoRiduttoriPredefiniti
 //  - when the user has no entry of that name, the shipped file is copied;
 //  - when the user's file is itself a shipped one (it carries a generation, GenerazioneRiduttori) and the
 //    shipped file's generation is higher, it is replaced: "newer" means a higher generation;
+//  - when the user's file holds no reducer at all (random bytes, cut short before its directory), it is
+//    copied aside first (name + ".danneggiato", or ".danneggiato.N" when taken) and then replaced, so that
+//    the immediate path works again and nothing is lost; it stays when the copy cannot be made;
 //  - anything else is kept: a file without generation is the user's own (made with "riduttori crea"),
 //    and an entry that is not a regular file is never touched.
 // A shipped file that is missing, holds no reducer or exceeds 64 MB is skipped. Each copy is written to a

@@ -20,12 +20,14 @@ namespace {
 const std::vector<RiduttoreDaScrivere> Fano{
     {7, 3, 2, {1, 2, 3, 1, 4, 5, 1, 6, 7, 2, 4, 6, 2, 5, 7, 3, 4, 7, 3, 5, 6}}};
 const std::vector<RiduttoreDaScrivere> Quartine{{5, 4, 3, {1, 2, 3, 4, 2, 3, 4, 5}}};
+const std::vector<std::uint8_t> ByteCasuali{0x51, 0x9c, 0x07, 0xee, 0x31, 0x00, 0x42, 0xfe, 0x13, 0x88};
 
 enum class Utente {
     Nessuno,
     Proprio,     // made by the user, without generation
     Generazione, // shipped before, with the row's generation
     Cartella,    // a folder of that name
+    Illeggibile, // random bytes: no reducer at all
 };
 
 } // namespace
@@ -49,6 +51,7 @@ TEST(RiduttoriPredefiniti, CopiaESostituzione)
         {"generazione maggiore", Utente::Generazione, 4, 3, false},
         {"spedito senza generazione", Utente::Generazione, 2, 0, false},
         {"una cartella", Utente::Cartella, 0, 3, false},
+        {"file illeggibile", Utente::Illeggibile, 0, 3, true},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);
@@ -67,6 +70,10 @@ TEST(RiduttoriPredefiniti, CopiaESostituzione)
             ASSERT_TRUE(ScriviRiduttoriImmediati(utente, Quartine, caso.generazioneUtente));
         } else if (caso.utente == Utente::Cartella) {
             std::filesystem::create_directories(utente);
+        } else if (caso.utente == Utente::Illeggibile) {
+            test::ScriviFile(utente, ByteCasuali);
+            // An earlier copy of a damaged file is never overwritten.
+            test::ScriviFile(utente + ".danneggiato", {'x'});
         }
 
         const EsitoRiduttoriPredefiniti esito = PreparaRiduttoriPredefiniti(dati, programma);
@@ -75,6 +82,17 @@ TEST(RiduttoriPredefiniti, CopiaESostituzione)
         EXPECT_EQ(garanzia, caso.installato);
         if (caso.utente != Utente::Cartella) {
             EXPECT_EQ(ElencoRiduttoriImmediati(utente).front().v, caso.installato ? 7 : 5);
+        }
+        // The unreadable file is replaced, its bytes kept under the first free name, and the user told.
+        const std::string copia = utente + ".danneggiato.1";
+        EXPECT_EQ(std::filesystem::exists(copia), caso.utente == Utente::Illeggibile);
+        if (caso.utente == Utente::Illeggibile) {
+            EXPECT_EQ(test::LeggiFile(copia), ByteCasuali);
+            EXPECT_EQ(test::LeggiFile(utente + ".danneggiato"), std::vector<std::uint8_t>{'x'});
+            EXPECT_EQ(esito.sostituiti, std::vector<std::string>{
+                                            std::string(messaggi_riduttori::IlleggibileSostituito) + copia});
+        } else {
+            EXPECT_TRUE(esito.sostituiti.empty());
         }
         // The other file was missing: copied in every case.
         EXPECT_EQ(ElencoRiduttoriImmediati(dati + "/" + NomeFileRiduttoriOrtogonali).size(), 1U);
