@@ -64,6 +64,10 @@ std::optional<fs::path> CopiaDaParte(const fs::path& file)
         if (fs::copy_file(file, copia, fs::copy_options::none, errore)) {
             return copia;
         }
+        // The name taken in the meantime belongs to someone else: the next one.
+        if (errore == std::errc::file_exists) {
+            continue;
+        }
         // A copy cut short must not pass for the user's file.
         fs::remove(copia, errore);
         return std::nullopt;
