@@ -24,9 +24,10 @@
 // leaving some at a price to greedy plain blocks (four prices). Then, while the best is above the lower bound
 // and the target, annealing over base blocks of three groups (two cyclic ones and one of the others of
 // GruppiCandidati, the seed choosing which; lotto designs only cyclic ones), then annealing on plain blocks:
-// from the best design found or, on four seeds out of five, a race of four stable-orbit starts (the smallest
-// of each group first) at a cooler schedule, each given 5% of the budget, the one that reached the smallest
-// design going on with the rest (the seed also choosing how often the point leaving is drawn instead of
+// from the best design found or, on four seeds out of five, a race at a cooler schedule of four starts (the
+// best design found, the covering of one point more with that point replaced, then the stable-orbit starts,
+// the smallest of each group first), each given 5% of the budget, the one that reached the smallest design
+// going on with the rest (the seed also choosing how often the point leaving is drawn instead of
 // priced). The orbit annealing takes 40% of the budget for a covering (15% when there are stable-orbit
 // starts) and 25% for a lotto design. Each time the cost reaches zero the design is recorded and the least
 // useful blocks removed: one at first, twice as many after a level that fell quickly, half as many after a
