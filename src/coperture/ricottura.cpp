@@ -398,8 +398,10 @@ template <bool Orbite> std::uint64_t Ricottura::annealaCon(std::uint64_t mosse)
             if ((blocco & ~obiettivo) == 0 || (obiettivo & ~blocco) == 0) {
                 continue;
             }
-            const std::uint32_t esce = puntoCasuale(blocco & ~obiettivo);
             const std::uint32_t entra = puntoCasuale(obiettivo & ~blocco);
+            const std::uint32_t esce = m_miglioreUscita && m_casuale.valore() >= m_rumore
+                                           ? uscitaMiglioreOrbite(indice, blocco & ~obiettivo, entra)
+                                           : puntoCasuale(blocco & ~obiettivo);
             const int delta = scambia<true>(indice, esce, entra);
             if (delta > 0) {
                 registraSalita(delta);
@@ -457,6 +459,27 @@ template <bool Orbite> std::uint64_t Ricottura::annealaCon(std::uint64_t mosse)
         }
     }
     return fatte;
+}
+
+std::uint32_t Ricottura::uscitaMiglioreOrbite(std::uint32_t indice, std::uint32_t uscite, std::uint32_t entra)
+{
+    // Two subsets of one block may lie in one orbit, so a swap is priced by making and undoing it.
+    int minimo = std::numeric_limits<int>::max();
+    std::uint32_t scelta = 0;
+    std::uint32_t pari = 0;
+    for (std::uint32_t resto = uscite; resto != 0; resto &= resto - 1) {
+        const std::uint32_t x = resto & (~resto + 1U);
+        const int d = scambia<true>(indice, x, entra);
+        scambia<true>(indice, entra, x);
+        if (d < minimo) {
+            minimo = d;
+            scelta = x;
+            pari = 1;
+        } else if (d == minimo && m_casuale.estrai(++pari) == 0) {
+            scelta = x;
+        }
+    }
+    return scelta;
 }
 
 int Ricottura::costoScambio(std::size_t indice, int esce, int entra)
