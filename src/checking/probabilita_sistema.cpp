@@ -22,6 +22,13 @@ double AttesaClasse(int k)
     return static_cast<double>(p * moltiplicatore);
 }
 
+double AttesaAmbetto()
+{
+    // C(87, 3) / C(90, 5) = 5 x 4 x 85 / (90 x 89 x 88): two given numbers drawn, a third one not.
+    const long double p = 5.0L * 4 * 85 / (90.0L * 89 * 88);
+    return static_cast<double>(p * pagamenti::Ambetto);
+}
+
 int RuoteSistema(const SegniRuote& ruote)
 {
     int n = 0;
@@ -53,6 +60,9 @@ void ProbabilitaSistema(const Tipo_Giocata* giocate, std::int32_t quante, const 
         double attesa = 0;
         for (int k = 1; k <= std::min(n, 5); ++k) {
             attesa += parametri.importi[static_cast<std::size_t>(k - 1)] * AttesaClasse(k);
+        }
+        if (n >= 2) {
+            attesa += parametri.importi[Ambetto - 1] * AttesaAmbetto();
         }
         if (n >= 1) {
             attesa += posizioni * parametri.importi[EstrattoDeterminato - 1] *

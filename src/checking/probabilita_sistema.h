@@ -48,14 +48,21 @@ struct EsitoProbabilitaSistema
 // C(n, k) combinations, so n drops out: C(5, k) / C(90, k) x the multiplier.
 double AttesaClasse(int k);
 
+// The expected win of one euro on the ambetto of a play of at least two numbers on one wheel. Each of the
+// play's pairs and each of its neighbour pairs (CoppieAmbetto) is one line, paid when the neighbour pair
+// is drawn and the pair's other number is not: C(87, 3) / C(90, 5) for every line. The stake is spread
+// over the lines (over the pairs, then over each pair's neighbours), so the size of the play and the
+// number of neighbours drop out: C(87, 3) / C(90, 5) x the multiplier.
+double AttesaAmbetto();
+
 // Wheels a play is paid on: its own flags (Nazionale included), the ten regional ones through Tutte.
 int RuoteSistema(const SegniRuote& ruote);
 
 // The odds of the plays giocate[0 .. quante) with the stakes and wheels of `parametri`. The probabilities
 // enumerate the 43,949,268 outcomes of a wheel with the sub-combination bit sets of the plays (polling
 // like DistribuzionePunti); the expected winnings follow from linearity over plays, wheels and classes
-// (estratto .. cinquina and the estratto determinato; the ambetto is not counted, and the cap on one
-// play's win is not applied).
+// (estratto .. cinquina, the estratto determinato and the ambetto; the cap on one play's win is not
+// applied).
 void ProbabilitaSistema(const Tipo_Giocata* giocate, std::int32_t quante, const ParametriVincite& parametri,
                         EsitoProbabilitaSistema& esito, ControlloEsecuzione& controllo);
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -82,4 +84,64 @@ TEST(ProbabilitaSistema, ValoreAttesoDelleClassiEDueGiocate)
     EXPECT_NEAR(esito.unaRuota[1], static_cast<double>(1 - senzaAmbo / C(90, 5)), 1e-15);
     EXPECT_NEAR(esito.unaRuota[0], static_cast<double>(1 - C(86, 5) / C(90, 5)), 1e-15);
     EXPECT_NEAR(esito.perEuro(), (AttesaClasse(3) + 55.0 / 90) / 2, 1e-12);
+}
+
+TEST(ProbabilitaSistema, AmbettoContatoComeNelControllo)
+{
+    // The ambetto's expected win, recomputed from the checking's own win lines: a line involves only the
+    // play's numbers and their neighbours R, so every subset S of R stands for the C(90 - |R|, 5 - |S|)
+    // draws that hold S and nothing else of R. Plays with four-neighbour pairs, adjacent pairs and the
+    // pair 1-90 across the circle.
+    const std::vector<Tipo_Giocata> giocate = {giocata({17, 71}), giocata({89, 90}), giocata({1, 90}),
+                                               giocata({1, 2, 45, 90})};
+    ParametriVincite p;
+    p.importi[Ambetto - 1] = 1;
+    p.ruote[Napoli - 1] = 1;
+    long double totale = 0;
+    for (const Tipo_Giocata& g : giocate) {
+        std::vector<int> r;
+        for (const auto& coppia : CoppieGiocata(NumeriGiocata(g), g)) {
+            r.insert(r.end(), {coppia[0], coppia[1]});
+            for (const auto& vicina : CoppieAmbetto(coppia[0], coppia[1])) {
+                r.insert(r.end(), {vicina[0], vicina[1]});
+            }
+        }
+        std::sort(r.begin(), r.end());
+        r.erase(std::unique(r.begin(), r.end()), r.end());
+        int riempimento = 1;
+        std::vector<int> fuori;
+        while (fuori.size() < 5) {
+            if (std::find(r.begin(), r.end(), riempimento) == r.end()) {
+                fuori.push_back(riempimento);
+            }
+            ++riempimento;
+        }
+        long double attesa = 0;
+        for (std::uint32_t s = 0; s < (1U << r.size()); ++s) {
+            const int quanti = std::popcount(s);
+            if (quanti > 5) {
+                continue;
+            }
+            NumeriRuota estratti{};
+            std::size_t i = 0;
+            for (std::size_t b = 0; b < r.size(); ++b) {
+                if ((s >> b & 1U) != 0) {
+                    estratti[i++] = static_cast<std::uint8_t>(r[b]);
+                }
+            }
+            for (std::size_t f = 0; i < 5; ++f) {
+                estratti[i++] = static_cast<std::uint8_t>(fuori[f]);
+            }
+            const double vinto = TotaleVincite(VinciteGiocataRuota(g, Napoli, estratti, p), p.vincitaMassima);
+            attesa += C(90 - static_cast<int>(r.size()), 5 - quanti) * vinto;
+        }
+        attesa /= C(90, 5);
+        EXPECT_NEAR(static_cast<double>(attesa), AttesaAmbetto(), 1e-12) << NumeriGiocata(g);
+        totale += attesa;
+    }
+    EsitoProbabilitaSistema esito;
+    EsecuzioneContinua continua;
+    ProbabilitaSistema(giocate.data(), static_cast<std::int32_t>(giocate.size()), p, esito, continua);
+    EXPECT_NEAR(esito.attesa, static_cast<double>(totale), 1e-12);
+    EXPECT_NEAR(esito.perEuro(), 0.6271, 0.00005);
 }
