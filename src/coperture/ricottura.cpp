@@ -21,6 +21,28 @@ bool AlPiuUnBit(std::uint32_t m)
     return (m & (m - 1U)) == 0;
 }
 
+// The candidate of least cost, ties drawn uniformly (reservoir sampling over the tied ones).
+template <typename Costo, typename Candidato> class MinimoCasuale
+{
+public:
+    void proponi(Costo costo, Candidato candidato, CasualeRicerca& casuale)
+    {
+        if (costo < m_costo) {
+            m_costo = costo;
+            m_scelta = candidato;
+            m_pari = 1;
+        } else if (costo == m_costo && casuale.estrai(++m_pari) == 0) {
+            m_scelta = candidato;
+        }
+    }
+    Candidato scelta() const { return m_scelta; }
+
+private:
+    Costo m_costo = std::numeric_limits<Costo>::max();
+    Candidato m_scelta{};
+    std::uint32_t m_pari = 0;
+};
+
 } // namespace
 
 Ricottura::Ricottura(const Cella& cella, const GruppoPermutazioni* gruppo, std::uint64_t seme)
@@ -141,21 +163,13 @@ std::size_t Ricottura::modificaCopertura(std::uint32_t blocco, int delta)
 std::size_t Ricottura::bloccoMenoUtile()
 {
     assert(!m_blocchi.empty());
-    std::size_t migliore = 0;
-    std::size_t minimo = std::numeric_limits<std::size_t>::max();
-    std::uint32_t pari = 0;
+    MinimoCasuale<std::size_t, std::size_t> migliore;
     for (std::size_t i = 0; i < m_blocchi.size(); ++i) {
         const std::size_t persi = modificaCopertura(m_blocchi[i], -1);
         modificaCopertura(m_blocchi[i], +1);
-        if (persi < minimo) {
-            minimo = persi;
-            migliore = i;
-            pari = 1;
-        } else if (persi == minimo && m_casuale.estrai(++pari) == 0) {
-            migliore = i;
-        }
+        migliore.proponi(persi, i, m_casuale);
     }
-    return migliore;
+    return migliore.scelta();
 }
 
 void Ricottura::completaAvido()
@@ -464,22 +478,14 @@ template <bool Orbite> std::uint64_t Ricottura::annealaCon(std::uint64_t mosse)
 std::uint32_t Ricottura::uscitaMiglioreOrbite(std::uint32_t indice, std::uint32_t uscite, std::uint32_t entra)
 {
     // Two subsets of one block may lie in one orbit, so a swap is priced by making and undoing it.
-    int minimo = std::numeric_limits<int>::max();
-    std::uint32_t scelta = 0;
-    std::uint32_t pari = 0;
+    MinimoCasuale<int, std::uint32_t> migliore;
     for (std::uint32_t resto = uscite; resto != 0; resto &= resto - 1) {
         const std::uint32_t x = resto & (~resto + 1U);
         const int d = scambia<true>(indice, x, entra);
         scambia<true>(indice, entra, x);
-        if (d < minimo) {
-            minimo = d;
-            scelta = x;
-            pari = 1;
-        } else if (d == minimo && m_casuale.estrai(++pari) == 0) {
-            scelta = x;
-        }
+        migliore.proponi(d, x, m_casuale);
     }
-    return scelta;
+    return migliore.scelta();
 }
 
 int Ricottura::costoScambio(std::size_t indice, int esce, int entra)
