@@ -477,6 +477,9 @@ template <bool Orbite> std::uint64_t Ricottura::annealaCon(std::uint64_t mosse)
 
 std::uint32_t Ricottura::uscitaMiglioreOrbite(std::uint32_t indice, std::uint32_t uscite, std::uint32_t entra)
 {
+    if (AlPiuUnBit(uscite)) {
+        return uscite;
+    }
     // Two subsets of one block may lie in one orbit, so a swap is priced by making and undoing it.
     MinimoCasuale<int, std::uint32_t> migliore;
     for (std::uint32_t resto = uscite; resto != 0; resto &= resto - 1) {
