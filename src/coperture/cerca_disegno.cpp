@@ -4,6 +4,7 @@
 #include "coperture/orbite_stabili.h"
 #include "coperture/ricottura.h"
 #include "coperture/sottoinsiemi.h"
+#include "coperture/unione_fattorizzata.h"
 #include "coperture/unione_partizione.h"
 #include "coperture/verifica_disegno.h"
 
@@ -295,6 +296,13 @@ void Ricerca::vicine()
         }
     }
     unioneConPochiPunti();
+    // New points in pairs: the pairs of a one-factorization share a covering of fewer points.
+    for (int m = 2; 2 * m <= k && v - 2 * m > k; ++m) {
+        const auto noti = [this](int n, int kn, int tn) { return nota(n, kn, tn); };
+        if (auto b = UnioneFattorizzata(v, k, t, m, noti, m_p.seme)) {
+            considera(*b, "coppie");
+        }
+    }
     // Blocks one point shorter, each filled up with its lowest missing point.
     if (auto corta = nota(v, k - 1, t)) {
         Blocchi b;
