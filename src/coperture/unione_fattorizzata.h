@@ -20,8 +20,8 @@
 //    (t-3)-subsets (one block when t <= 3).
 // So a covering C(v-2m, k-2, t-1) shared out in 2m - 1 classes that each cover the (t-2)-subsets gives
 // C(v, k, t) <= C(v-2m, k, t) + m * (its blocks) + C(v-2m, k-2m, t-3): the Golay design on 24 points, a
-// C(24, 6, 4) of 791 blocks split in five (828 after completing the classes) and the 276 pairs make
-// C(30, 8, 5) = 3,519, where joining one point at a time stops near 4,070.
+// C(24, 6, 4) of 791 blocks split in five (about 820 after completing the classes) and the 276 pairs
+// make C(30, 8, 5) of about 3,500 blocks, where joining one point at a time stops near 4,070.
 
 // The blocks of `copertura` (points 0..n-1, u <= 3) shared out among `classi` classes so that each class
 // covers every u-subset: annealing on the class of each block, then each class completed greedily with
