@@ -297,9 +297,10 @@ void Ricerca::vicine()
     }
     unioneConPochiPunti();
     // New points in pairs: the pairs of a one-factorization share a covering of fewer points.
+    // The sharing anneals: it is skipped where its parts alone are no smaller than the best design.
+    const auto noti = [this](int n, int kn, int tn) { return nota(n, kn, tn); };
     for (int m = 2; 2 * m <= k && v - 2 * m > k; ++m) {
-        const auto noti = [this](int n, int kn, int tn) { return nota(n, kn, tn); };
-        if (auto b = UnioneFattorizzata(v, k, t, m, noti, m_p.seme)) {
+        if (auto b = UnioneFattorizzata(v, k, t, m, noti, m_p.seme, m_esito.blocchi.size())) {
             considera(*b, "coppie");
         }
     }

@@ -196,7 +196,7 @@ std::vector<std::vector<std::pair<int, int>>> UnoFattorizzazione(int m)
 }
 
 std::optional<Blocchi> UnioneFattorizzata(int v, int k, int t, int m, const FornitoreCoperture& noti,
-                                          std::uint64_t seme)
+                                          std::uint64_t seme, std::size_t daBattere)
 {
     const int vecchi = v - 2 * m;
     if (t < 3 || m < 2 || 2 * m > k || k - 2 * m < t - 3 || k >= vecchi || !noti) {
@@ -207,6 +207,11 @@ std::optional<Blocchi> UnioneFattorizzata(int v, int k, int t, int m, const Forn
     const std::optional<Blocchi> treNuovi =
         t > 3 ? noti(vecchi, k - 2 * m, t - 3) : std::optional<Blocchi>(Blocchi{TuttiIPunti(k - 2 * m)});
     if (!senzaNuovi || !unNuovo || !treNuovi || unNuovo->empty()) {
+        return std::nullopt;
+    }
+    const std::size_t almeno =
+        senzaNuovi->size() + static_cast<std::size_t>(m) * unNuovo->size() + treNuovi->size();
+    if (daBattere > 0 && almeno >= daBattere) {
         return std::nullopt;
     }
     const std::vector<Blocchi> classi = SuddividiCopertura(*unNuovo, vecchi, t - 2, 2 * m - 1, seme);

@@ -36,5 +36,8 @@
 // The join above for C(v, k, t) with the last 2m points new, or nullopt when the cell does not allow it
 // (needs 3 <= t, 2 <= m, 2m <= k, k - 2m >= t - 3 and k < v - 2m) or noti lacks a part. noti gives the
 // coverings of the old points: C(v-2m, k, t), C(v-2m, k-2, t-1) and, when t > 3, C(v-2m, k-2m, t-3).
+// With daBattere above 0 it is also nullopt, before any sharing, when the parts alone reach that many
+// blocks: completing the classes only adds blocks.
 [[nodiscard]] std::optional<Blocchi> UnioneFattorizzata(int v, int k, int t, int m,
-                                                        const FornitoreCoperture& noti, std::uint64_t seme);
+                                                        const FornitoreCoperture& noti, std::uint64_t seme,
+                                                        std::size_t daBattere = 0);
